@@ -1,0 +1,383 @@
+#include "Application.h"
+
+#include "Fonts.h"
+#include "FormWindow.h"
+#include "Forms.h"
+#include "Timers.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <algorithm>
+#include <cassert>
+
+namespace wb {
+
+TApplication Application;
+TScreen Screen;
+
+namespace {
+
+// Turns Qt key presses on form windows into the form's own key handling (shortcuts of hidden
+// items included, which Qt would drop), and keeps mouse input away from forms that do not
+// take it (disabled, or under a modal form).
+class InputRouter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        auto* window = qobject_cast<FormWindow*>(widget->window());
+        if (!window)
+            return false;
+        TForm* form = window->form();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return !form->acceptsMouse();
+        case QEvent::ShortcutOverride: {
+            // Alt+letter opens the menu bar: not on a locked form.
+            auto* ke = static_cast<QKeyEvent*>(event);
+            if ((ke->modifiers() & Qt::AltModifier) && !form->acceptsMouse()) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
+        case QEvent::KeyPress: {
+            auto* ke = static_cast<QKeyEvent*>(event);
+            if (form->isBlocked())
+                return true;
+            if ((ke->modifiers() & Qt::AltModifier) && !form->acceptsMouse())
+                return true;
+            const int vk = virtualKey(ke);
+            if (vk == 0)
+                return false;
+            TShiftState shift;
+            shift.shift = ke->modifiers() & Qt::ShiftModifier;
+            shift.ctrl = ke->modifiers() & Qt::ControlModifier;
+            shift.alt = ke->modifiers() & Qt::AltModifier;
+            return form->pressKey(vk, shift);
+        }
+        default:
+            return false;
+        }
+    }
+
+    static int virtualKey(const QKeyEvent* ke)
+    {
+        const int k = ke->key();
+        if (k >= Qt::Key_A && k <= Qt::Key_Z)
+            return 'A' + (k - Qt::Key_A);
+        if (k >= Qt::Key_0 && k <= Qt::Key_9)
+            return '0' + (k - Qt::Key_0);
+        if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+            return VK_F1 + (k - Qt::Key_F1);
+        switch (k) {
+        case Qt::Key_Escape:
+            return VK_ESCAPE;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return VK_RETURN;
+        case Qt::Key_Space:
+            return VK_SPACE;
+        case Qt::Key_Backspace:
+            return VK_BACK;
+        case Qt::Key_Tab:
+            return VK_TAB;
+        case Qt::Key_Left:
+            return VK_LEFT;
+        case Qt::Key_Right:
+            return VK_RIGHT;
+        case Qt::Key_Up:
+            return VK_UP;
+        case Qt::Key_Down:
+            return VK_DOWN;
+        case Qt::Key_Shift:
+            return VK_SHIFT;
+        case Qt::Key_Control:
+            return VK_CONTROL;
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+            return VK_MENU;
+        default:
+            return 0;
+        }
+    }
+};
+
+} // namespace
+
+void prepareQtEnvironment(bool headless)
+{
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures are pixel exact: no scaling by the desktop's device pixel ratio.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "1");
+}
+
+void TApplication::Initialize()
+{
+    assert(qApp && "create the QApplication first");
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    fonts::ensureLoaded();
+    TFont f;
+    QApplication::setFont(fonts::qfontFor(f));
+    Scheduler::instance().setBeforeTick([this] { flushPendingPaints(); });
+    Scheduler::instance().setCancelled([this] { return m_terminated; });
+    if (!headless()) {
+        static InputRouter router;
+        qApp->installEventFilter(&router);
+    }
+}
+
+void TApplication::setHeadless(EventSource* source, DialogAnswers* answers)
+{
+    m_source = source;
+    m_answers = answers;
+    Scheduler::instance().setVirtual(source != nullptr);
+}
+
+void TApplication::adopt(std::unique_ptr<TForm> form)
+{
+    TForm* f = form.get();
+    m_owned.push_back(std::move(form));
+    m_created.push_back(f);
+    if (!m_mainForm)
+        m_mainForm = f;
+    f->create();
+}
+
+int TApplication::Run()
+{
+    if (m_mainForm && !m_terminated)
+        m_mainForm->Show();
+    if (m_source) {
+        while (!m_terminated) {
+            flushPendingPaints();
+            if (!m_source->pumpOne())
+                break;
+        }
+    } else if (!m_terminated) {
+        QApplication::exec();
+    }
+    return 0;
+}
+
+void TApplication::Terminate()
+{
+    m_terminated = true;
+    for (auto& entry : m_loops)
+        entry->quit();
+    if (!m_source && qApp)
+        QApplication::exit(0);
+}
+
+void TApplication::ShowError(const QString& text)
+{
+    if (m_answers) {
+        m_answers->messageBox(text);
+        return;
+    }
+    TForm* top = topForm();
+    QMessageBox::critical(top ? top->window() : nullptr, Title(), text);
+}
+
+void TApplication::registerForm(TForm* f)
+{
+    m_all.push_back(f);
+}
+
+void TApplication::unregisterForm(TForm* f)
+{
+    auto drop = [f](std::vector<TForm*>& v) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); };
+    drop(m_all);
+    drop(m_zorder);
+    drop(m_modal);
+    drop(m_created);
+    if (m_mainForm == f)
+        m_mainForm = nullptr;
+}
+
+TForm* TApplication::findForm(const QString& name) const
+{
+    for (TForm* f : m_all)
+        if (f->Name() == name)
+            return f;
+    return nullptr;
+}
+
+void TApplication::raise(TForm* f)
+{
+    m_zorder.erase(std::remove(m_zorder.begin(), m_zorder.end(), f), m_zorder.end());
+    m_zorder.push_back(f);
+    if (!headless() && f->Visible()) {
+        f->window()->raise();
+        f->window()->activateWindow();
+    }
+}
+
+void TApplication::lower(TForm* f)
+{
+    m_zorder.erase(std::remove(m_zorder.begin(), m_zorder.end(), f), m_zorder.end());
+    if (!headless()) {
+        if (TForm* top = topForm()) {
+            top->window()->raise();
+            top->window()->activateWindow();
+        }
+    }
+}
+
+bool TApplication::isBlocked(const TForm* f) const
+{
+    if (m_modal.empty())
+        return false;
+    const TForm* modal = m_modal.back();
+    if (f == modal)
+        return false;
+    const auto pos = std::find(m_zorder.begin(), m_zorder.end(), f);
+    const auto modalPos = std::find(m_zorder.begin(), m_zorder.end(), modal);
+    if (pos == m_zorder.end())
+        return true;
+    // Windows shown after the modal form lie above it and stay usable.
+    return pos < modalPos;
+}
+
+void TApplication::runModal(TForm* form)
+{
+    m_modal.push_back(form);
+    form->beginModal();
+    form->Show();
+    if (m_source) {
+        while (form->isModal() && !m_terminated) {
+            flushPendingPaints();
+            if (!m_source->pumpOne()) {
+                // The events ran out while a form was open: the program ends here.
+                m_terminated = true;
+                break;
+            }
+        }
+    } else {
+        QEventLoop loop;
+        m_loops.push_back(&loop);
+        m_loopForms.push_back(form);
+        if (form->isModal() && !m_terminated)
+            loop.exec();
+        m_loops.pop_back();
+        m_loopForms.pop_back();
+    }
+    m_modal.erase(std::remove(m_modal.begin(), m_modal.end(), form), m_modal.end());
+    form->endModal();
+}
+
+void TApplication::endModal(TForm* form)
+{
+    form->endModal();
+    for (size_t i = 0; i < m_loopForms.size(); ++i)
+        if (m_loopForms[i] == form)
+            m_loops[i]->quit();
+}
+
+void TApplication::paintRequested()
+{
+    if (headless() || m_paintQueued || !qApp)
+        return;
+    m_paintQueued = true;
+    QTimer::singleShot(0, qApp, [this] {
+        m_paintQueued = false;
+        flushPendingPaints();
+    });
+}
+
+void TApplication::flushPendingPaints()
+{
+    // A paint may ask for another one (a form that resizes itself while it paints); a few
+    // rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        bool any = false;
+        const std::vector<TForm*> forms = m_zorder;
+        for (TForm* f : forms) {
+            if (f->Visible() && f->needsPaint()) {
+                f->paintIfNeeded();
+                any = true;
+            }
+        }
+        if (!any)
+            break;
+    }
+}
+
+void TApplication::reset()
+{
+    m_zorder.clear();
+    m_modal.clear();
+    m_created.clear();
+    m_mainForm = nullptr;
+    m_owned.clear();
+    m_terminated = false;
+}
+
+int TScreen::Width() const
+{
+    if (m_width > 0)
+        return m_width;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry().width();
+    return 1024;
+}
+
+int TScreen::Height() const
+{
+    if (m_height > 0)
+        return m_height;
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->geometry().height();
+    return 768;
+}
+
+void TScreen::setSize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+TColorDialog::TColorDialog(TForm* owner, const QString& name)
+    : TComponent(owner, name)
+{
+}
+
+bool TColorDialog::Execute()
+{
+    if (DialogAnswers* answers = Application.answers()) {
+        const std::optional<TColor> chosen = answers->colorDialog(m_color);
+        if (!chosen)
+            return false;
+        m_color = *chosen;
+        return true;
+    }
+    const QColor initial(GetRValue(m_color), GetGValue(m_color), GetBValue(m_color));
+    TForm* top = Application.topForm();
+    const QColor c = QColorDialog::getColor(initial, top ? top->window() : nullptr);
+    if (!c.isValid())
+        return false;
+    m_color = RGB(c.red(), c.green(), c.blue());
+    return true;
+}
+
+} // namespace wb

@@ -1,0 +1,491 @@
+#include "Canvas.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <cstdlib>
+
+namespace wb {
+
+namespace {
+
+using Pixel32 = std::uint32_t;
+
+// Dash patterns of the styled 1-pixel pens: runs of on, off, on, off ... pixels.
+constexpr int kDashPattern[] = { 18, 6 };
+constexpr int kDotPattern[] = { 3, 3 };
+
+bool patternOn(TPenStyle style, int index)
+{
+    const int* pat = style == psDash ? kDashPattern : kDotPattern;
+    const int period = pat[0] + pat[1];
+    return index % period < pat[0];
+}
+
+// Walks the pixels of a 1-pixel line from (x0, y0) towards (x1, y1), end point excluded.
+template <typename Plot> void walkLine(int x0, int y0, int x1, int y1, Plot plot)
+{
+    const int dx = std::abs(x1 - x0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0);
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int index = 0;
+    while (x0 != x1 || y0 != y1) {
+        plot(x0, y0, index++);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+// What a figure puts on each pixel of its bounding box, so that every pixel is written
+// exactly once per figure (a NOT-XOR figure drawn twice then restores the picture).
+class Coverage {
+public:
+    enum : std::uint8_t { None = 0, Fill = 1, Pen = 2, Gap = 3 };
+
+    explicit Coverage(const QRect& box)
+        : m_box(box)
+        , m_cells(size_t(std::max(0, box.width())) * size_t(std::max(0, box.height())), None)
+    {
+    }
+    const QRect& box() const { return m_box; }
+    bool empty() const { return m_box.isEmpty(); }
+    void set(int x, int y, std::uint8_t v)
+    {
+        if (m_box.contains(x, y))
+            m_cells[index(x, y)] = v;
+    }
+    // Pen wins over fill and gaps.
+    void setPen(int x, int y) { set(x, y, Pen); }
+    void setGap(int x, int y)
+    {
+        if (m_box.contains(x, y) && m_cells[index(x, y)] != Pen)
+            m_cells[index(x, y)] = Gap;
+    }
+    std::uint8_t at(int x, int y) const { return m_cells[index(x, y)]; }
+
+private:
+    size_t index(int x, int y) const
+    {
+        return size_t(y - m_box.top()) * size_t(m_box.width()) + size_t(x - m_box.left());
+    }
+    QRect m_box;
+    std::vector<std::uint8_t> m_cells;
+};
+
+// The band a wide pen covers along the segment (x0, y0)-(x1, y1): all pixels within half the
+// pen width of the path, so the ends are round. For even widths the band is shifted half a
+// pixel up and left: across the path it covers offsets -w/2 ... w/2 - 1.
+void addCapsule(Coverage& cov, int x0, int y0, int x1, int y1, int w)
+{
+    const int shift = (w % 2 == 0) ? 1 : 0;
+    const long long ax = 2LL * x0, ay = 2LL * y0, bx = 2LL * x1, by = 2LL * y1;
+    const long long dx = bx - ax, dy = by - ay;
+    const long long len2 = dx * dx + dy * dy;
+    const long long r2 = 1LL * w * w;
+    const int reach = w / 2 + 1;
+    const QRect area = QRect(QPoint(std::min(x0, x1) - reach, std::min(y0, y1) - reach),
+        QPoint(std::max(x0, x1) + reach, std::max(y0, y1) + reach))
+                           .intersected(cov.box());
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        for (int px = area.left(); px <= area.right(); ++px) {
+            const long long qx = 2LL * px + shift - ax, qy = 2LL * py + shift - ay;
+            const long long t = qx * dx + qy * dy;
+            bool inside;
+            if (len2 == 0 || t <= 0) {
+                inside = qx * qx + qy * qy <= r2;
+            } else if (t >= len2) {
+                const long long ex = 2LL * px + shift - bx, ey = 2LL * py + shift - by;
+                inside = ex * ex + ey * ey <= r2;
+            } else {
+                const long long cross = qx * dy - qy * dx;
+                inside = static_cast<__int128>(cross) * cross <= static_cast<__int128>(r2) * len2;
+            }
+            if (inside)
+                cov.setPen(px, py);
+        }
+    }
+}
+
+// A 1-pixel outline segment into a coverage, with the pen's pattern continuing at `index`.
+int addThinSegment(Coverage& cov, int x0, int y0, int x1, int y1, TPenStyle style, int index)
+{
+    walkLine(x0, y0, x1, y1, [&](int x, int y, int) {
+        if (style == psSolid || patternOn(style, index))
+            cov.setPen(x, y);
+        else
+            cov.setGap(x, y);
+        ++index;
+    });
+    return index;
+}
+
+// The outline of a closed path with the pen, into a coverage.
+void addOutline(Coverage& cov, const TPoint* pts, int n, const TPen& pen)
+{
+    int index = 0;
+    for (int i = 0; i < n; ++i) {
+        const TPoint a = pts[i];
+        const TPoint b = pts[(i + 1) % n];
+        if (pen.Width() > 1)
+            addCapsule(cov, a.X, a.Y, b.X, b.Y, pen.Width());
+        else
+            index = addThinSegment(cov, a.X, a.Y, b.X, b.Y, pen.Style(), index);
+    }
+}
+
+QRect boundsOf(const TPoint* pts, int n, int margin)
+{
+    int x0 = pts[0].X, x1 = pts[0].X, y0 = pts[0].Y, y1 = pts[0].Y;
+    for (int i = 1; i < n; ++i) {
+        x0 = std::min(x0, pts[i].X);
+        x1 = std::max(x1, pts[i].X);
+        y0 = std::min(y0, pts[i].Y);
+        y1 = std::max(y1, pts[i].Y);
+    }
+    return QRect(QPoint(x0 - margin, y0 - margin), QPoint(x1 + margin, y1 + margin));
+}
+
+} // namespace
+
+// The canvas's view of its target for one operation: translation, clipping and the one
+// function that writes a pixel with a pen mode.
+struct TCanvas::Surface {
+    QImage* image = nullptr;
+    int ox = 0, oy = 0;
+    QRect clip; // in canvas coordinates
+    QRect touched; // in canvas coordinates
+
+    bool inside(int x, int y) const { return clip.contains(x, y); }
+
+    void put(int x, int y, Pixel32 color, TPenMode mode)
+    {
+        if (!clip.contains(x, y))
+            return;
+        auto* px = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + (x + ox);
+        if (mode == pmNotXor)
+            *px = 0xFF000000u | (~(color ^ *px) & 0x00FFFFFFu);
+        else
+            *px = color;
+        touched |= QRect(x, y, 1, 1);
+    }
+
+    Pixel32 get(int x, int y) const { return reinterpret_cast<const Pixel32*>(image->constScanLine(y + oy))[x + ox]; }
+
+    void fill(const QRect& r, Pixel32 color, TPenMode mode)
+    {
+        const QRect c = r.intersected(clip);
+        if (c.isEmpty())
+            return;
+        for (int y = c.top(); y <= c.bottom(); ++y) {
+            auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + ox;
+            if (mode == pmNotXor) {
+                for (int x = c.left(); x <= c.right(); ++x)
+                    row[x] = 0xFF000000u | (~(color ^ row[x]) & 0x00FFFFFFu);
+            } else {
+                std::fill(row + c.left(), row + c.right() + 1, color);
+            }
+        }
+        touched |= c;
+    }
+};
+
+bool TCanvas::open(Surface& s) const
+{
+    if (!m_target)
+        return false;
+    s.image = m_target->pixels();
+    if (!s.image || s.image->isNull())
+        return false;
+    assert(s.image->format() == QImage::Format_RGB32 || s.image->format() == QImage::Format_ARGB32);
+    const QPoint o = m_target->origin();
+    s.ox = o.x();
+    s.oy = o.y();
+    s.clip = m_target->clip().intersected(s.image->rect()).translated(-o);
+    return !s.clip.isEmpty();
+}
+
+namespace {
+
+// Writes a coverage through the surface: pen pixels with the pen colour, fill pixels with the
+// brush, gaps of a styled pen with the brush colour while the brush is solid.
+void apply(TCanvas::Surface&, const Coverage&, const TPen&, const TBrush&);
+
+} // namespace
+
+void TCanvas::LineTo(int x, int y)
+{
+    const TPoint from = m_pos;
+    m_pos = { x, y };
+    Surface s;
+    if (!open(s))
+        return;
+    const Pixel32 pen = toPixel(Pen.Color());
+    if (Pen.Width() > 1) {
+        const int reach = Pen.Width() / 2 + 1;
+        Coverage cov(QRect(QPoint(std::min(from.X, x) - reach, std::min(from.Y, y) - reach),
+            QPoint(std::max(from.X, x) + reach, std::max(from.Y, y) + reach))
+                         .intersected(s.clip));
+        if (cov.empty())
+            return;
+        addCapsule(cov, from.X, from.Y, x, y, Pen.Width());
+        apply(s, cov, Pen, Brush);
+    } else if (Pen.Style() == psSolid) {
+        walkLine(from.X, from.Y, x, y, [&](int px, int py, int) { s.put(px, py, pen, Pen.Mode()); });
+    } else {
+        const bool gaps = Brush.Style() == bsSolid;
+        const Pixel32 gap = toPixel(Brush.Color());
+        walkLine(from.X, from.Y, x, y, [&](int px, int py, int index) {
+            if (patternOn(Pen.Style(), index))
+                s.put(px, py, pen, Pen.Mode());
+            else if (gaps)
+                s.put(px, py, gap, Pen.Mode());
+        });
+    }
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    if (x2 == x1 || y2 == y1)
+        return;
+    Surface s;
+    if (!open(s))
+        return;
+    const QRect box(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    if (Pen.Width() == 1 && Pen.Style() == psSolid) {
+        // Interior and a one-pixel ring never overlap: write them directly.
+        if (Brush.Style() == bsSolid && box.width() > 2 && box.height() > 2)
+            s.fill(box.adjusted(1, 1, -1, -1), toPixel(Brush.Color()), Pen.Mode());
+        const Pixel32 pen = toPixel(Pen.Color());
+        s.fill(QRect(box.left(), box.top(), box.width(), 1), pen, Pen.Mode());
+        if (box.height() > 1)
+            s.fill(QRect(box.left(), box.bottom(), box.width(), 1), pen, Pen.Mode());
+        if (box.height() > 2) {
+            s.fill(QRect(box.left(), box.top() + 1, 1, box.height() - 2), pen, Pen.Mode());
+            if (box.width() > 1)
+                s.fill(QRect(box.right(), box.top() + 1, 1, box.height() - 2), pen, Pen.Mode());
+        }
+    } else {
+        const int reach = Pen.Width() / 2 + 1;
+        Coverage cov(box.adjusted(-reach, -reach, reach, reach).intersected(s.clip));
+        if (cov.empty())
+            return;
+        if (Brush.Style() == bsSolid) {
+            const QRect inner = box.adjusted(1, 1, -1, -1).intersected(cov.box());
+            for (int y = inner.top(); y <= inner.bottom(); ++y)
+                for (int x = inner.left(); x <= inner.right(); ++x)
+                    cov.set(x, y, Coverage::Fill);
+        }
+        const TPoint corners[4] = { { x1, y1 }, { x2 - 1, y1 }, { x2 - 1, y2 - 1 }, { x1, y2 - 1 } };
+        addOutline(cov, corners, 4, Pen);
+        apply(s, cov, Pen, Brush);
+    }
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    const long long W = x2 - x1, H = y2 - y1;
+    if (W == 0 || H == 0)
+        return;
+    Surface s;
+    if (!open(s))
+        return;
+    const int w = Pen.Width();
+    const int reach = w / 2 + 1;
+    Coverage cov(QRect(QPoint(x1 - reach, y1 - reach), QPoint(x2 - 1 + reach, y2 - 1 + reach)).intersected(s.clip));
+    if (cov.empty())
+        return;
+    // Inside the inscribed ellipse: the pixel's centre lies in it (doubled coordinates).
+    auto inside = [&](int px, int py) {
+        const long long ex = 2LL * px + 1 - (x1 + x2), ey = 2LL * py + 1 - (y1 + y2);
+        return ex * ex * H * H + ey * ey * W * W <= W * W * H * H;
+    };
+    // Inside an ellipse with the same centre and radii grown by d (in pixels).
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0, rx = W / 2.0, ry = H / 2.0;
+    auto insideGrown = [&](int px, int py, double d) {
+        const double ax = rx + d, ay = ry + d;
+        if (ax <= 0 || ay <= 0)
+            return false;
+        const double ex = (px + 0.5 - cx) / ax, ey = (py + 0.5 - cy) / ay;
+        return ex * ex + ey * ey <= 1.0;
+    };
+    const QRect& b = cov.box();
+    for (int py = b.top(); py <= b.bottom(); ++py) {
+        for (int px = b.left(); px <= b.right(); ++px) {
+            if (w == 1) {
+                if (!inside(px, py))
+                    continue;
+                const bool edge = !inside(px - 1, py) || !inside(px + 1, py) || !inside(px, py - 1)
+                    || !inside(px, py + 1);
+                if (edge)
+                    cov.setPen(px, py);
+                else if (Brush.Style() == bsSolid)
+                    cov.set(px, py, Coverage::Fill);
+            } else {
+                // The pen band is centred on the outline through the outermost pixel centres.
+                const bool outer = insideGrown(px, py, -0.5 + w / 2.0);
+                const bool inner = insideGrown(px, py, -0.5 - w / 2.0);
+                if (outer && !inner)
+                    cov.setPen(px, py);
+                else if (inner && Brush.Style() == bsSolid)
+                    cov.set(px, py, Coverage::Fill);
+            }
+        }
+    }
+    apply(s, cov, Pen, Brush);
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+void TCanvas::Polygon(const TPoint* pts, int n)
+{
+    assert(n >= 3 && n <= 13 && "a polygon has 3 to 13 points");
+    Surface s;
+    if (!open(s))
+        return;
+    Coverage cov(boundsOf(pts, n, Pen.Width() / 2 + 1).intersected(s.clip));
+    if (cov.empty())
+        return;
+    if (Brush.Style() == bsSolid) {
+        // Even-odd rule, sampled where the outline's pixels sit (at the integer positions),
+        // left edges included and right edges excluded, so fill and outline meet.
+        const QRect& b = cov.box();
+        std::vector<double> xs;
+        for (int py = b.top(); py <= b.bottom(); ++py) {
+            const double sy = py;
+            xs.clear();
+            for (int i = 0; i < n; ++i) {
+                const TPoint a = pts[i], c = pts[(i + 1) % n];
+                if (a.Y == c.Y)
+                    continue;
+                const bool crosses = (a.Y <= sy && sy < c.Y) || (c.Y <= sy && sy < a.Y);
+                if (crosses)
+                    xs.push_back(a.X + (sy - a.Y) * double(c.X - a.X) / double(c.Y - a.Y));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (size_t k = 0; k + 1 < xs.size(); k += 2) {
+                for (int px = b.left(); px <= b.right(); ++px) {
+                    if (px >= xs[k] && px < xs[k + 1])
+                        cov.set(px, py, Coverage::Fill);
+                }
+            }
+        }
+    }
+    addOutline(cov, pts, n, Pen);
+    apply(s, cov, Pen, Brush);
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    const ResolvedFont& rf = fonts::resolve(Font);
+    const int w = fonts::textWidth(rf, text);
+    m_pos = { x + w, y };
+    Surface s;
+    if (!open(s) || w == 0)
+        return;
+    const QRect cell(x, y, w, rf.cellHeight);
+    // The text is not drawn with the pen mode: its cell and glyphs are plain copies.
+    if (Brush.Style() == bsSolid)
+        s.fill(cell, toPixel(Brush.Color()), pmCopy);
+    const QImage mask = fonts::glyphMask(rf, text);
+    const Pixel32 ink = toPixel(Font.Color());
+    const QRect c = cell.intersected(s.clip);
+    for (int py = c.top(); py <= c.bottom(); ++py) {
+        const uchar* m = mask.constScanLine(py - y);
+        for (int px = c.left(); px <= c.right(); ++px)
+            if (m[px - x])
+                s.put(px, py, ink, pmCopy);
+    }
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    return fonts::textWidth(fonts::resolve(Font), text);
+}
+
+int TCanvas::TextHeight(const QString&) const
+{
+    return fonts::resolve(Font).cellHeight;
+}
+
+void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mask)
+{
+    Surface s;
+    if (!open(s) || picture.isNull())
+        return;
+    const QImage src = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const QRect c = QRect(x, y, src.width(), src.height()).intersected(s.clip);
+    for (int py = c.top(); py <= c.bottom(); ++py) {
+        const auto* row = reinterpret_cast<const Pixel32*>(src.constScanLine(py - y));
+        const uchar* m = mask ? mask->constScanLine(py - y) : nullptr;
+        for (int px = c.left(); px <= c.right(); ++px)
+            if (!m || m[px - x])
+                s.put(px, py, row[px - x] | 0xFF000000u, pmCopy);
+    }
+    if (!s.touched.isEmpty())
+        m_target->changed(s.touched.translated(s.ox, s.oy));
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    Surface s;
+    if (!open(s) || !s.inside(x, y))
+        return -1;
+    return fromPixel(s.get(x, y));
+}
+
+namespace {
+
+void apply(TCanvas::Surface& s, const Coverage& cov, const TPen& pen, const TBrush& brush)
+{
+    const Pixel32 penColor = toPixel(pen.Color());
+    const Pixel32 brushColor = toPixel(brush.Color());
+    const bool gaps = brush.Style() == bsSolid;
+    const QRect& b = cov.box();
+    for (int y = b.top(); y <= b.bottom(); ++y) {
+        for (int x = b.left(); x <= b.right(); ++x) {
+            switch (cov.at(x, y)) {
+            case Coverage::Pen:
+                s.put(x, y, penColor, pen.Mode());
+                break;
+            case Coverage::Fill:
+                s.put(x, y, brushColor, pen.Mode());
+                break;
+            case Coverage::Gap:
+                if (gaps)
+                    s.put(x, y, brushColor, pen.Mode());
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+} // namespace wb

@@ -1,0 +1,287 @@
+#include "Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
+#include <QPainter>
+#include <QRawFont>
+
+#include <cassert>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+static void initFontResources()
+{
+    // The font resources live in this static library; make sure they are registered.
+    Q_INIT_RESOURCE(wbfonts);
+}
+
+namespace wb {
+
+void TFont::SetName(const QString& name)
+{
+    if (m_name == name)
+        return;
+    m_name = name;
+    changed();
+}
+
+void TFont::SetHeight(int height)
+{
+    if (m_height == height)
+        return;
+    m_height = height;
+    changed();
+}
+
+void TFont::SetColor(TColor color)
+{
+    if (m_color == color)
+        return;
+    m_color = color;
+    changed();
+}
+
+void TFont::SetBold(bool bold)
+{
+    if (m_bold == bold)
+        return;
+    m_bold = bold;
+    changed();
+}
+
+void TFont::Assign(const TFont& other)
+{
+    if (sameAs(other))
+        return;
+    m_name = other.m_name;
+    m_height = other.m_height;
+    m_color = other.m_color;
+    m_bold = other.m_bold;
+    changed();
+}
+
+void TFont::changed()
+{
+    if (m_onChange)
+        m_onChange();
+}
+
+namespace fonts {
+
+namespace {
+
+enum class Face { Sans, Serif, Symbol };
+
+struct FaceFile {
+    const char* resource;
+    const char* family;
+    bool bold;
+};
+
+// clang-format off
+constexpr FaceFile kFaceFiles[] = {
+    {":/wbfonts/LiberationSans-Regular.ttf", "Liberation Sans", false},
+    {":/wbfonts/LiberationSans-Bold.ttf", "Liberation Sans", true},
+    {":/wbfonts/LiberationSerif-Regular.ttf", "Liberation Serif", false},
+    {":/wbfonts/LiberationSerif-Bold.ttf", "Liberation Serif", true},
+};
+// clang-format on
+
+struct FaceMetrics {
+    double ascent = 0.9; // per pixel of character height
+    double descent = 0.2;
+};
+
+bool g_loaded = false;
+FaceMetrics g_sansMetrics;
+FaceMetrics g_serifMetrics;
+
+FaceMetrics metricsOf(const QByteArray& data)
+{
+    // Ascent and descent relative to the em size, read at a large size so that hinting
+    // does not disturb the ratio.
+    QRawFont raw(data, 1000, QFont::PreferNoHinting);
+    FaceMetrics m;
+    if (raw.isValid()) {
+        m.ascent = raw.ascent() / 1000.0;
+        m.descent = raw.descent() / 1000.0;
+    }
+    return m;
+}
+
+Face faceOf(const QString& name)
+{
+    const QString n = name.trimmed().toLower();
+    if (n == QLatin1String("symbol"))
+        return Face::Symbol;
+    if (n.startsWith(QLatin1String("times")))
+        return Face::Serif;
+    return Face::Sans;
+}
+
+using Key = std::tuple<int, int, bool>; // face, height, bold
+
+struct MaskKey {
+    const ResolvedFont* font;
+    QString text;
+    bool operator==(const MaskKey& o) const { return font == o.font && text == o.text; }
+};
+
+size_t qHash(const MaskKey& k, size_t seed = 0) { return ::qHash(k.text, seed) ^ ::qHash(quintptr(k.font), seed); }
+
+QHash<MaskKey, QImage>& maskCache()
+{
+    static QHash<MaskKey, QImage> cache;
+    return cache;
+}
+
+// The usual layout of a symbol font: Latin keys give Greek letters. The three letters the
+// embedded serif face lacks (U+03D1, U+03D5, U+03D6) take their common variants.
+QChar symbolFor(QChar c)
+{
+    static const char16_t upper[26] = { u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'Θ', u'Κ', u'Λ',
+        u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ' };
+    static const char16_t lower[26] = { u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'φ', u'κ', u'λ',
+        u'μ', u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'π', u'ω', u'ξ', u'ψ', u'ζ' };
+    const char16_t u = c.unicode();
+    if (u >= u'A' && u <= u'Z')
+        return QChar(upper[u - u'A']);
+    if (u >= u'a' && u <= u'z')
+        return QChar(lower[u - u'a']);
+    return c;
+}
+
+} // namespace
+
+void ensureLoaded()
+{
+    if (g_loaded)
+        return;
+    initFontResources();
+    for (const auto& f : kFaceFiles) {
+        QFile file(QString::fromLatin1(f.resource));
+        const bool opened = file.open(QIODevice::ReadOnly);
+        assert(opened && "embedded font missing");
+        (void)opened;
+        const QByteArray data = file.readAll();
+        QFontDatabase::addApplicationFontFromData(data);
+        if (!f.bold) {
+            if (QLatin1String(f.family) == QLatin1String("Liberation Sans"))
+                g_sansMetrics = metricsOf(data);
+            else
+                g_serifMetrics = metricsOf(data);
+        }
+    }
+    g_loaded = true;
+}
+
+QString familyFor(const QString& faceName)
+{
+    return faceOf(faceName) == Face::Sans ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Serif");
+}
+
+const ResolvedFont& resolve(const QString& name, int height, bool bold)
+{
+    ensureLoaded();
+    static std::map<Key, ResolvedFont> cache;
+    const Face face = faceOf(name);
+    const Key key { int(face), height, bold };
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+
+    const FaceMetrics& m = face == Face::Sans ? g_sansMetrics : g_serifMetrics;
+    const double cellPerEm = m.ascent + m.descent;
+    ResolvedFont rf;
+    int em = 0;
+    if (height < 0) {
+        em = -height;
+        rf.cellHeight = Round(em * cellPerEm);
+        rf.ascent = Round(em * m.ascent);
+    } else if (height > 0) {
+        rf.cellHeight = height;
+        em = std::max(1, Round(height / cellPerEm));
+        rf.ascent = Round(height * m.ascent / cellPerEm);
+    } else {
+        em = 11; // the default size of the form font
+        rf.cellHeight = Round(em * cellPerEm);
+        rf.ascent = Round(em * m.ascent);
+    }
+    rf.symbol = face == Face::Symbol;
+    QFont qf(familyFor(name));
+    qf.setPixelSize(std::max(1, em));
+    qf.setBold(bold);
+    qf.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    qf.setHintingPreference(QFont::PreferFullHinting);
+    qf.setKerning(false);
+    rf.qfont = qf;
+    return cache.emplace(key, rf).first->second;
+}
+
+QFont qfontFor(const TFont& f)
+{
+    return resolve(f).qfont;
+}
+
+QString mapText(const ResolvedFont& rf, const QString& text)
+{
+    if (!rf.symbol)
+        return text;
+    QString out = text;
+    for (auto& ch : out)
+        ch = symbolFor(ch);
+    return out;
+}
+
+int textWidth(const ResolvedFont& rf, const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    static QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const QFontMetrics fm(rf.qfont, &device);
+    return fm.horizontalAdvance(mapText(rf, text));
+}
+
+QImage glyphMask(const ResolvedFont& rf, const QString& text)
+{
+    auto& cache = maskCache();
+    const MaskKey key { &rf, text };
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+
+    const int w = textWidth(rf, text);
+    const int h = rf.cellHeight;
+    QImage mask(std::max(w, 1), std::max(h, 1), QImage::Format_Grayscale8);
+    mask.fill(0);
+    if (w > 0 && h > 0) {
+        // Glyphs may reach outside the cell (descenders of big faces, italics); draw on a
+        // larger canvas and cut the cell out, as the cell clips them.
+        QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        {
+            QPainter p(&canvas);
+            p.setRenderHint(QPainter::TextAntialiasing, false);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setFont(rf.qfont);
+            p.setPen(Qt::white);
+            p.drawText(QPoint(h, h + rf.ascent), mapText(rf, text));
+        }
+        for (int y = 0; y < h; ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(canvas.constScanLine(y + h)) + h;
+            uchar* dst = mask.scanLine(y);
+            for (int x = 0; x < w; ++x)
+                dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
+        }
+    }
+    if (cache.size() > 4096)
+        cache.clear();
+    cache.insert(key, mask);
+    return mask;
+}
+
+} // namespace fonts
+} // namespace wb

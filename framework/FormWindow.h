@@ -1,0 +1,58 @@
+// The Qt side of a form: a top-level window with a menu bar and the widget that shows the
+// form's pixel surface. Internal to the framework.
+#pragma once
+
+#include <QMap>
+#include <QWidget>
+
+class QMenuBar;
+class QAction;
+
+namespace wb {
+
+class TForm;
+class TMenuItem;
+
+class SurfaceWidget : public QWidget {
+    Q_OBJECT
+public:
+    SurfaceWidget(TForm* form, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    TForm* m_form;
+};
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(TForm* form);
+
+    TForm* form() const { return m_form; }
+    SurfaceWidget* client() const { return m_client; }
+
+    // Places the menu bar and the client widget for the form's current geometry.
+    void layoutChildren(int clientWidth, int clientHeight, int menuHeight, int inset);
+    // Builds the Qt menu bar from the form's menu (real windows only).
+    void rebuildMenu();
+    void updateMenuItem(TMenuItem* item);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void addItems(QWidget* into, const std::vector<TMenuItem*>& items);
+    TForm* m_form;
+    SurfaceWidget* m_client;
+    QMenuBar* m_menuBar = nullptr;
+    QMap<TMenuItem*, QAction*> m_actions;
+};
+
+} // namespace wb

@@ -1,0 +1,728 @@
+#include "Forms.h"
+
+#include "Application.h"
+#include "FormWindow.h"
+#include "Menus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cassert>
+
+namespace wb {
+
+FrameMetrics frameMetrics(TBorderStyle style)
+{
+    switch (style) {
+    case bsNone:
+        return { 0, 0 };
+    case bsToolWindow:
+    case bsSizeToolWin:
+        return { 4, 18 };
+    case bsSizeable:
+        return { 4, 22 };
+    }
+    return { 4, 22 };
+}
+
+// The form's own canvas: the whole client area.
+class TForm::SurfaceTarget : public CanvasTarget {
+public:
+    explicit SurfaceTarget(TForm* form)
+        : m_form(form)
+    {
+    }
+    QImage* pixels() override { return &m_form->surface(); }
+    QPoint origin() const override { return { 0, 0 }; }
+    QRect clip() const override { return m_form->paintClip(); }
+    void changed(const QRect& r) override { m_form->surfaceChanged(r); }
+
+private:
+    TForm* m_form;
+};
+
+TForm::TForm(const QString& name)
+    : m_name(name)
+    , m_surfaceTarget(std::make_unique<SurfaceTarget>(this))
+    , m_canvas(m_surfaceTarget.get())
+    , m_window(std::make_unique<FormWindow>(this))
+{
+    Application.registerForm(this);
+    Font.setChangeHandler([this] {
+        for (TComponent* c : m_components)
+            if (auto* ctl = dynamic_cast<TControl*>(c))
+                ctl->takeParentFont(Font);
+    });
+    geometryChanged();
+}
+
+TForm::~TForm()
+{
+    Application.unregisterForm(this);
+}
+
+void TForm::SetCaption(const QString& caption)
+{
+    m_caption = caption;
+    m_window->setWindowTitle(caption);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    if (left == m_left && top == m_top && width == m_width && height == m_height)
+        return;
+    const bool sizeChanged = width != m_width || height != m_height;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    if (sizeChanged)
+        geometryChanged();
+    else
+        applyWindowGeometry();
+}
+
+int TForm::ClientWidth() const
+{
+    const FrameMetrics m = frameMetrics(m_borderStyle);
+    return std::max(0, m_width - 2 * (m.border + m_borderWidth));
+}
+
+int TForm::ClientHeight() const
+{
+    const FrameMetrics m = frameMetrics(m_borderStyle);
+    const int menu = hasMenuBar() ? kMenuBarHeight : 0;
+    return std::max(0, m_height - 2 * (m.border + m_borderWidth) - m.caption - menu);
+}
+
+void TForm::SetClientWidth(int w)
+{
+    SetWidth(m_width + (w - ClientWidth()));
+}
+
+void TForm::SetClientHeight(int h)
+{
+    SetHeight(m_height + (h - ClientHeight()));
+}
+
+void TForm::SetColor(TColor c)
+{
+    if (c == m_color)
+        return;
+    m_color = c;
+    // Labels that show their parent's colour change with it.
+    invalidate();
+}
+
+void TForm::SetBorderStyle(TBorderStyle s)
+{
+    if (s == m_borderStyle)
+        return;
+    m_borderStyle = s;
+    Qt::WindowFlags flags = Qt::Window;
+    switch (s) {
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsSizeable:
+        break;
+    }
+    m_window->setWindowFlags(flags);
+    geometryChanged();
+}
+
+void TForm::SetBorderWidth(int w)
+{
+    m_borderWidth = std::max(0, w);
+    geometryChanged();
+}
+
+void TForm::SetEnabled(bool on)
+{
+    // Deliberately not QWidget::setEnabled: that would grey the window and swallow the
+    // shortcut keys that must keep working while a run locks the form.
+    m_enabled = on;
+}
+
+void TForm::SetMaximized(bool on)
+{
+    m_maximized = on;
+    if (on)
+        SetBounds(0, 0, Screen.Width(), Screen.Height());
+}
+
+QRect TForm::clientRect() const
+{
+    return QRect(0, 0, ClientWidth(), ClientHeight());
+}
+
+QRect TForm::paintClip() const
+{
+    return m_paintClip.isNull() ? clientRect() : m_paintClip;
+}
+
+bool TForm::hasMenuBar() const
+{
+    return m_menu && m_menu->hasVisibleItems();
+}
+
+QWidget* TForm::clientWidget() const
+{
+    return m_window->client();
+}
+
+void TForm::geometryChanged()
+{
+    resizeSurface();
+    realign();
+    applyWindowGeometry();
+    invalidate();
+}
+
+void TForm::resizeSurface()
+{
+    if (m_surface.isNull())
+        return;
+    const QSize size(ClientWidth(), ClientHeight());
+    if (m_surface.size() == size)
+        return;
+    // The old picture stays where it was; new areas show the form colour until the repaint.
+    QImage next(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    next.fill(toPixel(m_color));
+    QPainter p(&next);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_surface);
+    p.end();
+    m_surface = next;
+}
+
+QImage& TForm::surface()
+{
+    if (m_surface.isNull()) {
+        m_surface = QImage(QSize(ClientWidth(), ClientHeight()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        m_surface.fill(toPixel(m_color));
+    }
+    return m_surface;
+}
+
+void TForm::applyWindowGeometry()
+{
+    const FrameMetrics m = frameMetrics(m_borderStyle);
+    const int menu = hasMenuBar() ? kMenuBarHeight : 0;
+    m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
+    if (Application.headless())
+        return;
+    const int inset = m_borderWidth;
+    const QRect inner(m_left + m.border, m_top + m.border + m.caption, ClientWidth() + 2 * inset,
+        menu + ClientHeight() + 2 * inset);
+    if (m_window->geometry() != inner)
+        m_window->setGeometry(inner);
+}
+
+void TForm::realign()
+{
+    // Top edge first, then the bottom edge (status bars lowest), then the client filler, as
+    // the alignment always did; bounds set in code are overridden.
+    QRect rest = clientRect();
+    std::vector<TControl*> tops, bottoms, clients;
+    for (TComponent* c : m_components) {
+        auto* ctl = dynamic_cast<TControl*>(c);
+        if (!ctl || ctl->Parent() || !ctl->Visible())
+            continue;
+        switch (ctl->Align()) {
+        case alTop:
+            tops.push_back(ctl);
+            break;
+        case alBottom:
+            bottoms.push_back(ctl);
+            break;
+        case alClient:
+            clients.push_back(ctl);
+            break;
+        case alNone:
+            break;
+        }
+    }
+    std::stable_sort(tops.begin(), tops.end(), [](TControl* a, TControl* b) { return a->Top() < b->Top(); });
+    std::stable_sort(bottoms.begin(), bottoms.end(), [](TControl* a, TControl* b) {
+        const bool sa = a->kind() == QLatin1String("statusbar"), sb = b->kind() == QLatin1String("statusbar");
+        if (sa != sb)
+            return sa;
+        return a->Top() + a->Height() > b->Top() + b->Height();
+    });
+    for (TControl* c : tops) {
+        c->setAlignedBounds(QRect(rest.left(), rest.top(), rest.width(), c->Height()));
+        rest.setTop(rest.top() + c->Height());
+    }
+    for (TControl* c : bottoms) {
+        c->setAlignedBounds(QRect(rest.left(), rest.bottom() + 1 - c->Height(), rest.width(), c->Height()));
+        rest.setBottom(rest.bottom() - c->Height());
+    }
+    for (TControl* c : clients)
+        c->setAlignedBounds(rest);
+}
+
+void TForm::menuChanged()
+{
+    if (!Application.headless())
+        m_window->rebuildMenu();
+    const int before = ClientHeight();
+    geometryChanged();
+    (void)before;
+}
+
+void TForm::menuItemChanged(TMenuItem* item)
+{
+    if (!Application.headless())
+        m_window->updateMenuItem(item);
+    // Hiding or showing the last visible item takes the menu bar away or brings it back.
+    const bool bar = hasMenuBar();
+    if (bar != m_hadMenuBar) {
+        m_hadMenuBar = bar;
+        geometryChanged();
+    }
+}
+
+void TForm::addComponent(TComponent* c)
+{
+    m_components.push_back(c);
+}
+
+void TForm::removeComponent(TComponent* c)
+{
+    m_components.erase(std::remove(m_components.begin(), m_components.end(), c), m_components.end());
+    if (c == m_menu)
+        m_menu = nullptr;
+}
+
+void TForm::setMenu(TMainMenu* m)
+{
+    m_menu = m;
+    m_hadMenuBar = hasMenuBar();
+}
+
+TComponent* TForm::findComponent(const QString& name) const
+{
+    for (TComponent* c : m_components)
+        if (c->Name() == name)
+            return c;
+    return nullptr;
+}
+
+std::vector<TMenuItem*> TForm::menuItems() const
+{
+    return m_menu ? m_menu->allItems() : std::vector<TMenuItem*> {};
+}
+
+TMenuItem* TForm::findMenuItem(const QString& name) const
+{
+    for (TMenuItem* item : menuItems())
+        if (item->Name() == name)
+            return item;
+    return nullptr;
+}
+
+void TForm::create()
+{
+    if (OnCreate)
+        OnCreate();
+}
+
+// --- Painting -------------------------------------------------------------------------------
+
+void TForm::invalidate()
+{
+    invalidateRect(clientRect());
+}
+
+void TForm::invalidateRect(const QRect& r)
+{
+    const QRect area = r.intersected(clientRect());
+    if (area.isEmpty())
+        return;
+    m_dirty |= area;
+    Application.paintRequested();
+}
+
+void TForm::paintIfNeeded()
+{
+    if (!m_visible || m_dirty.isEmpty() || m_painting)
+        return;
+    paintRegion(m_dirty);
+}
+
+void TForm::Refresh()
+{
+    if (m_painting)
+        return;
+    paintRegion(clientRect());
+}
+
+void TForm::paintRegion(const QRect& region)
+{
+    m_painting = true;
+    m_dirty = QRect();
+    const QRect area = region.intersected(clientRect());
+    m_paintClip = area;
+    {
+        QImage& s = surface();
+        const QRect fillArea = area.intersected(s.rect());
+        for (int y = fillArea.top(); y <= fillArea.bottom(); ++y) {
+            auto* row = reinterpret_cast<quint32*>(s.scanLine(y));
+            std::fill(row + fillArea.left(), row + fillArea.right() + 1, toPixel(m_color));
+        }
+    }
+    if (OnPaint)
+        OnPaint();
+    for (TComponent* c : m_components) {
+        auto* g = dynamic_cast<TGraphicControl*>(c);
+        if (g && !g->Parent() && g->Visible() && g->clientRect().intersects(m_paintClip))
+            g->paint();
+    }
+    m_paintClip = QRect();
+    m_painting = false;
+    surfaceChanged(area);
+}
+
+void TForm::surfaceChanged(const QRect& r)
+{
+    if (m_visible && !Application.headless())
+        m_window->client()->update(r);
+}
+
+void TForm::redrawControl(TGraphicControl* c)
+{
+    if (!c->Visible() || !m_visible || m_painting)
+        return;
+    m_paintClip = c->clientRect().intersected(clientRect());
+    c->paint();
+    m_paintClip = QRect();
+    surfaceChanged(c->clientRect());
+}
+
+// --- Showing and closing --------------------------------------------------------------------
+
+void TForm::setShown(bool on)
+{
+    if (on == m_visible)
+        return;
+    m_visible = on;
+    if (on) {
+        realign();
+        m_dirty = clientRect();
+        Application.raise(this);
+        if (!Application.headless()) {
+            applyWindowGeometry();
+            if (m_maximized && m_borderStyle == bsNone)
+                m_window->showFullScreen();
+            else
+                m_window->show();
+            m_window->raise();
+            m_window->activateWindow();
+        }
+        Application.paintRequested();
+    } else {
+        Application.lower(this);
+        if (!Application.headless())
+            m_window->hide();
+    }
+}
+
+void TForm::Show()
+{
+    if (m_visible)
+        Application.raise(this);
+    else
+        setShown(true);
+}
+
+void TForm::Hide()
+{
+    setShown(false);
+}
+
+int TForm::ShowModal()
+{
+    assert(!m_visible && "a visible form cannot be shown modally");
+    Application.runModal(this);
+    return 2; // the modal result of a form closed without one: cancel
+}
+
+void TForm::Close()
+{
+    if (OnClose)
+        OnClose();
+    setShown(false);
+    if (m_modalRunning)
+        Application.endModal(this);
+    if (this == Application.MainForm())
+        Application.Terminate();
+}
+
+bool TForm::isBlocked() const
+{
+    return Application.isBlocked(this);
+}
+
+// --- Input ----------------------------------------------------------------------------------
+
+bool TForm::pressKey(int key, TShiftState shift)
+{
+    if (!m_visible || isBlocked())
+        return false;
+    if (m_menu && !shift.alt && !shift.ctrl) {
+        if (TMenuItem* item = m_menu->findShortCut(key)) {
+            // Hidden items keep their shortcut; disabled ones (or under a disabled parent) do not.
+            if (item->Click())
+                return true;
+        }
+    }
+    // A modifier on its own is not a key, and Alt or Ctrl with a key is a menu command: the
+    // lessons that react to "any key" must not see them.
+    const bool modifier = key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU;
+    if (m_keyPreview && OnKeyDown && !modifier && !shift.alt && !shift.ctrl) {
+        int k = key;
+        OnKeyDown(k, shift);
+        return k == 0;
+    }
+    return false;
+}
+
+TControl* TForm::controlAt(QPoint pos) const
+{
+    for (auto it = m_components.rbegin(); it != m_components.rend(); ++it) {
+        auto* c = dynamic_cast<TControl*>(*it);
+        if (c && c->isWindowed() && !c->Parent() && c->Visible() && c->clientRect().contains(pos))
+            return c;
+    }
+    for (auto it = m_components.rbegin(); it != m_components.rend(); ++it) {
+        auto* c = dynamic_cast<TControl*>(*it);
+        if (c && !c->isWindowed() && !c->Parent() && c->Visible() && c->clientRect().contains(pos))
+            return c;
+    }
+    return nullptr;
+}
+
+bool TForm::mouseDownAt(QPoint pos, TShiftState shift)
+{
+    if (!acceptsMouse())
+        return false;
+    m_pressed = controlAt(pos);
+    if (auto* pb = dynamic_cast<TPaintBox*>(m_pressed); pb && pb->Enabled() && pb->OnMouseDown) {
+        const QPoint local = pos - pb->clientRect().topLeft();
+        pb->OnMouseDown(local.x(), local.y(), shift);
+    }
+    return true;
+}
+
+bool TForm::mouseUpAt(QPoint pos)
+{
+    if (!acceptsMouse())
+        return false;
+    TControl* target = controlAt(pos);
+    TControl* pressed = m_pressed;
+    m_pressed = nullptr;
+    if (!target || target != pressed || !target->Enabled())
+        return true;
+    if (auto* pb = dynamic_cast<TPaintBox*>(target); pb && pb->OnClick)
+        pb->OnClick();
+    else if (auto* im = dynamic_cast<TImage*>(target); im && im->OnClick)
+        im->OnClick();
+    else if (auto* b = dynamic_cast<TButton*>(target))
+        b->press();
+    return true;
+}
+
+bool TForm::clickAt(QPoint pos, TShiftState shift)
+{
+    if (!mouseDownAt(pos, shift))
+        return false;
+    return mouseUpAt(pos);
+}
+
+bool TForm::mouseMoveAt(QPoint pos, TShiftState shift)
+{
+    if (!acceptsMouse())
+        return false;
+    if (auto* pb = dynamic_cast<TPaintBox*>(controlAt(pos)); pb && pb->Enabled() && pb->OnMouseMove) {
+        const QPoint local = pos - pb->clientRect().topLeft();
+        pb->OnMouseMove(local.x(), local.y(), shift);
+    }
+    return true;
+}
+
+bool TForm::closeBox()
+{
+    if (!acceptsMouse())
+        return false;
+    Close();
+    return true;
+}
+
+TCursor TForm::cursorOf(const TControl* c) const
+{
+    // A control with the default cursor shows its parent's.
+    if (c && c->Cursor() != crDefault)
+        return c->Cursor();
+    return m_cursor;
+}
+
+TCursor TForm::cursorAt(QPoint pos) const
+{
+    return cursorOf(controlAt(pos));
+}
+
+// --- Qt windows -----------------------------------------------------------------------------
+
+SurfaceWidget::SurfaceWidget(TForm* form, QWidget* parent)
+    : QWidget(parent)
+    , m_form(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const QRect r = e->rect();
+    const QImage& s = m_form->surface();
+    p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
+    p.drawImage(r.topLeft(), s, r);
+}
+
+namespace {
+
+TShiftState shiftOf(const QMouseEvent* e)
+{
+    TShiftState s;
+    s.shift = e->modifiers() & Qt::ShiftModifier;
+    s.ctrl = e->modifiers() & Qt::ControlModifier;
+    s.alt = e->modifiers() & Qt::AltModifier;
+    s.left = e->buttons() & Qt::LeftButton;
+    return s;
+}
+
+} // namespace
+
+void SurfaceWidget::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_form->mouseDownAt(e->position().toPoint(), shiftOf(e));
+}
+
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_form->mouseUpAt(e->position().toPoint());
+}
+
+void SurfaceWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    m_form->mouseMoveAt(pos, shiftOf(e));
+    setCursor(m_form->cursorAt(pos) == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+FormWindow::FormWindow(TForm* form)
+    : QWidget(nullptr, Qt::Window)
+    , m_form(form)
+    , m_client(new SurfaceWidget(form, this))
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(false);
+}
+
+void FormWindow::layoutChildren(int clientWidth, int clientHeight, int menuHeight, int inset)
+{
+    if (m_menuBar) {
+        m_menuBar->setGeometry(inset, inset, clientWidth, menuHeight);
+        m_menuBar->setVisible(menuHeight > 0);
+    }
+    m_client->setGeometry(inset, inset + menuHeight, clientWidth, clientHeight);
+    if (!isWindow() || !isVisible())
+        resize(clientWidth + 2 * inset, menuHeight + clientHeight + 2 * inset);
+}
+
+void FormWindow::addItems(QWidget* into, const std::vector<TMenuItem*>& items)
+{
+    for (TMenuItem* item : items) {
+        QAction* action;
+        if (!item->Items().empty()) {
+            auto* menu = new QMenu(item->Caption(), into);
+            addItems(menu, item->Items());
+            action = menu->menuAction();
+        } else {
+            action = new QAction(into);
+            connect(action, &QAction::triggered, this, [this, item] {
+                if (m_form->acceptsMouse())
+                    item->Click();
+            });
+        }
+        into->addAction(action);
+        m_actions.insert(item, action);
+        updateMenuItem(item);
+    }
+}
+
+void FormWindow::rebuildMenu()
+{
+    if (!m_form->Menu())
+        return;
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+    }
+    m_menuBar->clear();
+    m_actions.clear();
+    addItems(m_menuBar, m_form->Menu()->Items());
+}
+
+void FormWindow::updateMenuItem(TMenuItem* item)
+{
+    QAction* a = m_actions.value(item);
+    if (!a)
+        return;
+    const QString shortcut = item->shortCutText();
+    a->setText(shortcut.isEmpty() || !item->Items().empty() ? item->Caption() : item->Caption() + QLatin1Char('\t') + shortcut);
+    a->setVisible(item->Visible());
+    a->setEnabled(item->Enabled());
+}
+
+void FormWindow::closeEvent(QCloseEvent* e)
+{
+    // Only the title-bar close box (or the window manager) closes the window this way; the
+    // form decides, and refuses while it is disabled or under a modal form.
+    e->ignore();
+    m_form->closeBox();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+}
+
+void FormWindow::changeEvent(QEvent* e)
+{
+    // Clicking a window under a modal form brings the modal form back to the front.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_form->isBlocked()) {
+        if (TForm* top = Application.topForm(); top && top->window() != this) {
+            top->window()->raise();
+            top->window()->activateWindow();
+        }
+    }
+    QWidget::changeEvent(e);
+}
+
+} // namespace wb

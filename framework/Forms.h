@@ -1,0 +1,208 @@
+// The form: a window whose client area is one pixel surface, with its components, menu and
+// timers; shown modally or not, repainted by Refresh.
+#pragma once
+
+#include "Canvas.h"
+#include "Controls.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace wb {
+
+class TMainMenu;
+class TMenuItem;
+class FormWindow;
+class SurfaceWidget;
+
+enum TBorderStyle { bsNone, bsToolWindow, bsSizeToolWin, bsSizeable };
+
+// Fixed frame metrics, so that client sizes are the same on every machine: an 800 × 600
+// tool window with a menu bar has a 792 × 554 client area.
+struct FrameMetrics {
+    int border; // left, right and bottom; also below the caption
+    int caption;
+};
+FrameMetrics frameMetrics(TBorderStyle style);
+constexpr int kMenuBarHeight = 20;
+
+class TForm {
+public:
+    explicit TForm(const QString& name);
+    virtual ~TForm();
+    TForm(const TForm&) = delete;
+    TForm& operator=(const TForm&) = delete;
+
+    const QString& Name() const { return m_name; }
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+    // Outer bounds, frame and caption included.
+    int Left() const { return m_left; }
+    int Top() const { return m_top; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    void SetLeft(int v) { SetBounds(v, m_top, m_width, m_height); }
+    void SetTop(int v) { SetBounds(m_left, v, m_width, m_height); }
+    void SetWidth(int v) { SetBounds(m_left, m_top, v, m_height); }
+    void SetHeight(int v) { SetBounds(m_left, m_top, m_width, v); }
+    void SetBounds(int left, int top, int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int w);
+    void SetClientHeight(int h);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor c);
+    TFont Font;
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle s);
+    int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int w);
+    bool KeyPreview() const { return m_keyPreview; }
+    void SetKeyPreview(bool on) { m_keyPreview = on; }
+    // A disabled form looks the same but ignores the mouse; its shortcut keys still run and
+    // its timers still tick.
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool on);
+    bool Visible() const { return m_visible; }
+    TCursor Cursor() const { return m_cursor; }
+    void SetCursor(TCursor c) { m_cursor = c; }
+    // Maximised: the form fills the screen.
+    bool Maximized() const { return m_maximized; }
+    void SetMaximized(bool on);
+
+    // The canvas of the whole client area.
+    TCanvas& Canvas() { return m_canvas; }
+    TMainMenu* Menu() const { return m_menu; }
+
+    std::function<void()> OnCreate;
+    std::function<void()> OnPaint;
+    std::function<void()> OnClose;
+    std::function<void(int& key, TShiftState shift)> OnKeyDown;
+
+    // Shows the form and returns when it closes; every other window is inert meanwhile.
+    int ShowModal();
+    // Shows the form (or brings it to the front) without waiting.
+    void Show();
+    void Hide();
+    // Runs OnClose, hides the form and ends its ShowModal. Closing the main form ends the
+    // program.
+    void Close();
+    // Repaints at once: fills the client area with the form colour, runs OnPaint and the
+    // paint handlers of the paint boxes in description order.
+    void Refresh();
+
+    // --- Framework -------------------------------------------------------------------------
+    const std::vector<TComponent*>& components() const { return m_components; }
+    TComponent* findComponent(const QString& name) const;
+    std::vector<TMenuItem*> menuItems() const;
+    TMenuItem* findMenuItem(const QString& name) const;
+
+    // Runs OnCreate; the application calls it once when it creates the form.
+    void create();
+
+    // The client area's pixels (allocated on first use).
+    QImage& surface();
+    // Asks for a repaint (of all or part of the client area) before the next event is handled.
+    void invalidate();
+    void invalidateRect(const QRect& r);
+    bool needsPaint() const { return !m_dirty.isEmpty(); }
+    void paintIfNeeded();
+    // While a repaint runs: the area it repaints (drawing is clipped to it); otherwise the
+    // whole client area.
+    QRect paintClip() const;
+    bool painting() const { return m_painting; }
+
+    bool isModal() const { return m_modalRunning; }
+    // Under a modal form that is not its own: takes no input at all.
+    bool isBlocked() const;
+    bool acceptsMouse() const { return m_visible && m_enabled && !isBlocked(); }
+
+    // A key press: menu shortcuts first (also of hidden items, never of disabled ones), then
+    // OnKeyDown with KeyPreview. Returns true when something took the key.
+    bool pressKey(int key, TShiftState shift = {});
+    // Mouse input at a client position, to whatever lies on top there. False when the form
+    // takes no mouse input. A click is a press and a release.
+    bool clickAt(QPoint pos, TShiftState shift = {});
+    bool mouseDownAt(QPoint pos, TShiftState shift = {});
+    bool mouseUpAt(QPoint pos);
+    bool mouseMoveAt(QPoint pos, TShiftState shift = {});
+    // The title-bar close box. False when the form takes no mouse input.
+    bool closeBox();
+    // The cursor shown at a client position.
+    TCursor cursorAt(QPoint pos) const;
+    TCursor cursorOf(const TControl* c) const;
+    // The topmost control at a client position (windowed ones lie above the surface).
+    TControl* controlAt(QPoint pos) const;
+
+    // Where a control's pixels are shown changed outside a repaint (label caption, image
+    // picture): redraws just that area.
+    void redrawControl(TGraphicControl* c);
+    // A drawing operation changed these surface pixels.
+    void surfaceChanged(const QRect& r);
+    // Lays out the aligned controls.
+    void realign();
+    // The menu's items were created or rearranged / one item's caption, state or visibility
+    // changed.
+    void menuChanged();
+    void menuItemChanged(TMenuItem* item);
+
+    FormWindow* window() const { return m_window.get(); }
+    QWidget* clientWidget() const;
+    // Whether the window shows a menu bar (a menu with a visible item).
+    bool hasMenuBar() const;
+
+    // Registration, done by the components themselves.
+    void addComponent(TComponent* c);
+    void removeComponent(TComponent* c);
+    void setMenu(TMainMenu* m);
+
+    // Framework: visibility as the application's window list sees it.
+    void setShown(bool on);
+    void endModal() { m_modalRunning = false; }
+    void beginModal() { m_modalRunning = true; }
+
+private:
+    class SurfaceTarget;
+    void paintRegion(const QRect& region);
+    void geometryChanged();
+    void resizeSurface();
+    void applyWindowGeometry();
+    QRect clientRect() const;
+
+    QString m_name;
+    QString m_caption;
+    int m_left = 0, m_top = 0, m_width = 320, m_height = 240;
+    TColor m_color = RGB(0xD4, 0xD0, 0xC8);
+    TBorderStyle m_borderStyle = bsSizeable;
+    int m_borderWidth = 0;
+    bool m_keyPreview = false;
+    bool m_enabled = true;
+    bool m_visible = false;
+    bool m_maximized = false;
+    TCursor m_cursor = crDefault;
+    QRect m_dirty;
+    QRect m_paintClip;
+    bool m_modalRunning = false;
+    bool m_painting = false;
+    bool m_hadMenuBar = false;
+    TControl* m_pressed = nullptr;
+
+    std::vector<TComponent*> m_components;
+    TMainMenu* m_menu = nullptr;
+    QImage m_surface;
+    std::unique_ptr<SurfaceTarget> m_surfaceTarget;
+    TCanvas m_canvas;
+    std::unique_ptr<FormWindow> m_window;
+};
+
+} // namespace wb

@@ -1,0 +1,64 @@
+// Shared test helpers: a headless application, tiny canvases with ASCII-art checks, scripted
+// events for modal loops and in-process driver runs.
+#pragma once
+
+#include "framework/Application.h"
+#include "framework/Canvas.h"
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wbtest {
+
+// A canvas on a small image of its own, filled with one colour.
+class PixelCanvas : public wb::CanvasTarget {
+public:
+    PixelCanvas(int width, int height, wb::TColor background = wb::clWhite);
+    wb::TCanvas canvas { this };
+    QImage image;
+    QRect lastChanged;
+
+    QImage* pixels() override { return &image; }
+    QPoint origin() const override { return { 0, 0 }; }
+    QRect clip() const override { return image.rect(); }
+    void changed(const QRect& r) override { lastChanged = r; }
+
+    wb::TColor at(int x, int y) const;
+};
+
+// Compares an image with rows of characters: each character names a colour through the
+// legend ('.' and '#' by default white and black). Reports the first wrong pixel.
+::testing::AssertionResult matchesRows(const QImage& image, const std::vector<std::string>& rows,
+    const std::map<char, wb::TColor>& legend = {}, QPoint offset = {});
+
+// Events for modal loops in tests: each pump runs the next queued action.
+class ScriptedEvents : public wb::EventSource, public wb::DialogAnswers {
+public:
+    std::deque<std::function<void()>> actions;
+    std::deque<std::optional<wb::TColor>> colors;
+    std::vector<QString> messages;
+
+    bool pumpOne() override;
+    std::optional<wb::TColor> colorDialog(wb::TColor initial) override;
+    void messageBox(const QString& text) override { messages.push_back(text); }
+};
+
+ScriptedEvents& events();
+
+// Runs a driver script in-process against `program` (which creates forms and calls
+// Application.Run). Returns the exit code; fills out and err.
+int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
+    std::string* err = nullptr, bool keepGoing = false);
+
+// Cleans up between tests: forms created through CreateForm, the modal stack, the clock.
+void resetApplication();
+
+} // namespace wbtest

@@ -1,0 +1,631 @@
+#include "ScriptDriver.h"
+
+#include "framework/Controls.h"
+#include "framework/Forms.h"
+#include "framework/ImageList.h"
+#include "framework/Menus.h"
+#include "framework/Timers.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace wb {
+
+namespace {
+
+QString jsonString(const QString& s)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : s) {
+        switch (c.unicode()) {
+        case '"':
+            out += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+QString jsonBool(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+
+QString jsonBounds(int l, int t, int w, int h) { return QStringLiteral("[%1, %2, %3, %4]").arg(l).arg(t).arg(w).arg(h); }
+
+// Builds one JSON object with its fields in the order they are added.
+class JsonObject {
+public:
+    JsonObject& add(const char* key, const QString& rawValue)
+    {
+        m_fields << jsonString(QLatin1String(key)) + QStringLiteral(": ") + rawValue;
+        return *this;
+    }
+    QString str() const { return QLatin1Char('{') + m_fields.join(QStringLiteral(", ")) + QLatin1Char('}'); }
+
+private:
+    QStringList m_fields;
+};
+
+QString cursorName(TCursor c) { return c == crHandPoint ? QStringLiteral("hand") : QStringLiteral("default"); }
+
+struct KeyName {
+    const char* name;
+    int code;
+};
+
+// clang-format off
+constexpr KeyName kKeyNames[] = {
+    {"Esc", VK_ESCAPE}, {"F1", VK_F1}, {"F2", VK_F2}, {"Enter", VK_RETURN}, {"Space", VK_SPACE},
+    {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Alt", VK_MENU},
+    {"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP}, {"Down", VK_DOWN},
+};
+// clang-format on
+
+int keyCode(const QString& name)
+{
+    for (const auto& k : kKeyNames)
+        if (name.compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0)
+            return k.code;
+    if (name.size() == 1) {
+        const QChar c = name[0].toUpper();
+        if ((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return c.unicode();
+    }
+    if (name.size() >= 2 && name[0].toUpper() == QLatin1Char('F')) {
+        bool ok = false;
+        const int n = name.mid(1).toInt(&ok);
+        if (ok && n >= 1 && n <= 12)
+            return VK_F1 + n - 1;
+    }
+    return 0;
+}
+
+// Strips a comment: '#' at the start of the line, or a '#' standing alone as a word.
+QString stripComment(const QString& line)
+{
+    static const QRegularExpression comment(QStringLiteral("(^|\\s)#(\\s|$)"));
+    QString s = line;
+    if (s.trimmed().startsWith(QLatin1Char('#')))
+        return {};
+    const auto m = comment.match(s);
+    if (m.hasMatch())
+        s.truncate(m.capturedStart());
+    return s;
+}
+
+bool parseInt(const QString& s, int* out)
+{
+    bool ok = false;
+    const int v = s.toInt(&ok);
+    if (ok)
+        *out = v;
+    return ok;
+}
+
+} // namespace
+
+QString formStateJson(TForm* form)
+{
+    QStringList components;
+    for (TComponent* c : form->components()) {
+        if (auto* ctl = dynamic_cast<TControl*>(c)) {
+            JsonObject o;
+            o.add("name", jsonString(ctl->Name()))
+                .add("kind", jsonString(ctl->kind()))
+                .add("bounds", jsonBounds(ctl->Left(), ctl->Top(), ctl->Width(), ctl->Height()))
+                .add("visible", jsonBool(ctl->Visible()))
+                .add("enabled", jsonBool(ctl->Enabled()))
+                .add("color", jsonString(colorToHex(ctl->Color())));
+            if (auto* memo = dynamic_cast<TMemo*>(ctl)) {
+                QStringList lines;
+                for (const QString& l : memo->Lines.list())
+                    lines << jsonString(l);
+                o.add("lines", QLatin1Char('[') + lines.join(QStringLiteral(", ")) + QLatin1Char(']'));
+            } else if (ctl->hasText()) {
+                o.add("text", jsonString(ctl->text()));
+            }
+            if (auto* bar = dynamic_cast<TScrollBar*>(ctl))
+                o.add("position", QString::number(bar->Position()));
+            o.add("cursor", jsonString(cursorName(form->cursorOf(ctl))));
+            components << o.str();
+        } else if (auto* list = dynamic_cast<TImageList*>(c)) {
+            JsonObject o;
+            o.add("name", jsonString(list->Name()))
+                .add("kind", jsonString(list->kind()))
+                .add("frames", QString::number(list->Count()));
+            components << o.str();
+        }
+    }
+    QStringList items;
+    for (TMenuItem* item : form->menuItems()) {
+        JsonObject o;
+        o.add("name", jsonString(item->Name()))
+            .add("caption", jsonString(item->Caption()))
+            .add("visible", jsonBool(item->Visible()))
+            .add("enabled", jsonBool(item->Enabled()))
+            .add("shortcut", jsonString(item->shortCutText()));
+        items << o.str();
+    }
+    QStringList timers;
+    for (TComponent* c : form->components()) {
+        if (auto* t = dynamic_cast<TTimer*>(c)) {
+            JsonObject o;
+            o.add("name", jsonString(t->Name()))
+                .add("enabled", jsonBool(t->Enabled()))
+                .add("interval", QString::number(t->Interval()));
+            timers << o.str();
+        }
+    }
+    auto list = [](const QStringList& l) { return QLatin1Char('[') + l.join(QStringLiteral(", ")) + QLatin1Char(']'); };
+    JsonObject o;
+    o.add("name", jsonString(form->Name()))
+        .add("caption", jsonString(form->Caption()))
+        .add("visible", jsonBool(form->Visible()))
+        .add("enabled", jsonBool(form->Enabled()))
+        .add("color", jsonString(colorToHex(form->Color())))
+        .add("bounds", jsonBounds(form->Left(), form->Top(), form->Width(), form->Height()))
+        .add("clientWidth", QString::number(form->ClientWidth()))
+        .add("clientHeight", QString::number(form->ClientHeight()))
+        .add("cursor", jsonString(cursorName(form->Cursor())))
+        .add("components", list(components))
+        .add("items", list(items))
+        .add("timers", list(timers));
+    return o.str();
+}
+
+QImage formSnapshot(TForm* form)
+{
+    QImage image = form->surface().copy(0, 0, form->ClientWidth(), form->ClientHeight());
+    QPainter p(&image);
+    for (TComponent* c : form->components()) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (w && !w->Parent() && w->Visible() && w->widget())
+            w->widget()->render(&p, w->clientRect().topLeft(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    p.end();
+    return image;
+}
+
+ScriptDriver::ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing)
+    : m_in(in)
+    , m_out(out)
+    , m_err(err)
+    , m_keepGoing(keepGoing)
+{
+}
+
+void ScriptDriver::addCommand(const QString& name, Extension handler)
+{
+    m_extensions.emplace_back(name, std::move(handler));
+}
+
+void ScriptDriver::print(const QString& line)
+{
+    m_out << line.toStdString() << '\n';
+    m_out.flush();
+}
+
+bool ScriptDriver::fail(const QString& what)
+{
+    m_err << "error: line " << m_lineNo << ": " << what.toStdString() << '\n';
+    m_err.flush();
+    if (!m_keepGoing) {
+        m_failed = true;
+        Application.Terminate();
+    }
+    return false;
+}
+
+bool ScriptDriver::nextCommand(QStringList* words, QString* rest)
+{
+    std::string raw;
+    while (std::getline(m_in, raw)) {
+        ++m_lineNo;
+        QString line = QString::fromStdString(raw);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QString code = stripComment(line);
+        *words = code.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        if (words->isEmpty())
+            continue;
+        // The rest of the line after the command and its first argument, verbatim.
+        static const QRegularExpression twoWords(QStringLiteral("^\\s*\\S+\\s+\\S+\\s?"));
+        const auto m = twoWords.match(line);
+        *rest = m.hasMatch() ? line.mid(m.capturedEnd()) : QString();
+        return true;
+    }
+    return false;
+}
+
+int ScriptDriver::run(const std::function<int()>& program)
+{
+    m_program = program;
+    QStringList words;
+    QString rest;
+    while (!m_started && !m_failed) {
+        if (!nextCommand(&words, &rest))
+            return 0;
+        const QString cmd = words[0];
+        if (cmd == QLatin1String("screen")) {
+            cmdScreen(words);
+        } else if (cmd == QLatin1String("start")) {
+            m_started = true;
+        } else if (cmd == QLatin1String("color")) {
+            cmdColor(words);
+        } else {
+            // Any other command needs the running program: start it implicitly.
+            m_pendingLine = QString::number(m_lineNo);
+            m_pendingWords = words;
+            m_pendingRest = rest;
+            m_started = true;
+        }
+    }
+    if (m_failed)
+        return 2;
+    const int code = program();
+    m_ended = true;
+    return m_failed ? 2 : code;
+}
+
+bool ScriptDriver::pumpOne()
+{
+    if (m_failed)
+        return false;
+    QStringList words;
+    QString rest;
+    if (m_pendingLine) {
+        words = m_pendingWords;
+        rest = m_pendingRest;
+        m_pendingLine.reset();
+    } else if (!nextCommand(&words, &rest)) {
+        return false;
+    }
+    execute(words, rest);
+    return !m_failed;
+}
+
+TForm* ScriptDriver::topForm() const
+{
+    return Application.topForm();
+}
+
+TForm* ScriptDriver::formArg(const QString& name)
+{
+    TForm* f = Application.findForm(name);
+    if (!f)
+        fail(QStringLiteral("unknown form '%1'").arg(name));
+    return f;
+}
+
+bool ScriptDriver::execute(const QStringList& w, const QString& rest)
+{
+    const QString cmd = w[0];
+    if (cmd == QLatin1String("screen"))
+        return fail(QStringLiteral("screen must come before start"));
+    if (cmd == QLatin1String("start"))
+        return fail(QStringLiteral("the program has already started"));
+    if (cmd == QLatin1String("color"))
+        return cmdColor(w);
+    if (cmd == QLatin1String("advance"))
+        return cmdAdvance(w);
+    if (cmd == QLatin1String("run-until-idle"))
+        return cmdRunUntilIdle(w);
+    if (cmd == QLatin1String("forms"))
+        return cmdForms();
+    if (cmd == QLatin1String("message"))
+        return cmdMessage();
+    if (cmd == QLatin1String("state"))
+        return cmdState(w);
+    for (const auto& [name, handler] : m_extensions)
+        if (cmd == name)
+            return handler(*this, w);
+    if (!topForm())
+        return fail(QStringLiteral("no form is shown"));
+    if (cmd == QLatin1String("skip-cover"))
+        return cmdSkipCover();
+    if (cmd == QLatin1String("menu"))
+        return cmdMenu(w);
+    if (cmd == QLatin1String("key"))
+        return cmdKey(w);
+    if (cmd == QLatin1String("click"))
+        return cmdMouse(w, true);
+    if (cmd == QLatin1String("mousemove"))
+        return cmdMouse(w, false);
+    if (cmd == QLatin1String("type"))
+        return cmdType(w, rest);
+    if (cmd == QLatin1String("button"))
+        return cmdButton(w);
+    if (cmd == QLatin1String("scroll"))
+        return cmdScroll(w);
+    if (cmd == QLatin1String("close"))
+        return cmdClose();
+    if (cmd == QLatin1String("activate"))
+        return cmdActivate(w);
+    if (cmd == QLatin1String("repaint")) {
+        topForm()->Refresh();
+        return true;
+    }
+    if (cmd == QLatin1String("pixel"))
+        return cmdPixel(w);
+    if (cmd == QLatin1String("snapshot"))
+        return cmdSnapshot(w, rest);
+    return fail(QStringLiteral("unknown command '%1'").arg(cmd));
+}
+
+bool ScriptDriver::cmdScreen(const QStringList& w)
+{
+    int width = 0, height = 0;
+    if (w.size() != 3 || !parseInt(w[1], &width) || !parseInt(w[2], &height) || width <= 0 || height <= 0)
+        return fail(QStringLiteral("usage: screen W H"));
+    Screen.setSize(width, height);
+    return true;
+}
+
+bool ScriptDriver::cmdSkipCover()
+{
+    TForm* main = Application.MainForm();
+    if (!main || !main->Visible() || topForm() != main)
+        return fail(QStringLiteral("the cover page is not shown"));
+    main->pressKey(VK_ESCAPE);
+    return true;
+}
+
+bool ScriptDriver::cmdMenu(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: menu ITEM"));
+    TForm* form = topForm();
+    TMenuItem* item = form->findMenuItem(w[1]);
+    if (!item)
+        return fail(QStringLiteral("unknown menu item '%1' on %2").arg(w[1], form->Name()));
+    if (!form->acceptsMouse())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    if (!item->visibleChain())
+        return fail(QStringLiteral("menu item '%1' is hidden").arg(w[1]));
+    if (!item->enabledChain())
+        return fail(QStringLiteral("menu item '%1' is disabled").arg(w[1]));
+    item->Click();
+    return true;
+}
+
+bool ScriptDriver::cmdKey(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: key KEY"));
+    const int code = keyCode(w[1]);
+    if (!code)
+        return fail(QStringLiteral("unknown key '%1'").arg(w[1]));
+    topForm()->pressKey(code);
+    return true;
+}
+
+bool ScriptDriver::cmdMouse(const QStringList& w, bool click)
+{
+    int x = 0, y = 0;
+    if (w.size() != 4 || !parseInt(w[2], &x) || !parseInt(w[3], &y))
+        return fail(click ? QStringLiteral("usage: click COMP X Y") : QStringLiteral("usage: mousemove COMP X Y"));
+    TForm* form = topForm();
+    QPoint origin;
+    if (w[1] != form->Name()) {
+        auto* ctl = dynamic_cast<TControl*>(form->findComponent(w[1]));
+        if (!ctl)
+            return fail(QStringLiteral("unknown component '%1' on %2").arg(w[1], form->Name()));
+        if (!ctl->Visible())
+            return fail(QStringLiteral("component '%1' is hidden").arg(w[1]));
+        origin = ctl->clientRect().topLeft();
+    }
+    if (!form->acceptsMouse())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    const QPoint pos = origin + QPoint(x, y);
+    if (click)
+        form->clickAt(pos);
+    else
+        form->mouseMoveAt(pos);
+    return true;
+}
+
+bool ScriptDriver::cmdType(const QStringList& w, const QString& rest)
+{
+    if (w.size() < 2)
+        return fail(QStringLiteral("usage: type EDIT TEXT"));
+    TForm* form = topForm();
+    auto* edit = dynamic_cast<TEdit*>(form->findComponent(w[1]));
+    if (!edit)
+        return fail(QStringLiteral("unknown edit '%1' on %2").arg(w[1], form->Name()));
+    if (!form->acceptsMouse())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    if (!edit->Visible() || !edit->Enabled() || edit->ReadOnly())
+        return fail(QStringLiteral("edit '%1' takes no input").arg(w[1]));
+    edit->typeText(rest);
+    return true;
+}
+
+bool ScriptDriver::cmdButton(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: button BUTTON"));
+    TForm* form = topForm();
+    auto* button = dynamic_cast<TButton*>(form->findComponent(w[1]));
+    if (!button)
+        return fail(QStringLiteral("unknown button '%1' on %2").arg(w[1], form->Name()));
+    if (!form->acceptsMouse())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    if (!button->Visible() || !button->Enabled())
+        return fail(QStringLiteral("button '%1' is disabled").arg(w[1]));
+    button->press();
+    return true;
+}
+
+bool ScriptDriver::cmdScroll(const QStringList& w)
+{
+    int pos = 0;
+    if (w.size() != 3 || !parseInt(w[2], &pos))
+        return fail(QStringLiteral("usage: scroll BAR POS"));
+    TForm* form = topForm();
+    auto* bar = dynamic_cast<TScrollBar*>(form->findComponent(w[1]));
+    if (!bar)
+        return fail(QStringLiteral("unknown scroll bar '%1' on %2").arg(w[1], form->Name()));
+    if (!form->acceptsMouse())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    if (!bar->Visible() || !bar->Enabled())
+        return fail(QStringLiteral("scroll bar '%1' is disabled").arg(w[1]));
+    bar->scrollTo(pos);
+    return true;
+}
+
+bool ScriptDriver::cmdClose()
+{
+    TForm* form = topForm();
+    if (!form->closeBox())
+        return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
+    return true;
+}
+
+bool ScriptDriver::cmdActivate(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: activate FORM"));
+    TForm* form = formArg(w[1]);
+    if (!form)
+        return false;
+    if (!form->Visible())
+        return fail(QStringLiteral("%1 is not shown").arg(w[1]));
+    if (form->isBlocked())
+        return fail(QStringLiteral("%1 lies under a modal form").arg(w[1]));
+    Application.raise(form);
+    return true;
+}
+
+bool ScriptDriver::cmdColor(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: color #RRGGBB | color cancel"));
+    if (w[1] == QLatin1String("cancel")) {
+        m_colorAnswers.push_back(std::nullopt);
+        return true;
+    }
+    TColor c = 0;
+    if (!w[1].startsWith(QLatin1Char('#')) || !parseColor(w[1], &c))
+        return fail(QStringLiteral("not a colour: '%1'").arg(w[1]));
+    m_colorAnswers.push_back(c);
+    return true;
+}
+
+bool ScriptDriver::cmdAdvance(const QStringList& w)
+{
+    int ms = 0;
+    if (w.size() != 2 || !parseInt(w[1], &ms) || ms < 0)
+        return fail(QStringLiteral("usage: advance MS"));
+    Scheduler::instance().advance(ms);
+    return true;
+}
+
+bool ScriptDriver::cmdRunUntilIdle(const QStringList& w)
+{
+    int ms = 0;
+    if (w.size() != 2 || !parseInt(w[1], &ms) || ms < 0)
+        return fail(QStringLiteral("usage: run-until-idle MAX"));
+    Scheduler::instance().runUntilIdle(ms);
+    return true;
+}
+
+bool ScriptDriver::cmdPixel(const QStringList& w)
+{
+    int x = 0, y = 0;
+    if (w.size() != 3 || !parseInt(w[1], &x) || !parseInt(w[2], &y))
+        return fail(QStringLiteral("usage: pixel X Y"));
+    TForm* form = topForm();
+    if (x < 0 || y < 0 || x >= form->ClientWidth() || y >= form->ClientHeight())
+        return fail(QStringLiteral("(%1, %2) lies outside the client area of %3").arg(x).arg(y).arg(form->Name()));
+    const QImage& s = form->surface();
+    print(colorToHex(fromPixel(s.pixel(x, y))));
+    return true;
+}
+
+bool ScriptDriver::cmdState(const QStringList& w)
+{
+    TForm* form = nullptr;
+    if (w.size() == 2) {
+        form = formArg(w[1]);
+        if (!form)
+            return false;
+    } else if (w.size() == 1) {
+        form = topForm();
+        if (!form)
+            return fail(QStringLiteral("no form is shown"));
+    } else {
+        return fail(QStringLiteral("usage: state [FORM]"));
+    }
+    print(formStateJson(form));
+    return true;
+}
+
+bool ScriptDriver::cmdSnapshot(const QStringList& w, const QString& rest)
+{
+    if (w.size() < 2)
+        return fail(QStringLiteral("usage: snapshot FILE"));
+    const QString file = (w[1] + (rest.isEmpty() ? QString() : QLatin1Char(' ') + rest)).trimmed();
+    if (!formSnapshot(topForm()).save(file, "PNG"))
+        return fail(QStringLiteral("cannot write '%1'").arg(file));
+    return true;
+}
+
+bool ScriptDriver::cmdMessage()
+{
+    print(m_lastMessage);
+    m_lastMessage.clear();
+    return true;
+}
+
+bool ScriptDriver::cmdForms()
+{
+    QStringList names, stack;
+    for (TForm* f : Application.forms())
+        names << jsonString(f->Name());
+    for (TForm* f : Application.modalStack())
+        stack << jsonString(f->Name());
+    TForm* top = topForm();
+    print(QStringLiteral("{\"forms\": [%1], \"stack\": [%2], \"top\": %3}")
+              .arg(names.join(QStringLiteral(", ")), stack.join(QStringLiteral(", ")),
+                  top ? jsonString(top->Name()) : QStringLiteral("null")));
+    return true;
+}
+
+std::optional<TColor> ScriptDriver::colorDialog(TColor)
+{
+    if (m_colorAnswers.empty()) {
+        fail(QStringLiteral("a colour dialog opened without an answer (give one with `color` first)"));
+        return std::nullopt;
+    }
+    const std::optional<TColor> answer = m_colorAnswers.front();
+    m_colorAnswers.erase(m_colorAnswers.begin());
+    return answer;
+}
+
+void ScriptDriver::messageBox(const QString& text)
+{
+    m_lastMessage = text;
+}
+
+} // namespace wb

@@ -1,0 +1,95 @@
+// The headless driver: runs the program on the virtual clock and takes its events from a
+// command script, one command per line, answering queries at once.
+#pragma once
+
+#include "framework/Application.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <vector>
+
+namespace wb {
+
+class TForm;
+
+class ScriptDriver : public EventSource, public DialogAnswers {
+public:
+    // Reads commands from `in`, answers on `out`, reports errors on `err`. With `keepGoing` an
+    // error is reported and the script goes on; otherwise the run ends with exit code 2.
+    ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing);
+
+    // Hooks for commands that need more than the framework (the pictures' export).
+    using Extension = std::function<bool(ScriptDriver&, const QStringList& args)>;
+    void addCommand(const QString& name, Extension handler);
+
+    // Runs the script: the commands before start-up, then `program` (which creates the forms
+    // and runs the message loop, pumping this driver). Returns the exit code.
+    int run(const std::function<int()>& program);
+
+    // EventSource: executes the next command. False when the script has ended.
+    bool pumpOne() override;
+    // DialogAnswers.
+    std::optional<TColor> colorDialog(TColor initial) override;
+    void messageBox(const QString& text) override;
+
+    // Reports an error for the current line (extensions use it too). Always returns false.
+    bool fail(const QString& what);
+    std::ostream& out() { return m_out; }
+    int lineNumber() const { return m_lineNo; }
+    TForm* topForm() const;
+
+private:
+    bool nextCommand(QStringList* words, QString* rest);
+    bool execute(const QStringList& words, const QString& rest);
+    bool startProgram();
+    TForm* formArg(const QString& name);
+
+    bool cmdScreen(const QStringList& w);
+    bool cmdMenu(const QStringList& w);
+    bool cmdKey(const QStringList& w);
+    bool cmdMouse(const QStringList& w, bool click);
+    bool cmdType(const QStringList& w, const QString& rest);
+    bool cmdButton(const QStringList& w);
+    bool cmdScroll(const QStringList& w);
+    bool cmdClose();
+    bool cmdActivate(const QStringList& w);
+    bool cmdColor(const QStringList& w);
+    bool cmdAdvance(const QStringList& w);
+    bool cmdRunUntilIdle(const QStringList& w);
+    bool cmdPixel(const QStringList& w);
+    bool cmdState(const QStringList& w);
+    bool cmdSnapshot(const QStringList& w, const QString& rest);
+    bool cmdMessage();
+    bool cmdForms();
+    bool cmdSkipCover();
+
+    void print(const QString& line);
+
+    std::istream& m_in;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    bool m_keepGoing;
+    int m_lineNo = 0;
+    bool m_started = false;
+    bool m_failed = false;
+    bool m_ended = false;
+    std::optional<QString> m_pendingLine;
+    QStringList m_pendingWords;
+    QString m_pendingRest;
+    std::vector<std::optional<TColor>> m_colorAnswers;
+    QString m_lastMessage;
+    std::vector<std::pair<QString, Extension>> m_extensions;
+    std::function<int()> m_program;
+};
+
+// The state of a form as one line of JSON (the `state` command).
+QString formStateJson(TForm* form);
+// The client area as the user sees it, windowed controls included.
+QImage formSnapshot(TForm* form);
+
+} // namespace wb
