@@ -368,7 +368,7 @@ void TForm::Refresh()
     paintRegion(clientRect());
 }
 
-void TForm::paintRegion(const QRect& region)
+void TForm::paintRegion(QRect region)
 {
     m_painting = true;
     m_dirty = QRect();

@@ -173,7 +173,7 @@ public:
 
 private:
     class SurfaceTarget;
-    void paintRegion(const QRect& region);
+    void paintRegion(QRect region); // by value: callers pass m_dirty, which it clears
     void geometryChanged();
     void resizeSurface();
     void applyWindowGeometry();

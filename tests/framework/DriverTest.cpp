@@ -1,0 +1,280 @@
+// The headless driver's command language, run in-process against two small forms.
+#include "tests/support/Harness.h"
+
+#include "framework/Forms.h"
+#include "framework/Menus.h"
+#include "framework/Timers.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+using namespace wb;
+
+namespace {
+
+class TLessonForm;
+TLessonForm* Lesson = nullptr;
+void openLesson();
+
+class THubForm : public TForm {
+public:
+    THubForm()
+        : TForm(QStringLiteral("Hub"))
+    {
+        SetCaption(QStringLiteral("Hub"));
+        SetBorderStyle(bsSizeable);
+        SetBounds(0, 0, 640, 480);
+        SetColor(clBlack);
+        Open.OnClick = [] { openLesson(); };
+        Beenden.OnClick = [this] { Close(); };
+        Farbe.OnClick = [this] {
+            if (Dialog.Execute())
+                SetColor(Dialog.Color());
+        };
+    }
+    TMainMenu Menu1 { this, QStringLiteral("Menu1") };
+    TMenuItem Open { Menu1, QStringLiteral("Open"), QStringLiteral("&Open") };
+    TMenuItem Farbe { Menu1, QStringLiteral("Farbe"), QStringLiteral("Farbe") };
+    TMenuItem Beenden { Menu1, QStringLiteral("Beenden"), QStringLiteral("Beenden") };
+    TMenuItem Esc { Menu1, QStringLiteral("ESC1"), QStringLiteral("ESC"), VK_ESCAPE, false };
+    TColorDialog Dialog { this, QStringLiteral("ColorDialog1") };
+};
+
+class TLessonForm : public TForm {
+public:
+    TLessonForm()
+        : TForm(QStringLiteral("Lesson"))
+    {
+        SetCaption(QStringLiteral("Lektion "));
+        SetBorderStyle(bsToolWindow);
+        SetBounds(112, 84, 800, 600);
+        SetColor(RGB(0xD3, 0x05, 0x62));
+        Box.SetBounds(10, 10, 200, 100);
+        Box.OnPaint = [this] {
+            Box.Canvas().Brush.SetColor(clWhite);
+            Box.Canvas().Rectangle(0, 0, 200, 100);
+        };
+        Memo.SetBounds(300, 10, 100, 100);
+        Memo.SetColor(RGB(0xFF, 0xBF, 0xBF));
+        Memo.Lines.Add(QStringLiteral(" erste Zeile"));
+        Memo.Lines.Add(QStringLiteral(" zweite Zeile "));
+        Edit.SetBounds(300, 200, 50, 25);
+        Button.SetBounds(300, 250, 60, 20);
+        Button.SetCaption(QStringLiteral("Sta&rt"));
+        Button.OnClick = [this] { Edit.SetText(QStringLiteral("pressed")); };
+        Bar.SetBounds(300, 300, 200, 17);
+        Bar.SetMin(1);
+        Bar.SetMax(2000);
+        Bar.SetPosition(1000);
+        Bar.OnScroll = [this](int pos) { Tick.SetInterval(pos); };
+        Status.SetSimpleText(QStringLiteral("ESC = Abbruch"));
+        Hand.SetBounds(10, 60, 200, 50);
+        Hand.SetCursor(crHandPoint);
+        Hand.OnClick = [this] {
+            Box.Canvas().Pen.SetColor(clRed);
+            Box.Canvas().MoveTo(0, 70);
+            Box.Canvas().LineTo(200, 70);
+        };
+        Start.OnClick = [this] {
+            Tick.SetEnabled(true);
+            Start.SetEnabled(false);
+            SetEnabled(false);
+        };
+        Tick.OnTimer = [this] {
+            ++ticks;
+            Box.Canvas().Pen.SetColor(clBlue);
+            Box.Canvas().MoveTo(ticks, 20);
+            Box.Canvas().LineTo(ticks + 1, 20);
+            if (ticks == 5) {
+                Tick.SetEnabled(false);
+                Start.SetEnabled(true);
+                SetEnabled(true);
+            }
+        };
+        Fehler.OnClick = [] { Application.ShowError(QStringLiteral("'abc' ist kein gültiger Gleitkommawert")); };
+        Ende.OnClick = [this] { Close(); };
+        Escape.OnClick = [this] {
+            Tick.SetEnabled(false);
+            SetEnabled(true);
+            Start.SetEnabled(true);
+            Close();
+        };
+    }
+    TPaintBox Box { this, QStringLiteral("Box") };
+    TPaintBox Hand { this, QStringLiteral("Hand") };
+    TMemo Memo { this, QStringLiteral("Memo") };
+    TEdit Edit { this, QStringLiteral("Edit") };
+    TButton Button { this, QStringLiteral("Button") };
+    TScrollBar Bar { this, QStringLiteral("Bar") };
+    TStatusBar Status { this, QStringLiteral("StatusBarHint") };
+    TMainMenu Menu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { Menu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem Start { Menu1, QStringLiteral("Start"), QStringLiteral("&Start") };
+    TMenuItem Fehler { Menu1, QStringLiteral("Fehler"), QStringLiteral("Fehler") };
+    TMenuItem Hidden { Menu1, QStringLiteral("Hidden"), QStringLiteral("Versteckt"), 0, false };
+    TMenuItem Escape { Menu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TTimer Tick { this, QStringLiteral("Tick"), 100 };
+    int ticks = 0;
+};
+
+THubForm* Hub = nullptr;
+
+void openLesson()
+{
+    Lesson->ShowModal();
+}
+
+void createForms()
+{
+    Application.CreateForm(Hub);
+    Application.CreateForm(Lesson);
+}
+
+struct ScriptRun {
+    int code = 0;
+    std::string out, err;
+};
+
+ScriptRun run(const std::string& script, bool keepGoing = false)
+{
+    ScriptRun r;
+    r.code = wbtest::runScript(script, createForms, &r.out, &r.err, keepGoing);
+    return r;
+}
+
+} // namespace
+
+TEST(Driver, FormsListsCreationOrderModalStackAndTop)
+{
+    const ScriptRun r = run("forms\nmenu Open\nforms\nkey Esc\nforms\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "{\"forms\": [\"Hub\", \"Lesson\"], \"stack\": [], \"top\": \"Hub\"}\n"
+        "{\"forms\": [\"Hub\", \"Lesson\"], \"stack\": [\"Lesson\"], \"top\": \"Lesson\"}\n"
+        "{\"forms\": [\"Hub\", \"Lesson\"], \"stack\": [], \"top\": \"Hub\"}\n");
+}
+
+TEST(Driver, ClosingTheMainFormEndsTheRunWithItsExitCode)
+{
+    const ScriptRun r = run("menu Beenden\nforms\n");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "") << "commands after the end are not run";
+    EXPECT_EQ(run("key Esc\n").code, 0);
+}
+
+TEST(Driver, PixelPrintsTheSurfaceColourInUpperCaseHex)
+{
+    const ScriptRun r = run("menu Open\npixel 5 5\npixel 50 50\nclick Hand 10 10\npixel 50 80\nrepaint\npixel 50 80\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "#D30562\n#FFFFFF\n#FF0000\n#FFFFFF\n");
+}
+
+TEST(Driver, AdvanceFiresEveryTimerDueUpToAndIncludingTheNewTime)
+{
+    const ScriptRun r = run("menu Open\nmenu Start\nadvance 299\npixel 12 30\npixel 13 30\nadvance 1\npixel 13 30\n"
+                      "run-until-idle 10000\nstate\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 24), "#0000FF\n#FFFFFF\n#0000FF\n");
+    EXPECT_NE(r.out.find("\"timers\": [{\"name\": \"Tick\", \"enabled\": false, \"interval\": 100}]"), std::string::npos);
+}
+
+TEST(Driver, ActionsAUserCouldNotPerformAreRefused)
+{
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        { "menu Open\nmenu Hidden\n", "error: line 2: menu item 'Hidden' is hidden" },
+        { "menu Open\nmenu Start\nmenu Ende\n", "error: line 3: Lesson is disabled" },
+        { "menu Open\nmenu Start\nclick Box 5 5\n", "error: line 3: Lesson is disabled" },
+        { "menu Open\nmenu Start\nclose\n", "error: line 3: Lesson is disabled" },
+        { "menu Open\nmenu Nope\n", "error: line 2: unknown menu item 'Nope' on Lesson" },
+        { "# a comment\n\nfrobnicate\n", "error: line 3: unknown command 'frobnicate'" },
+        { "state NoSuchForm\n", "error: line 1: unknown form 'NoSuchForm'" },
+        { "menu Open\npixel 792 0\n", "error: line 2: (792, 0) lies outside the client area of Lesson" },
+        { "menu Farbe\n", "error: line 1: a colour dialog opened without an answer (give one with `color` first)" },
+    };
+    for (const auto& c : cases) {
+        const ScriptRun r = run(c.script);
+        EXPECT_EQ(r.code, 2) << c.script;
+        EXPECT_EQ(r.err, std::string(c.error) + "\n") << c.script;
+    }
+}
+
+TEST(Driver, KeepGoingReportsAndCarriesOn)
+{
+    const ScriptRun r = run("menu Open\nmenu Hidden\npixel 5 5\n", true);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "error: line 2: menu item 'Hidden' is hidden\n");
+    EXPECT_EQ(r.out, "#D30562\n");
+}
+
+TEST(Driver, EscClosesALockedFormThroughItsHiddenItem)
+{
+    const ScriptRun r = run("menu Open\nmenu Start\nadvance 200\nkey Esc\nforms\nmenu Open\nstate\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"top\": \"Hub\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"name\": \"Lesson\", \"caption\": \"Lektion \", \"visible\": true, \"enabled\": true"),
+        std::string::npos)
+        << r.out;
+}
+
+TEST(Driver, StateDescribesFormComponentsItemsAndTimers)
+{
+    const ScriptRun r = run("menu Open\nscroll Bar 250\ntype Edit 12,5\nbutton Button\nmousemove Hand 1 1\nstate\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string& s = r.out;
+    for (const char* part : {
+             "{\"name\": \"Lesson\", \"caption\": \"Lektion \", \"visible\": true, \"enabled\": true, "
+             "\"color\": \"#D30562\", \"bounds\": [112, 84, 800, 600], \"clientWidth\": 792, \"clientHeight\": 554",
+             "{\"name\": \"Hand\", \"kind\": \"paintbox\", \"bounds\": [10, 60, 200, 50], \"visible\": true, "
+             "\"enabled\": true, \"color\": \"#D30562\", \"cursor\": \"hand\"}",
+             "\"lines\": [\" erste Zeile\", \" zweite Zeile \"]",
+             "{\"name\": \"Edit\", \"kind\": \"edit\", \"bounds\": [300, 200, 50, 25]",
+             "\"text\": \"pressed\"",
+             "\"position\": 250",
+             "\"text\": \"ESC = Abbruch\"",
+             "{\"name\": \"Hidden\", \"caption\": \"Versteckt\", \"visible\": false, \"enabled\": true, \"shortcut\": \"\"}",
+             "{\"name\": \"ESCAPE\", \"caption\": \"ESCAPE\", \"visible\": false, \"enabled\": true, \"shortcut\": \"Esc\"}",
+             "\"timers\": [{\"name\": \"Tick\", \"enabled\": false, \"interval\": 250}]",
+         })
+        EXPECT_NE(s.find(part), std::string::npos) << part << "\nin\n" << s;
+}
+
+TEST(Driver, ColourDialogTakesTheScriptedAnswerOrCancel)
+{
+    const ScriptRun r = run("color #123456\nmenu Farbe\nstate Hub\ncolor cancel\nmenu Farbe\nstate Hub\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto first = r.out.find("\"color\": \"#123456\"");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_NE(r.out.find("\"color\": \"#123456\"", first + 1), std::string::npos) << "cancel changes nothing";
+}
+
+TEST(Driver, MessagePrintsTheLastMessageBoxOnce)
+{
+    const ScriptRun r = run("menu Open\nmessage\nmenu Fehler\nmessage\nmessage\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "\n'abc' ist kein gültiger Gleitkommawert\n\n");
+}
+
+TEST(Driver, SnapshotShowsWindowedControlsOverTheSurface)
+{
+    QTemporaryDir dir;
+    const std::string file = QDir(dir.path()).filePath(QStringLiteral("lesson.png")).toStdString();
+    const ScriptRun r = run("menu Open\nsnapshot " + file + "\npixel 350 60\n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    QImage shot(QString::fromStdString(file));
+    ASSERT_EQ(shot.size(), QSize(792, 554));
+    EXPECT_EQ(fromPixel(shot.pixel(350, 60)), RGB(0xFF, 0xBF, 0xBF)) << "the memo lies above the surface";
+    EXPECT_EQ(r.out, "#D30562\n") << "while pixel reads the surface beneath it";
+    EXPECT_EQ(fromPixel(shot.pixel(50, 50)), clWhite);
+}
+
+TEST(Driver, ScreenSizeIsSetBeforeStart)
+{
+    const ScriptRun r = run("screen 800 600\nstart\nmenu Open\nstate\nscreen 1024 768\n");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "error: line 5: screen must come before start\n");
+}
