@@ -334,6 +334,7 @@ TMenuItem* TForm::findMenuItem(const QString& name) const
 
 void TForm::create()
 {
+    beforeCreate();
     if (OnCreate)
         OnCreate();
 }
@@ -382,6 +383,7 @@ void TForm::paintRegion(QRect region)
             std::fill(row + fillArea.left(), row + fillArea.right() + 1, toPixel(m_color));
         }
     }
+    beforePaint();
     if (OnPaint)
         OnPaint();
     for (TComponent* c : m_components) {

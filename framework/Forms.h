@@ -171,6 +171,11 @@ public:
     void endModal() { m_modalRunning = false; }
     void beginModal() { m_modalRunning = true; }
 
+protected:
+    // Hooks for form bases: before OnCreate runs, and before OnPaint of every repaint.
+    virtual void beforeCreate() { }
+    virtual void beforePaint() { }
+
 private:
     class SurfaceTarget;
     void paintRegion(QRect region); // by value: callers pass m_dirty, which it clears

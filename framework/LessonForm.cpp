@@ -1,0 +1,48 @@
+#include "LessonForm.h"
+
+#include "Application.h"
+
+namespace wb {
+
+TLessonForm::TLessonForm(const QString& name, const LessonLook& look)
+    : TForm(name)
+    , StatusBarHint(this, QStringLiteral("StatusBarHint"))
+    , m_look(look)
+{
+    SetCaption(look.caption);
+    SetBorderStyle(look.border);
+    SetColor(look.color);
+    Font.SetName(QStringLiteral("MS Sans Serif"));
+    Font.SetHeight(look.fontHeight);
+    SetBounds(Left(), Top(), look.width, look.height);
+    StatusBarHint.SetColor(clSilver);
+    StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
+    StatusBarHint.Font.SetHeight(look.statusFontHeight);
+    StatusBarHint.Font.SetBold(true);
+    StatusBarHint.SetHeight(look.statusHeight);
+    StatusBarHint.SetSimpleText(look.status);
+}
+
+void TLessonForm::SizeAndCentre()
+{
+    SetWidth(m_look.width);
+    SetHeight(m_look.height);
+    // Integer division truncates toward zero, as the centring always did (a screen smaller
+    // than the form gives a negative offset that is not rounded down).
+    SetLeft((Screen.Width() - Width()) / 2);
+    SetTop((Screen.Height() - Height()) / 2);
+}
+
+void TLessonForm::beforeCreate()
+{
+    if (m_look.centring == Centring::OnCreate)
+        SizeAndCentre();
+}
+
+void TLessonForm::beforePaint()
+{
+    if (m_look.centring == Centring::OnPaint)
+        SizeAndCentre();
+}
+
+} // namespace wb
