@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
@@ -163,6 +164,13 @@ struct TCanvas::Surface {
     int ox = 0, oy = 0;
     QRect clip; // in canvas coordinates
     QRect touched; // in canvas coordinates
+    int tx0 = INT_MAX, ty0 = INT_MAX, tx1 = INT_MIN, ty1 = INT_MIN; // pixels put one by one
+
+    // The touched area: spans filled at once and single pixels put.
+    QRect changedRect() const
+    {
+        return tx0 <= tx1 ? touched | QRect(QPoint(tx0, ty0), QPoint(tx1, ty1)) : touched;
+    }
 
     bool inside(int x, int y) const { return clip.contains(x, y); }
 
@@ -175,7 +183,10 @@ struct TCanvas::Surface {
             *px = 0xFF000000u | (~(color ^ *px) & 0x00FFFFFFu);
         else
             *px = color;
-        touched |= QRect(x, y, 1, 1);
+        tx0 = std::min(tx0, x);
+        tx1 = std::max(tx1, x);
+        ty0 = std::min(ty0, y);
+        ty1 = std::max(ty1, y);
     }
 
     Pixel32 get(int x, int y) const { return reinterpret_cast<const Pixel32*>(image->constScanLine(y + oy))[x + ox]; }
@@ -238,6 +249,13 @@ void TCanvas::LineTo(int x, int y)
             return;
         addCapsule(cov, from.X, from.Y, x, y, Pen.Width());
         apply(s, cov, Pen, Brush);
+    } else if (Pen.Style() == psSolid && (from.Y == y || from.X == x) && !(from.X == x && from.Y == y)) {
+        // Horizontal and vertical lines (colour bands, grids) as one span.
+        const QRect span = from.Y == y ? QRect(QPoint(std::min(from.X, x + (x < from.X ? 1 : 0)), y),
+                                             QPoint(std::max(from.X, x - (x > from.X ? 1 : 0)), y))
+                                       : QRect(QPoint(x, std::min(from.Y, y + (y < from.Y ? 1 : 0))),
+                                             QPoint(x, std::max(from.Y, y - (y > from.Y ? 1 : 0))));
+        s.fill(span, pen, Pen.Mode());
     } else if (Pen.Style() == psSolid) {
         walkLine(from.X, from.Y, x, y, [&](int px, int py, int) { s.put(px, py, pen, Pen.Mode()); });
     } else {
@@ -250,8 +268,8 @@ void TCanvas::LineTo(int x, int y)
                 s.put(px, py, gap, Pen.Mode());
         });
     }
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -294,8 +312,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         addOutline(cov, corners, 4, Pen);
         apply(s, cov, Pen, Brush);
     }
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
@@ -353,8 +371,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
         }
     }
     apply(s, cov, Pen, Brush);
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Polygon(const TPoint* pts, int n)
@@ -393,8 +411,8 @@ void TCanvas::Polygon(const TPoint* pts, int n)
     }
     addOutline(cov, pts, n, Pen);
     apply(s, cov, Pen, Brush);
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
@@ -418,8 +436,8 @@ void TCanvas::TextOut(int x, int y, const QString& text)
             if (m[px - x])
                 s.put(px, py, ink, pmCopy);
     }
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 int TCanvas::TextWidth(const QString& text) const
@@ -446,8 +464,8 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
             if (!m || m[px - x])
                 s.put(px, py, row[px - x] | 0xFF000000u, pmCopy);
     }
-    if (!s.touched.isEmpty())
-        m_target->changed(s.touched.translated(s.ox, s.oy));
+    if (const QRect r = s.changedRect(); !r.isEmpty())
+        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 TColor TCanvas::Pixel(int x, int y) const
