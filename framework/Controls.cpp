@@ -553,6 +553,13 @@ void TMemo::SetWordWrap(bool on)
     SetScrollBars(m_scrollBars);
 }
 
+void TMemo::SetBordered(bool on)
+{
+    m_bordered = on;
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget.data()))
+        edit->setFrameShape(on ? QFrame::Panel : QFrame::NoFrame);
+}
+
 void TMemo::SetTabStop(bool on)
 {
     if (m_widget)

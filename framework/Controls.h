@@ -244,6 +244,9 @@ public:
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool on);
     void SetTabStop(bool on);
+    // A sunken frame (the default) or none.
+    bool Bordered() const { return m_bordered; }
+    void SetBordered(bool on);
 
 private:
     void linesChanged();
@@ -251,6 +254,7 @@ private:
     bool m_readOnly = false;
     TScrollStyle m_scrollBars = ssNone;
     bool m_wordWrap = true;
+    bool m_bordered = true;
 };
 
 class TEdit : public TWinControl {
