@@ -276,9 +276,8 @@ void TForm::menuChanged()
 {
     if (!Application.headless())
         m_window->rebuildMenu();
-    const int before = ClientHeight();
+    m_hadMenuBar = hasMenuBar();
     geometryChanged();
-    (void)before;
 }
 
 void TForm::menuItemChanged(TMenuItem* item)
@@ -708,11 +707,6 @@ void FormWindow::closeEvent(QCloseEvent* e)
     // form decides, and refuses while it is disabled or under a modal form.
     e->ignore();
     m_form->closeBox();
-}
-
-void FormWindow::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
 }
 
 void FormWindow::changeEvent(QEvent* e)
