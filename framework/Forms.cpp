@@ -274,8 +274,8 @@ void TForm::realign()
 
 void TForm::menuChanged()
 {
-    if (!Application.headless())
-        m_window->rebuildMenu();
+    // The Qt menu bar is built when the window is first shown (items arrive one by one).
+    m_menuBuilt = false;
     m_hadMenuBar = hasMenuBar();
     geometryChanged();
 }
@@ -423,6 +423,10 @@ void TForm::setShown(bool on)
         m_dirty = clientRect();
         Application.raise(this);
         if (!Application.headless()) {
+            if (!m_menuBuilt) {
+                m_window->rebuildMenu();
+                m_menuBuilt = true;
+            }
             applyWindowGeometry();
             if (m_maximized && m_borderStyle == bsNone)
                 m_window->showFullScreen();

@@ -200,6 +200,7 @@ private:
     bool m_modalRunning = false;
     bool m_painting = false;
     bool m_hadMenuBar = false;
+    bool m_menuBuilt = false;
     TControl* m_pressed = nullptr;
 
     std::vector<TComponent*> m_components;
