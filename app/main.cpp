@@ -3,11 +3,17 @@
 #include "framework/Application.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+#include "waermebehandlung.xpm"
 
 int main(int argc, char** argv)
 {
     wb::prepareQtEnvironment(false);
     QApplication app(argc, argv);
+    // One icon for every window of the program.
+    QApplication::setWindowIcon(QIcon(QPixmap(waermebehandlung_xpm)));
     const int code = wb::runProgram();
     wb::shutdownProgram();
     return code;

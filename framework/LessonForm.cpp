@@ -1,6 +1,8 @@
 #include "LessonForm.h"
 
 #include "Application.h"
+#include "Menus.h"
+#include "Timers.h"
 
 namespace wb {
 
@@ -31,6 +33,32 @@ void TLessonForm::SizeAndCentre()
     // than the form gives a negative offset that is not rounded down).
     SetLeft((Screen.Width() - Width()) / 2);
     SetTop((Screen.Height() - Height()) / 2);
+}
+
+void TLessonForm::StopTimers()
+{
+    for (TComponent* c : components())
+        if (auto* timer = dynamic_cast<TTimer*>(c))
+            timer->SetEnabled(false);
+}
+
+void TLessonForm::LockRun(std::initializer_list<TMenuItem*> startItems)
+{
+    for (TMenuItem* item : startItems)
+        item->SetEnabled(false);
+    SetEnabled(false);
+}
+
+void TLessonForm::UnlockRun(std::initializer_list<TMenuItem*> startItems)
+{
+    for (TMenuItem* item : startItems)
+        item->SetEnabled(true);
+    SetEnabled(true);
+}
+
+void TLessonForm::ToggleText(TMemo& memo)
+{
+    memo.SetVisible(!memo.Visible());
 }
 
 void TLessonForm::beforeCreate()

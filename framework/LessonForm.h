@@ -1,9 +1,11 @@
-// What every lesson form shares: outer size and centring, colours, fonts, border and the
-// status bar with its key help.
+// What every lesson form shares: outer size and centring, colours, fonts, border, the status
+// bar with its key help, the run lock, stopping the timers and the "Text ja/nein" toggle.
 #pragma once
 
 #include "Controls.h"
 #include "Forms.h"
+
+#include <initializer_list>
 
 namespace wb {
 
@@ -37,6 +39,8 @@ struct LessonLook {
     int statusFontHeight = -13;
 };
 
+class TMenuItem;
+
 class TLessonForm : public TForm {
 public:
     // The one line of key help at the bottom.
@@ -50,6 +54,17 @@ protected:
     // Outer size as the look says, then Left := (screen width - Width) div 2 and
     // Top := (screen height - Height) div 2.
     void SizeAndCentre();
+
+    // Every timer of the form stops (closing, Esc, "Löschen / Neu").
+    void StopTimers();
+    // The run lock: while a process runs its start items and the whole form are disabled, so
+    // the mouse reaches neither menu nor close box, while the shortcut keys (Esc, F2) still work.
+    void LockRun(std::initializer_list<TMenuItem*> startItems);
+    // Lifts the run lock: the items and the form take input again. The last tick of a run,
+    // closing and "Löschen / Neu" do this, so a form closed during a run opens usable.
+    void UnlockRun(std::initializer_list<TMenuItem*> startItems = {});
+    // "Text ja/nein" (F1): shows the explanation, or hides it again. The memo starts hidden.
+    static void ToggleText(TMemo& memo);
 
     void beforeCreate() override;
     void beforePaint() override;

@@ -1,0 +1,24 @@
+// End-quench hardness curves of C 45 specimens tempered at temperatures from 20 °C to 650 °C.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormVerHart : public TLessonForm {
+public:
+    TFormVerHart();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCClick();
+};
+
+extern TFormVerHart* FormVerHart;
+
+} // namespace wb

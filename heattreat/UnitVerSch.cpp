@@ -1,0 +1,34 @@
+// Tempering chart of C 45: strength, yield point, elongation and reduction of area against tempering temperature.
+#include "heattreat/UnitVerSch.h"
+
+namespace wb {
+
+TFormVerSch* FormVerSch = nullptr;
+
+TFormVerSch::TFormVerSch()
+    : TLessonForm(QStringLiteral("FormVerSch"),
+        { .caption = QStringLiteral("Vergütungsschaubild eines C 45"), .fontHeight = -10, .color = kChartColor })
+{
+    OnClose = [this] { FormClose(); };
+    Ende.OnClick = [this] { EndeClick(); };
+    ESC.OnClick = [this] { ESCClick(); };
+}
+
+void TFormVerSch::FormClose()
+{
+    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    StopTimers();
+    UnlockRun();
+}
+
+void TFormVerSch::EndeClick()
+{
+    Close();
+}
+
+void TFormVerSch::ESCClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,25 @@
+// Tempering chart of C 45: strength, yield point, elongation and reduction of area against tempering temperature.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormVerSch : public TLessonForm {
+public:
+    TFormVerSch();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), VK_ESCAPE, false };
+
+private:
+    void FormClose();
+    void EndeClick();
+    void ESCClick();
+};
+
+extern TFormVerSch* FormVerSch;
+
+} // namespace wb

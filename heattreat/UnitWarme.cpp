@@ -1,0 +1,26 @@
+// Wärmebehandlung: what heat treatment of steels means, by its definition.
+#include "heattreat/UnitWarme.h"
+
+namespace wb {
+
+TFormWarme* FormWarme = nullptr;
+
+TFormWarme::TFormWarme()
+    : TLessonForm(
+        QStringLiteral("FormWarme"), { .caption = QStringLiteral("Wärmebehandlung"), .centring = Centring::OnPaint })
+{
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+    Ende.OnClick = [this] { EndeClick(); };
+}
+
+void TFormWarme::ESCAPEClick()
+{
+    Close();
+}
+
+void TFormWarme::EndeClick()
+{
+    Close();
+}
+
+} // namespace wb

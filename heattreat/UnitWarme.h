@@ -1,0 +1,24 @@
+// Wärmebehandlung: what heat treatment of steels means, by its definition.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormWarme : public TLessonForm {
+public:
+    TFormWarme();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+
+private:
+    void ESCAPEClick();
+    void EndeClick();
+};
+
+extern TFormWarme* FormWarme;
+
+} // namespace wb

@@ -1,0 +1,35 @@
+// Temperature guidance in heat treatment: where the austenitising temperatures lie in the iron-carbon diagram.
+#include "heattreat/UnitZTAZTU.h"
+
+namespace wb {
+
+TFormZTAZTU* FormZTAZTU = nullptr;
+
+TFormZTAZTU::TFormZTAZTU()
+    : TLessonForm(QStringLiteral("FormZTAZTU"),
+        { .caption
+            = QStringLiteral("Schematische Darstellung der Temperaturführung bei der Wärmebehandlung (Normalglühen)") })
+{
+    OnClose = [this] { FormClose(); };
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFormZTAZTU::FormClose()
+{
+    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    StopTimers();
+    UnlockRun();
+}
+
+void TFormZTAZTU::EndeClick()
+{
+    Close();
+}
+
+void TFormZTAZTU::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,35 @@
+// Isothermal ZTA and continuous ZTU diagram of a steel with 0.45 % C: austenitising, then five cooling rates.
+#include "heattreat/UnitZTAZTU045.h"
+
+namespace wb {
+
+TFormZTAZTU045* FormZTAZTU045 = nullptr;
+
+TFormZTAZTU045::TFormZTAZTU045()
+    : TLessonForm(QStringLiteral("FormZTAZTU045"),
+        { .caption = QStringLiteral(" ZTA/ZTU-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "),
+            .status = status::S2 })
+{
+    OnClose = [this] { FormClose(); };
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFormZTAZTU045::FormClose()
+{
+    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    StopTimers();
+    UnlockRun();
+}
+
+void TFormZTAZTU045::EndeClick()
+{
+    Close();
+}
+
+void TFormZTAZTU045::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

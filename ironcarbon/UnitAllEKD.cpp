@@ -1,0 +1,26 @@
+// Allgemeines zum Eisen-Kohlenstoff-Schaubild: the iron-carbon system, its phases and its metastable and stable form.
+#include "ironcarbon/UnitAllEKD.h"
+
+namespace wb {
+
+TFormAllEKD* FormAllEKD = nullptr;
+
+TFormAllEKD::TFormAllEKD()
+    : TLessonForm(QStringLiteral("FormAllEKD"),
+        { .caption = QStringLiteral("Allgemeines zum Eisen-Kohlenstoff-Schaubild"), .centring = Centring::OnPaint })
+{
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+    Ende.OnClick = [this] { EndeClick(); };
+}
+
+void TFormAllEKD::ESCAPEClick()
+{
+    Close();
+}
+
+void TFormAllEKD::EndeClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,24 @@
+// Allgemeines zum Eisen-Kohlenstoff-Schaubild: the iron-carbon system, its phases and its metastable and stable form.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormAllEKD : public TLessonForm {
+public:
+    TFormAllEKD();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+
+private:
+    void ESCAPEClick();
+    void EndeClick();
+};
+
+extern TFormAllEKD* FormAllEKD;
+
+} // namespace wb

@@ -1,0 +1,28 @@
+// The complete iron-carbon diagram in its metastable and its stable form.
+#include "ironcarbon/UnitEKDGESAMT.h"
+
+namespace wb {
+
+TFORMEKDGESAMT* FORMEKDGESAMT = nullptr;
+
+TFORMEKDGESAMT::TFORMEKDGESAMT()
+    : TLessonForm(QStringLiteral("FORMEKDGESAMT"),
+        { .caption = QStringLiteral("Eisen-Kohlenstoff-Schaubild: metastabiler (stabiler) Zustand)"),
+            .centring = Centring::OnPaint,
+            .fontHeight = -13 })
+{
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFORMEKDGESAMT::EndeClick()
+{
+    Close();
+}
+
+void TFORMEKDGESAMT::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,25 @@
+// Thermal analysis of a system completely soluble, liquid and solid: six cooling curves build its diagram.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormAbZuTyp1 : public TLessonForm {
+public:
+    TFormAbZuTyp1();
+
+    TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"), VK_ESCAPE,
+        false };
+
+private:
+    void EndeClick();
+    void ESCAPEDOWNClick();
+};
+
+extern TFormAbZuTyp1* FormAbZuTyp1;
+
+} // namespace wb

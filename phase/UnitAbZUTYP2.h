@@ -1,0 +1,25 @@
+// Thermal analysis of a system soluble when liquid, insoluble when solid: eutectic cooling curves build its diagram.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormAbZuTyp2 : public TLessonForm {
+public:
+    TFormAbZuTyp2();
+
+    TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"), VK_ESCAPE,
+        false };
+
+private:
+    void EndeClick();
+    void ESCAPEDOWNClick();
+};
+
+extern TFormAbZuTyp2* FormAbZuTyp2;
+
+} // namespace wb

@@ -1,0 +1,24 @@
+// Allgemeines zu Zustandsschaubildern: what the phase diagram of a two-component alloy shows and how it is read.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormAllZu : public TLessonForm {
+public:
+    TFormAllZu();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormAllZu* FormAllZu;
+
+} // namespace wb

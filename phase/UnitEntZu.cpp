@@ -1,0 +1,26 @@
+// Entstehung von Zustandsschaubildern: how thermal analysis turns cooling curves into a phase diagram.
+#include "phase/UnitEntZu.h"
+
+namespace wb {
+
+TFormEntZu* FormEntZu = nullptr;
+
+TFormEntZu::TFormEntZu()
+    : TLessonForm(QStringLiteral("FormEntZu"),
+        { .caption = QStringLiteral("Entstehung von  Zustandsschaubildern"), .centring = Centring::OnPaint })
+{
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFormEntZu::EndeClick()
+{
+    Close();
+}
+
+void TFormEntZu::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,24 @@
+// Entstehung von Zustandsschaubildern: how thermal analysis turns cooling curves into a phase diagram.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormEntZu : public TLessonForm {
+public:
+    TFormEntZu();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormEntZu* FormEntZu;
+
+} // namespace wb

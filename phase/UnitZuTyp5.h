@@ -1,0 +1,24 @@
+// Type 5 diagram: complete insolubility in the solid state with an intermediate phase that splits the diagram in two.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormZuTyp5 : public TLessonForm {
+public:
+    TFormZuTyp5();
+
+    TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormZuTyp5* FormZuTyp5;
+
+} // namespace wb

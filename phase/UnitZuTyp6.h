@@ -1,0 +1,24 @@
+// Type 6 diagram: a system with a transformation in the solid state (a eutectoid).
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormZuTyp6 : public TLessonForm {
+public:
+    TFormZuTyp6();
+
+    TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormZuTyp6* FormZuTyp6;
+
+} // namespace wb

@@ -1,0 +1,28 @@
+// Type 2 diagram (eutectic, no solid solubility): cooling of hypoeutectic, eutectic and hypereutectic alloys.
+#include "phase/UnitZutyp2.h"
+
+namespace wb {
+
+TFormZuTyp2* FormZuTyp2 = nullptr;
+
+TFormZuTyp2::TFormZuTyp2()
+    : TLessonForm(QStringLiteral("FormZuTyp2"),
+        { .caption = QStringLiteral("Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener "
+                                    "Unlöslichkeit im festen Zustand (schematisch)"),
+            .fontHeight = -10 })
+{
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFormZuTyp2::EndeClick()
+{
+    Close();
+}
+
+void TFormZuTyp2::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,26 @@
+// ZTA/ZTU-Schaubilder: how time-temperature-austenitising and time-temperature-transformation diagrams are read.
+#include "timetemp/UnitALLZTAZTU.h"
+
+namespace wb {
+
+TFormALLZTAZTU* FormALLZTAZTU = nullptr;
+
+TFormALLZTAZTU::TFormALLZTAZTU()
+    : TLessonForm(QStringLiteral("FormALLZTAZTU"),
+        { .caption = QStringLiteral(" ZTA/ZTU-Schaubilder"), .centring = Centring::OnPaint })
+{
+    Ende.OnClick = [this] { EndeClick(); };
+    ESCAPE.OnClick = [this] { ESCAPEClick(); };
+}
+
+void TFormALLZTAZTU::EndeClick()
+{
+    Close();
+}
+
+void TFormALLZTAZTU::ESCAPEClick()
+{
+    Close();
+}
+
+} // namespace wb

@@ -1,0 +1,24 @@
+// ZTA/ZTU-Schaubilder: how time-temperature-austenitising and time-temperature-transformation diagrams are read.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormALLZTAZTU : public TLessonForm {
+public:
+    TFormALLZTAZTU();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormALLZTAZTU* FormALLZTAZTU;
+
+} // namespace wb

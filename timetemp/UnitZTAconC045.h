@@ -1,0 +1,25 @@
+// Continuous ZTA diagram of an unalloyed steel with 0.45 % C: austenitising at chosen heating rates.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormZTAcon045 : public TLessonForm {
+public:
+    TFormZTAcon045();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void FormClose();
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+extern TFormZTAcon045* FormZTAcon045;
+
+} // namespace wb

@@ -1,0 +1,25 @@
+// Isothermal ZTU diagram of an unalloyed steel with 0.45 % C: transformation while holding at 20, 330, 530 and 670 °C.
+#pragma once
+
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TFormZTUi045 : public TLessonForm {
+public:
+    TFormZTUi045();
+
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCApe { MainMenu1, QStringLiteral("ESCApe"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+private:
+    void FormClose();
+    void EndeClick();
+    void ESCClick();
+};
+
+extern TFormZTUi045* FormZTUi045;
+
+} // namespace wb
