@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -16,6 +18,8 @@
 
 #include <algorithm>
 #include <cassert>
+
+#include <unistd.h>
 
 namespace wb {
 
@@ -119,8 +123,17 @@ public:
 
 void prepareQtEnvironment(bool headless)
 {
-    if (headless)
+    if (headless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt wants a private runtime directory and complains on stderr without one; headless
+        // runs (the driver, the tests) keep stderr for their own errors.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/wb-runtime-" + QByteArray::number(getuid());
+            QDir().mkpath(QString::fromLocal8Bit(dir));
+            QFile::setPermissions(QString::fromLocal8Bit(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", dir);
+        }
+    }
     // The pictures are pixel exact: no scaling by the desktop's device pixel ratio.
     if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

@@ -213,6 +213,8 @@ ScriptDriver::ScriptDriver(std::istream& in, std::ostream& out, std::ostream& er
     , m_err(err)
     , m_keepGoing(keepGoing)
 {
+    // The simulated screen a script starts with, whatever display (if any) the machine has.
+    Screen.setSize(1024, 768);
 }
 
 void ScriptDriver::addCommand(const QString& name, Extension handler)
