@@ -675,13 +675,8 @@ void makeEkd06(StripSet& out)
         const float thr = field.thresholdFor(0.26 * std::min(f, 6) / 6.0);
         fer.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
             const float d = field.d[i];
-            if (d < thr) {
-                if (c.onBoundary(i, 0.5))
-                    return rgb8(170, 170, 170); // faint boundary between the ferrite grains
+            if (d < thr)
                 return kAlpha;
-            }
-            if (f > 0 && d < thr + 0.3f)
-                return kBlack;
             if (f == 7)
                 return pearl.dark(i, x, y, c.g.label[i] % static_cast<int>(pearl.nx.size())) ? kBlack : kAlpha;
             return crystalShade(c, i, x, y, tEnd, tEnd, grains);
@@ -801,7 +796,7 @@ void makeEkd30(StripSet& out)
     const auto depth = depthInside(c, tPrimary);
     for (int f = 1; f <= 9; ++f) {
         // About a fifth of the primary austenite's volume, (2.06 − 0.8) / (6.67 − 0.8).
-        const double rim = 0.12 * std::min(f, 8);
+        const double rim = 0.8 + 0.15 * std::min(f, 8);
         const double shrink = 0.025 * std::min(f, 8);
         per.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
             if (!c.solid(i, tPrimary))

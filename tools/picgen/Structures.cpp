@@ -79,7 +79,6 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
     std::vector<unsigned char> ferr(n);
     for (size_t i = 0; i < n; ++i)
         ferr[i] = !pearl[i];
-    const auto toPearl = distanceTransform(pearl, sw, sh);
     const auto toFerrite = distanceTransform(ferr, sw, sh);
 
     CellMap colony;
@@ -127,9 +126,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 const double depth = p.boundaryDepth * (hash01(key, hashSeed ^ 7) < 0.12 ? 0.25 : 0.55 + 0.45 * hash01(key, hashSeed ^ 8));
                 const double e = fine.edge[idx];
                 v *= 1.0 - depth * lineCoverage(e, hw, aa);
-                const double dInterface = (toPearl[idx] - 0.5) / s;
-                if (p.pearlite > 0.0)
-                    v *= 1.0 - 0.6 * lineCoverage(dInterface, 0.55 * p.boundaryWidth, aa);
+                // The ferrite–pearlite interface is etched on the pearlite side only (below), so
+                // that the ferrite keeps its full area.
             } else {
                 const int c = colony.label[idx];
                 const Lamellae& l = lam[c];
@@ -148,7 +146,7 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 const double resolved = l.contrast * smoothstep(1.4, 3.6, l.spacing);
                 v = mean + resolved * (lamella - mean) + l.tone + 0.04 * etchNoise.fbm(px / 3.0, py / 3.0, 2);
                 const double dInterface = (toFerrite[idx] - 0.5) / s;
-                v *= 1.0 - 0.35 * lineCoverage(dInterface, 0.45 * p.boundaryWidth, aa);
+                v *= 1.0 - 0.45 * lineCoverage(dInterface, 0.6 * p.boundaryWidth, aa);
             }
             out.v[idx] = static_cast<float>(v);
         }

@@ -1,6 +1,7 @@
 // wb-picgen: synthesises every built-in picture of the program.
 //
-//   wb-picgen OUTDIR                 writes <Form>.<Component>.jpg and <Form>.<List>.png
+//   wb-picgen OUTDIR [FILE...]       writes <Form>.<Component>.jpg and <Form>.<List>.png; the
+//                                    files, if listed, must be exactly those of the table
 //   wb-picgen --timings OUTDIR       the same, and reports how long each picture took
 //   wb-picgen --contact-sheet DIR    writes contact sheets of all pictures and frames to look at
 //   wb-picgen --view KEY ZOOM OUT    writes one picture or strip, enlarged ZOOM times, as PNG
@@ -141,8 +142,28 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
     return true;
 }
 
-int writeAll(const QString& dir, bool timings)
+// The file names the table gives, in table order.
+QStringList tableFiles()
 {
+    QStringList files;
+    for (const PictureEntry& e : kPictureTable)
+        files << QString::fromStdString(pictureKey(e)) + ".jpg";
+    for (const StripEntry& e : kStripTable)
+        files << QString::fromStdString(stripKey(e)) + ".png";
+    return files;
+}
+
+int writeAll(const QString& dir, bool timings, const QStringList& expected)
+{
+    if (!expected.isEmpty()) {
+        QStringList want = expected, have = tableFiles();
+        want.sort();
+        have.sort();
+        if (want != have) {
+            std::fprintf(stderr, "wb-picgen: the build's file list and the picture table differ\n");
+            return 1;
+        }
+    }
     Generated g;
     QString error;
     const auto start = std::chrono::steady_clock::now();
@@ -298,10 +319,14 @@ int main(int argc, char** argv)
     }
     if (argc == 5 && std::string(argv[1]) == "--view")
         return viewOne(argv[2], std::max(1, std::atoi(argv[3])), QString::fromLocal8Bit(argv[4]));
-    if (argc == 2 && argv[1][0] != '-')
-        return writeAll(QString::fromLocal8Bit(argv[1]), false);
-    if (argc == 3 && std::string(argv[1]) == "--timings")
-        return writeAll(QString::fromLocal8Bit(argv[2]), true);
-    std::fprintf(stderr, "usage: wb-picgen [--timings] OUTDIR | --contact-sheet DIR | --view KEY ZOOM OUT.png\n");
+    if (argc >= 3 && std::string(argv[1]) == "--timings")
+        return writeAll(QString::fromLocal8Bit(argv[2]), true, {});
+    if (argc >= 2 && argv[1][0] != '-') {
+        QStringList expected;
+        for (int i = 2; i < argc; ++i)
+            expected << QString::fromLocal8Bit(argv[i]);
+        return writeAll(QString::fromLocal8Bit(argv[1]), false, expected);
+    }
+    std::fprintf(stderr, "usage: wb-picgen OUTDIR [FILE...] | --timings OUTDIR | --contact-sheet DIR | --view KEY ZOOM OUT.png\n");
     return 2;
 }
