@@ -1,7 +1,7 @@
 #include "Pictures.h"
 
 #include <QDir>
-#include <QFile>
+#include <QResource>
 
 #include <csetjmp>
 #include <cstdio>
@@ -16,12 +16,16 @@ namespace {
 
 QString resourcePath(const QString& file) { return QStringLiteral(":/pictures/") + file; }
 
+// The embedded file. The pictures are stored uncompressed, so this is the resource's own
+// memory, not a copy.
 QByteArray readResource(const QString& file)
 {
-    QFile f(resourcePath(file));
-    if (!f.open(QIODevice::ReadOnly))
+    const QResource r(resourcePath(file));
+    if (!r.isValid())
         return {};
-    return f.readAll();
+    if (r.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(r.data()), static_cast<qsizetype>(r.size()));
+    return r.uncompressedData();
 }
 
 // libjpeg reports errors by calling error_exit, which must not return; jump back to the
@@ -137,7 +141,9 @@ QByteArray jpegData(const QString& key)
 {
     if (!findPicture(key.toStdString()))
         return {};
-    return readResource(key + QStringLiteral(".jpg"));
+    QByteArray data = readResource(key + QStringLiteral(".jpg"));
+    data.detach(); // the caller's own copy
+    return data;
 }
 
 QStringList pictureKeys()
