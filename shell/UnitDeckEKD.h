@@ -30,8 +30,6 @@ public:
     // Enabled in the form's description: the fade starts as soon as the message loop runs.
     TTimer TimerStart { this, QStringLiteral("TimerStart"), 50, true };
 
-    const DeckblattState& state() const { return m_state; }
-
 private:
     void FormPaint();
     void FormClose();
