@@ -101,9 +101,10 @@ Gray normalisedC45(int w, int h, double grain, Rng& rng, double scale)
     p.boundaryDepth = 0.55;
     p.ferrite = 0.86;
     p.ferriteSpread = 0.04;
-    p.pearliteDark = 0.08;
-    p.pearliteLight = 0.55;
-    p.cementiteShare = 0.42;
+    p.pearliteDark = 0.05;
+    p.pearliteLight = 0.42;
+    p.cementiteShare = 0.45;
+    p.colonySpread = 0.07;
     p.scale = scale;
     return ferritePearlite(w, h, rng, p);
 }

@@ -234,7 +234,7 @@ struct Lamellar {
     bool dark(std::size_t i, double x, double y, int colony = -1) const
     {
         const int c = colony >= 0 ? colony : colonies.label[i];
-        const double u = (x * nx[c] + y * ny[c]) / spacing + phase[c] + 0.6 * bend.fbm(x / 14.0, y / 14.0, 1);
+        const double u = (x * nx[c] + y * ny[c]) / spacing + phase[c] + 0.4 * bend.fbm(x / 20.0, y / 20.0, 1);
         return u - std::floor(u) < darkShare;
     }
 };
@@ -427,7 +427,7 @@ void makeType3(StripSet& out)
         for (int f = 1; f <= 8; ++f) {
             GrowthLook seg = grains;
             seg.boundary = kAlpha;
-            seg.boundaryWidth = 0.8 + 0.28 * f;
+            seg.boundaryWidth = 0.8 + 0.17 * f;
             frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
         }
         out["FormZuTyp3.ImageListL4"] = std::move(frames);
@@ -495,7 +495,7 @@ void makeType4(StripSet& out)
         for (int f = 1; f <= 7; ++f) {
             GrowthLook seg = beta;
             seg.boundary = kAlpha;
-            seg.boundaryWidth = 0.8 + 0.3 * f;
+            seg.boundaryWidth = 0.8 + 0.2 * f;
             frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
         }
         out["FormZuTyp4.ImageListL2"] = std::move(frames);
@@ -903,7 +903,7 @@ struct FerritePearlite {
         std::vector<std::pair<double, int>> order;
         for (std::size_t k = 0; k < sites.size(); ++k)
             if (area[k] > 0)
-                order.emplace_back(score.value(sites[k].x / 40.0, sites[k].y / 40.0) + 0.5 * rng.uniform(), static_cast<int>(k));
+                order.emplace_back(0.6 * score.value(sites[k].x / 40.0, sites[k].y / 40.0) + rng.uniform(), static_cast<int>(k));
         std::sort(order.begin(), order.end(), [](auto& a, auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
         pearlite.assign(sites.size(), 0);
         double sum = 0;
@@ -1079,10 +1079,10 @@ Needles growNeedles(Rng& rng, const FerritePearlite& fp, const Front& a)
     MartensiteParams p;
     p.maxLength = 24;
     p.minLength = 4;
-    p.widthRatio = 0.05;
-    p.minHalfWidth = 0.5;
-    p.maxHalfWidth = 1.1;
-    p.coverage = 0.55;
+    p.widthRatio = 0.04;
+    p.minHalfWidth = 0.45;
+    p.maxHalfWidth = 0.95;
+    p.coverage = 0.45;
     p.variants = 3;
     Needles n;
     n.plates = growPlates(g.W, g.H, grainOf, count, rng, p);
@@ -1127,8 +1127,8 @@ Rgba temperedFrame(const FerritePearlite& fp, const Front& a, const Needles& n, 
         }
     }
     // More dots as the carbon comes out, then fewer but larger as they coarsen.
-    const double shown = std::min(1.0, 3.0 * stage) * (1.0 - 0.6 * stage);
-    const double radius = 0.35 + 0.75 * stage;
+    const double shown = std::min(1.0, 3.0 * stage) * (1.0 - 0.8 * stage);
+    const double radius = 0.35 + 0.6 * stage;
     std::vector<unsigned char> dotMask(fp.grid.size(), 0);
     for (const Dot& d : dots) {
         if (d.rank >= shown)

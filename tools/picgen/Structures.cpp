@@ -99,7 +99,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
             l.phase = hash01(c, hashSeed ^ 3);
             l.tone = p.colonySpread * (2.0 * hash01(c, hashSeed ^ 4) - 1.0);
             // Colonies cut steeply show crisp lamellae, those cut at a glancing angle a blur.
-            l.contrast = 0.35 + 0.65 * hash01(c, hashSeed ^ 9);
+            const double glance = hash01(c, hashSeed ^ 9);
+            l.contrast = 0.25 + 0.75 * glance;
             lam.push_back(l);
         }
     }
@@ -132,7 +133,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 const int c = colony.label[idx];
                 const Lamellae& l = lam[c];
                 // Lamellae bend across a colony and thin out here and there until they break.
-                const double bend = 0.15 * p.grain / l.spacing * bendNoise.fbm(px / (1.4 * p.grain), py / (1.4 * p.grain), 1);
+                // Lamellae sweep in gentle arcs across a colony.
+                const double bend = 0.3 * p.grain / l.spacing * bendNoise.fbm(px / (2.0 * p.grain), py / (2.0 * p.grain), 1);
                 const double u = (px * l.nx + py * l.ny) / l.spacing + l.phase + bend;
                 const double t = u - std::floor(u);
                 const double dist = std::abs(t - 0.5) * l.spacing;

@@ -227,6 +227,8 @@ int contactSheets(const QString& dir)
             painter.drawImage(x, y, img);
             painter.drawText(x, y - 6, QString::fromStdString(pictureKey(kPictureTable[i])));
         }
+        painter.end();
+        sheet.save(dir + QStringLiteral("/pictures.png"));
     }
 
     auto checker = [](QImage& img) {
