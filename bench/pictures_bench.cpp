@@ -66,8 +66,10 @@ int main()
     for (const QString& key : wb::pictures::pictureKeys())
         embedded += wb::pictures::jpegData(key).size();
     std::printf("pictures_bench (median of %d rounds)\n", rounds);
-    std::printf("  decode %lld JPEG pictures:          %8.1f ms\n", static_cast<long long>(wb::pictures::pictureKeys().size()), median(jpegMs));
-    std::printf("  decode %lld PNG strips:             %8.1f ms\n", static_cast<long long>(wb::pictures::stripKeys().size()), median(stripMs));
+    std::printf("  decode %lld JPEG pictures:          %8.1f ms\n",
+        static_cast<long long>(wb::pictures::pictureKeys().size()), median(jpegMs));
+    std::printf("  decode %lld PNG strips:             %8.1f ms\n",
+        static_cast<long long>(wb::pictures::stripKeys().size()), median(stripMs));
     std::printf("  all pictures, once:                 %8.1f ms\n", median(jpegMs) + median(stripMs));
     std::printf("  the 1200 x 865 menu picture alone:  %8.1f ms\n", median(bigMs));
     std::printf("  JPEG bytes embedded:                %8.1f KiB\n", embedded / 1024.0);

@@ -2,19 +2,20 @@
 
 #include <QDir>
 #include <QResource>
-
 #include <csetjmp>
 #include <cstdio>
+#include <jpeglib.h>
 #include <map>
 #include <mutex>
-
-#include <jpeglib.h>
 
 namespace wb::pictures {
 
 namespace {
 
-QString resourcePath(const QString& file) { return QStringLiteral(":/pictures/") + file; }
+QString resourcePath(const QString& file)
+{
+    return QStringLiteral(":/pictures/") + file;
+}
 
 // The embedded file. The pictures are stored uncompressed, so this is the resource's own
 // memory, not a copy.
@@ -54,7 +55,8 @@ bool decodeInto(const QByteArray& data, QImage* out)
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(
+        &cinfo, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     cinfo.out_color_space = JCS_EXT_BGRA;
@@ -93,8 +95,7 @@ Cache& cache()
     return c;
 }
 
-template <typename Decode>
-QImage cached(const QString& key, Decode decode)
+template <typename Decode> QImage cached(const QString& key, Decode decode)
 {
     Cache& c = cache();
     {
@@ -114,7 +115,8 @@ QImage jpeg(const QString& key)
 {
     if (!findPicture(key.toStdString()))
         return {};
-    return cached(QStringLiteral("jpeg:") + key, [&] { return decodeJpeg(readResource(key + QStringLiteral(".jpg"))); });
+    return cached(
+        QStringLiteral("jpeg:") + key, [&] { return decodeJpeg(readResource(key + QStringLiteral(".jpg"))); });
 }
 
 QImage strip(const QString& key)

@@ -1,14 +1,13 @@
 // The built-in pictures: sizes and frame counts of the table, baseline JPEG, transparency only
 // where the table puts it, the lever rule in the micrograph series, growth frame by frame.
-#include "tests/support/Harness.h"
+#include "resources/Pictures.h"
 
 #include "framework/ImageList.h"
-#include "resources/Pictures.h"
+#include "tests/support/Harness.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
 #include <functional>
 #include <vector>
 
@@ -18,8 +17,14 @@ using wbtest::PixelCanvas;
 
 namespace {
 
-QString qkey(const PictureEntry& e) { return QString::fromStdString(pictureKey(e)); }
-QString qkey(const StripEntry& e) { return QString::fromStdString(stripKey(e)); }
+QString qkey(const PictureEntry& e)
+{
+    return QString::fromStdString(pictureKey(e));
+}
+QString qkey(const StripEntry& e)
+{
+    return QString::fromStdString(stripKey(e));
+}
 
 QImage frameOf(const StripEntry& e, int k)
 {
@@ -99,14 +104,27 @@ double shareOf(const QImage& frame, const std::function<bool(QRgb)>& phase)
 
 // The colours of the schematics, as the frames draw them (edges are anti-aliased, so each test
 // leaves some room).
-bool isMelt(QRgb c) { return qRed(c) >= 170 && qGreen(c) <= 90 && qBlue(c) <= 90; }
-bool isSolid(QRgb c) { return !isMelt(c); }
-bool isRedAustenite(QRgb c) { return qRed(c) >= 100 && qRed(c) >= 2 * qGreen(c) && qRed(c) >= 2 * qBlue(c); }
+bool isMelt(QRgb c)
+{
+    return qRed(c) >= 170 && qGreen(c) <= 90 && qBlue(c) <= 90;
+}
+bool isSolid(QRgb c)
+{
+    return !isMelt(c);
+}
+bool isRedAustenite(QRgb c)
+{
+    return qRed(c) >= 100 && qRed(c) >= 2 * qGreen(c) && qRed(c) >= 2 * qBlue(c);
+}
 // White ferrite, its anti-aliased edges counted by how much of the pixel they cover.
-bool isLight(QRgb c) { return qGray(c) >= 170; }
+bool isLight(QRgb c)
+{
+    return qGray(c) >= 170;
+}
 bool isCementiteGrey(QRgb c)
 {
-    return std::abs(qRed(c) - qGreen(c)) <= 10 && std::abs(qGreen(c) - qBlue(c)) <= 10 && qRed(c) >= 100 && qRed(c) <= 160;
+    return std::abs(qRed(c) - qGreen(c)) <= 10 && std::abs(qGreen(c) - qBlue(c)) <= 10 && qRed(c) >= 100
+        && qRed(c) <= 160;
 }
 
 // Fills a canvas with distinct colours, none of which a frame would draw by chance.
@@ -137,7 +155,8 @@ TEST(Pictures, EveryStripHasTheFrameSizeAndCountOfTheTable)
         EXPECT_EQ(img.size(), QSize(e.frames * e.frameWidth, e.frameHeight)) << qkey(e).toStdString();
         EXPECT_EQ(img.format(), QImage::Format_ARGB32);
         // The image list the lessons use counts the same frames.
-        TImageList list(nullptr, QString::fromUtf8(e.list.data(), static_cast<int>(e.list.size())), e.frameWidth, e.frameHeight);
+        TImageList list(
+            nullptr, QString::fromUtf8(e.list.data(), static_cast<int>(e.list.size())), e.frameWidth, e.frameHeight);
         list.SetStripLoader(stripLoader(qkey(e)));
         EXPECT_EQ(list.Count(), e.frames) << qkey(e).toStdString();
     }
@@ -232,7 +251,8 @@ TEST(Pictures, TransparentGrainsLeaveTheCanvasUntouched)
                 const QRgb src = f.pixel(x, y);
                 const QRgb got = pc.image.pixel(x + 2, y + 2) | 0xFF000000u;
                 if (qAlpha(src) == 0) {
-                    ASSERT_EQ(got, before.pixel(x + 2, y + 2) | 0xFF000000u) << "frame " << k << " at " << x << ", " << y;
+                    ASSERT_EQ(got, before.pixel(x + 2, y + 2) | 0xFF000000u)
+                        << "frame " << k << " at " << x << ", " << y;
                     ++untouched;
                 } else {
                     ASSERT_EQ(got, src | 0xFF000000u) << "frame " << k << " at " << x << ", " << y;
@@ -241,7 +261,8 @@ TEST(Pictures, TransparentGrainsLeaveTheCanvasUntouched)
         EXPECT_EQ(untouched > 0, k < e.transparentFrames) << "frame " << k;
         // Nothing outside the frame.
         EXPECT_EQ(pc.image.pixel(0, 0), before.pixel(0, 0));
-        EXPECT_EQ(pc.image.pixel(e.frameWidth + 3, e.frameHeight + 3), before.pixel(e.frameWidth + 3, e.frameHeight + 3));
+        EXPECT_EQ(
+            pc.image.pixel(e.frameWidth + 3, e.frameHeight + 3), before.pixel(e.frameWidth + 3, e.frameHeight + 3));
     }
 }
 

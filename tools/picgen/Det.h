@@ -34,8 +34,9 @@ inline std::uint64_t seedOf(std::string_view name, std::uint64_t salt = 0)
 // Hash of two lattice coordinates and a seed to [0, 1).
 inline double hash01(std::int64_t x, std::int64_t y, std::uint64_t seed)
 {
-    const std::uint64_t h = mix64(seed ^ mix64(static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull
-                                            ^ static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full));
+    const std::uint64_t h = mix64(seed
+        ^ mix64(static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull
+            ^ static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full));
     return static_cast<double>(h >> 11) * 0x1.0p-53;
 }
 
@@ -94,7 +95,10 @@ inline double dsin(double x)
     return sum;
 }
 
-inline double dcos(double x) { return dsin(x + kPi / 2); }
+inline double dcos(double x)
+{
+    return dsin(x + kPi / 2);
+}
 
 inline double dexp(double x)
 {
@@ -130,11 +134,20 @@ inline double dlog(double x)
     return 2.0 * sum + e * kLn2;
 }
 
-inline double dpow(double x, double y) { return x <= 0.0 ? 0.0 : dexp(y * dlog(x)); }
+inline double dpow(double x, double y)
+{
+    return x <= 0.0 ? 0.0 : dexp(y * dlog(x));
+}
 
-inline double clamp01(double v) { return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v); }
+inline double clamp01(double v)
+{
+    return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
+}
 
-inline double lerp(double a, double b, double t) { return a + (b - a) * t; }
+inline double lerp(double a, double b, double t)
+{
+    return a + (b - a) * t;
+}
 
 inline double smoothstep(double e0, double e1, double x)
 {

@@ -1,7 +1,6 @@
 #include "Encode.h"
 
 #include <QBuffer>
-
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>

@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QImage>
-
 #include <vector>
 
 namespace picgen {

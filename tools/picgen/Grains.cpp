@@ -89,7 +89,8 @@ CellMap cellMap(int width, int height, double scale, const std::vector<Site>& si
     {
         std::vector<int> fill(first.begin(), first.end() - 1);
         for (std::size_t i = 0; i < sites.size(); ++i)
-            packed[fill[bucketOf[i]]++] = { sites[i].x, sites[i].y, sites[i].radius * sites[i].radius, static_cast<int>(i) };
+            packed[fill[bucketOf[i]]++]
+                = { sites[i].x, sites[i].y, sites[i].radius * sites[i].radius, static_cast<int>(i) };
     }
 
     constexpr int kMaxNear = 256;
@@ -177,8 +178,8 @@ float GrowthMap::timeForShare(double f) const
     return quantile(t1, f);
 }
 
-GrowthMap growCrystals(int width, int height, double scale, const std::vector<Nucleus>& nuclei, const Noise& noise,
-    double roughness)
+GrowthMap growCrystals(
+    int width, int height, double scale, const std::vector<Nucleus>& nuclei, const Noise& noise, double roughness)
 {
     GrowthMap g;
     g.scale = scale;
@@ -224,8 +225,8 @@ GrowthMap growCrystals(int width, int height, double scale, const std::vector<Nu
                             const double cross = dy * ac - dx * as;
                             const double side = std::abs(cross);
                             // Branches on the two sides of an arm alternate.
-                            const double wave
-                                = 0.5 + 0.5 * dcos(2.0 * kPi * along / nu.branchSpacing + 0.7 * a + (cross > 0 ? 0.0 : 1.6));
+                            const double wave = 0.5
+                                + 0.5 * dcos(2.0 * kPi * along / nu.branchSpacing + 0.7 * a + (cross > 0 ? 0.0 : 1.6));
                             const double w2 = wave * wave;
                             const double lat = nu.lateral * (1.0 + nu.branchBoost * w2 * w2);
                             const double ta = rough * (along + side / lat) / nu.speed;
@@ -317,10 +318,22 @@ FrontMap spreadFront(int w, int h, const std::vector<Source>& sources, const std
         float len;
     };
     static const Step steps[] = {
-        { 1, 0, 1.0f }, { -1, 0, 1.0f }, { 0, 1, 1.0f }, { 0, -1, 1.0f },
-        { 1, 1, 1.41421356f }, { 1, -1, 1.41421356f }, { -1, 1, 1.41421356f }, { -1, -1, 1.41421356f },
-        { 2, 1, 2.23606798f }, { 2, -1, 2.23606798f }, { -2, 1, 2.23606798f }, { -2, -1, 2.23606798f },
-        { 1, 2, 2.23606798f }, { 1, -2, 2.23606798f }, { -1, 2, 2.23606798f }, { -1, -2, 2.23606798f },
+        { 1, 0, 1.0f },
+        { -1, 0, 1.0f },
+        { 0, 1, 1.0f },
+        { 0, -1, 1.0f },
+        { 1, 1, 1.41421356f },
+        { 1, -1, 1.41421356f },
+        { -1, 1, 1.41421356f },
+        { -1, -1, 1.41421356f },
+        { 2, 1, 2.23606798f },
+        { 2, -1, 2.23606798f },
+        { -2, 1, 2.23606798f },
+        { -2, -1, 2.23606798f },
+        { 1, 2, 2.23606798f },
+        { 1, -2, 2.23606798f },
+        { -1, 2, 2.23606798f },
+        { -1, -2, 2.23606798f },
     };
     while (!queue.empty()) {
         const auto [t, idx] = queue.top();

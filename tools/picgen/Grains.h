@@ -93,8 +93,8 @@ struct GrowthMap {
 
 // Johnson–Mehl growth: every sample goes to the crystal that reaches it first. `roughness`
 // makes the fronts slightly uneven.
-GrowthMap growCrystals(int width, int height, double scale, const std::vector<Nucleus>& nuclei, const Noise& noise,
-    double roughness);
+GrowthMap growCrystals(
+    int width, int height, double scale, const std::vector<Nucleus>& nuclei, const Noise& noise, double roughness);
 
 // A front spreading from sources over the samples of a grid; slowness is the time to cross one
 // sample. Returns the arrival time and the source that arrived first.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "Raster.h"
-
 #include "resources/PictureTable.h"
 
 namespace picgen {

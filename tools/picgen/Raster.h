@@ -37,15 +37,24 @@ struct Col {
     float b = 0;
 };
 
-inline Col operator+(Col a, Col b) { return { a.r + b.r, a.g + b.g, a.b + b.b }; }
-inline Col operator*(Col a, float s) { return { a.r * s, a.g * s, a.b * s }; }
+inline Col operator+(Col a, Col b)
+{
+    return { a.r + b.r, a.g + b.g, a.b + b.b };
+}
+inline Col operator*(Col a, float s)
+{
+    return { a.r * s, a.g * s, a.b * s };
+}
 inline Col mix(Col a, Col b, double t)
 {
     const auto s = static_cast<float>(t);
     return { a.r + (b.r - a.r) * s, a.g + (b.g - a.g) * s, a.b + (b.b - a.b) * s };
 }
 // A colour from 8-bit components.
-constexpr Col rgb8(int r, int g, int b) { return { r / 255.0f, g / 255.0f, b / 255.0f }; }
+constexpr Col rgb8(int r, int g, int b)
+{
+    return { r / 255.0f, g / 255.0f, b / 255.0f };
+}
 
 struct Rgba {
     int w = 0;

@@ -61,7 +61,10 @@ Rgba drawFrame(const Grid& g, const std::function<Col(std::size_t, double, doubl
 }
 
 // The melt glows slightly unevenly.
-Col melt(const Noise& n, double x, double y) { return kMelt * static_cast<float>(1.0 + 0.035 * n.fbm(x / 9.0, y / 9.0, 2)); }
+Col melt(const Noise& n, double x, double y)
+{
+    return kMelt * static_cast<float>(1.0 + 0.035 * n.fbm(x / 9.0, y / 9.0, 2));
+}
 
 // ---------------------------------------------------------------------------------------------
 // Crystals growing in a melt.
@@ -147,19 +150,22 @@ struct Crystals {
         return any(i, r, [&](std::size_t j) { return g.t1[j] <= t && g.label[j] != g.label[i]; });
     }
     // On a grain boundary of the solid structure drawn `width` pixels wide.
-    bool onBoundary(std::size_t i, double width) const { return boundaryDist[i] <= std::max(0.0, 0.5 * width - 1.0 / SS) + 1e-6; }
+    bool onBoundary(std::size_t i, double width) const
+    {
+        return boundaryDist[i] <= std::max(0.0, 0.5 * width - 1.0 / SS) + 1e-6;
+    }
     // 0 at a crystal's core, 1 at its outside, for coring and rims.
     double growth(std::size_t i, float tEnd) const { return clamp01(g.t1[i] / std::max(1e-6f, tEnd)); }
 
 private:
-    template <typename F>
-    bool any(std::size_t i, int r, F f) const
+    template <typename F> bool any(std::size_t i, int r, F f) const
     {
         const int x = static_cast<int>(i % grid.w), y = static_cast<int>(i / grid.w);
         for (int dy = -r; dy <= r; ++dy)
             for (int dx = -r; dx <= r; ++dx) {
                 const int nx = x + dx, ny = y + dy;
-                if ((dx || dy) && nx >= 0 && ny >= 0 && nx < grid.w && ny < grid.h && f(static_cast<std::size_t>(ny) * grid.w + nx))
+                if ((dx || dy) && nx >= 0 && ny >= 0 && nx < grid.w && ny < grid.h
+                    && f(static_cast<std::size_t>(ny) * grid.w + nx))
                     return true;
             }
         return false;
@@ -187,7 +193,10 @@ struct GrowthLook {
     double boundaryWidth = 0.7;
 };
 
-int samplesFor(double width) { return std::max(1, static_cast<int>(width * SS * 0.5 + 0.5)); }
+int samplesFor(double width)
+{
+    return std::max(1, static_cast<int>(width * SS * 0.5 + 0.5));
+}
 
 // Crystals at time t: solid where they have arrived, outlined at their front, with boundaries
 // where two have met; anything else is melt unless `rest` says otherwise.
@@ -221,7 +230,8 @@ struct Lamellar {
         , spacing(lamellaSpacing)
         , darkShare(dark)
     {
-        const auto sites = scatterSites(rng, -colonySize, -colonySize, W + colonySize, H + colonySize, colonySize, 0.25);
+        const auto sites
+            = scatterSites(rng, -colonySize, -colonySize, W + colonySize, H + colonySize, colonySize, 0.25);
         colonies = cellMap(W, H, SS, sites);
         for (std::size_t k = 0; k < sites.size(); ++k) {
             const double a = rng.range(0.0, kPi);
@@ -280,11 +290,13 @@ void makeType1(StripSet& out)
     cored.core = kAlphaCore;
     Frames frames;
     for (const float t : times)
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, cored); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, cored); }));
     // Frame 18: homogeneous solid solution, the coring evened out.
     GrowthLook even;
     even.boundary = rgb8(96, 96, 96);
-    frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, even); }));
+    frames.push_back(drawFrame(
+        c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, even); }));
     out["FormZuTyp1.ImageListMkBildung"] = std::move(frames);
 }
 
@@ -300,7 +312,8 @@ Frames primaryAndEutectic(Rng& rng, const std::vector<double>& shares, double pr
     const float tPrimary = c.time(primaryShare);
     Frames frames;
     for (const float t : times)
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tPrimary, look); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tPrimary, look); }));
     frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
         return crystalShade(c, i, x, y, tPrimary, tPrimary, look,
             [&](std::size_t j, double u, double v) { return eut.dark(j, u, v) ? eutDark : eutLight; });
@@ -370,9 +383,11 @@ void makeType3(StripSet& out)
         const float tEnd = c.time(1.0);
         Frames frames;
         for (const float t : timesFor(c, all))
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, white); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, white); }));
         GrowthLook grains;
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
         out["FormZuTyp3.ImageListL1"] = std::move(frames);
     }
     // L2: α crystals to about half, the rest eutectic; on further cooling β comes out of the α
@@ -396,8 +411,8 @@ void makeType3(StripSet& out)
                 const int y = static_cast<int>(sites[k].second);
                 Col& px = frame.at(x, y);
                 // Only inside the white crystals, not in the eutectic or on lines.
-                if (px.r > 0.95f && px.g > 0.95f && x > 0 && y > 0 && x < 79 && y < 79
-                    && frame.at(x + 1, y).r > 0.9f && frame.at(x, y + 1).r > 0.9f)
+                if (px.r > 0.95f && px.g > 0.95f && x > 0 && y > 0 && x < 79 && y < 79 && frame.at(x + 1, y).r > 0.9f
+                    && frame.at(x, y + 1).r > 0.9f)
                     px = mix(kAlpha, kBeta, 0.55);
             }
             frames.push_back(frame);
@@ -419,16 +434,19 @@ void makeType3(StripSet& out)
         const float tEnd = c.time(1.0);
         Frames frames;
         for (const float t : timesFor(c, shares))
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, dark); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, dark); }));
         GrowthLook grains = dark;
         grains.core = kBeta;
         grains.boundary = kGreyLine;
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
         for (int f = 1; f <= 8; ++f) {
             GrowthLook seg = grains;
             seg.boundary = kAlpha;
             seg.boundaryWidth = 0.8 + 0.17 * f;
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
         }
         out["FormZuTyp3.ImageListL4"] = std::move(frames);
     }
@@ -458,7 +476,8 @@ void makeType4(StripSet& out)
         const float tAlpha = c.time(0.62);
         Frames frames;
         for (const float t : timesFor(c, shares))
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tAlpha, white); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tAlpha, white); }));
         const float tPeri = shares.back() > 0 ? c.time(shares.back()) : 0.0f;
         for (int f = 0; f <= 7; ++f) {
             const double share = 0.07 * f; // white share of the β regions
@@ -486,17 +505,20 @@ void makeType4(StripSet& out)
         const float tEnd = c.time(1.0);
         Frames frames;
         for (const float t : timesFor(c, shares))
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tAlpha, white); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tAlpha, white); }));
         GrowthLook beta;
         beta.crystal = kBeta;
         beta.core = kBeta;
         beta.boundary = kGreyLine;
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, beta); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, beta); }));
         for (int f = 1; f <= 7; ++f) {
             GrowthLook seg = beta;
             seg.boundary = kAlpha;
             seg.boundaryWidth = 0.8 + 0.2 * f;
-            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
+            frames.push_back(drawFrame(
+                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
         }
         out["FormZuTyp4.ImageListL2"] = std::move(frames);
     }
@@ -528,7 +550,8 @@ void makeType4(StripSet& out)
         }
         GrowthLook grains = beta;
         grains.boundary = kGreyLine;
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
         out["FormZuTyp4.ImageListL3"] = std::move(frames);
     }
     // α → β: globular α grains (transparent in frames 0 … 8, so that whatever lies below shows
@@ -574,7 +597,8 @@ void makeType4(StripSet& out)
                 return crystalShade(c, i, x, y, tEnd, tEnd, rimmed);
             }));
         }
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, rimmed); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, rimmed); }));
         (void)tCore;
         out["FormZuTyp4.ImageListAinB"] = std::move(frames);
     }
@@ -646,12 +670,14 @@ Frames austeniteSolidification(const Crystals& c, int growing, double first, dou
     shares.insert(shares.end(), rise.begin(), rise.end());
     Frames frames;
     for (const float t : timesFor(c, shares))
-        frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, look); }));
+        frames.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tEnd, look); }));
     GrowthLook grains = look;
     grains.core = kAustenite;
     grains.boundary = kBlack;
     grains.boundaryWidth = 0.9;
-    frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
+    frames.push_back(drawFrame(
+        c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
     return frames;
 }
 
@@ -780,14 +806,16 @@ void makeEkd30(StripSet& out)
     shares.insert(shares.end(), rise.begin(), rise.end());
     Frames sch;
     for (const float t : timesFor(c, shares))
-        sch.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tPrimary, look); }));
+        sch.push_back(drawFrame(
+            c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, t, tPrimary, look); }));
     auto ledeburite = [&](std::size_t i, double x, double y, double shrink, bool pearlite) {
         if (lede.island(i, x, y, shrink) < 1.0)
             return pearlite ? rgb8(70, 70, 70) : kAustenite;
         return kLedeMatrix;
     };
     sch.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
-        return crystalShade(c, i, x, y, tPrimary, tPrimary, look, [&](std::size_t j, double u, double v) { return ledeburite(j, u, v, 0.0, false); });
+        return crystalShade(c, i, x, y, tPrimary, tPrimary, look,
+            [&](std::size_t j, double u, double v) { return ledeburite(j, u, v, 0.0, false); });
     }));
 
     // Secondary cementite grows as rims on the inside of the austenite crystals and the
@@ -865,7 +893,8 @@ void makeMetastable(StripSet& out)
         const auto sites = scatterSites(rng, -30, -30, 170, 170, 32, 0.35);
         const Noise wn(rng.next());
         const CellMap m = cellMap(140, 140, SS, sites, { &wn, 1.2, 30.0 });
-        frames.push_back(drawFrame(g, [&](std::size_t i, double, double) { return m.edge[i] < 0.6 ? kBlack : kAlpha; }));
+        frames.push_back(
+            drawFrame(g, [&](std::size_t i, double, double) { return m.edge[i] < 0.6 ? kBlack : kAlpha; }));
     }
     {
         const Lamellar lam(140, 140, rng, 40, 4.2, 0.42);
@@ -903,8 +932,10 @@ struct FerritePearlite {
         std::vector<std::pair<double, int>> order;
         for (std::size_t k = 0; k < sites.size(); ++k)
             if (area[k] > 0)
-                order.emplace_back(0.6 * score.value(sites[k].x / 40.0, sites[k].y / 40.0) + rng.uniform(), static_cast<int>(k));
-        std::sort(order.begin(), order.end(), [](auto& a, auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
+                order.emplace_back(
+                    0.6 * score.value(sites[k].x / 40.0, sites[k].y / 40.0) + rng.uniform(), static_cast<int>(k));
+        std::sort(order.begin(), order.end(),
+            [](auto& a, auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
         pearlite.assign(sites.size(), 0);
         double sum = 0;
         const double total = static_cast<double>(W) * H;
@@ -985,8 +1016,10 @@ Front austenitise(Rng& rng, const FerritePearlite& fp, int ferriteNuclei)
         if (!fp.pearlite[c] || byCell[c].empty())
             continue;
         for (int k = 0; k < 2; ++k) {
-            const std::size_t i = byCell[c][static_cast<std::size_t>(rng.uniform() * static_cast<double>(byCell[c].size()))];
-            sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w), static_cast<float>(rng.range(0.0, 6.0)), label++ });
+            const std::size_t i
+                = byCell[c][static_cast<std::size_t>(rng.uniform() * static_cast<double>(byCell[c].size()))];
+            sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w),
+                static_cast<float>(rng.range(0.0, 6.0)), label++ });
         }
     }
     for (int k = 0; k < ferriteNuclei; ++k) {
@@ -994,7 +1027,8 @@ Front austenitise(Rng& rng, const FerritePearlite& fp, int ferriteNuclei)
         for (int tries = 0; tries < 50; ++tries) {
             const std::size_t i = static_cast<std::size_t>(rng.uniform() * static_cast<double>(g.size()));
             if (!fp.isPearlite(i) && fp.cells.edge[i] < 0.5) {
-                sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w), static_cast<float>(rng.range(10.0, 30.0)), label++ });
+                sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w),
+                    static_cast<float>(rng.range(10.0, 30.0)), label++ });
                 break;
             }
         }
@@ -1012,7 +1046,8 @@ struct Carbides {
         for (double y = 1.0; y < fp.grid.H; y += 3.2)
             for (double x = 1.0; x < fp.grid.W; x += 3.2) {
                 const double px = x + rng.range(-1.2, 1.2), py = y + rng.range(-1.2, 1.2);
-                const auto i = static_cast<std::size_t>(static_cast<int>(py * SS)) * fp.grid.w + static_cast<std::size_t>(px * SS);
+                const auto i = static_cast<std::size_t>(static_cast<int>(py * SS)) * fp.grid.w
+                    + static_cast<std::size_t>(px * SS);
                 if (i < fp.grid.size() && fp.isPearlite(i) && rng.chance(0.55)) {
                     dots.emplace_back(px, py);
                     radius.push_back(rng.range(0.55, 0.95));
@@ -1039,8 +1074,8 @@ Col austeniteShade(const Front& a, std::size_t i, float t)
 }
 
 // Frames of austenite growing into ferrite and pearlite at the given austenite shares.
-Frames heatingFrames(const FerritePearlite& fp, const Front& a, const std::vector<double>& shares, const Carbides* carbides,
-    const std::vector<bool>& withCarbide)
+Frames heatingFrames(const FerritePearlite& fp, const Front& a, const std::vector<double>& shares,
+    const Carbides* carbides, const std::vector<bool>& withCarbide)
 {
     Frames frames;
     for (std::size_t k = 0; k < shares.size(); ++k) {
@@ -1092,8 +1127,10 @@ Needles growNeedles(Rng& rng, const FerritePearlite& fp, const Front& a)
     for (std::size_t k = 0; k < n.plates.size(); ++k) {
         const Plate& pl = n.plates[k];
         const double reach = pl.half + pl.halfWidth + 1.0;
-        const int x0 = std::max(0, static_cast<int>((pl.x - reach) * SS)), x1 = std::min(g.w - 1, static_cast<int>((pl.x + reach) * SS));
-        const int y0 = std::max(0, static_cast<int>((pl.y - reach) * SS)), y1 = std::min(g.h - 1, static_cast<int>((pl.y + reach) * SS));
+        const int x0 = std::max(0, static_cast<int>((pl.x - reach) * SS)),
+                  x1 = std::min(g.w - 1, static_cast<int>((pl.x + reach) * SS));
+        const int y0 = std::max(0, static_cast<int>((pl.y - reach) * SS)),
+                  y1 = std::min(g.h - 1, static_cast<int>((pl.y + reach) * SS));
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
                 const std::size_t i = static_cast<std::size_t>(y) * g.w + x;
@@ -1133,8 +1170,10 @@ Rgba temperedFrame(const FerritePearlite& fp, const Front& a, const Needles& n, 
     for (const Dot& d : dots) {
         if (d.rank >= shown)
             continue;
-        const int x0 = std::max(0, static_cast<int>((d.x - radius - 1) * SS)), x1 = std::min(fp.grid.w - 1, static_cast<int>((d.x + radius + 1) * SS));
-        const int y0 = std::max(0, static_cast<int>((d.y - radius - 1) * SS)), y1 = std::min(fp.grid.h - 1, static_cast<int>((d.y + radius + 1) * SS));
+        const int x0 = std::max(0, static_cast<int>((d.x - radius - 1) * SS)),
+                  x1 = std::min(fp.grid.w - 1, static_cast<int>((d.x + radius + 1) * SS));
+        const int y0 = std::max(0, static_cast<int>((d.y - radius - 1) * SS)),
+                  y1 = std::min(fp.grid.h - 1, static_cast<int>((d.y + radius + 1) * SS));
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
                 const double dx = (x + 0.5) / SS - d.x, dy = (y + 0.5) / SS - d.y;
@@ -1151,7 +1190,9 @@ Rgba temperedFrame(const FerritePearlite& fp, const Front& a, const Needles& n, 
             return dot;
         if (n.cover[i] > 0) {
             // Pieces of the needle dissolve as tempering goes on.
-            const double piece = hash01(static_cast<std::uint64_t>(n.plateOf[i]) * 4096 + static_cast<std::uint64_t>(n.along[i] / 1.6 + 2048), seed ^ 7);
+            const double piece = hash01(
+                static_cast<std::uint64_t>(n.plateOf[i]) * 4096 + static_cast<std::uint64_t>(n.along[i] / 1.6 + 2048),
+                seed ^ 7);
             if (piece >= 1.1 * stage)
                 return needle;
         }
@@ -1173,7 +1214,8 @@ Front ferriteFromBoundaries(Rng& rng, const Grid& g, const Front& a)
         const bool onBoundary = a.boundary(i, tAll);
         slowness[i] = static_cast<float>((onBoundary ? 0.4 : 1.0) * (1.0 + 0.4 * n.fbm(g.x(i) / 7.0, g.y(i) / 7.0, 2)));
         if (onBoundary && rng.chance(0.012))
-            sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w), static_cast<float>(rng.range(0.0, 8.0)), label++ });
+            sources.push_back({ static_cast<int>(i % g.w), static_cast<int>(i / g.w),
+                static_cast<float>(rng.range(0.0, 8.0)), label++ });
     }
     return Front { &g, spreadFront(g.w, g.h, sources, slowness) };
 }
@@ -1227,21 +1269,24 @@ void makeAustenitising(StripSet& out)
         const Carbides carb(rng, fp);
         // Frame 1: the pearlite has become austenite with carbide left in it, the ferrite not yet.
         const double pearliteDone = 0.58;
-        out["FormZTAcon045.ImageListGef"] = heatingFrames(fp, a, { 0.0, pearliteDone, 1.0 }, &carb, { false, true, false });
+        out["FormZTAcon045.ImageListGef"]
+            = heatingFrames(fp, a, { 0.0, pearliteDone, 1.0 }, &carb, { false, true, false });
     }
     {
         Rng rng(seedOf("FormZTAiso045.ImageListGef"));
         const FerritePearlite fp(rng, 100, 100, 20, 0.55);
         const Front a = austenitise(rng, fp, 12);
         const Carbides carb(rng, fp);
-        out["FormZTAiso045.ImageListGef"] = heatingFrames(fp, a, { 0.0, 0.58, 0.8, 1.0 }, &carb, { false, true, false, false });
+        out["FormZTAiso045.ImageListGef"]
+            = heatingFrames(fp, a, { 0.0, 0.58, 0.8, 1.0 }, &carb, { false, true, false, false });
     }
     {
         Rng rng(seedOf("FormZTAcon07.ImageListGef"));
         const FerritePearlite fp(rng, 100, 100, 20, 0.9);
         const Front a = austenitise(rng, fp, 4);
         const Carbides carb(rng, fp);
-        out["FormZTAcon07.ImageListGef"] = heatingFrames(fp, a, { 0.0, 0.45, 1.0, 1.0 }, &carb, { false, false, true, false });
+        out["FormZTAcon07.ImageListGef"]
+            = heatingFrames(fp, a, { 0.0, 0.45, 1.0, 1.0 }, &carb, { false, false, true, false });
     }
 }
 

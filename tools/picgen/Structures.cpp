@@ -16,7 +16,10 @@ std::uint64_t pairKey(int a, int b)
 }
 
 // Coverage of a line of half width hw at distance d, anti-aliased over aa pixels.
-double lineCoverage(double d, double hw, double aa) { return clamp01((hw - d) / aa + 0.5); }
+double lineCoverage(double d, double hw, double aa)
+{
+    return clamp01((hw - d) / aa + 0.5);
+}
 
 } // namespace
 
@@ -62,7 +65,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 const double py = (j + 0.5) / s;
                 const double depth = prior.edge[idx] / p.prior;
                 const double cellDepth = depthSum[c] / std::max(1, depthCount[c]);
-                const double offset = 0.10 * (hash01(static_cast<std::uint64_t>(prior.label[idx]), hashSeed ^ 77) - 0.5);
+                const double offset
+                    = 0.10 * (hash01(static_cast<std::uint64_t>(prior.label[idx]), hashSeed ^ 77) - 0.5);
                 field[idx] = static_cast<float>(0.4 * depth + 0.6 * cellDepth + offset
                     + 0.05 * fieldNoise.fbm(px / p.prior * 1.7, py / p.prior * 1.7, 3));
             }
@@ -124,7 +128,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 // and a few are barely attacked.
                 const std::uint64_t key = pairKey(c, fine.other[idx]);
                 const double hw = 0.5 * p.boundaryWidth * (0.6 + 0.8 * hash01(key, hashSeed ^ 6));
-                const double depth = p.boundaryDepth * (hash01(key, hashSeed ^ 7) < 0.12 ? 0.25 : 0.55 + 0.45 * hash01(key, hashSeed ^ 8));
+                const double depth = p.boundaryDepth
+                    * (hash01(key, hashSeed ^ 7) < 0.12 ? 0.25 : 0.55 + 0.45 * hash01(key, hashSeed ^ 8));
                 const double e = fine.edge[idx];
                 v *= 1.0 - depth * lineCoverage(e, hw, aa);
                 // The ferrite–pearlite interface is etched on the pearlite side only (below), so
@@ -134,7 +139,8 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
                 const Lamellae& l = lam[c];
                 // Lamellae bend across a colony and thin out here and there until they break.
                 // Lamellae sweep in gentle arcs across a colony.
-                const double bend = 0.3 * p.grain / l.spacing * bendNoise.fbm(px / (2.0 * p.grain), py / (2.0 * p.grain), 1);
+                const double bend
+                    = 0.3 * p.grain / l.spacing * bendNoise.fbm(px / (2.0 * p.grain), py / (2.0 * p.grain), 1);
                 const double u = (px * l.nx + py * l.ny) / l.spacing + l.phase + bend;
                 const double t = u - std::floor(u);
                 const double dist = std::abs(t - 0.5) * l.spacing;
@@ -195,8 +201,8 @@ MartensiteLayout growMartensite(int w, int h, Rng& rng, const MartensiteParams& 
     return layout;
 }
 
-std::vector<Plate> growPlates(int w, int h, const std::vector<int>& grainOf, int grainCount, Rng& rng,
-    const MartensiteParams& p)
+std::vector<Plate> growPlates(
+    int w, int h, const std::vector<int>& grainOf, int grainCount, Rng& rng, const MartensiteParams& p)
 {
     std::vector<Plate> plates;
     std::vector<double> grainAngle(grainCount);
@@ -285,7 +291,8 @@ Gray renderMartensite(int w, int h, const MartensiteLayout& layout, const Marten
         // Each former grain etches to its own shade, and its variants in their own order.
         const auto grain = static_cast<std::uint64_t>(pl.grain);
         const int shift = static_cast<int>(4.0 * hash01(grain, seed ^ 0x71));
-        const double variantTone = look.tones[(pl.variant + shift) % 4] + look.grainSpread * (2.0 * hash01(grain, seed ^ 0x72) - 1.0)
+        const double variantTone = look.tones[(pl.variant + shift) % 4]
+            + look.grainSpread * (2.0 * hash01(grain, seed ^ 0x72) - 1.0)
             + look.toneSpread * (2.0 * hash01(k, seed) - 1.0);
         // The small plates that fill the last gaps are too fine to show much contrast.
         const double tone = look.ground + (variantTone - look.ground) * smoothstep(1.0, 7.0, pl.half);

@@ -70,8 +70,8 @@ struct MartensiteLayout {
 MartensiteLayout growMartensite(int w, int h, Rng& rng, const MartensiteParams& p);
 
 // The plates alone, in grains given per pixel (grainOf: w × h grain numbers below grainCount).
-std::vector<Plate> growPlates(int w, int h, const std::vector<int>& grainOf, int grainCount, Rng& rng,
-    const MartensiteParams& p);
+std::vector<Plate> growPlates(
+    int w, int h, const std::vector<int>& grainOf, int grainCount, Rng& rng, const MartensiteParams& p);
 
 // Coverage of plate `pl` at point (x, y), 0 … 1, anti-aliased over `aa` pixels; `rim` gets how
 // close the point is to the plate's outline (1 on it).

@@ -10,19 +10,17 @@
 #include "Encode.h"
 #include "Micrographs.h"
 #include "Schematics.h"
-
 #include "resources/PictureTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -76,7 +74,8 @@ bool generate(Generated& out, QString* error)
         timed.push_back([&, j] {
             const auto start = std::chrono::steady_clock::now();
             jobs[j]();
-            out.jobSeconds[j] = { names[j], std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() };
+            out.jobSeconds[j]
+                = { names[j], std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() };
         });
     runParallel(timed);
 
@@ -103,7 +102,8 @@ bool generate(Generated& out, QString* error)
         }
         for (const Rgba& f : it->second)
             if (f.w != e.frameWidth || f.h != e.frameHeight) {
-                *error = QStringLiteral("strip %1 has a frame of the wrong size").arg(QString::fromStdString(stripKey(e)));
+                *error
+                    = QStringLiteral("strip %1 has a frame of the wrong size").arg(QString::fromStdString(stripKey(e)));
                 return false;
             }
     }
@@ -116,7 +116,8 @@ bool generate(Generated& out, QString* error)
         const int w = p.grey ? p.luma.w : p.colour.w;
         const int h = p.grey ? p.luma.h : p.colour.h;
         if (w != kPictureTable[i].width || h != kPictureTable[i].height) {
-            *error = QStringLiteral("picture %1 has the wrong size").arg(QString::fromStdString(pictureKey(kPictureTable[i])));
+            *error = QStringLiteral("picture %1 has the wrong size")
+                         .arg(QString::fromStdString(pictureKey(kPictureTable[i])));
             return false;
         }
     }
@@ -190,7 +191,8 @@ int writeAll(const QString& dir, bool timings, const QStringList& expected)
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("wb-picgen: %zu pictures and %zu strips in %.2f s\n", kPictureTable.size(), kStripTable.size(), seconds);
+    std::printf(
+        "wb-picgen: %zu pictures and %zu strips in %.2f s\n", kPictureTable.size(), kStripTable.size(), seconds);
     if (timings)
         for (const auto& [name, s] : g.jobSeconds)
             std::printf("  %-28s %6.3f s\n", name.c_str(), s);
@@ -259,7 +261,8 @@ int contactSheets(const QString& dir)
             for (int k = 0; k < count; ++k) {
                 const QImage frame = strip.copy((first + k) * e.frameWidth, 0, e.frameWidth, e.frameHeight);
                 p.drawImage(k * fw, 16, frame.scaled(e.frameWidth * zoom, e.frameHeight * zoom));
-                p.drawText(k * fw + 2, 12, first + k == 0 ? QString::fromStdString(stripKey(e)) + "  0" : QString::number(first + k));
+                p.drawText(k * fw + 2, 12,
+                    first + k == 0 ? QString::fromStdString(stripKey(e)) + "  0" : QString::number(first + k));
             }
             rows.emplace_back(QString(), row);
         }
@@ -329,6 +332,7 @@ int main(int argc, char** argv)
             expected << QString::fromLocal8Bit(argv[i]);
         return writeAll(QString::fromLocal8Bit(argv[1]), false, expected);
     }
-    std::fprintf(stderr, "usage: wb-picgen OUTDIR [FILE...] | --timings OUTDIR | --contact-sheet DIR | --view KEY ZOOM OUT.png\n");
+    std::fprintf(stderr,
+        "usage: wb-picgen OUTDIR [FILE...] | --timings OUTDIR | --contact-sheet DIR | --view KEY ZOOM OUT.png\n");
     return 2;
 }
