@@ -82,8 +82,10 @@ int runScript(const std::string& script, const std::function<void()>& createForm
         createForms();
         return wb::Application.Run();
     });
-    wb::Application.setHeadless(&events(), &events());
+    // The forms (and with them their timers, perhaps still running when the script ended) go
+    // first; then the test's own event source takes over the virtual clock again.
     resetApplication();
+    wb::Application.setHeadless(&events(), &events());
     if (out)
         *out = o.str();
     if (err)
