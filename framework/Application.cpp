@@ -15,11 +15,18 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cassert>
 
 #include <unistd.h>
+
+static void initTranslationResources()
+{
+    // The translation resource lives in this static library; make sure it is registered.
+    Q_INIT_RESOURCE(wbtranslations);
+}
 
 namespace wb {
 
@@ -148,6 +155,10 @@ void TApplication::Initialize()
         return;
     m_initialized = true;
     QApplication::setQuitOnLastWindowClosed(false);
+    initTranslationResources();
+    static QTranslator qtGerman;
+    if (qtGerman.load(QStringLiteral(":/wbtranslations/qtbase_de.qm")))
+        QApplication::installTranslator(&qtGerman);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     fonts::ensureLoaded();
     TFont f;
