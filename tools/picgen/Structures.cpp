@@ -91,7 +91,7 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
     };
     std::vector<Lamellae> lam;
     if (p.pearlite > 0.0) {
-        colony = cellMap(w, h, s, colonySites, { &warpNoise, 0.10 * p.grain, 1.1 * p.grain }, &pearl);
+        colony = cellMap(w, h, s, colonySites, { &warpNoise, 0.2 * p.grain, 0.9 * p.grain }, &pearl);
         const double logMin = dlog(p.lamellaMin);
         const double logMax = dlog(p.lamellaMax);
         for (std::size_t c = 0; c < colonySites.size(); ++c) {
@@ -109,6 +109,7 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
         }
     }
     const Noise breakNoise(rng.next());
+    const Noise faultNoise(rng.next());
 
     const double aa = std::max(0.35, 1.0 / s);
     Gray out(sw, sh);
@@ -137,16 +138,18 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
             } else {
                 const int c = colony.label[idx];
                 const Lamellae& l = lam[c];
-                // Lamellae bend across a colony and thin out here and there until they break.
-                // Lamellae sweep in gentle arcs across a colony.
+                // Lamellae sweep in gentle arcs across a colony; along a few wandering lines
+                // they are shifted by half a spacing, where one lamella ends and its neighbours
+                // close up; and they thin out here and there until they break.
                 const double bend
-                    = 0.3 * p.grain / l.spacing * bendNoise.fbm(px / (2.0 * p.grain), py / (2.0 * p.grain), 1);
-                const double u = (px * l.nx + py * l.ny) / l.spacing + l.phase + bend;
+                    = 0.3 * p.grain / l.spacing * bendNoise.fbm(px / (1.3 * p.grain), py / (1.3 * p.grain), 1);
+                const double fault = faultNoise.value(px / (0.6 * p.grain), py / (0.6 * p.grain)) > 0.62 ? 0.5 : 0.0;
+                const double u = (px * l.nx + py * l.ny) / l.spacing + l.phase + bend + fault;
                 const double t = u - std::floor(u);
                 const double dist = std::abs(t - 0.5) * l.spacing;
                 const double along = px * l.ny - py * l.nx;
                 const double thickness = p.cementiteShare
-                    * (0.75 + 0.6 * breakNoise.fbm(along / (1.5 * l.spacing) + 7.0 * std::floor(u), u * 0.37, 2));
+                    * clamp01(0.7 + 0.9 * breakNoise.fbm(along / (2.5 * l.spacing) + 7.0 * std::floor(u), u * 0.37, 2));
                 const double cov = lineCoverage(dist, 0.5 * thickness * l.spacing, aa);
                 const double lamella = lerp(p.pearliteLight, p.pearliteDark, cov);
                 const double mean = lerp(p.pearliteLight, p.pearliteDark, p.cementiteShare);

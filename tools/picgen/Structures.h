@@ -80,8 +80,8 @@ double plateCoverage(const Plate& pl, double x, double y, double aa, double* rim
 // Grey map of etched martensite: plates in tones by variant, dark plate outlines, a mid-grey
 // remainder between them.
 struct MartensiteLook {
-    double ground = 0.45;
-    double tones[4] = { 0.30, 0.62, 0.48, 0.74 };
+    double ground = 0.52;
+    double tones[4] = { 0.24, 0.58, 0.38, 0.66 };
     double toneSpread = 0.06;
     double grainSpread = 0.06;
     double rimDepth = 0.25;
