@@ -1,9 +1,288 @@
 // Type 1 diagram (complete solubility, liquid and solid): cooling of an alloy with tie lines and the lever rule.
 #include "phase/UnitZutyp1.h"
 
+#include <iterator>
+
 namespace wb {
 
 TFormZuTyp1* FormZuTyp1 = nullptr;
+
+namespace {
+
+// The common bounds of the four diagram paint boxes; the click strip, the memo and the edits
+// are placed relative to them.
+constexpr int FeldBreite = 505;
+constexpr int FeldHoehe = 492;
+constexpr int FeldLinks = 265;
+constexpr int FeldOben = 5;
+
+constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
+constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
+constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
+
+// The diagram field: composition 0 ... 100 % B along x = 20 ... 480, temperature upwards.
+constexpr int kFeldLinks = 20;
+constexpr int kFeldOben = 20;
+constexpr int kFeldRechts = 480;
+constexpr int kFeldUnten = 370;
+
+// The cooling line runs down the alloy line from the top of the field; MarkeY steps by 3 above
+// 160 and by 6 below it.
+constexpr int kStartY = 20;
+constexpr int kFeinBis = 160;
+constexpr int kFeinSchritt = 3;
+constexpr int kGrobSchritt = 6;
+// Start/Stop replays the animation once MarkeY has reached this.
+constexpr int kFertigAb = 367;
+
+// The keyframes: values of MarkeY at which a tick draws more than the cooling line.
+constexpr int kSchmelzeY = 29;
+constexpr int kPfeilY = 74;
+constexpr int kPunkt1Y = 92;
+constexpr int kPunkt2Y = 143;
+constexpr int kEndeAb = 369; // the first MarkeY above it ends the run
+
+struct Text {
+    int x;
+    int y;
+    const char* text;
+};
+
+struct Line {
+    int x1, y1, x2, y2;
+};
+
+struct Triangle {
+    TPoint a, b, c;
+};
+
+// A rectangle as Rectangle takes it: it covers x1 ... x2 - 1, y1 ... y2 - 1.
+struct Box {
+    int x1, y1, x2, y2;
+};
+
+// clang-format off
+constexpr const char* kMemo[] = {
+    " Beide Komponenten (A und B) bilden",
+    " bei diesem Diagrammtyp eine ",
+    " lückenlose Mischkristallreihe",
+    " --------------------------------------------------------",
+    " Legierung mit A = 60 % und B = 40 %:",
+    " --------------------------------------------------------",
+    " Nach Unterschreiten der Liquiduslinie",
+    " (Phasengrenze Punkt 1) beginnt die",
+    " Kristallisation von Alpha-MK.",
+    " Die Zusammensetzung der Alpha-MK",
+    " entspricht dem Schnittpunkt der",
+    " Waagerechten mit der Soliduslinie(1*).",
+    " Bei weiterer Abkühlung ändert sich die",
+    " Konzentration der MK entsprechend dem",
+    " jeweiligen Schnittpunkt Waagerechte/",
+    " Soliduslinie.",
+    " Weil der B-Gehalt der gebildeten",
+    " Mischkristalle immer kleiner ist als der",
+    " B-Gehalt der ursprünglichen Schmelze,",
+    " nimmt der B-Gehalt der Restschmelze",
+    " entsprechend dem jeweiligen Schnitt-",
+    " punkt der Waagerechten mit der ",
+    " Liquiduslinie zu.",
+    " Ist der Abkühlungsprozess so weit",
+    " fortgeschritten, dass die Temperatur T2",
+    " erreicht wird (2), so besitzt der ",
+    " auskristallisierte homogene Alpha-MK",
+    " die ursprüngliche Zusammensetzung ",
+    " (A = 60%, B = 40%).",
+};
+static_assert(std::size(kMemo) == 29);
+
+// The static picture's labels, in the paint box's own font (height -11).
+constexpr Text kBeschriftung[] = {
+    { 300, 75, "Schmelze" },
+    { 321, 175, "Schmelze" },
+    { 370, 150, "Liquiduslinie" },
+    { 24, 78, "Soliduslinie" },
+    { 5, 3, "Temperatur/T" },
+    { 210, 425, "Konzentration/C" },
+    { 20, 390, "A" },
+    { 475, 390, "B" },
+    { 5, 410, "  0 %B" },
+    { 97, 410, " 20" },
+    { 189, 410, " 40" },
+    { 281, 410, " 60" },
+    { 373, 410, " 80" },
+    { 450, 410, "100 %B" },
+};
+
+// In the "Symbol" face the letter a shows as alpha.
+constexpr Text kSymbolBeschriftung[] = {
+    { 347, 190, "+ a - MK" },
+    { 40, 250, "a- MK" },
+};
+
+// The lever strip along the bottom of the diagram: the lever rule as a fraction.
+constexpr Box kHebelStreifen = { 0, 445, 505, 492 };
+constexpr Text kHebelTexte1[] = {
+    { 20, 450, "Masse MK" },
+    { 20, 470, "Masse Schm." },
+};
+constexpr Line kHebelBruch1 = { 15, 467, 90, 467 };
+constexpr Text kHebelTexte2[] = {
+    { 100, 457, "=" },
+    { 120, 450, "X" },
+    { 120, 470, "Y" },
+};
+constexpr Line kHebelBruch2 = { 115, 467, 145, 467 };
+constexpr Text kHebelTexte3[] = {
+    { 182, 463, "m MK /%" },
+    { 335, 463, "m Schm./%" },
+};
+
+// The lever picture: the tie line at y = 104 with the crystal end at the left and the melt
+// end at the right, hanging from the alloy line.
+constexpr Line kHebelBild[] = {
+    { 122, 104, 230, 104 },
+    { 122, 104, 122, 120 },
+    { 230, 104, 230, 120 },
+};
+constexpr Triangle kHebelPfeile[] = {
+    { { 122, 120 }, { 119, 110 }, { 125, 110 } },
+    { { 230, 120 }, { 227, 110 }, { 233, 110 } },
+};
+constexpr Text kHebelMK[] = { { 110, 126, " m(MK) " }, { 207, 107, "X" } };
+constexpr Text kHebelSchmelze[] = { { 215, 126, "m(Schm.)" }, { 167, 107, "Y" } };
+
+// Keyframe 29: the melt.
+constexpr Box kBildRahmen = { 343, 240, 500, 390 };
+constexpr Text kSchmelze = { 380, 365, "SCHMELZE" };
+
+// Keyframe 74: arrowhead on the cooling line.
+constexpr Triangle kPfeilOben = { { 198, 72 }, { 195, 64 }, { 201, 64 } };
+
+// Keyframe 92 (point 1): the first tie line, its auxiliary lines and the labels.
+constexpr int kPunkt1Links = 100;
+constexpr int kPunkt1Rechts = 198;
+constexpr Line kPunkt1Konode = { 100, 92, 198, 92 };
+constexpr Line kPunkt1Hilfslinien[] = {
+    { 100, 94, 100, 370 },
+    { 198, 94, 198, 370 },
+    { 100, 92, 20, 92 },
+};
+constexpr Text kPunkt1Texte[] = {
+    { 3, 92, "T" },
+    { 8, 100, " 1" },
+    { 203, 72, "1" },
+    { 102, 72, "1*" },
+    { 105, 375, "C-Änderung MK" },
+    { 208, 375, "C-Änderung Schmelze" },
+    { 150, 393, "im Zweiphasengebiet" },
+};
+constexpr Text kPunkt1Gefuege = { 347, 365, "SCHMELZE + ALPHA-MK" };
+
+// The tie-line steps through the two-phase field. xh is the x of the solid-side auxiliary
+// vertical, xw where the auxiliary horizontal starts; in some rows they differ from
+// KonodeLinks by a pixel, and the erasing step draws exactly what was drawn.
+struct TieLineStep {
+    int T;
+    int KonodeLinks;
+    int xh;
+    int xw;
+    int KonodeRechts;
+};
+constexpr TieLineStep kTieLineSteps[] = {
+    //  T   Links  xh   xw  Rechts
+    {  95,  106,  106, 106,  205 },
+    {  98,  112,  112, 112,  212 },
+    { 101,  117,  117, 117,  221 },
+    { 104,  122,  122, 122,  230 },
+    { 107,  127,  127, 127,  239 },
+    { 110,  133,  132, 132,  247 },
+    { 113,  138,  138, 138,  253 },
+    { 116,  143,  144, 144,  259 },
+    { 119,  150,  150, 150,  266 },
+    { 122,  157,  156, 156,  273 },
+    { 125,  163,  162, 162,  280 },
+    { 128,  169,  168, 168,  287 },
+    { 131,  175,  174, 175,  294 },
+    { 134,  181,  180, 181,  300 },
+    { 137,  187,  186, 186,  306 },
+    { 140,  193,  192, 192,  313 },
+};
+static_assert(std::size(kTieLineSteps) == 16);
+
+// Keyframe 143 (point 2): the last tie line, its auxiliary lines, the traced curves' ends.
+constexpr Text kPunkt2Gefuege = { 347, 365, "  homogener   ALPHA-MK" };
+constexpr Line kPunkt2Konode = { 200, 143, 319, 143 };
+constexpr Line kPunkt2Hilfslinien[] = {
+    { 198, 143, 198, 370 },
+    { 319, 143, 319, 370 },
+    { 198, 143, 20, 143 },
+};
+constexpr int kPunkt2SolidusBis = 198;
+constexpr int kPunkt2LiquidusBis = 317;
+constexpr Text kPunkt2Texte[] = {
+    { 3, 140, "T" },
+    { 8, 148, " 2" },
+    { 200, 123, " 2" },
+};
+constexpr Triangle kPunkt2Pfeile[] = {
+    { { 149, 120 }, { 137, 118 }, { 141, 112 } }, // on the solidus
+    { { 269, 120 }, { 257, 118 }, { 261, 112 } }, // on the liquidus
+};
+
+// The end of the run: arrowhead at the bottom of the cooling line.
+constexpr Triangle kPfeilUnten = { { 198, 222 }, { 195, 214 }, { 201, 214 } };
+
+// The microstructure frames: 0 melt, 1 ... 17 the growing crystals, 18 the homogeneous solid.
+constexpr int kBildAnzahl = 19;
+constexpr int kBildHomogen = 18;
+static_assert(kBildHomogen == kBildAnzahl - 1);
+static_assert(2 + int(std::size(kTieLineSteps)) == kBildHomogen, "frames 0 and 1, one per step, then the last");
+// clang-format on
+
+void textOut(TCanvas& c, const Text& t)
+{
+    c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
+}
+
+void line(TCanvas& c, const Line& l)
+{
+    c.MoveTo(l.x1, l.y1);
+    c.LineTo(l.x2, l.y2);
+}
+
+void triangle(TCanvas& c, const Triangle& t)
+{
+    c.Polygon({ t.a, t.b, t.c });
+}
+
+void rectangle(TCanvas& c, const Box& b)
+{
+    c.Rectangle(b.x1, b.y1, b.x2, b.y2);
+}
+
+} // namespace
+
+namespace zutyp1 {
+
+int solidusY(int x)
+{
+    const double d = x - 660;
+    return RoundSingle(250 - d * d * 0.0005);
+}
+
+int liquidusY(int x)
+{
+    const double d = x + 161;
+    return RoundSingle(d * d * 0.0005 + 27);
+}
+
+int anteilMK(int links, int rechts, int legierungX)
+{
+    // Integer division truncates toward zero, as the lesson always showed it: 29.6 % is "29".
+    return ((rechts - legierungX) * 100) / (rechts - links);
+}
+
+} // namespace zutyp1
 
 TFormZuTyp1::TFormZuTyp1()
     : TLessonForm(QStringLiteral("FormZuTyp1"),
@@ -13,17 +292,354 @@ TFormZuTyp1::TFormZuTyp1()
             .statusHeight = 20 })
 {
     SetKeyPreview(true);
+    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
+    PaintBoxHebel.SetColor(kHebelFarbe);
+    PaintBoxHebel.OnPaint = [this] { PaintBoxHebelPaint(); };
+    PaintBoxHand.SetCursor(crHandPoint);
+    PaintBoxHand.OnClick = [this] { PaintBoxHandClick(); };
+    MemoErlaeuterung.SetColor(kMemoColor);
+    MemoErlaeuterung.SetReadOnly(true);
+    MemoErlaeuterung.SetTabStop(false);
+    // The 29 lines at height 18 are longer than the memo is high: both scroll bars, so that
+    // every line can be read.
+    MemoErlaeuterung.SetScrollBars(ssBoth);
+    MemoErlaeuterung.Font.SetHeight(18);
+    for (TEdit* edit : { &EditMK, &EditSch }) {
+        edit->SetReadOnly(true);
+        edit->SetTabStop(false);
+        edit->Font.SetHeight(-13);
+    }
+    TimerHaupt.OnTimer = [this] { TimerHauptTimer(); };
+
     Ende.OnClick = [this] { EndeClick(); };
+    StartStop.OnClick = [this] { StartStopClick(); };
+    NEu.OnClick = [this] { NEuClick(); };
     ESCAPE.OnClick = [this] { ESCAPEClick(); };
+    OnCreate = [this] { FormCreate(); };
+    OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
+    // No OnClose on purpose: the close box stops and resets nothing, so a running animation
+    // goes on unseen and the next opening continues from where it is.
+}
+
+void TFormZuTyp1::FormCreate()
+{
+    // Outer size and centring are done by the lesson base before this runs.
+    for (TPaintBox* box : { &PaintBoxHilfslinien, &PaintBoxUmwandlung, &PaintBoxHaupt, &PaintBoxHebel })
+        box->SetBounds(FeldLinks, FeldOben, FeldBreite, FeldHoehe);
+    // The width, not the height, enters the strip's top: 440.
+    PaintBoxHand.SetBounds(FeldLinks, FeldBreite + FeldOben - 70, FeldBreite, 60);
+    MemoErlaeuterung.SetBounds(FeldLinks - 252, FeldOben - 2, 255, FeldHoehe + 2);
+    EditMK.SetBounds(PaintBoxHebel.Left() + 250, PaintBoxHebel.Top() + 455, 50, 25);
+    EditSch.SetBounds(PaintBoxHebel.Left() + 400, PaintBoxHebel.Top() + 455, 50, 25);
+
+    TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
+    hilfs.Pen.SetColor(clRed);
+    hilfs.Pen.SetStyle(psSolid);
+    hilfs.Pen.SetWidth(1);
+    TCanvas& konode = PaintBoxUmwandlung.Canvas();
+    konode.Pen.SetColor(clBlue);
+    konode.Pen.SetStyle(psSolid);
+    konode.Pen.SetWidth(2);
+
+    MemoErlaeuterung.Lines.Clear();
+    MemoErlaeuterung.Lines.Put(0, QString::fromUtf8(kMemo[0]));
+    for (size_t i = 1; i < std::size(kMemo); ++i)
+        MemoErlaeuterung.Lines.Add(QString::fromUtf8(kMemo[i]));
+}
+
+void TFormZuTyp1::PaintBoxHauptPaint()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    c.Font.SetName(QStringLiteral("Ms Sans Serif"));
+    c.Pen.SetColor(clWhite);
+    c.Pen.SetWidth(1);
+    c.Brush.SetColor(kFeldFarbe);
+    c.Rectangle(0, 0, FeldBreite, FeldHoehe);
+    c.Pen.SetColor(clWhite);
+    c.Pen.SetWidth(1);
+    c.Brush.SetColor(clWhite);
+    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts, kFeldUnten);
+
+    // Colour bands from the hot top to the cold bottom: yellow, then red with green running
+    // out, then red darkening. The rows 70 and 325 belong to two bands and get the same colour.
+    auto band = [&c](int y, TColor color) {
+        c.Pen.SetColor(color);
+        c.MoveTo(kFeldLinks, y);
+        c.LineTo(kFeldRechts, y);
+    };
+    for (int y = 20; y <= 70; ++y)
+        band(y, clYellow);
+    for (int y = 70; y <= 325; ++y)
+        band(y, RGB(255, 325 - y, 0));
+    for (int y = 325; y <= 370; ++y)
+        band(y, RGB(905 - 2 * y, 0, 0));
+
+    c.Font.SetName(QStringLiteral("MS Sans Serif"));
+    c.Pen.SetWidth(2);
+    c.Brush.SetStyle(bsClear);
+    c.Font.SetColor(clBlack);
+    for (const Text& t : kBeschriftung)
+        textOut(c, t);
+    c.Font.SetName(QStringLiteral("Symbol"));
+    c.Font.SetHeight(14);
+    for (const Text& t : kSymbolBeschriftung)
+        textOut(c, t);
+
+    c.Pen.SetColor(clSilver);
+    c.Pen.SetWidth(2);
+    c.MoveTo(20, 48);
+    for (int x = kFeldLinks; x <= kFeldRechts; ++x)
+        c.LineTo(x, zutyp1::solidusY(x));
+    c.MoveTo(20, 48);
+    for (int x = kFeldLinks; x <= kFeldRechts; ++x)
+        c.LineTo(x, zutyp1::liquidusY(x));
+    // The canvas keeps "Symbol" at height 14: the ticks only set the name back, so the
+    // animation's texts come out in "Ms Sans Serif" at height 14.
+}
+
+void TFormZuTyp1::PaintBoxHebelPaint()
+{
+    // The brush arrives with the strip's colour; the pen width is whatever the lever picture
+    // left (2 after a click).
+    TCanvas& c = PaintBoxHebel.Canvas();
+    c.Pen.SetColor(clWhite);
+    c.Font.SetColor(clWhite);
+    rectangle(c, kHebelStreifen);
+    for (const Text& t : kHebelTexte1)
+        textOut(c, t);
+    line(c, kHebelBruch1);
+    for (const Text& t : kHebelTexte2)
+        textOut(c, t);
+    line(c, kHebelBruch2);
+    for (const Text& t : kHebelTexte3)
+        textOut(c, t);
+}
+
+void TFormZuTyp1::PaintBoxHandClick()
+{
+    TCanvas& c = PaintBoxHebel.Canvas();
+    c.Font.SetName(QStringLiteral("MS Sans Serif"));
+    c.Font.SetHeight(-11);
+    c.Pen.SetColor(clWhite);
+    c.Pen.SetWidth(2);
+    c.Font.SetColor(clWhite);
+    c.MoveTo(m_state.LegierungX, kFeldOben);
+    c.LineTo(m_state.LegierungX, PaintBoxHebel.Height() - 122);
+    for (const Line& l : kHebelBild)
+        line(c, l);
+    // Filled with the brush then current: the strip's colour after a repaint, orange after an
+    // earlier click.
+    for (const Triangle& t : kHebelPfeile)
+        triangle(c, t);
+    c.Brush.SetColor(clMaroon);
+    for (const Text& t : kHebelMK)
+        textOut(c, t);
+    c.Font.SetColor(clBlack);
+    c.Brush.SetColor(kOrange);
+    for (const Text& t : kHebelSchmelze)
+        textOut(c, t);
+}
+
+void TFormZuTyp1::TimerHauptTimer()
+{
+    TCanvas& haupt = PaintBoxHaupt.Canvas();
+    TCanvas& konode = PaintBoxUmwandlung.Canvas();
+    TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
+    haupt.Pen.SetWidth(3);
+    konode.Pen.SetWidth(3);
+    hilfs.Pen.SetWidth(3);
+    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
+    haupt.Brush.SetColor(clYellow);
+    haupt.Pen.SetColor(clBlue);
+    PaintBoxHaupt.Font.SetColor(clBlack);
+    haupt.TextOut(205, 20, QStringLiteral("Legierung mit 40% B und 60% A"));
+    konode.Pen.SetMode(pmNotXor);
+    hilfs.Pen.SetMode(pmNotXor);
+
+    // Fine steps above 160, coarse ones below; the tick that crosses 160 takes both and draws
+    // the line twice.
+    if (m_state.MarkeY < kFeinBis) {
+        m_state.MarkeY += kFeinSchritt;
+        drawCoolingLine(m_state.MarkeY);
+    }
+    if (m_state.MarkeY >= kFeinBis) {
+        m_state.MarkeY += kGrobSchritt;
+        drawCoolingLine(m_state.MarkeY);
+    }
+
+    const int y = m_state.MarkeY;
+    if (y == kSchmelzeY)
+        meltKeyframe();
+    if (y == kPfeilY) {
+        haupt.Brush.SetColor(clRed);
+        triangle(haupt, kPfeilOben);
+    }
+    if (y == kPunkt1Y)
+        point1Keyframe();
+    for (int row = 0; row < int(std::size(kTieLineSteps)); ++row)
+        if (y == kTieLineSteps[row].T)
+            tieLineKeyframe(row);
+    if (y == kPunkt2Y)
+        point2Keyframe();
+    if (y > kEndeAb)
+        finalKeyframe();
+}
+
+void TFormZuTyp1::drawCoolingLine(int toY)
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    c.MoveTo(m_state.LegierungX, kStartY);
+    c.LineTo(m_state.LegierungX, toY);
+}
+
+void TFormZuTyp1::traceCurves(int solidusToX, int liquidusToX)
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    c.MoveTo(kPunkt1Links, kPunkt1Y);
+    for (int x = kPunkt1Links; x <= solidusToX; ++x)
+        c.LineTo(x, zutyp1::solidusY(x));
+    c.MoveTo(kPunkt1Rechts, kPunkt1Y);
+    for (int x = kPunkt1Rechts; x <= liquidusToX; ++x)
+        c.LineTo(x, zutyp1::liquidusY(x));
+}
+
+void TFormZuTyp1::drawTieLine(int row)
+{
+    const TieLineStep& s = kTieLineSteps[row];
+    line(PaintBoxUmwandlung.Canvas(), { s.KonodeLinks, s.T, s.KonodeRechts, s.T });
+    TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
+    line(hilfs, { s.xh, s.T, s.xh, kFeldUnten });
+    line(hilfs, { s.KonodeRechts, s.T, s.KonodeRechts, kFeldUnten });
+    line(hilfs, { s.xw, s.T, kFeldLinks, s.T });
+}
+
+void TFormZuTyp1::showAnteile()
+{
+    m_state.AnteilMK = float(zutyp1::anteilMK(m_state.KonodeLinks, m_state.KonodeRechts, m_state.LegierungX));
+    EditMK.SetText(FloatToStr(m_state.AnteilMK));
+    EditSch.SetText(FloatToStr(100 - m_state.AnteilMK));
+}
+
+void TFormZuTyp1::drawFrame(int index)
+{
+    ImageListMkBildung.Draw(PaintBoxHaupt.Canvas(), m_state.BildX, m_state.BildY, index);
+}
+
+void TFormZuTyp1::meltKeyframe()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    EditMK.SetText(QStringLiteral("0"));
+    EditSch.SetText(QStringLiteral("100"));
+    rectangle(c, kBildRahmen);
+    drawFrame(m_state.BildNr);
+    ++m_state.BildNr;
+    textOut(c, kSchmelze);
+}
+
+void TFormZuTyp1::point1Keyframe()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    m_state.KonodeLinks = kPunkt1Links;
+    m_state.KonodeRechts = kPunkt1Rechts;
+    showAnteile();
+    drawFrame(m_state.BildNr);
+    ++m_state.BildNr;
+    line(c, kPunkt1Konode);
+    // These auxiliary lines stay: no later step draws them again.
+    for (const Line& l : kPunkt1Hilfslinien)
+        line(PaintBoxHilfslinien.Canvas(), l);
+    c.Brush.SetStyle(bsClear);
+    for (const Text& t : kPunkt1Texte)
+        textOut(c, t);
+    c.Brush.SetColor(clYellow);
+    textOut(c, kPunkt1Gefuege);
+}
+
+void TFormZuTyp1::tieLineKeyframe(int row)
+{
+    const TieLineStep& s = kTieLineSteps[row];
+    m_state.KonodeLinks = s.KonodeLinks;
+    m_state.KonodeRechts = s.KonodeRechts;
+    showAnteile();
+    if (row > 0)
+        drawTieLine(row - 1);
+    drawFrame(m_state.BildNr);
+    ++m_state.BildNr;
+    drawCoolingLine(s.T);
+    drawTieLine(row);
+    traceCurves(s.KonodeLinks, s.KonodeRechts);
+}
+
+void TFormZuTyp1::point2Keyframe()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    EditMK.SetText(QStringLiteral("100"));
+    EditSch.SetText(QStringLiteral("0"));
+    drawTieLine(int(std::size(kTieLineSteps)) - 1);
+    c.Brush.SetColor(clYellow);
+    textOut(c, kPunkt2Gefuege);
+    drawCoolingLine(kPunkt2Y);
+    line(c, kPunkt2Konode);
+    for (const Line& l : kPunkt2Hilfslinien)
+        line(PaintBoxHilfslinien.Canvas(), l);
+    drawFrame(kBildHomogen);
+    traceCurves(kPunkt2SolidusBis, kPunkt2LiquidusBis);
+    c.Brush.SetStyle(bsClear);
+    for (const Text& t : kPunkt2Texte)
+        textOut(c, t);
+    c.Brush.SetColor(clRed);
+    for (const Triangle& t : kPunkt2Pfeile)
+        triangle(c, t);
+}
+
+void TFormZuTyp1::finalKeyframe()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    c.Brush.SetColor(clRed);
+    triangle(c, kPfeilUnten);
+    TimerHaupt.SetEnabled(false);
+}
+
+void TFormZuTyp1::StartStopClick()
+{
+    TimerHaupt.SetEnabled(!TimerHaupt.Enabled());
+    if (m_state.MarkeY >= kFertigAb) {
+        // The run had ended: clear the picture and replay from the top, the timer running. The
+        // edit boxes keep their values until the animation writes new ones.
+        Refresh();
+        const ModuleState start;
+        m_state.MarkeY = start.MarkeY;
+        m_state.BildNr = start.BildNr;
+    }
+}
+
+void TFormZuTyp1::FormKeyDown(int& /*key*/, TShiftState /*shift*/)
+{
+    // Any key that is no menu shortcut starts, pauses and resumes. The framework keeps bare
+    // modifiers and Alt or Ctrl combinations away from here, so Alt+S runs "&Start/Stop" once.
+    StartStopClick();
+}
+
+void TFormZuTyp1::NEuClick()
+{
+    TimerHaupt.SetEnabled(false);
+    Refresh();
+    const ModuleState start;
+    m_state.BildNr = start.BildNr;
+    m_state.MarkeY = start.MarkeY;
+    EditMK.SetText(QString());
+    EditSch.SetText(QString());
 }
 
 void TFormZuTyp1::EndeClick()
 {
+    NEuClick();
     Close();
 }
 
 void TFormZuTyp1::ESCAPEClick()
 {
+    NEuClick();
     Close();
 }
 

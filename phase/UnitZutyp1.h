@@ -1,22 +1,89 @@
 // Type 1 diagram (complete solubility, liquid and solid): cooling of an alloy with tie lines and the lever rule.
 #pragma once
 
+#include "framework/ImageList.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Timers.h"
 
 namespace wb {
+
+// The diagram's geometry as pure functions, so that it can be checked without a form. All
+// coordinates are those of the four stacked diagram paint boxes.
+namespace zutyp1 {
+
+// y of the solidus at x: [250 - (x - 660)^2 * 0.0005].
+int solidusY(int x);
+// y of the liquidus at x: [(x + 161)^2 * 0.0005 + 27].
+int liquidusY(int x);
+// The lever rule: the percentage of crystals for a tie line from `links` (crystal side) to
+// `rechts` (melt side) through the alloy line at `legierungX`, by truncating integer division.
+int anteilMK(int links, int rechts, int legierungX);
+
+} // namespace zutyp1
 
 class TFormZuTyp1 : public TLessonForm {
 public:
     TFormZuTyp1();
 
+    // The four diagram layers share one pixel area; only their canvas settings differ.
+    TPaintBox PaintBoxHilfslinien { this, QStringLiteral("PaintBoxHilfslinien") };
+    TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
+    TPaintBox PaintBoxHebel { this, QStringLiteral("PaintBoxHebel") };
+    TPaintBox PaintBoxHand { this, QStringLiteral("PaintBoxHand") };
+    TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TEdit EditMK { this, QStringLiteral("EditMK") };
+    TEdit EditSch { this, QStringLiteral("EditSch") };
+    TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), 100 };
+    TImageList ImageListMkBildung { this, QStringLiteral("ImageListMkBildung"), 100, 100 };
+
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem StartStop { MainMenuLeiste, QStringLiteral("StartStop"), QStringLiteral("&Start/Stop") };
+    TMenuItem NEu { MainMenuLeiste, QStringLiteral("NEu"), QStringLiteral("&Löschen/Neu") };
     TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
 
+    // The animation's state. The default values are those at program start; "Löschen/Neu",
+    // "Ende" and Esc restore MarkeY and BildNr only.
+    struct ModuleState {
+        int MarkeY = 20; // lower end of the cooling line: the animation's clock
+        int BildNr = 0; // next microstructure frame
+        int LegierungX = 198; // the alloy line
+        int BildX = 370; // top-left of the microstructure picture
+        int BildY = 260;
+        int KonodeLinks = 0; // solid-side end of the current tie line
+        int KonodeRechts = 0; // liquid-side end
+        float AnteilMK = 0; // percentage of crystals shown in EditMK
+    };
+    const ModuleState& moduleState() const { return m_state; }
+
 private:
+    void FormCreate();
+    void FormKeyDown(int& key, TShiftState shift);
+    void PaintBoxHauptPaint();
+    void PaintBoxHebelPaint();
+    void PaintBoxHandClick();
+    void TimerHauptTimer();
+    void StartStopClick();
+    void NEuClick();
     void EndeClick();
     void ESCAPEClick();
+
+    void drawCoolingLine(int toY);
+    void traceCurves(int solidusToX, int liquidusToX);
+    // Draws the tie line and the three auxiliary lines of a tie-line step on the XOR layers;
+    // drawn a second time they are gone again.
+    void drawTieLine(int row);
+    void showAnteile();
+    void drawFrame(int index);
+    void meltKeyframe();
+    void point1Keyframe();
+    void tieLineKeyframe(int row);
+    void point2Keyframe();
+    void finalKeyframe();
+
+    ModuleState m_state;
 };
 
 extern TFormZuTyp1* FormZuTyp1;
