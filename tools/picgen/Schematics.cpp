@@ -776,8 +776,8 @@ struct Ledeburite {
                 const auto ia = static_cast<std::int64_t>(fa) + j;
                 const auto ib = static_cast<std::int64_t>(fb) + k;
                 const std::uint64_t cell = seed ^ (static_cast<std::uint64_t>(c) << 40);
-                const double ca = ia + 0.5 + 0.35 * (hash01(ia, ib, cell) - 0.5);
-                const double cb = ib + 0.5 + 0.35 * (hash01(ia, ib, cell ^ 1) - 0.5);
+                const double ca = ia + 0.5 + 0.6 * (hash01(ia, ib, cell) - 0.5);
+                const double cb = ib + 0.5 + 0.6 * (hash01(ia, ib, cell ^ 1) - 0.5);
                 const double r = (0.26 + 0.12 * hash01(ia, ib, cell ^ 2)) * (1.0 - shrink);
                 // Islands drawn out a little along the colony's rows.
                 const double da = (a - ca) / 1.2;
@@ -831,7 +831,7 @@ void makeEkd30(StripSet& out)
                 return ledeburite(i, x, y, shrink, f == 9);
             const double behind = depth[i];
             if (behind < 0.5)
-                return kAusLine;
+                return f == 9 ? rgb8(60, 60, 60) : kAusLine;
             if (behind < 0.5 + rim)
                 return kCementite;
             if (f == 9)
