@@ -1,6 +1,8 @@
 // Type 1 diagram (complete solubility, liquid and solid): cooling of an alloy with tie lines and the lever rule.
 #include "phase/UnitZutyp1.h"
 
+#include "resources/Pictures.h"
+
 #include <iterator>
 
 namespace wb {
@@ -310,6 +312,7 @@ TFormZuTyp1::TFormZuTyp1()
         edit->Font.SetHeight(-13);
     }
     TimerHaupt.OnTimer = [this] { TimerHauptTimer(); };
+    ImageListMkBildung.SetStripLoader(pictures::stripLoader(QStringLiteral("FormZuTyp1.ImageListMkBildung")));
 
     Ende.OnClick = [this] { EndeClick(); };
     StartStop.OnClick = [this] { StartStopClick(); };

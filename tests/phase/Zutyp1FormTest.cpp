@@ -3,6 +3,7 @@
 // step and which keys start and pause the animation.
 #include "framework/Timers.h"
 #include "phase/UnitZutyp1.h"
+#include "resources/Pictures.h"
 #include "tests/support/Harness.h"
 
 #include <QColor>
@@ -262,6 +263,28 @@ TEST_F(ZuTyp1, MicrostructureFramesRunFromZeroToEighteenWithoutGaps)
         expected.emplace_back(25 + i, 2 + i);
     expected.emplace_back(41, 18);
     EXPECT_EQ(changes, expected);
+}
+
+TEST_F(ZuTyp1, BuiltInFramesAreDrawnAtTheirPlace)
+{
+    const QImage strip = pictures::strip(QStringLiteral("FormZuTyp1.ImageListMkBildung"));
+    ASSERT_EQ(strip.size(), QSize(19 * 100, 100));
+    EXPECT_EQ(f->ImageListMkBildung.Count(), 19);
+    // Frame i covers (370, 260) ... (469, 359) exactly, pixel for pixel (the frames are opaque).
+    auto showsFrame = [&](int i) -> ::testing::AssertionResult {
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (at(370 + x, 260 + y) != fromPixel(strip.pixel(i * 100 + x, y)))
+                    return ::testing::AssertionFailure() << "frame " << i << " differs at (" << x << ", " << y << ")";
+        return ::testing::AssertionSuccess();
+    };
+    f->pressKey(VK_SPACE);
+    Scheduler::instance().advance(300);
+    EXPECT_TRUE(showsFrame(0)) << "the melt at MarkeY 29";
+    Scheduler::instance().advance(2100);
+    EXPECT_TRUE(showsFrame(1)) << "point 1 at MarkeY 92";
+    Scheduler::instance().advance(1700);
+    EXPECT_TRUE(showsFrame(18)) << "the homogeneous crystals at point 2, MarkeY 143";
 }
 
 TEST_F(ZuTyp1, EditsShowTheLeverRuleAtEveryStepOfTheRun)
