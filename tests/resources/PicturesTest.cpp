@@ -342,6 +342,9 @@ TEST(Pictures, GrowingPhaseGainsGroundFrameByFrame)
         // and again on normalising.
         { "FormEKD06.ImageListAFerPer",     0,  6, isLight, 0.0, 0.20 },
         { "FormNormal.ImageListGef",       11, 18, isLight, 0.0, 0.20 },
+        // α coming out along the grain boundaries of β as the solubility falls.
+        { "FormZuTyp3.ImageListL4",        13, 21, isLight, 0.0, 0.10 },
+        { "FormZuTyp4.ImageListL2",         8, 15, isLight, 0.0, 0.10 },
         // Secondary cementite thickening along the boundaries and round the primary crystals.
         { "FormEKD12.ImageListAZemPer",     0,  8, isCementiteGrey, 0.0, 0.05 },
         { "FormEKD30.ImageListLedePer",     0,  8, isCementiteGrey, 0.0, 0.05 },

@@ -268,6 +268,24 @@ std::vector<double> risingShares(int n, double first, double last, double power 
     return s;
 }
 
+// Distance from the grain boundaries of the solid structure, roughened by up to `roughness`
+// pixels so that what grows along them does so unevenly.
+struct BoundaryField {
+    std::vector<float> d;
+    float thresholdFor(double share) const { return quantile(d, share); }
+};
+
+BoundaryField boundaryField(const Crystals& c, Rng& rng, double roughness)
+{
+    const Noise n(rng.next());
+    BoundaryField f;
+    f.d.resize(c.grid.size());
+    for (std::size_t i = 0; i < c.grid.size(); ++i) {
+        f.d[i] = static_cast<float>(c.boundaryDist[i] + roughness * n.fbm(c.grid.x(i) / 5.0, c.grid.y(i) / 5.0, 2));
+    }
+    return f;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Type 1: complete solubility.
 
@@ -441,12 +459,13 @@ void makeType3(StripSet& out)
         grains.boundary = kGreyLine;
         frames.push_back(drawFrame(
             c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, grains); }));
+        // α coming out along the boundaries as the solubility falls.
+        const BoundaryField seg = boundaryField(c, rng, 0.4);
         for (int f = 1; f <= 8; ++f) {
-            GrowthLook seg = grains;
-            seg.boundary = kAlpha;
-            seg.boundaryWidth = 0.8 + 0.17 * f;
-            frames.push_back(drawFrame(
-                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
+            const double thr = 0.25 + 0.12 * f;
+            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
+                return seg.d[i] < thr ? kAlpha : crystalShade(c, i, x, y, tEnd, tEnd, grains);
+            }));
         }
         out["FormZuTyp3.ImageListL4"] = std::move(frames);
     }
@@ -513,12 +532,12 @@ void makeType4(StripSet& out)
         beta.boundary = kGreyLine;
         frames.push_back(drawFrame(
             c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, beta); }));
+        const BoundaryField seg = boundaryField(c, rng, 0.4);
         for (int f = 1; f <= 7; ++f) {
-            GrowthLook seg = beta;
-            seg.boundary = kAlpha;
-            seg.boundaryWidth = 0.8 + 0.2 * f;
-            frames.push_back(drawFrame(
-                c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, seg); }));
+            const double thr = 0.25 + 0.14 * f;
+            frames.push_back(drawFrame(c.grid, [&](std::size_t i, double x, double y) {
+                return seg.d[i] < thr ? kAlpha : crystalShade(c, i, x, y, tEnd, tEnd, beta);
+            }));
         }
         out["FormZuTyp4.ImageListL2"] = std::move(frames);
     }
@@ -606,24 +625,6 @@ void makeType4(StripSet& out)
 
 // ---------------------------------------------------------------------------------------------
 // Iron–carbon: austenite dendrites in the melt, then what forms along their boundaries.
-
-// Distance from the austenite grain boundaries, roughened by up to `roughness` pixels so that
-// what grows along them does so unevenly.
-struct BoundaryField {
-    std::vector<float> d;
-    float thresholdFor(double share) const { return quantile(d, share); }
-};
-
-BoundaryField boundaryField(const Crystals& c, Rng& rng, double roughness)
-{
-    const Noise n(rng.next());
-    BoundaryField f;
-    f.d.resize(c.grid.size());
-    for (std::size_t i = 0; i < c.grid.size(); ++i) {
-        f.d[i] = static_cast<float>(c.boundaryDist[i] + roughness * n.fbm(c.grid.x(i) / 5.0, c.grid.y(i) / 5.0, 2));
-    }
-    return f;
-}
 
 // Rounded four-armed crystals: their boundaries stay clean enough to carry what forms on them.
 CrystalStyle austeniteRosettes()
