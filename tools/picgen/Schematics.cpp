@@ -581,7 +581,6 @@ void makeType4(StripSet& out)
         round.aniso = 0.0;
         round.timeSpread = 0.3;
         const Crystals c(80, 80, rng, 25, round);
-        const float tCore = c.time(0.40); // the α grains
         const float tEnd = c.time(1.0);
         Frames frames;
         for (int f = 0; f <= 8; ++f) {
@@ -618,7 +617,6 @@ void makeType4(StripSet& out)
         }
         frames.push_back(drawFrame(
             c.grid, [&](std::size_t i, double x, double y) { return crystalShade(c, i, x, y, tEnd, tEnd, rimmed); }));
-        (void)tCore;
         out["FormZuTyp4.ImageListAinB"] = std::move(frames);
     }
 }

@@ -23,7 +23,7 @@ double lineCoverage(double d, double hw, double aa)
 
 } // namespace
 
-Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gray* pearliteMask)
+Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p)
 {
     const double s = p.scale;
     Rng sitesRng = rng.fork(1);
@@ -164,12 +164,6 @@ Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gra
     }
 
     const int factor = static_cast<int>(s + 0.5);
-    if (pearliteMask) {
-        Gray m(sw, sh);
-        for (size_t i = 0; i < n; ++i)
-            m.v[i] = pearl[i] ? 1.0f : 0.0f;
-        *pearliteMask = factor > 1 ? downsample(m, factor) : m;
-    }
     return factor > 1 ? downsample(out, factor) : out;
 }
 
@@ -262,7 +256,6 @@ std::vector<Plate> growPlates(
         pl.halfWidth = std::clamp(len * p.widthRatio * rng.range(0.75, 1.25), p.minHalfWidth, p.maxHalfWidth);
         pl.grain = grain;
         pl.variant = variant;
-        pl.order = static_cast<double>(covered) / static_cast<double>(std::max<std::size_t>(1, target));
         // Claim the plate's pixels so that later plates stop at it.
         const double reach = pl.half + pl.halfWidth + 1.0;
         const int x0 = std::max(0, static_cast<int>(pl.x - reach));

@@ -32,9 +32,8 @@ struct FerritePearliteParams {
     double scale = 1; // samples per pixel
 };
 
-// The ferrite–pearlite structure; `pearliteMask`, if given, receives 1 for every pearlite pixel
-// share (the share of a pixel's samples).
-Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p, Gray* pearliteMask = nullptr);
+// The ferrite–pearlite structure.
+Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p);
 
 // Martensite: lens-shaped plates in a few orientations per former austenite grain; each plate
 // grows across its grain until it meets the grain boundary or an earlier plate, so the first
@@ -48,7 +47,6 @@ struct Plate {
     double halfWidth = 0.5;
     int grain = 0;
     int variant = 0;
-    double order = 0; // 0 for the first plate, 1 for the last
 };
 
 struct MartensiteParams {
