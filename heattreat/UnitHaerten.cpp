@@ -1,24 +1,331 @@
 // Hardening a steel with 0.45 % C: austenitising, quenching to martensite and the water quench in the ZTU diagram.
 #include "heattreat/UnitHaerten.h"
 
+#include "resources/Pictures.h"
+
+#include <iterator>
+
 namespace wb {
 
 TFormHaerten* FormHaerten = nullptr;
+
+namespace {
+
+constexpr TColor kDefinitionColor = RGB(0x00, 0x80, 0xFF);
+constexpr TColor kTitelColor = RGB(0x80, 0x00, 0x80);
+constexpr int kMemoFontHeight = 18;
+
+// The ZTU diagram of this lesson: lines in #010000, "Ferrit" left of the ferrite nose.
+constexpr processdiagram::ZtuLook kZtuLook = { RGB(0x01, 0x00, 0x00), { 566, 136 } };
+
+struct Text {
+    int x;
+    int y;
+    const char* text;
+};
+
+// clang-format off
+constexpr const char* kMemo[] = {
+    "  Die Umwandlungshärtung ist nur bei Werkstoffen möglich, die eine ",
+    "  Gamma/Alpha-Umwandlung durchlaufen. Unlegierte Stähle mit ",
+    "  mindestens 0.2% Kohlenstoff besitzen gute Voraussetzungen für ",
+    "  diese Härtung. Der im Austenit (Gamma-Eisen) gelöste Kohlenstoff ",
+    "  kann bei schneller Abkühlung nicht mehr diffundieren und bleibt in ",
+    "  einem verspannten Ferritgitter (Martensit) zwangsgelöst. Stähle mit",
+    "  weniger als 0.2% Kohlenstoff müssen extrem schnell abgekühlt wer-",
+    "  den, damit Martensit auftritt; außerdem hat der Martensit wegen des",
+    "  niedrigen Gehaltes an Kohlenstoff keine allzu hohe Härte.  ",
+    "  Beim Umwandlungshärten wird, je nach Abschreckmittel zwischen ",
+    "  Wasser-, Öl- oder Lufthärten unterschieden. Die Darstellung zeigt ",
+    "  schematisch die Prozessführung beim Härten eines unlegierten ",
+    "  Stahles mit 0.45% Kohlenstoff, der üblicherweise in Wasser ",
+    "  \"abgeschreckt\" wird. ",
+    " ",
+};
+static_assert(std::size(kMemo) == 15);
+
+constexpr int kDefinitionX = 7;
+constexpr processdiagram::PanelLine kDefinition[] = {
+    { 10, "Härten: Definition nach DIN EN 10052" },
+    { 50, "\"Austenitisieren und Abkühlen unter Bedingungen," },
+    { 70, " die bei Härtesteigerung zur Martensit- gegebenen-" },
+    { 90, " falls Bainitbildung führen.\"" },
+};
+
+// The austenitising run in the process diagram. It starts at room temperature on the
+// diagram's left edge; the heating line rises until y passes 111 (the austenitising
+// temperature, about 825 °C), the holding line runs on at y = 111, and the quench drops 30
+// pixels per tick for 208 < x ≤ 216.
+constexpr TPoint kProzessStart = { 40, 300 };
+constexpr int kHalteY = 111;
+constexpr int kHeizenBis = 141;
+constexpr int kHaltenBis = 243;
+constexpr int kAbschreckenAb = 208; // exclusive
+constexpr int kAbschreckenBis = 216;
+constexpr int kAbschreckSchritt = 30;
+constexpr int kEndeAb = 215;
+
+// Written again at every holding tick, white on red.
+constexpr Text kHalteTexte[] = {
+    { 44, 47, " Austenitisiertemperatur " },
+    { 44, 63, " isothermes \"Halten\" " },
+    { 44, 79, " T = const. > A[c3] im Gleichgewicht " },
+};
+
+// The micrographs by the value of ProzessX after heating and holding: ferrite–pearlite beside
+// the heating line, then at the holding line's level the austenite growing (frames 1 to 10) until
+// it is homogeneous (frame 11). A row with a caption sets the brush black for it, white on black.
+constexpr int kWeiter = -1; // draws frame BildNr as it stands
+struct Bild {
+    int x;
+    int bildNr; // BildNr := this before the frame is drawn, or kWeiter
+    int left;
+    int top;
+    const char* text;
+    int textX;
+    int textY;
+};
+constexpr Bild kBildFolge[] = {
+    //  x   BildNr    left top   caption
+    {  41,  0,        90, 180,  "Ferrit+Perlit",      90, 284 },
+    {  89,  0,       290,  30,  nullptr,               0,   0 },
+    {  97,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 109,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 119,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 129,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 139,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 149,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 157,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 165,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 173,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 181,  kWeiter, 290,  30,  nullptr,               0,   0 },
+    { 189, 11,       290,  30,  "Homogener Austenit", 290, 135 },
+};
+// Frame 0 twice, the ten growth frames and the homogeneous austenite; the run's last tick adds
+// the martensite, frame 12, the last of the 13.
+static_assert(std::size(kBildFolge) == 13);
+constexpr int kMartensitNr = 12;
+constexpr TPoint kMartensitBild = { 290, 170 };
+constexpr Text kMartensit = { 290, 17, " Martensit " }; // y: pixels above the curve's end
+
+// The water quench in the ZTU diagram, in the coordinates of PaintBoxLog (its origin lies on
+// the diagram's left edge at about 826 °C): the parabola while x ≤ 67, then the straight line
+// while x ≤ 100, x stepping by 3. Where the line crosses the martensite start (x = 72) a small
+// ring marks it; the run ends once y is more than 20 pixels below the surface's top edge.
+constexpr int kParabelBis = 67;
+constexpr int kGeradeBis = 100;
+constexpr int kZtuSchritt = 3;
+constexpr int kMarkeX = 72;
+constexpr int kEndeAbstand = 20;
+constexpr TPoint kZtuMartensitBild = { 600, 170 };
+constexpr int kZtuTextAbstand = 20; // caption above the curve's end
+constexpr const char* kZtuMartensit = " Martensit / evtl. mit Restaustenit ";
+constexpr int kZtuTextHeight = 8;
+// clang-format on
+
+} // namespace
+
+namespace haerten {
+
+float heizY(int x)
+{
+    return float(430 - 3.36 * x);
+}
+
+float parabelY(int x)
+{
+    return float(0.025 * (x * x));
+}
+
+float geradeY(int x)
+{
+    return float((x - 93) * 2.3 + 170);
+}
+
+} // namespace haerten
 
 TFormHaerten::TFormHaerten()
     : TLessonForm(
         QStringLiteral("FormHaerten"), { .caption = QStringLiteral("Schematische Prozessführung beim Härten") })
 {
+    PaintBoxDef.SetColor(kDefinitionColor);
+    PaintBoxLog.SetBounds(445, 115, 320, 202);
+    MemoErlaeuterung.SetColor(kMemoColor);
+    MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
+    MemoErlaeuterung.SetReadOnly(true);
+    MemoErlaeuterung.SetScrollBars(ssBoth);
+    for (const char* line : kMemo)
+        MemoErlaeuterung.Lines.Add(QString::fromUtf8(line));
+    ImageListGef.SetStripLoader(pictures::stripLoader(QStringLiteral("FormHaerten.ImageListGef")));
+
+    OnCreate = [this] { FormCreate(); };
     OnClose = [this] { FormClose(); };
+    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
+    PaintBoxDef.OnPaint = [this] { PaintBoxDefPaint(); };
+    PaintBoxLog.OnPaint = [this] { PaintBoxLogPaint(); };
+    TimerZTA.OnTimer = [this] { TimerZTATimer(); };
+    Timer600.OnTimer = [this] { Timer600Timer(); };
     Ende.OnClick = [this] { EndeClick(); };
+    Austenitisierung.OnClick = [this] { AustenitisierungClick(); };
+    ZTUWasserabkuehlung.OnClick = [this] { ZTUWasserabkuehlungClick(); };
+    NEU.OnClick = [this] { NEUClick(); };
     ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
-void TFormHaerten::FormClose()
+void TFormHaerten::FormCreate()
 {
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    PaintBoxHaupt.SetBounds(5, 5, 770, 500);
+    PaintBoxDef.SetBounds(10, 350, 320, 170);
+    MemoErlaeuterung.SetBounds(332, 350, 428, 170);
+    MemoErlaeuterung.Font.SetHeight(kMemoFontHeight);
+}
+
+void TFormHaerten::PaintBoxHauptPaint()
+{
+    const int w = PaintBoxHaupt.Width();
+    const int h = PaintBoxHaupt.Height();
+    m_state.geometry = processdiagram::sideBySide(w, h);
+    processdiagram::drawSideBySide(PaintBoxHaupt.Canvas(), m_state.geometry, w, h, kZtuLook);
+}
+
+void TFormHaerten::PaintBoxLogPaint()
+{
+    // Draws nothing: it only takes its place over the ZTU diagram just painted.
+    const QRect r = processdiagram::ztuCurveBounds(m_state.geometry.ztu, PaintBoxHaupt.BoundsRect().topLeft());
+    PaintBoxLog.SetBounds(r.x(), r.y(), r.width(), r.height());
+}
+
+void TFormHaerten::PaintBoxDefPaint()
+{
+    processdiagram::drawDefinitionPanel(PaintBoxDef.Canvas(), kDefinitionX, kDefinition);
+}
+
+void TFormHaerten::AustenitisierungClick()
+{
+    TimerZTA.SetEnabled(true);
+    LockRun({ &Austenitisierung });
+    m_state.ProzessX = kProzessStart.X;
+    m_state.ProzessY = kProzessStart.Y;
+    PaintBoxHaupt.Canvas().MoveTo(kProzessStart.X, kProzessStart.Y);
+}
+
+void TFormHaerten::TimerZTATimer()
+{
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    int& x = m_state.ProzessX;
+    float& y = m_state.ProzessY;
+    c.Pen.SetColor(clRed);
+    c.Pen.SetWidth(3);
+    c.Font.SetColor(clWhite);
+
+    // Heating: the line from the start point is drawn anew, one pixel longer, each tick. The
+    // tick that brings y to the holding temperature goes straight on to holding.
+    if (y > kHalteY && x <= kHeizenBis) {
+        c.MoveTo(kProzessStart.X, kProzessStart.Y);
+        ++x;
+        c.LineTo(x, Round(y));
+        y = haerten::heizY(x);
+    }
+    if (y <= kHalteY && x <= kHaltenBis) {
+        c.Brush.SetColor(clRed);
+        for (const Text& t : kHalteTexte)
+            c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
+        c.MoveTo(x, kHalteY);
+        ++x;
+        y = kHalteY;
+        c.LineTo(x, kHalteY);
+    }
+
+    for (const Bild& b : kBildFolge) {
+        if (b.x != x)
+            continue;
+        if (b.text)
+            c.Brush.SetColor(clBlack);
+        if (b.bildNr != kWeiter)
+            m_state.BildNr = b.bildNr;
+        ImageListGef.Draw(c, b.left, b.top, m_state.BildNr);
+        ++m_state.BildNr;
+        if (b.text)
+            c.TextOut(b.textX, b.textY, QString::fromUtf8(b.text));
+        break;
+    }
+
+    // Quenching continues the holding line from where it stopped.
+    if (x > kAbschreckenAb && x <= kAbschreckenBis) {
+        ++x;
+        y = float(Round(double(y) + kAbschreckSchritt));
+        c.LineTo(x, Round(y));
+    }
+
+    if (x >= kEndeAb) {
+        c.Brush.SetColor(clBlack);
+        ImageListGef.Draw(c, kMartensitBild.X, kMartensitBild.Y, m_state.BildNr);
+        ++m_state.BildNr;
+        c.TextOut(kMartensit.x, Round(double(y) - kMartensit.y), QString::fromUtf8(kMartensit.text));
+        // The start item stays disabled until "Löschen / Neu" or closing.
+        UnlockRun();
+        TimerZTA.SetEnabled(false);
+    }
+}
+
+void TFormHaerten::ZTUWasserabkuehlungClick()
+{
+    // The item itself is disabled only when the run ends; until then the run lock keeps the
+    // mouse away from the menu.
+    LockRun({});
+    Timer600.SetEnabled(true);
+    m_state.ProzessX = 0;
+    m_state.ProzessY = 0;
+    PaintBoxLog.Canvas().MoveTo(0, 0);
+}
+
+void TFormHaerten::Timer600Timer()
+{
+    TCanvas& c = PaintBoxLog.Canvas();
+    int& x = m_state.ProzessX;
+    float& y = m_state.ProzessY;
+    y = haerten::parabelY(x);
+    c.Pen.SetColor(clRed);
+    c.Pen.SetWidth(3);
+    c.Font.SetColor(clWhite);
+    c.Brush.SetColor(kTitelColor);
+
+    // The tick that leaves the parabola also draws the line's first step.
+    if (x <= kParabelBis) {
+        c.LineTo(x, Round(y));
+        x += kZtuSchritt;
+    }
+    if (x > kParabelBis && x <= kGeradeBis) {
+        y = haerten::geradeY(x);
+        c.LineTo(x, Round(y));
+        x += kZtuSchritt;
+    }
+    if (x == kMarkeX) {
+        c.Brush.SetColor(clBlack);
+        c.Pen.SetWidth(1);
+        c.Pen.SetColor(clBlue);
+        c.Ellipse(x - 7, Round(double(y) - 5), x - 1, Round(double(y) + 1));
+    }
+
+    if (y > PaintBoxLog.Height() - kEndeAbstand) {
+        c.Font.SetHeight(kZtuTextHeight);
+        m_state.BildNr = kMartensitNr;
+        ImageListGef.Draw(PaintBoxHaupt.Canvas(), kZtuMartensitBild.X, kZtuMartensitBild.Y, m_state.BildNr);
+        ++m_state.BildNr;
+        c.TextOut(x, Round(double(y) - kZtuTextAbstand), QString::fromUtf8(kZtuMartensit));
+        UnlockRun();
+        ZTUWasserabkuehlung.SetEnabled(false);
+        Timer600.SetEnabled(false);
+    }
+}
+
+void TFormHaerten::NEUClick()
+{
+    // During a run the form is locked and this item out of reach. Should it be run all the same,
+    // the run ends here too, so it cannot go on drawing over the cleared picture.
     StopTimers();
-    UnlockRun();
+    UnlockRun({ &Austenitisierung, &ZTUWasserabkuehlung });
+    Refresh();
 }
 
 void TFormHaerten::EndeClick()
@@ -29,6 +336,16 @@ void TFormHaerten::EndeClick()
 void TFormHaerten::ESCAPEClick()
 {
     Close();
+}
+
+void TFormHaerten::FormClose()
+{
+    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    Austenitisierung.SetEnabled(true);
+    ZTUWasserabkuehlung.SetEnabled(true);
+    Refresh();
+    UnlockRun();
+    StopTimers();
 }
 
 } // namespace wb

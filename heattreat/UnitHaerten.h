@@ -1,23 +1,74 @@
 // Hardening a steel with 0.45 % C: austenitising, quenching to martensite and the water quench in the ZTU diagram.
 #pragma once
 
+#include "framework/ImageList.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Timers.h"
+#include "heattreat/ProcessDiagram.h"
 
 namespace wb {
+
+// The lesson's curves as pure functions. Each value is computed in double and held in single
+// precision, as ProzessY holds it.
+namespace haerten {
+
+// The heating line of the process diagram once ProzessX has reached x: 430 − 3.36 · x.
+float heizY(int x);
+// The water quench in the ZTU diagram, in the coordinates of its curve surface: the parabola
+// 0.025 · x² down to the martensite start, then the straight line (x − 93) · 2.3 + 170.
+float parabelY(int x);
+float geradeY(int x);
+
+} // namespace haerten
 
 class TFormHaerten : public TLessonForm {
 public:
     TFormHaerten();
 
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
+    TPaintBox PaintBoxDef { this, QStringLiteral("PaintBoxDef") };
+    // Lies over the ZTU diagram and shares its pixels; the water-quench curve is drawn on it.
+    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog") };
+    TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TTimer TimerZTA { this, QStringLiteral("TimerZTA"), 50 };
+    TTimer Timer600 { this, QStringLiteral("Timer600"), 1 };
+    TImageList ImageListGef { this, QStringLiteral("ImageListGef"), 100, 100 };
+
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem Austenitisierung { MainMenu1, QStringLiteral("Austenitisierung"),
+        QStringLiteral("&Austenitisierung und schnelle Abkühlung") };
+    TMenuItem ZTUWasserabkuehlung { MainMenu1, QStringLiteral("ZTUWasserabkuehlung"),
+        QStringLiteral("Abkühlung im &ZTU-Schaubild") };
+    TMenuItem NEU { MainMenu1, QStringLiteral("NEU"), QStringLiteral("&Löschen / Neu") };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
 
+    // The state of both runs. All zero at program start; nothing resets it: each run sets
+    // ProzessX and ProzessY when it starts, and the picture events set BildNr.
+    struct ModuleState {
+        int ProzessX = 0; // x of the current curve point, used by both runs
+        float ProzessY = 0; // y of the current curve point
+        int BildNr = 0; // next frame of ImageListGef
+        processdiagram::Layout geometry; // both diagrams, recomputed at every paint of PaintBoxHaupt
+    };
+    const ModuleState& moduleState() const { return m_state; }
+
 private:
+    void FormCreate();
     void FormClose();
+    void PaintBoxHauptPaint();
+    void PaintBoxLogPaint();
+    void PaintBoxDefPaint();
+    void AustenitisierungClick();
+    void TimerZTATimer();
+    void ZTUWasserabkuehlungClick();
+    void Timer600Timer();
+    void NEUClick();
     void EndeClick();
     void ESCAPEClick();
+
+    ModuleState m_state;
 };
 
 extern TFormHaerten* FormHaerten;
