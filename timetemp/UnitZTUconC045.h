@@ -3,22 +3,97 @@
 
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Timers.h"
+#include "timetemp/ZtaZtuDiagram.h"
 
 namespace wb {
+
+// The lesson's runs as data, so that they can be checked without a form.
+namespace ztucon045 {
+
+// The five cooling rates of the menu bar, left to right.
+enum class Rate { V004, V06, V15, V60, V600 };
+
+const ztaztu::CoolingRun& coolingRun(Rate rate);
+const ztaztu::EquilibriumRun& equilibriumRun();
+const ztaztu::LayoutRule& layoutRule();
+const ztaztu::OverlayRule& overlayRule();
+
+} // namespace ztucon045
 
 class TFormZTUcon045 : public TLessonForm {
 public:
     TFormZTUcon045();
 
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
+    // The overlay of the ZTU panel the cooling curves are drawn on; it paints nothing itself.
+    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog") };
+    TImage ImageMart { this, QStringLiteral("ImageMart") };
+    TImage ImageNorm { this, QStringLiteral("ImageNorm") };
+    TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TMemo MemoT { this, QStringLiteral("MemoT") };
+    TTimer TimerGleich { this, QStringLiteral("TimerGleich"), 50 };
+    TTimer Timer004 { this, QStringLiteral("Timer004"), 50 };
+    TTimer Timer06 { this, QStringLiteral("Timer06"), 50 };
+    TTimer Timer20 { this, QStringLiteral("Timer20"), 50 };
+    TTimer Timer60 { this, QStringLiteral("Timer60"), 50 };
+    TTimer Timer600 { this, QStringLiteral("Timer600"), 50 };
+
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral("&Datei") };
+    TMenuItem NEU { Datei, QStringLiteral("NEU"), QStringLiteral("Löschen / Neu") };
+    TMenuItem Text { Datei, QStringLiteral("Text"), QStringLiteral("Text ja/nein"), VK_F1 };
+    TMenuItem Tabelle { Datei, QStringLiteral("Tabelle"), QStringLiteral("Tabelle Gefügeanteile ja/nein") };
     TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
     TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem VGleich { MainMenu1, QStringLiteral("VGleich"), QStringLiteral("&Gleichgewicht") };
+    TMenuItem V004 { MainMenu1, QStringLiteral("V004"), QStringLiteral("v = &0.04 °C/s") };
+    TMenuItem V06 { MainMenu1, QStringLiteral("V06"), QStringLiteral("v = 0.&6 °C/s") };
+    TMenuItem V15 { MainMenu1, QStringLiteral("V15"), QStringLiteral("v = &15 °C/s") };
+    TMenuItem V60 { MainMenu1, QStringLiteral("V60"), QStringLiteral("v = 60 °&C/s") };
+    TMenuItem V600 { MainMenu1, QStringLiteral("V600"), QStringLiteral("v = 600 °C/&s") };
+
+    // The module state: the pen of the cooling curve on PaintBoxLog and the layout values the
+    // last paint computed. The defaults are the values at program start; nothing resets them,
+    // every run starts by setting KurveX and KurveY to 0.
+    struct ModuleState {
+        int KurveX = 0;
+        float KurveY = 0;
+        ztaztu::DiagramLayout Layout;
+    };
+    const ModuleState& moduleState() const { return m_state; }
 
 private:
+    void FormCreate();
     void FormClose();
+    void PaintBoxHauptPaint();
+    void PaintBoxLogPaint();
+    void VGleichClick();
+    void V004Click();
+    void V06Click();
+    void V15Click();
+    void V60Click();
+    void V600Click();
+    void TimerGleichTimer();
+    void Timer004Timer();
+    void Timer06Timer();
+    void Timer20Timer();
+    void Timer60Timer();
+    void Timer600Timer();
+    void NEUClick();
+    void TextClick();
+    void TabelleClick();
     void ESCAPEClick();
     void EndeClick();
+
+    // A rate item's start: its timer on, the form locked, the item off, the table shown for the
+    // numeric rates, and the curve's pen back at the overlay's top-left corner.
+    void startRun(TTimer& timer, TMenuItem& item, bool showTable);
+    // One tick of a numeric rate; at the run's end the picture (if any) is shown and the lock lifted.
+    void coolingStep(ztucon045::Rate rate, TTimer& timer, TImage* picture);
+    void enableRateItems();
+
+    ModuleState m_state;
 };
 
 extern TFormZTUcon045* FormZTUcon045;
