@@ -39,6 +39,7 @@
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
 #include "phase/UnitZutyp4.h"
+#include "resources/Pictures.h"
 #include "shell/UnitDeckEKD.h"
 #include "shell/UnitInfo.h"
 #include "shell/UnitMenue.h"
@@ -51,6 +52,7 @@
 #include "timetemp/UnitZTUisoC045.h"
 #include "timetemp/UnitZTUisoC07.h"
 #include "timetemp/UnitZeitab.h"
+#include "tools/driver/ScriptDriver.h"
 
 namespace wb {
 
@@ -120,8 +122,18 @@ void shutdownProgram()
     Application.reset();
 }
 
-void registerDriverCommands(ScriptDriver&)
+void registerDriverCommands(ScriptDriver& driver)
 {
+    // export-pictures DIR: every built-in picture and every image-list frame as PNG files, so
+    // that anyone can look at them all.
+    driver.addCommand(QStringLiteral("export-pictures"), [](ScriptDriver& d, const QStringList& args) {
+        if (args.size() != 2)
+            return d.fail(QStringLiteral("usage: export-pictures DIR"));
+        QString error;
+        if (!pictures::exportAll(args[1], &error))
+            return d.fail(error);
+        return true;
+    });
 }
 
 } // namespace wb

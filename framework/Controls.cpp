@@ -5,7 +5,9 @@
 
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
@@ -510,8 +512,9 @@ TMemo::TMemo(TForm* owner, const QString& name)
     , Lines([this] { linesChanged(); })
 {
     m_color = clWhite;
-    auto* edit = new QPlainTextEdit;
-    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    auto* edit = new QTextEdit;
+    edit->setAcceptRichText(false);
+    edit->setLineWrapMode(QTextEdit::WidgetWidth);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setFrameShape(QFrame::Panel);
@@ -522,21 +525,45 @@ TMemo::TMemo(TForm* owner, const QString& name)
 
 void TMemo::linesChanged()
 {
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget.data()))
-        edit->setPlainText(Lines.list().join(QLatin1Char('\n')));
+    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
+    if (!edit)
+        return;
+    edit->setPlainText(Lines.list().join(QLatin1Char('\n')));
+    layoutLines();
+}
+
+void TMemo::layoutLines()
+{
+    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
+    if (!edit)
+        return;
+    // An edit control steps its lines by the font's cell height and keeps a one-pixel margin;
+    // with these metrics a memo holds as many lines as it was laid out for.
+    edit->document()->setDocumentMargin(1);
+    QTextBlockFormat format;
+    format.setLineHeight(fonts::resolve(Font).cellHeight, QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(edit->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
+}
+
+void TMemo::fontChanged()
+{
+    TWinControl::fontChanged();
+    layoutLines();
 }
 
 void TMemo::SetReadOnly(bool on)
 {
     m_readOnly = on;
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget.data()))
+    if (auto* edit = qobject_cast<QTextEdit*>(m_widget.data()))
         edit->setReadOnly(on);
 }
 
 void TMemo::SetScrollBars(TScrollStyle s)
 {
     m_scrollBars = s;
-    auto* edit = qobject_cast<QPlainTextEdit*>(m_widget.data());
+    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
     if (!edit)
         return;
     const bool h = s == ssHorizontal || s == ssBoth;
@@ -544,7 +571,7 @@ void TMemo::SetScrollBars(TScrollStyle s)
     edit->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     // With a horizontal scroll bar long lines run on instead of wrapping.
-    edit->setLineWrapMode(m_wordWrap && !h ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    edit->setLineWrapMode(m_wordWrap && !h ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
 }
 
 void TMemo::SetWordWrap(bool on)
@@ -556,7 +583,7 @@ void TMemo::SetWordWrap(bool on)
 void TMemo::SetBordered(bool on)
 {
     m_bordered = on;
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget.data()))
+    if (auto* edit = qobject_cast<QTextEdit*>(m_widget.data()))
         edit->setFrameShape(on ? QFrame::Panel : QFrame::NoFrame);
 }
 

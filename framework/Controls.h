@@ -250,6 +250,8 @@ public:
 
 private:
     void linesChanged();
+    void layoutLines();
+    void fontChanged() override;
     void applyPalette() override;
     bool m_readOnly = false;
     TScrollStyle m_scrollBars = ssNone;

@@ -1,6 +1,8 @@
 // Light micrographs of the steel C 45 after normalising, hardening and quenching and tempering.
 #include "heattreat/UnitLMC45.h"
 
+#include "resources/Pictures.h"
+
 namespace wb {
 
 TFormLMC45* FormLMC45 = nullptr;
@@ -10,6 +12,9 @@ TFormLMC45::TFormLMC45()
         { .caption = QStringLiteral("Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten"),
             .statusFontHeight = -16 })
 {
+    ImageNormal.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageNormal")));
+    ImageHart.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageHart")));
+    ImageVerg.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageVerg")));
     ImageNormal.SetVisible(false);
     ImageHart.SetVisible(false);
     ImageVerg.SetVisible(false);

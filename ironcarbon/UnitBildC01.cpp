@@ -6,24 +6,8 @@ namespace wb {
 TFormBildC01* FormBildC01 = nullptr;
 
 TFormBildC01::TFormBildC01()
-    : TLessonForm(QStringLiteral("FormBildC01"),
-        { .caption = QStringLiteral("Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff"),
-            .width = 400,
-            .height = 330,
-            .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildC01"), QStringLiteral("Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildC01::EndeClick()
-{
-    Close();
-}
-
-void TFormBildC01::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -6,24 +6,8 @@ namespace wb {
 TFormBildC02* FormBildC02 = nullptr;
 
 TFormBildC02::TFormBildC02()
-    : TLessonForm(QStringLiteral("FormBildC02"),
-        { .caption = QStringLiteral("Gefügeaufnahme Stahl mit 0,2 % Kohlenstoff"),
-            .width = 400,
-            .height = 330,
-            .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildC02"), QStringLiteral("Gefügeaufnahme Stahl mit 0,2 % Kohlenstoff"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildC02::EndeClick()
-{
-    Close();
-}
-
-void TFormBildC02::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

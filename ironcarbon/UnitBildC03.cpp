@@ -6,24 +6,8 @@ namespace wb {
 TFormBildC03* FormBildC03 = nullptr;
 
 TFormBildC03::TFormBildC03()
-    : TLessonForm(QStringLiteral("FormBildC03"),
-        { .caption = QStringLiteral("Gefügeaufnahme Stahl mit 0,3 % Kohlenstoff"),
-            .width = 400,
-            .height = 330,
-            .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildC03"), QStringLiteral("Gefügeaufnahme Stahl mit 0,3 % Kohlenstoff"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildC03::EndeClick()
-{
-    Close();
-}
-
-void TFormBildC03::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -1,22 +1,13 @@
 // Micrograph window: the ferrite-pearlite microstructure of a steel with 0.5 % carbon.
 #pragma once
 
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
+#include "ironcarbon/MicrographForm.h"
 
 namespace wb {
 
-class TFormBildC05 : public TLessonForm {
+class TFormBildC05 : public TMicrographForm {
 public:
     TFormBildC05();
-
-    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-
-private:
-    void EndeClick();
-    void ESCAPEClick();
 };
 
 extern TFormBildC05* FormBildC05;

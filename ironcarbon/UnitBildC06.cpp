@@ -6,24 +6,8 @@ namespace wb {
 TFormBildC06* FormBildC06 = nullptr;
 
 TFormBildC06::TFormBildC06()
-    : TLessonForm(QStringLiteral("FormBildC06"),
-        { .caption = QStringLiteral("Gefügeaufnahme Stahl mit 0,6 % Kohlenstoff"),
-            .width = 400,
-            .height = 330,
-            .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildC06"), QStringLiteral("Gefügeaufnahme Stahl mit 0,6 % Kohlenstoff"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildC06::EndeClick()
-{
-    Close();
-}
-
-void TFormBildC06::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -6,24 +6,8 @@ namespace wb {
 TFormBildC07* FormBildC07 = nullptr;
 
 TFormBildC07::TFormBildC07()
-    : TLessonForm(QStringLiteral("FormBildC07"),
-        { .caption = QStringLiteral("Gefügeaufnahme Stahl mit 0,7 % Kohlenstoff"),
-            .width = 400,
-            .height = 330,
-            .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildC07"), QStringLiteral("Gefügeaufnahme Stahl mit 0,7 % Kohlenstoff"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildC07::EndeClick()
-{
-    Close();
-}
-
-void TFormBildC07::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -6,21 +6,8 @@ namespace wb {
 TFormBildFe* FormBildFe = nullptr;
 
 TFormBildFe::TFormBildFe()
-    : TLessonForm(QStringLiteral("FormBildFe"),
-        { .caption = QStringLiteral("Gefügeaufnahme Ferrit"), .width = 400, .height = 330, .border = bsSizeToolWin })
+    : TMicrographForm(QStringLiteral("FormBildFe"), QStringLiteral("Gefügeaufnahme Ferrit"))
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormBildFe::EndeClick()
-{
-    Close();
-}
-
-void TFormBildFe::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

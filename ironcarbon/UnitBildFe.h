@@ -1,22 +1,13 @@
 // Micrograph window: the ferritic microstructure of nearly carbon-free iron.
 #pragma once
 
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
+#include "ironcarbon/MicrographForm.h"
 
 namespace wb {
 
-class TFormBildFe : public TLessonForm {
+class TFormBildFe : public TMicrographForm {
 public:
     TFormBildFe();
-
-    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-
-private:
-    void EndeClick();
-    void ESCAPEClick();
 };
 
 extern TFormBildFe* FormBildFe;

@@ -28,6 +28,7 @@
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
 #include "phase/UnitZutyp4.h"
+#include "resources/Pictures.h"
 #include "shell/UnitInfo.h"
 #include "timetemp/UnitALLZTAZTU.h"
 #include "timetemp/UnitZTAconC045.h"
@@ -58,6 +59,8 @@ TFormMenue::TFormMenue()
     SetClientWidth(792);
     SetClientHeight(550);
     ImageHinter.SetBounds(4, 10, 767, 517);
+    // A 1200 × 865 photograph, not stretched and not centred: the image shows its top-left part.
+    ImageHinter.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormMenue.ImageHinter")));
     StatusBarHint.SetHeight(18);
     StatusBarHint.SetColor(clSilver);
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));

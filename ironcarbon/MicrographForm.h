@@ -1,0 +1,29 @@
+// The micrograph windows of the microstructure series: one light micrograph of a steel (or of
+// pure iron) above a caption strip, opened without waiting above the series diagram.
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/LessonForm.h"
+#include "framework/Menus.h"
+
+namespace wb {
+
+class TMicrographForm : public TLessonForm {
+public:
+    // The photograph, aligned to the top; shown unscaled from its top-left corner.
+    TImage ImageBild { this, QStringLiteral("ImageBild") };
+    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+
+protected:
+    // `name` is the form's instance name; its picture is "<name>.ImageBild".
+    TMicrographForm(const QString& name, const QString& caption);
+
+private:
+    void FormCreate();
+    void EndeClick();
+    void ESCAPEClick();
+};
+
+} // namespace wb
