@@ -65,6 +65,12 @@ public:
             return false;
         }
         case QEvent::KeyPress: {
+            // A key the focus widget leaves unaccepted travels on to its parents as the same
+            // event, through this filter again: the form takes it once, at its first receiver.
+            // Twice, a lesson's "any key" would start its animation and stop it again.
+            QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : widget->window();
+            if (widget != first)
+                return false;
             auto* ke = static_cast<QKeyEvent*>(event);
             if (form->isBlocked())
                 return true;
@@ -128,6 +134,12 @@ public:
 
 } // namespace
 
+QObject& inputRouter()
+{
+    static InputRouter router;
+    return router;
+}
+
 void prepareQtEnvironment(bool headless)
 {
     if (headless) {
@@ -165,10 +177,8 @@ void TApplication::Initialize()
     QApplication::setFont(fonts::qfontFor(f));
     Scheduler::instance().setBeforeTick([this] { flushPendingPaints(); });
     Scheduler::instance().setCancelled([this] { return m_terminated; });
-    if (!headless()) {
-        static InputRouter router;
-        qApp->installEventFilter(&router);
-    }
+    if (!headless())
+        qApp->installEventFilter(&inputRouter());
 }
 
 void TApplication::setHeadless(EventSource* source, DialogAnswers* answers)

@@ -13,6 +13,11 @@ namespace wb {
 class TForm;
 class TMenuItem;
 
+// The application-wide event filter that turns Qt key presses on form windows into the forms'
+// own key handling and keeps the mouse away from forms that take none. Installed on the
+// application when it is not headless.
+QObject& inputRouter();
+
 class SurfaceWidget : public QWidget {
     Q_OBJECT
 public:
