@@ -193,7 +193,7 @@ ScriptResult runProgram(const std::string& script)
 {
     ScriptResult r;
     std::string out;
-    r.code = wbtest::runScript(script, wb::createAllForms, &out, &r.err);
+    r.code = wbtest::runScript(script, wb::createAllForms, &out, &r.err, false, wb::registerDriverCommands);
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);)
         r.lines.push_back(line);

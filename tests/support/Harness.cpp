@@ -70,13 +70,15 @@ ScriptedEvents& events()
 }
 
 int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
-    std::string* err, bool keepGoing)
+    std::string* err, bool keepGoing, const std::function<void(wb::ScriptDriver&)>& setupDriver)
 {
     resetApplication();
     std::istringstream in(script);
     std::ostringstream o, e;
     wb::ScriptDriver driver(in, o, e, keepGoing);
     wb::Application.setHeadless(&driver, &driver);
+    if (setupDriver)
+        setupDriver(driver);
     const int code = driver.run([&] {
         wb::Application.Initialize();
         createForms();

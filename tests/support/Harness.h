@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+namespace wb {
+class ScriptDriver;
+}
+
 namespace wbtest {
 
 // A canvas on a small image of its own, filled with one colour.
@@ -55,8 +59,10 @@ ScriptedEvents& events();
 
 // Runs a driver script in-process against `program` (which creates forms and calls
 // Application.Run). Returns the exit code; fills out and err.
+// `setupDriver` may add commands (the program's own extensions) before the script runs.
 int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
-    std::string* err = nullptr, bool keepGoing = false);
+    std::string* err = nullptr, bool keepGoing = false,
+    const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
 
 // Cleans up between tests: forms created through CreateForm, the modal stack, the clock.
 void resetApplication();
