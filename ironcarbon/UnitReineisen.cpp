@@ -394,6 +394,9 @@ TFormReineisen::TFormReineisen()
     MemoErlaeuterung.SetTabStop(false);
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.Font.SetHeight(18);
+    // Six lines at this height, two of them wrapping, do not fit the 120 pixels of the memo:
+    // a vertical scroll bar lets the last lines be read.
+    MemoErlaeuterung.SetScrollBars(ssVertical);
     // The description's bounds; the paint handler sets them again at every paint.
     Layout();
 

@@ -7,6 +7,8 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 
+#include <QTextEdit>
+
 using namespace wb;
 using wbtest::events;
 
@@ -378,4 +380,22 @@ TEST(ImageList, DrawsFramesByIndexAndNothingOutOfRange)
     list.Draw(pc.canvas, 4, 0, 3); // past the end
     list.Draw(pc.canvas, 6, 0, -1);
     EXPECT_TRUE(wbtest::matchesRows(pc.image, { "rrb.....", "rrb....." }, { { 'r', clRed }, { 'b', clBlue } }));
+}
+
+TEST(Memo, LinesStepByTheFontsCellHeight)
+{
+    // An edit control places line i at i × cell height below a one-pixel margin, so a memo laid
+    // out for n lines of height h needs n × h + 2 pixels of text area.
+    TForm owner(QStringLiteral("Owner"));
+    TMemo memo(&owner, QStringLiteral("Memo"));
+    memo.SetBounds(0, 0, 400, 300);
+    memo.Font.SetHeight(18);
+    for (int i = 0; i < 5; ++i)
+        memo.Lines.Add(QStringLiteral(" Zeile %1").arg(i));
+    auto* edit = qobject_cast<QTextEdit*>(memo.widget());
+    ASSERT_NE(edit, nullptr);
+    edit->document()->setTextWidth(380); // as the memo's viewport would
+    EXPECT_EQ(edit->document()->size().height(), 5 * 18 + 2);
+    memo.Font.SetHeight(-11); // a cell of 12 pixels
+    EXPECT_EQ(edit->document()->size().height(), 5 * fonts::resolve(memo.Font).cellHeight + 2);
 }

@@ -6,6 +6,8 @@
 #include "tests/support/Harness.h"
 
 #include <QRect>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <algorithm>
 #include <cstdlib>
 #include <ostream>
@@ -116,6 +118,18 @@ TEST_F(Reineisen, EveryPaintLaysOutRecentresAndRewritesTheMemo)
     EXPECT_EQ(f.MemoErlaeuterung.Color(), RGB(0xFF, 0xBF, 0xBF));
     EXPECT_TRUE(f.MemoErlaeuterung.ReadOnly());
     EXPECT_TRUE(f.MemoErlaeuterung.Visible());
+}
+
+TEST_F(Reineisen, MemoScrollsSoThatEveryLineCanBeRead)
+{
+    // The six lines at height 18 wrap in 500 pixels and need more than the memo's 120: without
+    // a scroll bar the last line could never be read.
+    auto* edit = qobject_cast<QTextEdit*>(f.MemoErlaeuterung.widget());
+    ASSERT_NE(edit, nullptr);
+    edit->document()->setTextWidth(edit->viewport()->width());
+    EXPECT_GT(edit->document()->size().height(), edit->viewport()->height());
+    EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_GT(edit->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(Reineisen, MenuTimersAndStatusBar)
