@@ -239,12 +239,12 @@ void drawCoolingTick(TCanvas& log, const CoolingRun& run, const RunTick& tick, i
 struct EquilibriumRun {
     double K;
     TColor pen;
-    Segment across[2]; // dashed on PaintBoxHaupt, white gaps
-    bool boxPenSolid; // the pen turns solid again before the box (else it stays dashed)
-    Box box;
-    std::span<const TextAt> boxTexts; // white on the pen's colour
-    std::span<const RunMarker> markers; // pen #0000FF width 1, like the cooling runs' dots
-    std::span<const TextAt> endLabels; // on PaintBoxHaupt, white on the pen's colour
+    Segment across[2] {}; // dashed on PaintBoxHaupt, white gaps
+    bool boxPenSolid = false; // the pen turns solid again before the box (else it stays dashed)
+    Box box {};
+    std::span<const TextAt> boxTexts {}; // white on the pen's colour
+    std::span<const RunMarker> markers {}; // pen #0000FF width 1, like the cooling runs' dots
+    std::span<const TextAt> endLabels {}; // on PaintBoxHaupt, white on the pen's colour
 };
 
 struct EquilibriumTick {

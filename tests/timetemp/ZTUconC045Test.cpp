@@ -274,9 +274,11 @@ TEST(ZTUcon045Runs, EquilibriumRunsFlatThenEndsAtItsWhiteDot)
     // 164 ticks of 2 pixels: the last line at X = 326, then X = 328 = 348 − 20 ends it.
     EXPECT_EQ(ticks, 164);
     ASSERT_EQ(lines.size(), 164u);
-    for (const TPoint& p : lines)
-        if (p.X <= 226)
+    for (const TPoint& p : lines) {
+        if (p.X <= 226) {
             EXPECT_EQ(p.Y, 0) << "flat at X = " << p.X;
+        }
+    }
     EXPECT_TRUE(inOrder(lines, { { 226, 0 }, { 228, 1 }, { 326, 31 } }));
     EXPECT_EQ(lines.back(), (TPoint { 326, 31 }));
     // At X = 310 and 328: 0.000361 · 10^(253/55) = 14.4 and 10^(271/55) · 0.000361 = 30.5.
@@ -449,9 +451,11 @@ TEST_F(ZTUcon045Form, EachRunTakesItsTicksLockedAndEndsUnlockedWithItsItemOff)
         EXPECT_TRUE(formEnabled(a));
         EXPECT_FALSE(itemEnabled(a, c.item)) << "a finished rate waits for Löschen / Neu";
         EXPECT_EQ(visible(a, "MemoT"), c.showsTable);
-        for (const char* other : kRateItems)
-            if (std::string(other) != c.item)
+        for (const char* other : kRateItems) {
+            if (std::string(other) != c.item) {
                 EXPECT_TRUE(itemEnabled(a, other)) << other;
+            }
+        }
     }
 }
 
