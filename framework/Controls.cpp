@@ -545,6 +545,10 @@ void TMemo::layoutLines()
     QTextCursor cursor(edit->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
+    // The explanation is read from its first line: caret and view at the top.
+    edit->moveCursor(QTextCursor::Start);
+    edit->verticalScrollBar()->setValue(0);
+    edit->horizontalScrollBar()->setValue(0);
 }
 
 void TMemo::fontChanged()

@@ -7,6 +7,7 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 
+#include <QScrollBar>
 #include <QTextEdit>
 
 using namespace wb;
@@ -398,4 +399,21 @@ TEST(Memo, LinesStepByTheFontsCellHeight)
     EXPECT_EQ(edit->document()->size().height(), 5 * 18 + 2);
     memo.Font.SetHeight(-11); // a cell of 12 pixels
     EXPECT_EQ(edit->document()->size().height(), 5 * fonts::resolve(memo.Font).cellHeight + 2);
+}
+
+TEST(Memo, ShowsItsFirstLineWhateverWasAddedLast)
+{
+    TForm owner(QStringLiteral("Owner"));
+    TMemo memo(&owner, QStringLiteral("Memo"));
+    // The order a form description and its FormCreate use: lines first, then place and font.
+    memo.SetScrollBars(ssBoth);
+    for (int i = 0; i < 20; ++i)
+        memo.Lines.Add(QStringLiteral(" Zeile %1 mit etwas mehr Text, als in eine Zeile passt").arg(i));
+    memo.SetBounds(0, 0, 200, 60);
+    memo.Font.SetHeight(18);
+    auto* edit = qobject_cast<QTextEdit*>(memo.widget());
+    ASSERT_NE(edit, nullptr);
+    EXPECT_GT(edit->verticalScrollBar()->maximum(), 0) << "more lines than fit";
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(edit->horizontalScrollBar()->value(), 0);
 }
