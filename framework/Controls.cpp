@@ -470,12 +470,20 @@ void TWinControl::applyPalette()
 {
     if (!m_widget)
         return;
+    // The control's colour is its background, whether Qt calls that window, button or base
+    // (text fields); the font colour its text.
     QPalette pal = m_widget->palette();
-    pal.setColor(QPalette::Window, qcolor(Color()));
-    pal.setColor(QPalette::Button, qcolor(Color()));
-    pal.setColor(QPalette::WindowText, qcolor(Font.Color()));
-    pal.setColor(QPalette::ButtonText, qcolor(Font.Color()));
+    for (const auto role : { QPalette::Window, QPalette::Button, QPalette::Base })
+        pal.setColor(role, qcolor(Color()));
+    for (const auto role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+        pal.setColor(role, qcolor(Font.Color()));
     m_widget->setPalette(pal);
+}
+
+void TWinControl::SetTabStop(bool on)
+{
+    if (m_widget)
+        m_widget->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // --- Memo -----------------------------------------------------------------------------------
@@ -591,22 +599,6 @@ void TMemo::SetBordered(bool on)
         edit->setFrameShape(on ? QFrame::Panel : QFrame::NoFrame);
 }
 
-void TMemo::SetTabStop(bool on)
-{
-    if (m_widget)
-        m_widget->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-void TMemo::applyPalette()
-{
-    if (!m_widget)
-        return;
-    QPalette pal = m_widget->palette();
-    pal.setColor(QPalette::Base, qcolor(Color()));
-    pal.setColor(QPalette::Text, qcolor(Font.Color()));
-    m_widget->setPalette(pal);
-}
-
 // --- Edit -----------------------------------------------------------------------------------
 
 TEdit::TEdit(TForm* owner, const QString& name)
@@ -643,22 +635,6 @@ void TEdit::SetReadOnly(bool on)
     m_readOnly = on;
     if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data()))
         edit->setReadOnly(on);
-}
-
-void TEdit::SetTabStop(bool on)
-{
-    if (m_widget)
-        m_widget->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-void TEdit::applyPalette()
-{
-    if (!m_widget)
-        return;
-    QPalette pal = m_widget->palette();
-    pal.setColor(QPalette::Base, qcolor(Color()));
-    pal.setColor(QPalette::Text, qcolor(Font.Color()));
-    m_widget->setPalette(pal);
 }
 
 // --- Panel ----------------------------------------------------------------------------------

@@ -197,6 +197,9 @@ public:
     // Framework: the widget that child widgets of this control lie in.
     QWidget* childHost() const { return m_widget; }
 
+    // Whether Tab reaches the control (a click always does).
+    void SetTabStop(bool on);
+
 protected:
     // Called by derived constructors once their widget exists.
     void attach(QWidget* w);
@@ -243,7 +246,6 @@ public:
     void SetScrollBars(TScrollStyle s);
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool on);
-    void SetTabStop(bool on);
     // A sunken frame (the default) or none.
     bool Bordered() const { return m_bordered; }
     void SetBordered(bool on);
@@ -252,7 +254,6 @@ private:
     void linesChanged();
     void layoutLines();
     void fontChanged() override;
-    void applyPalette() override;
     bool m_readOnly = false;
     TScrollStyle m_scrollBars = ssNone;
     bool m_wordWrap = true;
@@ -268,7 +269,6 @@ public:
     void SetText(const QString& text);
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool on);
-    void SetTabStop(bool on);
 
     std::function<void()> OnChange;
 
@@ -279,9 +279,7 @@ public:
     void typeText(const QString& text);
 
 private:
-    void applyPalette() override;
     bool m_readOnly = false;
-    bool m_settingText = false;
 };
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };
