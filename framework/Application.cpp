@@ -261,20 +261,25 @@ void TApplication::raise(TForm* f)
 {
     m_zorder.erase(std::remove(m_zorder.begin(), m_zorder.end(), f), m_zorder.end());
     m_zorder.push_back(f);
-    if (!headless() && f->Visible()) {
-        f->window()->raise();
-        f->window()->activateWindow();
-    }
+    if (!headless() && f->Visible())
+        bringToFront(f);
+}
+
+void TApplication::bringToFront(TForm* f) const
+{
+    // Window stacking means nothing without a display.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    f->window()->raise();
+    f->window()->activateWindow();
 }
 
 void TApplication::lower(TForm* f)
 {
     m_zorder.erase(std::remove(m_zorder.begin(), m_zorder.end(), f), m_zorder.end());
     if (!headless()) {
-        if (TForm* top = topForm()) {
-            top->window()->raise();
-            top->window()->activateWindow();
-        }
+        if (TForm* top = topForm())
+            bringToFront(top);
     }
 }
 

@@ -76,6 +76,8 @@ public:
     const std::vector<TForm*>& modalStack() const { return m_modal; }
     void raise(TForm* f);
     void lower(TForm* f);
+    // Raises and activates the form's window (in the program, on a display).
+    void bringToFront(TForm* f) const;
     // Below the topmost modal form (and not it): inert.
     bool isBlocked(const TForm* f) const;
 

@@ -432,8 +432,7 @@ void TForm::setShown(bool on)
                 m_window->showFullScreen();
             else
                 m_window->show();
-            m_window->raise();
-            m_window->activateWindow();
+            Application.bringToFront(this);
         }
         Application.paintRequested();
     } else {
@@ -718,8 +717,7 @@ void FormWindow::changeEvent(QEvent* e)
     // Clicking a window under a modal form brings the modal form back to the front.
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_form->isBlocked()) {
         if (TForm* top = Application.topForm(); top && top->window() != this) {
-            top->window()->raise();
-            top->window()->activateWindow();
+            Application.bringToFront(top);
         }
     }
     QWidget::changeEvent(e);
