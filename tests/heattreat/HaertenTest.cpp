@@ -91,6 +91,17 @@ protected:
 
     void ztaTicks(int n) { Scheduler::instance().advance(qint64(n) * kZtaInterval); }
     void quenchTicks(int n) { Scheduler::instance().advance(n); }
+    // Starts the austenitising run (run 0) or the ZTU quench (run 1) and lets it go `ticks` ticks.
+    void startMidRun(int run, int ticks)
+    {
+        if (run == 0) {
+            f.Austenitisierung.Click();
+            ztaTicks(ticks);
+        } else {
+            f.ZTUWasserabkuehlung.Click();
+            quenchTicks(ticks);
+        }
+    }
 
     TFormHaerten f;
     QImage staticPicture;
@@ -478,13 +489,7 @@ TEST_F(Haerten, LoeschenNeuMidRunLeavesACleanUnlockedForm)
     // Out of the user's reach while the form is locked; a script can still run the item.
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run == 0 ? "austenitising" : "ZTU quench");
-        if (run == 0) {
-            f.Austenitisierung.Click();
-            ztaTicks(60);
-        } else {
-            f.ZTUWasserabkuehlung.Click();
-            quenchTicks(20);
-        }
+        startMidRun(run, run == 0 ? 60 : 20);
         f.NEU.Click();
         EXPECT_TRUE(showsStaticPicture());
         EXPECT_TRUE(f.Enabled());
@@ -501,13 +506,7 @@ TEST_F(Haerten, EscMidRunClosesAndTheNextOpeningStartsIdle)
 {
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run == 0 ? "austenitising" : "ZTU quench");
-        if (run == 0) {
-            f.Austenitisierung.Click();
-            ztaTicks(100);
-        } else {
-            f.ZTUWasserabkuehlung.Click();
-            quenchTicks(25);
-        }
+        startMidRun(run, run == 0 ? 100 : 25);
         EXPECT_TRUE(f.pressKey(VK_ESCAPE)) << "Esc works while the form is locked";
         EXPECT_FALSE(f.Visible());
         EXPECT_TRUE(f.Enabled());
