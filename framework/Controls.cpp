@@ -515,6 +515,14 @@ void TStrings::setList(const QStringList& lines)
     m_changed();
 }
 
+void TStrings::setTable(std::span<const char* const> lines)
+{
+    QStringList list;
+    for (const char* line : lines)
+        list << QString::fromUtf8(line);
+    setList(list);
+}
+
 TMemo::TMemo(TForm* owner, const QString& name)
     : TWinControl(owner, name)
     , Lines([this] { linesChanged(); })

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 #include <QWidget>
 
@@ -104,6 +105,13 @@ public:
 class TPaintBox : public TGraphicControl {
 public:
     TPaintBox(TForm* owner, const QString& name);
+    // The same with the paint handler given at the declaration.
+    template <class Form>
+    TPaintBox(TForm* owner, const QString& name, FormHandler<Form> onPaint)
+        : TPaintBox(owner, name)
+    {
+        OnPaint = bindHandler(owner, onPaint);
+    }
     ~TPaintBox() override;
     QString kind() const override { return QStringLiteral("paintbox"); }
 
@@ -228,6 +236,8 @@ public:
     int Count() const { return int(m_lines.size()); }
     const QStringList& list() const { return m_lines; }
     void setList(const QStringList& lines);
+    // All lines at once from a lesson's table of UTF-8 texts.
+    void setTable(std::span<const char* const> lines);
 
 private:
     QStringList m_lines;

@@ -334,8 +334,31 @@ TMenuItem* TForm::findMenuItem(const QString& name) const
 void TForm::create()
 {
     beforeCreate();
+    FormCreate();
+}
+
+void TForm::FormCreate()
+{
     if (OnCreate)
         OnCreate();
+}
+
+void TForm::FormPaint()
+{
+    if (OnPaint)
+        OnPaint();
+}
+
+void TForm::FormClose()
+{
+    if (OnClose)
+        OnClose();
+}
+
+void TForm::FormKeyDown(int& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(key, shift);
 }
 
 // --- Painting -------------------------------------------------------------------------------
@@ -383,8 +406,7 @@ void TForm::paintRegion(QRect region)
         }
     }
     beforePaint();
-    if (OnPaint)
-        OnPaint();
+    FormPaint();
     for (TComponent* c : m_components) {
         auto* g = dynamic_cast<TGraphicControl*>(c);
         if (g && !g->Parent() && g->Visible() && g->clientRect().intersects(m_paintClip))
@@ -464,8 +486,7 @@ int TForm::ShowModal()
 
 void TForm::Close()
 {
-    if (OnClose)
-        OnClose();
+    FormClose();
     setShown(false);
     if (m_modalRunning)
         Application.endModal(this);
@@ -494,9 +515,9 @@ bool TForm::pressKey(int key, TShiftState shift)
     // A modifier on its own is not a key, and Alt or Ctrl with a key is a menu command: the
     // lessons that react to "any key" must not see them.
     const bool modifier = key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU;
-    if (m_keyPreview && OnKeyDown && !modifier && !shift.alt && !shift.ctrl) {
+    if (m_keyPreview && !modifier && !shift.alt && !shift.ctrl) {
         int k = key;
-        OnKeyDown(k, shift);
+        FormKeyDown(k, shift);
         return k == 0;
     }
     return false;

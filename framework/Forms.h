@@ -84,6 +84,8 @@ public:
     TCanvas& Canvas() { return m_canvas; }
     TMainMenu* Menu() const { return m_menu; }
 
+    // The form's own events. A form class overrides FormCreate, FormPaint, FormClose and
+    // FormKeyDown; a form put together in place sets these instead.
     std::function<void()> OnCreate;
     std::function<void()> OnPaint;
     std::function<void()> OnClose;
@@ -94,10 +96,10 @@ public:
     // Shows the form (or brings it to the front) without waiting.
     void Show();
     void Hide();
-    // Runs OnClose, hides the form and ends its ShowModal. Closing the main form ends the
+    // Runs FormClose, hides the form and ends its ShowModal. Closing the main form ends the
     // program.
     void Close();
-    // Repaints at once: fills the client area with the form colour, runs OnPaint and the
+    // Repaints at once: fills the client area with the form colour, runs FormPaint and the
     // paint handlers of the paint boxes in description order.
     void Refresh();
 
@@ -107,7 +109,7 @@ public:
     std::vector<TMenuItem*> menuItems() const;
     TMenuItem* findMenuItem(const QString& name) const;
 
-    // Runs OnCreate; the application calls it once when it creates the form.
+    // Runs FormCreate; the application calls it once when it creates the form.
     void create();
 
     // The client area's pixels (allocated on first use).
@@ -128,7 +130,7 @@ public:
     bool acceptsMouse() const { return m_visible && m_enabled && !isBlocked(); }
 
     // A key press: menu shortcuts first (also of hidden items, never of disabled ones), then
-    // OnKeyDown with KeyPreview. Returns true when something took the key.
+    // FormKeyDown with KeyPreview. Returns true when something took the key.
     bool pressKey(int key, TShiftState shift = {});
     // Mouse input at a client position, to whatever lies on top there. False when the form
     // takes no mouse input. A click is a press and a release.
@@ -172,9 +174,16 @@ public:
     void beginModal() { m_modalRunning = true; }
 
 protected:
-    // Hooks for form bases: before OnCreate runs, and before OnPaint of every repaint.
+    // Hooks for form bases: before FormCreate runs, and before FormPaint of every repaint.
     virtual void beforeCreate() { }
     virtual void beforePaint() { }
+
+    // The event handlers of a form class; by default they run the matching On... function.
+    virtual void FormCreate();
+    virtual void FormPaint();
+    virtual void FormClose();
+    // With KeyPreview, a key no menu shortcut took. Setting key to 0 says it was taken.
+    virtual void FormKeyDown(int& key, TShiftState shift);
 
 private:
     class SurfaceTarget;

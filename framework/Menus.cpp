@@ -63,6 +63,19 @@ TMenuItem::TMenuItem(TMenuItem& parent, const QString& name, const QString& capt
     Owner()->menuChanged();
 }
 
+TMenuItem::TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, ClosesForm, int shortCut, bool visible)
+    : TMenuItem(menu, name, caption, shortCut, visible)
+{
+    OnClick = [form = Owner()] { form->Close(); };
+}
+
+TMenuItem::TMenuItem(TMenuItem& parent, const QString& name, const QString& caption, ClosesForm, int shortCut,
+    bool visible)
+    : TMenuItem(parent, name, caption, shortCut, visible)
+{
+    OnClick = [form = Owner()] { form->Close(); };
+}
+
 void TMenuItem::changed()
 {
     Owner()->menuItemChanged(this);

@@ -12,6 +12,11 @@ namespace wb {
 
 class TMenuItem;
 
+// Marks an item whose click does nothing but close its form ("&Ende", the hidden Esc item).
+struct ClosesForm {
+};
+inline constexpr ClosesForm closesForm {};
+
 class TMainMenu : public TComponent {
 public:
     // Becomes the form's menu.
@@ -34,6 +39,26 @@ class TMenuItem : public TComponent {
 public:
     TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, int shortCut = 0, bool visible = true);
     TMenuItem(TMenuItem& parent, const QString& name, const QString& caption, int shortCut = 0, bool visible = true);
+    // The same with the click handler given at the declaration: a method of the form's class,
+    // or closesForm.
+    template <class Form>
+    TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, FormHandler<Form> onClick,
+        int shortCut = 0, bool visible = true)
+        : TMenuItem(menu, name, caption, shortCut, visible)
+    {
+        OnClick = bindHandler(Owner(), onClick);
+    }
+    template <class Form>
+    TMenuItem(TMenuItem& parent, const QString& name, const QString& caption, FormHandler<Form> onClick,
+        int shortCut = 0, bool visible = true)
+        : TMenuItem(parent, name, caption, shortCut, visible)
+    {
+        OnClick = bindHandler(Owner(), onClick);
+    }
+    TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, ClosesForm, int shortCut = 0,
+        bool visible = true);
+    TMenuItem(TMenuItem& parent, const QString& name, const QString& caption, ClosesForm, int shortCut = 0,
+        bool visible = true);
     QString kind() const override { return QStringLiteral("menuitem"); }
 
     const QString& Caption() const { return m_caption; }

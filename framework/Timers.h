@@ -69,6 +69,13 @@ private:
 class TTimer : public TComponent {
 public:
     TTimer(TForm* owner, const QString& name, int interval = 1000, bool enabled = false);
+    // The same with the tick handler given at the declaration.
+    template <class Form>
+    TTimer(TForm* owner, const QString& name, FormHandler<Form> onTimer, int interval = 1000, bool enabled = false)
+        : TTimer(owner, name, interval, enabled)
+    {
+        OnTimer = bindHandler(owner, onTimer);
+    }
     ~TTimer() override;
 
     QString kind() const override { return QStringLiteral("timer"); }

@@ -10,9 +10,6 @@ TFormGlueh::TFormGlueh()
         { .caption = QStringLiteral("Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im "
                                     "Eisen-Kohlenstoff-Schaubild (EKS)") })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormGlueh::FormClose()
@@ -20,16 +17,6 @@ void TFormGlueh::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormGlueh::EndeClick()
-{
-    Close();
-}
-
-void TFormGlueh::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -154,22 +154,9 @@ TFormHaerten::TFormHaerten()
     MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetScrollBars(ssBoth);
-    for (const char* line : kMemo)
-        MemoErlaeuterung.Lines.Add(QString::fromUtf8(line));
-    ImageListGef.SetStripLoader(pictures::stripLoader(QStringLiteral("FormHaerten.ImageListGef")));
+    MemoErlaeuterung.Lines.setTable(kMemo);
+    pictures::assignStrip(ImageListGef);
 
-    OnCreate = [this] { FormCreate(); };
-    OnClose = [this] { FormClose(); };
-    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
-    PaintBoxDef.OnPaint = [this] { PaintBoxDefPaint(); };
-    PaintBoxLog.OnPaint = [this] { PaintBoxLogPaint(); };
-    TimerZTA.OnTimer = [this] { TimerZTATimer(); };
-    Timer600.OnTimer = [this] { Timer600Timer(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    Austenitisierung.OnClick = [this] { AustenitisierungClick(); };
-    ZTUWasserabkuehlung.OnClick = [this] { ZTUWasserabkuehlungClick(); };
-    NEU.OnClick = [this] { NEUClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormHaerten::FormCreate()
@@ -326,16 +313,6 @@ void TFormHaerten::NEUClick()
     StopTimers();
     UnlockRun({ &Austenitisierung, &ZTUWasserabkuehlung });
     Refresh();
-}
-
-void TFormHaerten::EndeClick()
-{
-    Close();
-}
-
-void TFormHaerten::ESCAPEClick()
-{
-    Close();
 }
 
 void TFormHaerten::FormClose()

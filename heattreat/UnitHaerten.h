@@ -26,23 +26,23 @@ class TFormHaerten : public TLessonForm {
 public:
     TFormHaerten();
 
-    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
-    TPaintBox PaintBoxDef { this, QStringLiteral("PaintBoxDef") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormHaerten::PaintBoxHauptPaint };
+    TPaintBox PaintBoxDef { this, QStringLiteral("PaintBoxDef"), &TFormHaerten::PaintBoxDefPaint };
     // Lies over the ZTU diagram and shares its pixels; the water-quench curve is drawn on it.
-    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog") };
+    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog"), &TFormHaerten::PaintBoxLogPaint };
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
-    TTimer TimerZTA { this, QStringLiteral("TimerZTA"), 50 };
-    TTimer Timer600 { this, QStringLiteral("Timer600"), 1 };
+    TTimer TimerZTA { this, QStringLiteral("TimerZTA"), &TFormHaerten::TimerZTATimer, 50 };
+    TTimer Timer600 { this, QStringLiteral("Timer600"), &TFormHaerten::Timer600Timer, 1 };
     TImageList ImageListGef { this, QStringLiteral("ImageListGef"), 100, 100 };
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
     TMenuItem Austenitisierung { MainMenu1, QStringLiteral("Austenitisierung"),
-        QStringLiteral("&Austenitisierung und schnelle Abkühlung") };
+        QStringLiteral("&Austenitisierung und schnelle Abkühlung"), &TFormHaerten::AustenitisierungClick };
     TMenuItem ZTUWasserabkuehlung { MainMenu1, QStringLiteral("ZTUWasserabkuehlung"),
-        QStringLiteral("Abkühlung im &ZTU-Schaubild") };
-    TMenuItem NEU { MainMenu1, QStringLiteral("NEU"), QStringLiteral("&Löschen / Neu") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+        QStringLiteral("Abkühlung im &ZTU-Schaubild"), &TFormHaerten::ZTUWasserabkuehlungClick };
+    TMenuItem NEU { MainMenu1, QStringLiteral("NEU"), QStringLiteral("&Löschen / Neu"), &TFormHaerten::NEUClick };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
     // The state of both runs. All zero at program start; nothing resets it: each run sets
     // ProzessX and ProzessY when it starts, and the picture events set BildNr.
@@ -55,8 +55,8 @@ public:
     const ModuleState& moduleState() const { return m_state; }
 
 private:
-    void FormCreate();
-    void FormClose();
+    void FormCreate() override;
+    void FormClose() override;
     void PaintBoxHauptPaint();
     void PaintBoxLogPaint();
     void PaintBoxDefPaint();
@@ -65,8 +65,6 @@ private:
     void ZTUWasserabkuehlungClick();
     void Timer600Timer();
     void NEUClick();
-    void EndeClick();
-    void ESCAPEClick();
 
     ModuleState m_state;
 };

@@ -12,15 +12,12 @@ TFormLMC45::TFormLMC45()
         { .caption = QStringLiteral("Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten"),
             .statusFontHeight = -16 })
 {
-    ImageNormal.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageNormal")));
-    ImageHart.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageHart")));
-    ImageVerg.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormLMC45.ImageVerg")));
+    pictures::assignJpeg(ImageNormal);
+    pictures::assignJpeg(ImageHart);
+    pictures::assignJpeg(ImageVerg);
     ImageNormal.SetVisible(false);
     ImageHart.SetVisible(false);
     ImageVerg.SetVisible(false);
-    OnCreate = [this] { FormCreate(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormLMC45::FormCreate()
@@ -36,16 +33,6 @@ void TFormLMC45::showNormalised()
     ImageVerg.SetVisible(false);
     ImageNormal.SetVisible(true);
     ImageHart.SetVisible(false);
-}
-
-void TFormLMC45::EndeClick()
-{
-    Close();
-}
-
-void TFormLMC45::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -18,13 +18,11 @@ public:
     TImage ImageHart { this, QStringLiteral("ImageHart") };
     TImage ImageVerg { this, QStringLiteral("ImageVerg") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormCreate();
-    void EndeClick();
-    void ESCAPEClick();
+    void FormCreate() override;
 };
 
 extern TFormLMC45* FormLMC45;

@@ -9,9 +9,6 @@ TFormNormal::TFormNormal()
     : TLessonForm(QStringLiteral("FormNormal"),
         { .caption = QStringLiteral("Schematische Prozessführung beim Normalglühen"), .status = status::S3 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormNormal::FormClose()
@@ -19,16 +16,6 @@ void TFormNormal::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormNormal::EndeClick()
-{
-    Close();
-}
-
-void TFormNormal::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

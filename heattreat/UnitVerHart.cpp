@@ -12,18 +12,6 @@ TFormVerHart::TFormVerHart()
             .color = kChartColor,
             .border = bsSizeToolWin })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESC.OnClick = [this] { ESCClick(); };
-}
-
-void TFormVerHart::EndeClick()
-{
-    Close();
-}
-
-void TFormVerHart::ESCClick()
-{
-    Close();
 }
 
 } // namespace wb

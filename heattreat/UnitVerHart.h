@@ -11,12 +11,8 @@ public:
     TFormVerHart();
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), VK_ESCAPE, false };
-
-private:
-    void EndeClick();
-    void ESCClick();
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), closesForm, VK_ESCAPE, false };
 };
 
 extern TFormVerHart* FormVerHart;

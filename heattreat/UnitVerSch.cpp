@@ -9,9 +9,6 @@ TFormVerSch::TFormVerSch()
     : TLessonForm(QStringLiteral("FormVerSch"),
         { .caption = QStringLiteral("Vergütungsschaubild eines C 45"), .fontHeight = -10, .color = kChartColor })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESC.OnClick = [this] { ESCClick(); };
 }
 
 void TFormVerSch::FormClose()
@@ -19,16 +16,6 @@ void TFormVerSch::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormVerSch::EndeClick()
-{
-    Close();
-}
-
-void TFormVerSch::ESCClick()
-{
-    Close();
 }
 
 } // namespace wb

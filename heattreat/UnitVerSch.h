@@ -11,13 +11,11 @@ public:
     TFormVerSch();
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESC { MainMenu1, QStringLiteral("ESC"), QStringLiteral("ESC"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormClose();
-    void EndeClick();
-    void ESCClick();
+    void FormClose() override;
 };
 
 extern TFormVerSch* FormVerSch;

@@ -9,9 +9,6 @@ TFormVergueten::TFormVergueten()
     : TLessonForm(QStringLiteral("FormVergueten"),
         { .caption = QStringLiteral("Schematische Prozessführung beim Vergüten"), .status = status::S3 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormVergueten::FormClose()
@@ -19,16 +16,6 @@ void TFormVergueten::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormVergueten::EndeClick()
-{
-    Close();
-}
-
-void TFormVergueten::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -9,18 +9,6 @@ TFormWarme::TFormWarme()
     : TLessonForm(
         QStringLiteral("FormWarme"), { .caption = QStringLiteral("Wärmebehandlung"), .centring = Centring::OnPaint })
 {
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    Ende.OnClick = [this] { EndeClick(); };
-}
-
-void TFormWarme::ESCAPEClick()
-{
-    Close();
-}
-
-void TFormWarme::EndeClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -10,9 +10,6 @@ TFormZTAZTU::TFormZTAZTU()
         { .caption
             = QStringLiteral("Schematische Darstellung der Temperaturführung bei der Wärmebehandlung (Normalglühen)") })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormZTAZTU::FormClose()
@@ -20,16 +17,6 @@ void TFormZTAZTU::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTAZTU::EndeClick()
-{
-    Close();
-}
-
-void TFormZTAZTU::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

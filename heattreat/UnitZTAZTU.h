@@ -11,13 +11,11 @@ public:
     TFormZTAZTU();
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormClose();
-    void EndeClick();
-    void ESCAPEClick();
+    void FormClose() override;
 };
 
 extern TFormZTAZTU* FormZTAZTU;

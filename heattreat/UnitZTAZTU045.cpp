@@ -10,9 +10,6 @@ TFormZTAZTU045::TFormZTAZTU045()
         { .caption = QStringLiteral(" ZTA/ZTU-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "),
             .status = status::S2 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormZTAZTU045::FormClose()
@@ -20,16 +17,6 @@ void TFormZTAZTU045::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTAZTU045::EndeClick()
-{
-    Close();
-}
-
-void TFormZTAZTU045::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -7,27 +7,14 @@ namespace wb {
 TMicrographForm::TMicrographForm(const QString& name, const QString& caption)
     : TLessonForm(name, { .caption = caption, .width = 400, .height = 330, .border = bsSizeToolWin })
 {
-    ImageBild.SetPictureLoader(pictures::jpegLoader(name + QStringLiteral(".ImageBild")));
+    pictures::assignJpeg(ImageBild);
     ImageBild.SetAlign(alTop);
-    OnCreate = [this] { FormCreate(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TMicrographForm::FormCreate()
 {
     // The alignment keeps the height and spans the client width.
     ImageBild.SetBounds(2, 2, 390, 230);
-}
-
-void TMicrographForm::EndeClick()
-{
-    Close();
-}
-
-void TMicrographForm::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -13,17 +13,15 @@ public:
     // The photograph, aligned to the top; shown unscaled from its top-left corner.
     TImage ImageBild { this, QStringLiteral("ImageBild") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 protected:
     // `name` is the form's instance name; its picture is "<name>.ImageBild".
     TMicrographForm(const QString& name, const QString& caption);
 
 private:
-    void FormCreate();
-    void EndeClick();
-    void ESCAPEClick();
+    void FormCreate() override;
 };
 
 } // namespace wb

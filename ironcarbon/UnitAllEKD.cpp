@@ -9,18 +9,6 @@ TFormAllEKD::TFormAllEKD()
     : TLessonForm(QStringLiteral("FormAllEKD"),
         { .caption = QStringLiteral("Allgemeines zum Eisen-Kohlenstoff-Schaubild"), .centring = Centring::OnPaint })
 {
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    Ende.OnClick = [this] { EndeClick(); };
-}
-
-void TFormAllEKD::ESCAPEClick()
-{
-    Close();
-}
-
-void TFormAllEKD::EndeClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -11,12 +11,8 @@ public:
     TFormAllEKD();
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-
-private:
-    void ESCAPEClick();
-    void EndeClick();
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
 };
 
 extern TFormAllEKD* FormAllEKD;

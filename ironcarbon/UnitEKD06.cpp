@@ -11,9 +11,6 @@ TFormEKD06::TFormEKD06()
             .centring = Centring::OnPaint,
             .status = status::S2 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormEKD06::FormClose()
@@ -21,16 +18,6 @@ void TFormEKD06::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormEKD06::EndeClick()
-{
-    Close();
-}
-
-void TFormEKD06::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -11,9 +11,6 @@ TFormEKD12::TFormEKD12()
             .centring = Centring::OnPaint,
             .status = status::S2 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormEKD12::FormClose()
@@ -21,16 +18,6 @@ void TFormEKD12::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormEKD12::EndeClick()
-{
-    Close();
-}
-
-void TFormEKD12::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

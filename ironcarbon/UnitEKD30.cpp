@@ -11,9 +11,6 @@ TFormEKD30::TFormEKD30()
             .centring = Centring::OnPaint,
             .status = status::S2 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormEKD30::FormClose()
@@ -21,16 +18,6 @@ void TFormEKD30::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormEKD30::EndeClick()
-{
-    Close();
-}
-
-void TFormEKD30::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

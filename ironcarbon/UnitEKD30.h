@@ -11,13 +11,12 @@ public:
     TFormEKD30();
 
     TMainMenu MainMenuHaupt { this, QStringLiteral("MainMenuHaupt") };
-    TMenuItem Ende { MainMenuHaupt, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenuHaupt, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenuHaupt, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCAPE { MainMenuHaupt, QStringLiteral("ESCAPE"),
+        QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormClose();
-    void EndeClick();
-    void ESCAPEClick();
+    void FormClose() override;
 };
 
 extern TFormEKD30* FormEKD30;

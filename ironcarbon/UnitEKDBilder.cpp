@@ -10,18 +10,6 @@ TFormEKDBilder::TFormEKDBilder()
         { .caption = QStringLiteral(
               "Eisen-Kohlenstoff-Schaubild: metastabiler Zustand  (Gefügereihe von 0.1% bis 0.8% Kohlenstoff)") })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormEKDBilder::EndeClick()
-{
-    Close();
-}
-
-void TFormEKDBilder::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -11,18 +11,6 @@ TFORMEKDGESAMT::TFORMEKDGESAMT()
             .centring = Centring::OnPaint,
             .fontHeight = -13 })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFORMEKDGESAMT::EndeClick()
-{
-    Close();
-}
-
-void TFORMEKDGESAMT::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -10,18 +10,6 @@ TFORMEKDMETASTABIL::TFORMEKDMETASTABIL()
         { .caption = QStringLiteral("Eisen-Kohlenstoff-Schaubild: metastabiler Zustand  (Austenit, Ferrit und Perlit)"),
             .centring = Centring::OnPaint })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFORMEKDMETASTABIL::EndeClick()
-{
-    Close();
-}
-
-void TFORMEKDMETASTABIL::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

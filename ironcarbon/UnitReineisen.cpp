@@ -400,16 +400,6 @@ TFormReineisen::TFormReineisen()
     // The description's bounds; the paint handler sets them again at every paint.
     Layout();
 
-    OnPaint = [this] { FormPaint(); };
-    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
-    PaintBoxUmwandlung.OnPaint = [this] { PaintBoxUmwandlungPaint(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    Abkuehlung.OnClick = [this] { AbkuehlungClick(); };
-    Aufheizung.OnClick = [this] { AufheizungClick(); };
-    Neu.OnClick = [this] { NeuClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    TimerAbkuehl.OnTimer = [this] { TimerAbkuehlTimer(); };
-    TimerAufheiz.OnTimer = [this] { TimerAufheizTimer(); };
 }
 
 void TFormReineisen::Layout()
@@ -438,13 +428,10 @@ void TFormReineisen::FormPaint()
     umwandlung.Font.SetColor(kSchwarz);
 
     MemoErlaeuterung.SetBounds(kMemo.left, kMemo.top, kMemo.width, kMemo.height);
-    MemoErlaeuterung.Lines.Clear();
     // The form's font at a larger size.
     MemoErlaeuterung.Font.Assign(Font);
     MemoErlaeuterung.Font.SetHeight(18);
-    MemoErlaeuterung.Lines.Put(0, QString::fromUtf8(kMemoZeilen[0]));
-    for (size_t i = 1; i < std::size(kMemoZeilen); ++i)
-        MemoErlaeuterung.Lines.Add(QString::fromUtf8(kMemoZeilen[i]));
+    MemoErlaeuterung.Lines.setTable(kMemoZeilen);
 }
 
 void TFormReineisen::PaintBoxHauptPaint()
@@ -622,9 +609,7 @@ void TFormReineisen::NeuClick()
 {
     Abkuehlung.SetEnabled(true);
     Aufheizung.SetEnabled(true);
-    // Back to their start values: neither run counts as completed.
-    m_state.PunktAb[8].X = kSegmenteAb[8].start.X;
-    m_state.PunktAuf[8].X = kSegmenteAuf[8].start.X;
+    m_state.resetCompleted();
     Refresh();
 }
 

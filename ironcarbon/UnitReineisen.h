@@ -23,40 +23,53 @@ using TPunkte = std::array<TPunkt, 9>;
 TPunkte startPunkteAb();
 TPunkte startPunkteAuf();
 
-// The module state; its initial values are those at program start. "&Neu" resets only the last
-// points' X, the start items reload all points of their curve.
-struct State {
-    TPunkte PunktAb = startPunkteAb();
-    TPunkte PunktAuf = startPunkteAuf();
-    // Width of the lattice box when it was last painted: the clears below reach to 5 pixels
-    // short of it.
-    int Breite = 250;
-};
-
 } // namespace reineisen
 
 class TFormReineisen : public TLessonForm {
 public:
     TFormReineisen();
 
-    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
-    TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormReineisen::PaintBoxHauptPaint };
+    TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung"),
+        &TFormReineisen::PaintBoxUmwandlungPaint };
     TPaintBox PaintBoxHilfslinien { this, QStringLiteral("PaintBoxHilfslinien") };
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem Abkuehlung { MainMenuLeiste, QStringLiteral("Abkuehlung"), QStringLiteral("&Abkühlung") };
-    TMenuItem Aufheizung { MainMenuLeiste, QStringLiteral("Aufheizung"), QStringLiteral("A&ufheizung") };
-    TMenuItem Neu { MainMenuLeiste, QStringLiteral("Neu"), QStringLiteral("&Neu") };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESC = Abbruch"), VK_ESCAPE };
-    TTimer TimerAbkuehl { this, QStringLiteral("TimerAbkuehl"), 100 };
-    TTimer TimerAufheiz { this, QStringLiteral("TimerAufheiz"), 100 };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormReineisen::EndeClick };
+    TMenuItem Abkuehlung { MainMenuLeiste, QStringLiteral("Abkuehlung"),
+        QStringLiteral("&Abkühlung"), &TFormReineisen::AbkuehlungClick };
+    TMenuItem Aufheizung { MainMenuLeiste, QStringLiteral("Aufheizung"),
+        QStringLiteral("A&ufheizung"), &TFormReineisen::AufheizungClick };
+    TMenuItem Neu { MainMenuLeiste, QStringLiteral("Neu"), QStringLiteral("&Neu"), &TFormReineisen::NeuClick };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
+        QStringLiteral("ESC = Abbruch"), &TFormReineisen::ESCAPEClick, VK_ESCAPE };
+    TTimer TimerAbkuehl { this, QStringLiteral("TimerAbkuehl"), &TFormReineisen::TimerAbkuehlTimer, 100 };
+    TTimer TimerAufheiz { this, QStringLiteral("TimerAufheiz"), &TFormReineisen::TimerAufheizTimer, 100 };
 
     // The two runs; each has its own points, timer and start item.
     enum Lauf { Abkuehlen, Aufheizen };
 
+    // The animation's state; the default values are those at program start. The start items
+    // reload all points of their curve.
+    struct ModuleState {
+        reineisen::TPunkte PunktAb = reineisen::startPunkteAb();
+        reineisen::TPunkte PunktAuf = reineisen::startPunkteAuf();
+        // Width of the lattice box when it was last painted: the clears below reach to 5 pixels
+        // short of it.
+        int Breite = 250;
+
+        // "&Neu": the last points' X back to their start values, so neither run counts as
+        // completed; everything else keeps its value.
+        void resetCompleted()
+        {
+            const ModuleState start;
+            PunktAb[8].X = start.PunktAb[8].X;
+            PunktAuf[8].X = start.PunktAuf[8].X;
+        }
+    };
+
 private:
-    void FormPaint();
+    void FormPaint() override;
     void PaintBoxHauptPaint();
     void PaintBoxUmwandlungPaint();
     void AbkuehlungClick();
@@ -76,7 +89,7 @@ private:
     reineisen::TPunkte& Punkte(Lauf lauf);
     TTimer& Timer(Lauf lauf);
 
-    reineisen::State m_state;
+    ModuleState m_state;
 };
 
 extern TFormReineisen* FormReineisen;

@@ -13,8 +13,6 @@ TFormAbZuTyp1::TFormAbZuTyp1()
             .fontHeight = -16 })
 {
     SetKeyPreview(true);
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPEDOWN.OnClick = [this] { ESCAPEDOWNClick(); };
 }
 
 void TFormAbZuTyp1::EndeClick()

@@ -12,8 +12,6 @@ TFormAbZuTyp2::TFormAbZuTyp2()
             .height = 605 })
 {
     SetKeyPreview(true);
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPEDOWN.OnClick = [this] { ESCAPEDOWNClick(); };
 }
 
 void TFormAbZuTyp2::EndeClick()

@@ -11,9 +11,9 @@ public:
     TFormAbZuTyp2();
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"), VK_ESCAPE,
-        false };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormAbZuTyp2::EndeClick };
+    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"),
+        QStringLiteral("ESC = Abbruch"), &TFormAbZuTyp2::ESCAPEDOWNClick, VK_ESCAPE, false };
 
 private:
     void EndeClick();

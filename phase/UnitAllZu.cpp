@@ -9,18 +9,6 @@ TFormAllZu::TFormAllZu()
     : TLessonForm(QStringLiteral("FormAllZu"),
         { .caption = QStringLiteral("Allgemeines zu  Zustandsschaubildern"), .centring = Centring::OnPaint })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormAllZu::EndeClick()
-{
-    Close();
-}
-
-void TFormAllZu::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

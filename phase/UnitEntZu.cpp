@@ -9,18 +9,6 @@ TFormEntZu::TFormEntZu()
     : TLessonForm(QStringLiteral("FormEntZu"),
         { .caption = QStringLiteral("Entstehung von  Zustandsschaubildern"), .centring = Centring::OnPaint })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormEntZu::EndeClick()
-{
-    Close();
-}
-
-void TFormEntZu::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

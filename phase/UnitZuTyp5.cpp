@@ -13,18 +13,6 @@ TFormZuTyp5::TFormZuTyp5()
             .fontHeight = -10,
             .border = bsSizeable })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZuTyp5::EndeClick()
-{
-    Close();
-}
-
-void TFormZuTyp5::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

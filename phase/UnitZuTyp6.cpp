@@ -12,18 +12,6 @@ TFormZuTyp6::TFormZuTyp6()
             .fontHeight = -10,
             .border = bsSizeable })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZuTyp6::EndeClick()
-{
-    Close();
-}
-
-void TFormZuTyp6::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -11,12 +11,9 @@ public:
     TFormZuTyp6();
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-
-private:
-    void EndeClick();
-    void ESCAPEClick();
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
+        QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 };
 
 extern TFormZuTyp6* FormZuTyp6;

@@ -11,18 +11,19 @@ TFormZuTyp1* FormZuTyp1 = nullptr;
 
 namespace {
 
-// The common bounds of the four diagram paint boxes; the click strip, the memo and the edits
-// are placed relative to them.
-constexpr int FeldBreite = 505;
-constexpr int FeldHoehe = 492;
-constexpr int FeldLinks = 265;
-constexpr int FeldOben = 5;
+// The common bounds of the four diagram paint boxes in the client area; the click strip, the
+// memo and the edits are placed relative to them.
+constexpr int kPaintBoxBreite = 505;
+constexpr int kPaintBoxHoehe = 492;
+constexpr int kPaintBoxLinks = 265;
+constexpr int kPaintBoxOben = 5;
 
 constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 
-// The diagram field: composition 0 ... 100 % B along x = 20 ... 480, temperature upwards.
+// The diagram field inside the paint boxes: composition 0 ... 100 % B along x = 20 ... 480,
+// temperature upwards.
 constexpr int kFeldLinks = 20;
 constexpr int kFeldOben = 20;
 constexpr int kFeldRechts = 480;
@@ -180,17 +181,9 @@ constexpr Text kPunkt1Texte[] = {
 };
 constexpr Text kPunkt1Gefuege = { 347, 365, "SCHMELZE + ALPHA-MK" };
 
-// The tie-line steps through the two-phase field. xh is the x of the solid-side auxiliary
-// vertical, xw where the auxiliary horizontal starts; in some rows they differ from
-// KonodeLinks by a pixel, and the erasing step draws exactly what was drawn.
-struct TieLineStep {
-    int T;
-    int KonodeLinks;
-    int xh;
-    int xw;
-    int KonodeRechts;
-};
-constexpr TieLineStep kTieLineSteps[] = {
+// The tie-line steps through the two-phase field; their row type sits with the geometry in the
+// header.
+constexpr zutyp1::TieLineStep kTieLineSteps[] = {
     //  T   Links  xh   xw  Rechts
     {  95,  106,  106, 106,  205 },
     {  98,  112,  112, 112,  212 },
@@ -278,6 +271,11 @@ int liquidusY(int x)
     return RoundSingle(d * d * 0.0005 + 27);
 }
 
+std::span<const TieLineStep> tieLineSteps()
+{
+    return kTieLineSteps;
+}
+
 int anteilMK(int links, int rechts, int legierungX)
 {
     // Integer division truncates toward zero, as the lesson always showed it: 29.6 % is "29".
@@ -294,9 +292,7 @@ TFormZuTyp1::TFormZuTyp1()
             .statusHeight = 20 })
 {
     SetKeyPreview(true);
-    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
     PaintBoxHebel.SetColor(kHebelFarbe);
-    PaintBoxHebel.OnPaint = [this] { PaintBoxHebelPaint(); };
     PaintBoxHand.SetCursor(crHandPoint);
     PaintBoxHand.OnClick = [this] { PaintBoxHandClick(); };
     MemoErlaeuterung.SetColor(kMemoColor);
@@ -311,16 +307,9 @@ TFormZuTyp1::TFormZuTyp1()
         edit->SetTabStop(false);
         edit->Font.SetHeight(-13);
     }
-    TimerHaupt.OnTimer = [this] { TimerHauptTimer(); };
-    ImageListMkBildung.SetStripLoader(pictures::stripLoader(QStringLiteral("FormZuTyp1.ImageListMkBildung")));
+    pictures::assignStrip(ImageListMkBildung);
 
-    Ende.OnClick = [this] { EndeClick(); };
-    StartStop.OnClick = [this] { StartStopClick(); };
-    NEu.OnClick = [this] { NEuClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    OnCreate = [this] { FormCreate(); };
-    OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
-    // No OnClose on purpose: the close box stops and resets nothing, so a running animation
+    // No FormClose on purpose: the close box stops and resets nothing, so a running animation
     // goes on unseen and the next opening continues from where it is.
 }
 
@@ -328,10 +317,10 @@ void TFormZuTyp1::FormCreate()
 {
     // Outer size and centring are done by the lesson base before this runs.
     for (TPaintBox* box : { &PaintBoxHilfslinien, &PaintBoxUmwandlung, &PaintBoxHaupt, &PaintBoxHebel })
-        box->SetBounds(FeldLinks, FeldOben, FeldBreite, FeldHoehe);
+        box->SetBounds(kPaintBoxLinks, kPaintBoxOben, kPaintBoxBreite, kPaintBoxHoehe);
     // The width, not the height, enters the strip's top: 440.
-    PaintBoxHand.SetBounds(FeldLinks, FeldBreite + FeldOben - 70, FeldBreite, 60);
-    MemoErlaeuterung.SetBounds(FeldLinks - 252, FeldOben - 2, 255, FeldHoehe + 2);
+    PaintBoxHand.SetBounds(kPaintBoxLinks, kPaintBoxBreite + kPaintBoxOben - 70, kPaintBoxBreite, 60);
+    MemoErlaeuterung.SetBounds(kPaintBoxLinks - 252, kPaintBoxOben - 2, 255, kPaintBoxHoehe + 2);
     EditMK.SetBounds(PaintBoxHebel.Left() + 250, PaintBoxHebel.Top() + 455, 50, 25);
     EditSch.SetBounds(PaintBoxHebel.Left() + 400, PaintBoxHebel.Top() + 455, 50, 25);
 
@@ -344,10 +333,7 @@ void TFormZuTyp1::FormCreate()
     konode.Pen.SetStyle(psSolid);
     konode.Pen.SetWidth(2);
 
-    MemoErlaeuterung.Lines.Clear();
-    MemoErlaeuterung.Lines.Put(0, QString::fromUtf8(kMemo[0]));
-    for (size_t i = 1; i < std::size(kMemo); ++i)
-        MemoErlaeuterung.Lines.Add(QString::fromUtf8(kMemo[i]));
+    MemoErlaeuterung.Lines.setTable(kMemo);
 }
 
 void TFormZuTyp1::PaintBoxHauptPaint()
@@ -357,7 +343,7 @@ void TFormZuTyp1::PaintBoxHauptPaint()
     c.Pen.SetColor(clWhite);
     c.Pen.SetWidth(1);
     c.Brush.SetColor(kFeldFarbe);
-    c.Rectangle(0, 0, FeldBreite, FeldHoehe);
+    c.Rectangle(0, 0, kPaintBoxBreite, kPaintBoxHoehe);
     c.Pen.SetColor(clWhite);
     c.Pen.SetWidth(1);
     c.Brush.SetColor(clWhite);
@@ -508,7 +494,7 @@ void TFormZuTyp1::traceCurves(int solidusToX, int liquidusToX)
 
 void TFormZuTyp1::drawTieLine(int row)
 {
-    const TieLineStep& s = kTieLineSteps[row];
+    const zutyp1::TieLineStep& s = kTieLineSteps[row];
     line(PaintBoxUmwandlung.Canvas(), { s.KonodeLinks, s.T, s.KonodeRechts, s.T });
     TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
     line(hilfs, { s.xh, s.T, s.xh, kFeldUnten });
@@ -560,7 +546,7 @@ void TFormZuTyp1::point1Keyframe()
 
 void TFormZuTyp1::tieLineKeyframe(int row)
 {
-    const TieLineStep& s = kTieLineSteps[row];
+    const zutyp1::TieLineStep& s = kTieLineSteps[row];
     m_state.KonodeLinks = s.KonodeLinks;
     m_state.KonodeRechts = s.KonodeRechts;
     showAnteile();
@@ -610,9 +596,7 @@ void TFormZuTyp1::StartStopClick()
         // The run had ended: clear the picture and replay from the top, the timer running. The
         // edit boxes keep their values until the animation writes new ones.
         Refresh();
-        const ModuleState start;
-        m_state.MarkeY = start.MarkeY;
-        m_state.BildNr = start.BildNr;
+        m_state.restartRun();
     }
 }
 
@@ -627,9 +611,7 @@ void TFormZuTyp1::NEuClick()
 {
     TimerHaupt.SetEnabled(false);
     Refresh();
-    const ModuleState start;
-    m_state.BildNr = start.BildNr;
-    m_state.MarkeY = start.MarkeY;
+    m_state.restartRun();
     EditMK.SetText(QString());
     EditSch.SetText(QString());
 }

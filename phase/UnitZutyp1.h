@@ -6,6 +6,8 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 
+#include <span>
+
 namespace wb {
 
 // The diagram's geometry as pure functions, so that it can be checked without a form. All
@@ -20,6 +22,19 @@ int liquidusY(int x);
 // `rechts` (melt side) through the alloy line at `legierungX`, by truncating integer division.
 int anteilMK(int links, int rechts, int legierungX);
 
+// One tie-line step through the two-phase field at MarkeY = T. xh is the x of the solid-side
+// auxiliary vertical, xw where the auxiliary horizontal starts; in some rows they differ from
+// KonodeLinks by a pixel, and the erasing step draws exactly what was drawn.
+struct TieLineStep {
+    int T;
+    int KonodeLinks;
+    int xh;
+    int xw;
+    int KonodeRechts;
+};
+// The lesson's 16 steps, in the order they are drawn.
+std::span<const TieLineStep> tieLineSteps();
+
 } // namespace zutyp1
 
 class TFormZuTyp1 : public TLessonForm {
@@ -29,23 +44,24 @@ public:
     // The four diagram layers share one pixel area; only their canvas settings differ.
     TPaintBox PaintBoxHilfslinien { this, QStringLiteral("PaintBoxHilfslinien") };
     TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
-    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
-    TPaintBox PaintBoxHebel { this, QStringLiteral("PaintBoxHebel") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormZuTyp1::PaintBoxHauptPaint };
+    TPaintBox PaintBoxHebel { this, QStringLiteral("PaintBoxHebel"), &TFormZuTyp1::PaintBoxHebelPaint };
     TPaintBox PaintBoxHand { this, QStringLiteral("PaintBoxHand") };
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TEdit EditMK { this, QStringLiteral("EditMK") };
     TEdit EditSch { this, QStringLiteral("EditSch") };
-    TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), 100 };
+    TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), &TFormZuTyp1::TimerHauptTimer, 100 };
     TImageList ImageListMkBildung { this, QStringLiteral("ImageListMkBildung"), 100, 100 };
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem StartStop { MainMenuLeiste, QStringLiteral("StartStop"), QStringLiteral("&Start/Stop") };
-    TMenuItem NEu { MainMenuLeiste, QStringLiteral("NEu"), QStringLiteral("&Löschen/Neu") };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormZuTyp1::EndeClick };
+    TMenuItem StartStop { MainMenuLeiste, QStringLiteral("StartStop"),
+        QStringLiteral("&Start/Stop"), &TFormZuTyp1::StartStopClick };
+    TMenuItem NEu { MainMenuLeiste, QStringLiteral("NEu"), QStringLiteral("&Löschen/Neu"), &TFormZuTyp1::NEuClick };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
+        QStringLiteral("ESCAPE"), &TFormZuTyp1::ESCAPEClick, VK_ESCAPE, false };
 
-    // The animation's state. The default values are those at program start; "Löschen/Neu",
-    // "Ende" and Esc restore MarkeY and BildNr only.
+    // The animation's state. The default values are those at program start.
     struct ModuleState {
         int MarkeY = 20; // lower end of the cooling line: the animation's clock
         int BildNr = 0; // next microstructure frame
@@ -55,12 +71,21 @@ public:
         int KonodeLinks = 0; // solid-side end of the current tie line
         int KonodeRechts = 0; // liquid-side end
         float AnteilMK = 0; // percentage of crystals shown in EditMK
+
+        // "Löschen/Neu", "Ende", Esc and a replay after the end: the cooling line and the
+        // microstructure start again; everything else keeps its value.
+        void restartRun()
+        {
+            const ModuleState start;
+            MarkeY = start.MarkeY;
+            BildNr = start.BildNr;
+        }
     };
     const ModuleState& moduleState() const { return m_state; }
 
 private:
-    void FormCreate();
-    void FormKeyDown(int& key, TShiftState shift);
+    void FormCreate() override;
+    void FormKeyDown(int& key, TShiftState shift) override;
     void PaintBoxHauptPaint();
     void PaintBoxHebelPaint();
     void PaintBoxHandClick();

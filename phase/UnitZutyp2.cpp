@@ -11,18 +11,6 @@ TFormZuTyp2::TFormZuTyp2()
                                     "Unlöslichkeit im festen Zustand (schematisch)"),
             .fontHeight = -10 })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZuTyp2::EndeClick()
-{
-    Close();
-}
-
-void TFormZuTyp2::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

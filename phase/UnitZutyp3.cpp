@@ -12,18 +12,6 @@ TFormZuTyp3::TFormZuTyp3()
             .height = 605,
             .fontHeight = -10 })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZuTyp3::EndeClick()
-{
-    Close();
-}
-
-void TFormZuTyp3::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

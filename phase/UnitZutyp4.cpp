@@ -12,18 +12,6 @@ TFormZuTyp4::TFormZuTyp4()
             .height = 605,
             .fontHeight = -10 })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZuTyp4::EndeClick()
-{
-    Close();
-}
-
-void TFormZuTyp4::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

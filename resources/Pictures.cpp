@@ -131,11 +131,16 @@ QImage strip(const QString& key)
 
 std::function<QImage()> jpegLoader(const QString& key)
 {
+    // Checked whatever the build type, so that a mistyped key fails where it is written.
+    if (!findPicture(key.toStdString()))
+        qFatal("no built-in picture \"%s\"", qPrintable(key));
     return [key] { return jpeg(key); };
 }
 
 std::function<QImage()> stripLoader(const QString& key)
 {
+    if (!findStrip(key.toStdString()))
+        qFatal("no built-in frame strip \"%s\"", qPrintable(key));
     return [key] { return strip(key); };
 }
 

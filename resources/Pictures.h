@@ -21,9 +21,24 @@ QImage jpeg(const QString& key);
 // key not in the table.
 QImage strip(const QString& key);
 
-// Loaders for TImage::SetPictureLoader and TImageList::SetStripLoader.
+// Loaders for TImage::SetPictureLoader and TImageList::SetStripLoader. A key that is not in the
+// table is a programmer error: the program stops at once rather than show a blank picture later.
 std::function<QImage()> jpegLoader(const QString& key);
 std::function<QImage()> stripLoader(const QString& key);
+
+// A component's own picture, keyed "<Form>.<Component>" from the names it was declared with:
+// `pictures::assignJpeg(ImageMart)` for an image, `pictures::assignStrip(ImageListGef)` for an
+// image list.
+template <class Image>
+void assignJpeg(Image& image)
+{
+    image.SetPictureLoader(jpegLoader(image.Owner()->Name() + QLatin1Char('.') + image.Name()));
+}
+template <class ImageList>
+void assignStrip(ImageList& list)
+{
+    list.SetStripLoader(stripLoader(list.Owner()->Name() + QLatin1Char('.') + list.Name()));
+}
 
 // The embedded JPEG file itself, as stored.
 QByteArray jpegData(const QString& key);

@@ -29,10 +29,6 @@ TFormDeckblatt::TFormDeckblatt()
     }
     LabelText1.SetCaption(QStringLiteral("Grundlagen"));
     LabelText2.SetCaption(QStringLiteral("binärer Zustandsschaubilder"));
-    OnPaint = [this] { FormPaint(); };
-    OnClose = [this] { FormClose(); };
-    TimerStart.OnTimer = [this] { TimerStartTimer(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormDeckblatt::FormPaint()
@@ -92,11 +88,6 @@ void TFormDeckblatt::TimerStartTimer()
     // 65535 + 64 * 262144: the 64th blue step closes the page; its colour is never drawn.
     if (s.BlauWert == 16842751)
         Close();
-}
-
-void TFormDeckblatt::ESCAPEClick()
-{
-    Close();
 }
 
 void TFormDeckblatt::FormClose()

@@ -26,15 +26,14 @@ public:
     TLabel LabelText1 { this, QStringLiteral("LabelText1"), &PanelText };
     TLabel LabelText2 { this, QStringLiteral("LabelText2"), &PanelText };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
     // Enabled in the form's description: the fade starts as soon as the message loop runs.
-    TTimer TimerStart { this, QStringLiteral("TimerStart"), 50, true };
+    TTimer TimerStart { this, QStringLiteral("TimerStart"), &TFormDeckblatt::TimerStartTimer, 50, true };
 
 private:
-    void FormPaint();
-    void FormClose();
+    void FormPaint() override;
+    void FormClose() override;
     void TimerStartTimer();
-    void ESCAPEClick();
 
     DeckblattState m_state;
 };

@@ -49,10 +49,6 @@ TFormInfo::TFormInfo()
     Font.SetName(QStringLiteral("MS Sans Serif"));
     Font.SetHeight(-10);
     ImageText.SetAlign(alClient);
-    OnCreate = [this] { FormCreate(); };
-    OnPaint = [this] { FormPaint(); };
-    ende1.OnClick = [this] { ende1Click(); };
-    ESC1.OnClick = [this] { ESC1Click(); };
 }
 
 void TFormInfo::FormCreate()
@@ -75,16 +71,6 @@ void TFormInfo::FormPaint()
     canvas.Font.SetHeight(18);
     for (const PageLine& line : kLines)
         canvas.TextOut(10, line.y, QString::fromUtf8(line.text));
-}
-
-void TFormInfo::ende1Click()
-{
-    Close();
-}
-
-void TFormInfo::ESC1Click()
-{
-    Close();
 }
 
 } // namespace wb

@@ -14,14 +14,12 @@ public:
 
     TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem ende1 { MainMenu1, QStringLiteral("ende1"), QStringLiteral("&Ende") };
-    TMenuItem ESC1 { MainMenu1, QStringLiteral("ESC1"), QStringLiteral("ESC"), VK_ESCAPE, false };
+    TMenuItem ende1 { MainMenu1, QStringLiteral("ende1"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESC1 { MainMenu1, QStringLiteral("ESC1"), QStringLiteral("ESC"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormCreate();
-    void FormPaint();
-    void ende1Click();
-    void ESC1Click();
+    void FormCreate() override;
+    void FormPaint() override;
 };
 
 extern TFormInfo* FormInfo;

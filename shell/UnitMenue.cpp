@@ -60,57 +60,14 @@ TFormMenue::TFormMenue()
     SetClientHeight(550);
     ImageHinter.SetBounds(4, 10, 767, 517);
     // A 1200 × 865 photograph, not stretched and not centred: the image shows its top-left part.
-    ImageHinter.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormMenue.ImageHinter")));
+    pictures::assignJpeg(ImageHinter);
     StatusBarHint.SetHeight(18);
     StatusBarHint.SetColor(clSilver);
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
     StatusBarHint.Font.SetHeight(-16);
     StatusBarHint.Font.SetBold(true);
     StatusBarHint.SetSimpleText(QStringLiteral("ESC = Abbruch"));
-    OnPaint = [this] { FormPaint(); };
 
-    Hintergrund.OnClick = [this] { HintergrundClick(); };
-    Farbewaehlen.OnClick = [this] { FarbewaehlenClick(); };
-    HintergrundfarbewhlenMenue.OnClick = [this] { HintergrundfarbewhlenMenueClick(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESC1.OnClick = [this] { ESC1Click(); };
-    AllgemeinesZU.OnClick = [this] { AllgemeinesZUClick(); };
-    AllgemeineszumAufstellen1.OnClick = [this] { AllgemeineszumAufstellen1Click(); };
-    AbTyp1.OnClick = [this] { AbTyp1Click(); };
-    AbTyp2.OnClick = [this] { AbTyp2Click(); };
-    Typ1.OnClick = [this] { Typ1Click(); };
-    Typ2.OnClick = [this] { Typ2Click(); };
-    Typ3.OnClick = [this] { Typ3Click(); };
-    Typ4.OnClick = [this] { Typ4Click(); };
-    Typ5.OnClick = [this] { Typ5Click(); };
-    Typ6.OnClick = [this] { Typ6Click(); };
-    AllgemeinesEKD.OnClick = [this] { AllgemeinesEKDClick(); };
-    Reineisen.OnClick = [this] { ReineisenClick(); };
-    EKDGesamt.OnClick = [this] { EKDGesamtClick(); };
-    EKDmetastabilAustenitFerritPerlit1.OnClick = [this] { EKDmetastabilAustenitFerritPerlit1Click(); };
-    EKSmetastabilGefgebilder1.OnClick = [this] { EKSmetastabilGefgebilder1Click(); };
-    C06.OnClick = [this] { C06Click(); };
-    C12.OnClick = [this] { C12Click(); };
-    C30.OnClick = [this] { C30Click(); };
-    AllZeit.OnClick = [this] { AllZeitClick(); };
-    ZTAZTU.OnClick = [this] { ZTAZTUClick(); };
-    ZTAcon045.OnClick = [this] { ZTAcon045Click(); };
-    ZTAcon07.OnClick = [this] { ZTAcon07Click(); };
-    ZTAiso045.OnClick = [this] { ZTAiso045Click(); };
-    ZTUcon045.OnClick = [this] { ZTUcon045Click(); };
-    ZTUcon07.OnClick = [this] { ZTUcon07Click(); };
-    ZTUiso045.OnClick = [this] { ZTUiso045Click(); };
-    ZTUiso07.OnClick = [this] { ZTUiso07Click(); };
-    Definition.OnClick = [this] { DefinitionClick(); };
-    ZTAZTUSchaubildC0451.OnClick = [this] { ZTAZTUSchaubildC0451Click(); };
-    Temperatufhrung.OnClick = [this] { TemperatufhrungClick(); };
-    Glhverfahren1.OnClick = [this] { Glhverfahren1Click(); };
-    Normal.OnClick = [this] { NormalClick(); };
-    Haerten.OnClick = [this] { HaertenClick(); };
-    Vergten.OnClick = [this] { VergtenClick(); };
-    GefgeC451.OnClick = [this] { GefgeC451Click(); };
-    Vergtungsschaubild1.OnClick = [this] { Vergtungsschaubild1Click(); };
-    Info.OnClick = [this] { InfoClick(); };
 }
 
 void TFormMenue::FormPaint()
@@ -164,16 +121,6 @@ void TFormMenue::HintergrundfarbewhlenMenueClick()
 }
 
 // The menu runs modally inside the cover page's close handler: closing it ends the program.
-void TFormMenue::EndeClick()
-{
-    Close();
-}
-
-void TFormMenue::ESC1Click()
-{
-    Close();
-}
-
 void TFormMenue::AllgemeinesZUClick()
 {
     FormAllZu->ShowModal();

@@ -9,18 +9,6 @@ TFormALLZTAZTU::TFormALLZTAZTU()
     : TLessonForm(QStringLiteral("FormALLZTAZTU"),
         { .caption = QStringLiteral(" ZTA/ZTU-Schaubilder"), .centring = Centring::OnPaint })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormALLZTAZTU::EndeClick()
-{
-    Close();
-}
-
-void TFormALLZTAZTU::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

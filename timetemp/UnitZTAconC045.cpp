@@ -12,9 +12,6 @@ TFormZTAcon045::TFormZTAcon045()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormZTAcon045::FormClose()
@@ -22,16 +19,6 @@ void TFormZTAcon045::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTAcon045::EndeClick()
-{
-    Close();
-}
-
-void TFormZTAcon045::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

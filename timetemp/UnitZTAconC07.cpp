@@ -12,9 +12,6 @@ TFormZTAcon07::TFormZTAcon07()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormZTAcon07::FormClose()
@@ -22,16 +19,6 @@ void TFormZTAcon07::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTAcon07::EndeClick()
-{
-    Close();
-}
-
-void TFormZTAcon07::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

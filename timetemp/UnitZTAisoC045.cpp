@@ -12,9 +12,6 @@ TFormZTAiso045::TFormZTAiso045()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
 }
 
 void TFormZTAiso045::FormClose()
@@ -22,16 +19,6 @@ void TFormZTAiso045::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTAiso045::EndeClick()
-{
-    Close();
-}
-
-void TFormZTAiso045::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb

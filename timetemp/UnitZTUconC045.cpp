@@ -3,7 +3,6 @@
 
 #include "resources/Pictures.h"
 
-#include <QStringList>
 #include <iterator>
 
 namespace wb {
@@ -256,14 +255,6 @@ constexpr EquilibriumRun kGleichgewicht {
 constexpr TColor kHauptFarbe = RGB(0x76, 0x02, 0x86);
 constexpr TColor kTabelleFarbe = RGB(0x00, 0x00, 0xFF);
 
-QStringList lines(std::span<const char* const> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out << QString::fromUtf8(t);
-    return out;
-}
-
 } // namespace
 
 namespace ztucon045 {
@@ -302,45 +293,24 @@ TFormZTUcon045::TFormZTUcon045()
     PaintBoxLog.SetBounds(417, 161, 348, 274);
     PaintBoxLog.Font.SetHeight(-13);
     ImageMart.SetBounds(400, 424, 161, 105);
-    ImageMart.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormZTUcon045.ImageMart")));
+    pictures::assignJpeg(ImageMart);
     ImageMart.SetVisible(false);
     ImageNorm.SetBounds(624, 424, 161, 105);
-    ImageNorm.SetPictureLoader(pictures::jpegLoader(QStringLiteral("FormZTUcon045.ImageNorm")));
+    pictures::assignJpeg(ImageNorm);
     ImageNorm.SetVisible(false);
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetScrollBars(ssHorizontal);
-    MemoErlaeuterung.Lines.setList(lines(kMemoErlaeuterung));
+    MemoErlaeuterung.Lines.setTable(kMemoErlaeuterung);
     MemoErlaeuterung.SetVisible(false);
     MemoT.SetColor(kTabelleFarbe);
     MemoT.SetBordered(false);
     MemoT.Font.SetColor(clWhite);
     // The blanks align the columns: a row that wrapped would no longer be a row of the table.
     MemoT.SetWordWrap(false);
-    MemoT.Lines.setList(lines(kMemoT));
+    MemoT.Lines.setTable(kMemoT);
     MemoT.SetVisible(false);
 
-    OnCreate = [this] { FormCreate(); };
-    OnClose = [this] { FormClose(); };
-    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
-    PaintBoxLog.OnPaint = [this] { PaintBoxLogPaint(); };
-    VGleich.OnClick = [this] { VGleichClick(); };
-    V004.OnClick = [this] { V004Click(); };
-    V06.OnClick = [this] { V06Click(); };
-    V15.OnClick = [this] { V15Click(); };
-    V60.OnClick = [this] { V60Click(); };
-    V600.OnClick = [this] { V600Click(); };
-    TimerGleich.OnTimer = [this] { TimerGleichTimer(); };
-    Timer004.OnTimer = [this] { Timer004Timer(); };
-    Timer06.OnTimer = [this] { Timer06Timer(); };
-    Timer20.OnTimer = [this] { Timer20Timer(); };
-    Timer60.OnTimer = [this] { Timer60Timer(); };
-    Timer600.OnTimer = [this] { Timer600Timer(); };
-    NEU.OnClick = [this] { NEUClick(); };
-    Text.OnClick = [this] { TextClick(); };
-    Tabelle.OnClick = [this] { TabelleClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    Ende.OnClick = [this] { EndeClick(); };
 }
 
 void TFormZTUcon045::FormCreate()
@@ -498,16 +468,6 @@ void TFormZTUcon045::FormClose()
     ImageNorm.SetVisible(false);
     MemoErlaeuterung.SetVisible(false);
     StopTimers();
-}
-
-void TFormZTUcon045::ESCAPEClick()
-{
-    Close();
-}
-
-void TFormZTUcon045::EndeClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -25,33 +25,35 @@ class TFormZTUcon045 : public TLessonForm {
 public:
     TFormZTUcon045();
 
-    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormZTUcon045::PaintBoxHauptPaint };
     // The overlay of the ZTU panel the cooling curves are drawn on; it paints nothing itself.
-    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog") };
+    TPaintBox PaintBoxLog { this, QStringLiteral("PaintBoxLog"), &TFormZTUcon045::PaintBoxLogPaint };
     TImage ImageMart { this, QStringLiteral("ImageMart") };
     TImage ImageNorm { this, QStringLiteral("ImageNorm") };
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TMemo MemoT { this, QStringLiteral("MemoT") };
-    TTimer TimerGleich { this, QStringLiteral("TimerGleich"), 50 };
-    TTimer Timer004 { this, QStringLiteral("Timer004"), 50 };
-    TTimer Timer06 { this, QStringLiteral("Timer06"), 50 };
-    TTimer Timer20 { this, QStringLiteral("Timer20"), 50 };
-    TTimer Timer60 { this, QStringLiteral("Timer60"), 50 };
-    TTimer Timer600 { this, QStringLiteral("Timer600"), 50 };
+    TTimer TimerGleich { this, QStringLiteral("TimerGleich"), &TFormZTUcon045::TimerGleichTimer, 50 };
+    TTimer Timer004 { this, QStringLiteral("Timer004"), &TFormZTUcon045::Timer004Timer, 50 };
+    TTimer Timer06 { this, QStringLiteral("Timer06"), &TFormZTUcon045::Timer06Timer, 50 };
+    TTimer Timer20 { this, QStringLiteral("Timer20"), &TFormZTUcon045::Timer20Timer, 50 };
+    TTimer Timer60 { this, QStringLiteral("Timer60"), &TFormZTUcon045::Timer60Timer, 50 };
+    TTimer Timer600 { this, QStringLiteral("Timer600"), &TFormZTUcon045::Timer600Timer, 50 };
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral("&Datei") };
-    TMenuItem NEU { Datei, QStringLiteral("NEU"), QStringLiteral("Löschen / Neu") };
-    TMenuItem Text { Datei, QStringLiteral("Text"), QStringLiteral("Text ja/nein"), VK_F1 };
-    TMenuItem Tabelle { Datei, QStringLiteral("Tabelle"), QStringLiteral("Tabelle Gefügeanteile ja/nein") };
-    TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem VGleich { MainMenu1, QStringLiteral("VGleich"), QStringLiteral("&Gleichgewicht") };
-    TMenuItem V004 { MainMenu1, QStringLiteral("V004"), QStringLiteral("v = &0.04 °C/s") };
-    TMenuItem V06 { MainMenu1, QStringLiteral("V06"), QStringLiteral("v = 0.&6 °C/s") };
-    TMenuItem V15 { MainMenu1, QStringLiteral("V15"), QStringLiteral("v = &15 °C/s") };
-    TMenuItem V60 { MainMenu1, QStringLiteral("V60"), QStringLiteral("v = 60 °&C/s") };
-    TMenuItem V600 { MainMenu1, QStringLiteral("V600"), QStringLiteral("v = 600 °C/&s") };
+    TMenuItem NEU { Datei, QStringLiteral("NEU"), QStringLiteral("Löschen / Neu"), &TFormZTUcon045::NEUClick };
+    TMenuItem Text { Datei, QStringLiteral("Text"), QStringLiteral("Text ja/nein"), &TFormZTUcon045::TextClick, VK_F1 };
+    TMenuItem Tabelle { Datei, QStringLiteral("Tabelle"),
+        QStringLiteral("Tabelle Gefügeanteile ja/nein"), &TFormZTUcon045::TabelleClick };
+    TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem VGleich { MainMenu1, QStringLiteral("VGleich"),
+        QStringLiteral("&Gleichgewicht"), &TFormZTUcon045::VGleichClick };
+    TMenuItem V004 { MainMenu1, QStringLiteral("V004"), QStringLiteral("v = &0.04 °C/s"), &TFormZTUcon045::V004Click };
+    TMenuItem V06 { MainMenu1, QStringLiteral("V06"), QStringLiteral("v = 0.&6 °C/s"), &TFormZTUcon045::V06Click };
+    TMenuItem V15 { MainMenu1, QStringLiteral("V15"), QStringLiteral("v = &15 °C/s"), &TFormZTUcon045::V15Click };
+    TMenuItem V60 { MainMenu1, QStringLiteral("V60"), QStringLiteral("v = 60 °&C/s"), &TFormZTUcon045::V60Click };
+    TMenuItem V600 { MainMenu1, QStringLiteral("V600"), QStringLiteral("v = 600 °C/&s"), &TFormZTUcon045::V600Click };
 
     // The module state: the pen of the cooling curve on PaintBoxLog and the layout values the
     // last paint computed. The defaults are the values at program start; nothing resets them,
@@ -64,8 +66,8 @@ public:
     const ModuleState& moduleState() const { return m_state; }
 
 private:
-    void FormCreate();
-    void FormClose();
+    void FormCreate() override;
+    void FormClose() override;
     void PaintBoxHauptPaint();
     void PaintBoxLogPaint();
     void VGleichClick();
@@ -83,8 +85,6 @@ private:
     void NEUClick();
     void TextClick();
     void TabelleClick();
-    void ESCAPEClick();
-    void EndeClick();
 
     // A rate item's start: its timer on, the form locked, the item off, the table shown for the
     // numeric rates, and the curve's pen back at the overlay's top-left corner.

@@ -12,9 +12,6 @@ TFormZTUcon07::TFormZTUcon07()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-    Ende.OnClick = [this] { EndeClick(); };
 }
 
 void TFormZTUcon07::FormClose()
@@ -22,16 +19,6 @@ void TFormZTUcon07::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTUcon07::ESCAPEClick()
-{
-    Close();
-}
-
-void TFormZTUcon07::EndeClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -12,13 +12,11 @@ public:
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral("&Datei") };
-    TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende") };
+    TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
 
 private:
-    void FormClose();
-    void ESCAPEClick();
-    void EndeClick();
+    void FormClose() override;
 };
 
 extern TFormZTUcon07* FormZTUcon07;

@@ -12,9 +12,6 @@ TFormZTUi045::TFormZTUi045()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCApe.OnClick = [this] { ESCClick(); };
 }
 
 void TFormZTUi045::FormClose()
@@ -22,16 +19,6 @@ void TFormZTUi045::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTUi045::EndeClick()
-{
-    Close();
-}
-
-void TFormZTUi045::ESCClick()
-{
-    Close();
 }
 
 } // namespace wb

@@ -12,9 +12,6 @@ TFormZTUi07::TFormZTUi07()
             .status = status::S2,
             .statusHeight = 19 })
 {
-    OnClose = [this] { FormClose(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCApe.OnClick = [this] { ESCClick(); };
 }
 
 void TFormZTUi07::FormClose()
@@ -22,16 +19,6 @@ void TFormZTUi07::FormClose()
     // Ende, Esc and the close box all end a run here, so the next opening starts idle.
     StopTimers();
     UnlockRun();
-}
-
-void TFormZTUi07::EndeClick()
-{
-    Close();
-}
-
-void TFormZTUi07::ESCClick()
-{
-    Close();
 }
 
 } // namespace wb

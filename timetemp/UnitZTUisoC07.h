@@ -11,13 +11,11 @@ public:
     TFormZTUi07();
 
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem ESCApe { MainMenu1, QStringLiteral("ESCApe"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ESCApe { MainMenu1, QStringLiteral("ESCApe"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 private:
-    void FormClose();
-    void EndeClick();
-    void ESCClick();
+    void FormClose() override;
 };
 
 extern TFormZTUi07* FormZTUi07;

@@ -10,18 +10,6 @@ TFormZeitAb::TFormZeitAb()
         { .caption = QStringLiteral("Zeitabhängige Phasenänderungen / Grundlagen der Wärmebehandlung von Stählen"),
             .centring = Centring::OnPaint })
 {
-    Ende.OnClick = [this] { EndeClick(); };
-    ESCAPE.OnClick = [this] { ESCAPEClick(); };
-}
-
-void TFormZeitAb::EndeClick()
-{
-    Close();
-}
-
-void TFormZeitAb::ESCAPEClick()
-{
-    Close();
 }
 
 } // namespace wb
