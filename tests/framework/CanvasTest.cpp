@@ -398,17 +398,49 @@ TEST(Canvas, SymbolFontShowsLatinLettersAsGreek)
     EXPECT_EQ(fonts::mapText(fonts::resolve(sans), QStringLiteral("abc")), QStringLiteral("abc"));
 }
 
+namespace {
+
+// A canvas whose target lets it draw only in a window in the middle of its image.
+class WindowCanvas : public PixelCanvas {
+public:
+    using PixelCanvas::PixelCanvas;
+    QRect clip() const override { return { 2, 2, 4, 4 }; }
+};
+
+// Figures reaching far beyond the target on every side.
+void drawBeyondTheEdges(TCanvas& c)
+{
+    c.Pen.SetWidth(3);
+    c.MoveTo(-10, 4);
+    c.LineTo(20, 4);
+    c.Rectangle(-5, -5, 100, 100);
+    c.Ellipse(-50, -50, 50, 50);
+    c.TextOut(-30, -3, QStringLiteral("clipped"));
+}
+
+} // namespace
+
 TEST(Canvas, DrawingIsClippedToTheTarget)
 {
-    PixelCanvas pc(4, 4);
-    pc.canvas.Pen.SetWidth(3);
-    pc.canvas.MoveTo(-10, 1);
-    pc.canvas.LineTo(20, 1);
-    pc.canvas.Rectangle(-5, -5, 100, 100);
-    pc.canvas.Ellipse(-50, -50, 50, 50);
-    pc.canvas.TextOut(-30, -3, QStringLiteral("clipped"));
-    SUCCEED() << "no write outside the 4 × 4 image";
-    EXPECT_EQ(pc.at(0, 1), clBlack);
+    PixelCanvas whole(8, 8);
+    drawBeyondTheEdges(whole.canvas);
+
+    // Clipped to the window, the same drawing leaves every pixel outside it as it was and puts
+    // inside it exactly what the unclipped drawing put there.
+    WindowCanvas window(8, 8);
+    drawBeyondTheEdges(window.canvas);
+    const QRect clip = window.clip();
+    int drawnInside = 0;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            if (clip.contains(x, y)) {
+                EXPECT_EQ(window.at(x, y), whole.at(x, y)) << "(" << x << ", " << y << ")";
+                drawnInside += window.at(x, y) != clWhite;
+            } else {
+                EXPECT_EQ(window.at(x, y), clWhite) << "(" << x << ", " << y << ") lies outside the clip";
+            }
+        }
+    EXPECT_GT(drawnInside, 0) << "the window shows part of the drawing";
 }
 
 TEST(Canvas, CopyPictureLeavesMaskedPixelsUntouched)

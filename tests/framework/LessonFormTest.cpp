@@ -11,8 +11,9 @@ using wbtest::events;
 
 namespace {
 
-// A lesson in miniature: an explanation behind F1, a start item that locks the form for a run
-// of five ticks, and a FormClose that lifts the lock and hides the text again.
+// A lesson in miniature, written as lessons are: an explanation behind F1, a start item that
+// locks the form for a run of five ticks, close-only items, and a FormClose that lifts the lock
+// and hides the text again.
 class TTestLesson : public TLessonForm {
 public:
     explicit TTestLesson(Centring centring = Centring::OnCreate, int height = 600)
@@ -21,34 +22,43 @@ public:
     {
         MemoErlaeuterung.SetBounds(5, 5, 200, 300);
         MemoErlaeuterung.SetVisible(false);
-        Text.OnClick = [this] { ToggleText(MemoErlaeuterung); };
-        Start.OnClick = [this] {
-            TimerHaupt.SetEnabled(true);
-            LockRun({ &Start });
-        };
-        TimerHaupt.OnTimer = [this] {
-            if (++ticks < 5)
-                return;
-            TimerHaupt.SetEnabled(false);
-            UnlockRun({ &Start });
-        };
-        Ende.OnClick = [this] { Close(); };
-        ESCAPE.OnClick = [this] { Close(); };
-        OnClose = [this] {
-            StopTimers();
-            UnlockRun({ &Start });
-            MemoErlaeuterung.SetVisible(false);
-        };
+        PaintBoxHaupt.SetBounds(210, 5, 100, 100);
     }
 
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TTestLesson::PaintBoxHauptPaint };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende") };
-    TMenuItem Text { MainMenu1, QStringLiteral("Text"), QStringLiteral("&Text ja/nein"), VK_F1 };
-    TMenuItem Start { MainMenu1, QStringLiteral("Start"), QStringLiteral("&Start") };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), VK_ESCAPE, false };
-    TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), 50 };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem Text { MainMenu1, QStringLiteral("Text"), QStringLiteral("&Text ja/nein"), &TTestLesson::TextClick, VK_F1 };
+    TMenuItem Start { MainMenu1, QStringLiteral("Start"), QStringLiteral("&Start"), &TTestLesson::StartClick };
+    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), &TTestLesson::TimerHauptTimer, 50 };
     int ticks = 0;
+    int paints = 0;
+    int closes = 0;
+
+private:
+    void FormClose() override
+    {
+        ++closes;
+        StopTimers();
+        UnlockRun({ &Start });
+        MemoErlaeuterung.SetVisible(false);
+    }
+    void PaintBoxHauptPaint() { ++paints; }
+    void TextClick() { ToggleText(MemoErlaeuterung); }
+    void StartClick()
+    {
+        TimerHaupt.SetEnabled(true);
+        LockRun({ &Start });
+    }
+    void TimerHauptTimer()
+    {
+        if (++ticks < 5)
+            return;
+        TimerHaupt.SetEnabled(false);
+        UnlockRun({ &Start });
+    }
 };
 
 QRect bounds(const TForm& f)
@@ -199,4 +209,34 @@ TEST_F(LessonForms, TheRunsLastTickLiftsTheLock)
     f.ShowModal();
     EXPECT_EQ(enabled, (std::vector<bool> { false, true, true }));
     EXPECT_FALSE(f.TimerHaupt.Enabled());
+}
+
+TEST_F(LessonForms, HandlersGivenAtTheDeclarationRunOnTheirEvents)
+{
+    TTestLesson f;
+    f.create();
+    f.Show();
+    Application.flushPendingPaints();
+    EXPECT_EQ(f.paints, 1) << "the paint box's handler ran with the form's repaint";
+    f.Start.Click();
+    EXPECT_TRUE(f.TimerHaupt.Enabled()) << "the start item's handler";
+    Scheduler::instance().advance(5 * 50);
+    EXPECT_EQ(f.ticks, 5) << "the timer's handler, once a tick";
+    EXPECT_FALSE(f.TimerHaupt.Enabled());
+}
+
+TEST_F(LessonForms, CloseOnlyItemsCloseTheFormThroughItsFormClose)
+{
+    for (const char* item : { "Ende", "ESCAPE" }) {
+        SCOPED_TRACE(item);
+        TTestLesson f;
+        f.create();
+        f.Show();
+        f.Text.Click();
+        ASSERT_TRUE(f.MemoErlaeuterung.Visible());
+        ASSERT_TRUE(f.findMenuItem(QString::fromLatin1(item))->Click());
+        EXPECT_FALSE(f.Visible());
+        EXPECT_EQ(f.closes, 1);
+        EXPECT_FALSE(f.MemoErlaeuterung.Visible()) << "FormClose ran";
+    }
 }

@@ -1,12 +1,7 @@
 // The hardening lesson through the headless driver, opened from the main menu of the whole
 // program: run lengths, end points, the order of the runs, resetting, Esc and the page colour.
-#include "app/Program.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,53 +12,29 @@ namespace {
 constexpr const char* kGold = "#FFD700";
 constexpr const char* kRed = "#FF0000";
 
-struct ScriptRun {
-    int code = 0;
-    std::vector<std::string> lines;
-    std::string err;
-};
+using wbtest::ProgramRun;
+using wbtest::StateView;
 
-ScriptRun run(const std::string& script, bool keepGoing = false)
+ProgramRun run(const std::string& script, bool keepGoing = false)
 {
-    ScriptRun r;
-    std::string out;
-    r.code = wbtest::runScript("skip-cover\n" + script, wb::createAllForms, &out, &r.err, keepGoing);
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    return r;
-}
-
-QJsonObject json(const std::string& line)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
-}
-
-// Whether the named item, timer or the form itself is enabled in a `state` answer.
-bool enabled(const QJsonObject& state, const char* list, const char* name)
-{
-    for (const QJsonValue& v : state.value(QLatin1String(list)).toArray())
-        if (v.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
-            return v.toObject().value(QStringLiteral("enabled")).toBool();
-    ADD_FAILURE() << "no " << name << " in " << list;
-    return false;
+    return wbtest::runProgram("skip-cover\n" + script, keepGoing);
 }
 
 // The state of a form at rest: unlocked, both run items enabled, both timers stopped.
-void expectIdle(const QJsonObject& state)
+void expectIdle(const StateView& state)
 {
-    EXPECT_TRUE(state.value(QStringLiteral("enabled")).toBool());
-    EXPECT_TRUE(enabled(state, "items", "Austenitisierung"));
-    EXPECT_TRUE(enabled(state, "items", "ZTUWasserabkuehlung"));
-    EXPECT_FALSE(enabled(state, "timers", "TimerZTA"));
-    EXPECT_FALSE(enabled(state, "timers", "Timer600"));
+    EXPECT_TRUE(state.enabled());
+    EXPECT_TRUE(state.itemEnabled("Austenitisierung"));
+    EXPECT_TRUE(state.itemEnabled("ZTUWasserabkuehlung"));
+    EXPECT_FALSE(state.timerEnabled("TimerZTA"));
+    EXPECT_FALSE(state.timerEnabled("Timer600"));
 }
 
 } // namespace
 
 TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
 {
-    const ScriptRun r = run("menu Haerten\n"
+    const ProgramRun r = run("menu Haerten\n"
                             "menu Austenitisierung\n"
                             "state FormHaerten\n"
                             "advance 8600\n" // 172 ticks of 50 ms
@@ -78,17 +49,17 @@ TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 7u);
     for (int i : { 0, 1 }) {
-        const QJsonObject s = json(r.lines[i]);
-        EXPECT_FALSE(s.value(QStringLiteral("enabled")).toBool()) << "locked from the click on, state " << i;
-        EXPECT_TRUE(enabled(s, "timers", "TimerZTA"));
-        EXPECT_FALSE(enabled(s, "items", "Austenitisierung"));
+        const StateView s = StateView(r.lines[i]);
+        EXPECT_FALSE(s.enabled()) << "locked from the click on, state " << i;
+        EXPECT_TRUE(s.timerEnabled("TimerZTA"));
+        EXPECT_FALSE(s.itemEnabled("Austenitisierung"));
     }
     for (int i : { 2, 6 }) {
-        const QJsonObject s = json(r.lines[i]);
-        EXPECT_TRUE(s.value(QStringLiteral("enabled")).toBool()) << "state " << i;
-        EXPECT_FALSE(enabled(s, "timers", "TimerZTA"));
-        EXPECT_FALSE(enabled(s, "items", "Austenitisierung")) << "until Löschen / Neu or closing";
-        EXPECT_TRUE(enabled(s, "items", "ZTUWasserabkuehlung"));
+        const StateView s = StateView(r.lines[i]);
+        EXPECT_TRUE(s.enabled()) << "state " << i;
+        EXPECT_FALSE(s.timerEnabled("TimerZTA"));
+        EXPECT_FALSE(s.itemEnabled("Austenitisierung")) << "until Löschen / Neu or closing";
+        EXPECT_TRUE(s.itemEnabled("ZTUWasserabkuehlung"));
     }
     EXPECT_EQ(r.lines[3], kRed);
     EXPECT_EQ(r.lines[4], kGold) << "the 3-pixel pen reaches one pixel past the end";
@@ -97,7 +68,7 @@ TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
 
 TEST(HaertenDriver, QuenchRunIsDoneAfterExactly33TicksOfOneMillisecond)
 {
-    const ScriptRun r = run("menu Haerten\n"
+    const ProgramRun r = run("menu Haerten\n"
                             "menu ZTUWasserabkuehlung\n"
                             "advance 32\n"
                             "state FormHaerten\n"
@@ -111,14 +82,14 @@ TEST(HaertenDriver, QuenchRunIsDoneAfterExactly33TicksOfOneMillisecond)
                             "pixel 516 227\n"); // the martensite start line beside it
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 8u);
-    const QJsonObject during = json(r.lines[0]);
-    EXPECT_FALSE(during.value(QStringLiteral("enabled")).toBool());
-    EXPECT_TRUE(enabled(during, "timers", "Timer600"));
-    const QJsonObject after = json(r.lines[1]);
-    EXPECT_TRUE(after.value(QStringLiteral("enabled")).toBool());
-    EXPECT_FALSE(enabled(after, "timers", "Timer600"));
-    EXPECT_FALSE(enabled(after, "items", "ZTUWasserabkuehlung"));
-    EXPECT_TRUE(enabled(after, "items", "Austenitisierung"));
+    const StateView during = StateView(r.lines[0]);
+    EXPECT_FALSE(during.enabled());
+    EXPECT_TRUE(during.timerEnabled("Timer600"));
+    const StateView after = StateView(r.lines[1]);
+    EXPECT_TRUE(after.enabled());
+    EXPECT_FALSE(after.timerEnabled("Timer600"));
+    EXPECT_FALSE(after.itemEnabled("ZTUWasserabkuehlung"));
+    EXPECT_TRUE(after.itemEnabled("Austenitisierung"));
     const std::vector<std::string> pixels(r.lines.begin() + 2, r.lines.end());
     EXPECT_EQ(pixels, (std::vector<std::string> { kRed, kGold, "#0000FF", "#000000", "#0000FF", "#010000" }));
 }
@@ -132,23 +103,23 @@ TEST(HaertenDriver, BothRunsInEitherOrder)
                              "pixel 544 299\n" // quench end point
                              "pixel 512 227\n" // inside the mark
                              "pixel 295 279\n"; // " Martensit " cell under the process diagram's martensite frame
-    const ScriptRun ab = run("menu Haerten\n" + aust + quench + look);
-    const ScriptRun ba = run("menu Haerten\n" + quench + aust + look);
+    const ProgramRun ab = run("menu Haerten\n" + aust + quench + look);
+    const ProgramRun ba = run("menu Haerten\n" + quench + aust + look);
     ASSERT_EQ(ab.code, 0) << ab.err;
     ASSERT_EQ(ba.code, 0) << ba.err;
     ASSERT_EQ(ab.lines.size(), 5u);
     EXPECT_EQ(ab.lines, ba.lines);
-    const QJsonObject s = json(ab.lines[0]);
-    EXPECT_TRUE(s.value(QStringLiteral("enabled")).toBool());
-    EXPECT_FALSE(enabled(s, "items", "Austenitisierung"));
-    EXPECT_FALSE(enabled(s, "items", "ZTUWasserabkuehlung"));
+    const StateView s = StateView(ab.lines[0]);
+    EXPECT_TRUE(s.enabled());
+    EXPECT_FALSE(s.itemEnabled("Austenitisierung"));
+    EXPECT_FALSE(s.itemEnabled("ZTUWasserabkuehlung"));
     EXPECT_EQ(std::vector<std::string>(ab.lines.begin() + 1, ab.lines.begin() + 4),
         (std::vector<std::string> { kRed, kRed, "#000000" }));
 }
 
 TEST(HaertenDriver, LoeschenNeuIsOutOfReachDuringARunAndClearsAfterIt)
 {
-    const ScriptRun r = run("menu Haerten\n"
+    const ProgramRun r = run("menu Haerten\n"
                             "menu Austenitisierung\n"
                             "advance 3000\n"
                             "menu NEU\n" // refused: the form is locked
@@ -165,7 +136,7 @@ TEST(HaertenDriver, LoeschenNeuIsOutOfReachDuringARunAndClearsAfterIt)
     EXPECT_NE(r.err.find("line 5: FormHaerten is disabled"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("line 6: FormHaerten is disabled"), std::string::npos) << r.err;
     ASSERT_EQ(r.lines.size(), 4u);
-    expectIdle(json(r.lines[0]));
+    expectIdle(StateView(r.lines[0]));
     // The static picture again: gold inside both diagrams where the curves were.
     EXPECT_EQ(r.lines[1], kGold);
     EXPECT_EQ(r.lines[2], kGold);
@@ -180,7 +151,7 @@ TEST(HaertenDriver, EscMidRunLeavesACleanFormForTheNextOpening)
     };
     for (const Case c : { Case { "Austenitisierung", 3000 }, Case { "ZTUWasserabkuehlung", 20 } }) {
         SCOPED_TRACE(c.start);
-        const ScriptRun r = run(std::string("menu Haerten\nmenu ") + c.start + "\nadvance " + std::to_string(c.ms)
+        const ProgramRun r = run(std::string("menu Haerten\nmenu ") + c.start + "\nadvance " + std::to_string(c.ms)
             + "\n"
               "key Esc\n"
               "state FormHaerten\n"
@@ -195,10 +166,10 @@ TEST(HaertenDriver, EscMidRunLeavesACleanFormForTheNextOpening)
               "pixel 105 269\n"); // with the first frame at (90, 180)
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 6u);
-        const QJsonObject closed = json(r.lines[0]);
-        EXPECT_FALSE(closed.value(QStringLiteral("visible")).toBool());
+        const StateView closed = StateView(r.lines[0]);
+        EXPECT_FALSE(closed.visible());
         expectIdle(closed);
-        expectIdle(json(r.lines[1]));
+        expectIdle(StateView(r.lines[1]));
         EXPECT_EQ(r.lines[2], kGold);
         EXPECT_EQ(r.lines[3], kGold);
         EXPECT_EQ(r.lines[4], kRed);
@@ -208,7 +179,7 @@ TEST(HaertenDriver, EscMidRunLeavesACleanFormForTheNextOpening)
 
 TEST(HaertenDriver, PageColourChosenInTheMainMenuShowsAroundTheDiagram)
 {
-    const ScriptRun r
+    const ProgramRun r
         = run("color #123456\n"
               "menu Farbewaehlen\n"
               "menu Haerten\n"

@@ -3,7 +3,7 @@
 #include "framework/Timers.h"
 #include "heattreat/UnitHaerten.h"
 #include "resources/Pictures.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QImage>
 #include <vector>
@@ -23,29 +23,8 @@ struct Pixel {
     const char* why;
 };
 
-class Haerten : public ::testing::Test {
+class Haerten : public wbtest::LessonTest<TFormHaerten> {
 protected:
-    void SetUp() override
-    {
-        wbtest::resetApplication();
-        f.create();
-        f.Show();
-        Application.flushPendingPaints();
-        staticPicture = f.surface().copy();
-    }
-    void TearDown() override
-    {
-        f.TimerZTA.SetEnabled(false);
-        f.Timer600.SetEnabled(false);
-        if (f.Visible())
-            f.Hide();
-    }
-
-    TColor at(const TPaintBox& box, int x, int y)
-    {
-        return fromPixel(f.surface().pixel(box.Left() + x, box.Top() + y));
-    }
-
     ::testing::AssertionResult shows(const TPaintBox& box, const Pixel& p)
     {
         const TColor got = at(box, p.x, p.y);
@@ -83,7 +62,7 @@ protected:
         const QImage& now = f.surface();
         for (int y = 0; y < now.height(); ++y)
             for (int x = 0; x < now.width(); ++x)
-                if (now.pixel(x, y) != staticPicture.pixel(x, y))
+                if (now.pixel(x, y) != opened.pixel(x, y))
                     return ::testing::AssertionFailure()
                         << "(" << x << ", " << y << ") differs from the static picture";
         return ::testing::AssertionSuccess();
@@ -103,19 +82,13 @@ protected:
         }
     }
 
-    TFormHaerten f;
-    QImage staticPicture;
 };
 
 } // namespace
 
-TEST_F(Haerten, FormAsDescribed)
+// Caption, size, colour and status bar are checked for every form by the shell tests.
+TEST_F(Haerten, ComponentsMenuAndTimersAsDescribed)
 {
-    EXPECT_EQ(f.Caption(), QStringLiteral("Schematische Prozessführung beim Härten"));
-    EXPECT_EQ(QRect(f.Left(), f.Top(), f.Width(), f.Height()), QRect(112, 84, 800, 600)) << "centred on 1024 × 768";
-    EXPECT_EQ(f.Color(), RGB(0xD3, 0x05, 0x62));
-    EXPECT_EQ(f.StatusBarHint.SimpleText(), QStringLiteral("ESC = Abbruch"));
-
     EXPECT_EQ(f.PaintBoxHaupt.BoundsRect(), QRect(5, 5, 770, 500));
     EXPECT_EQ(f.PaintBoxDef.BoundsRect(), QRect(10, 350, 320, 170));
     EXPECT_EQ(f.PaintBoxLog.BoundsRect(), QRect(445, 115, 320, 202));
@@ -144,30 +117,10 @@ TEST_F(Haerten, FormAsDescribed)
     EXPECT_EQ(f.ImageListGef.Width(), 100);
     EXPECT_EQ(f.ImageListGef.Height(), 100);
 
-    struct Item {
-        const TMenuItem& item;
-        const char* name;
-        const char* caption;
-        bool visible;
-        int shortCut;
-    };
-    const Item items[] = {
-        { f.Ende, "Ende", "&Ende", true, 0 },
-        { f.Austenitisierung, "Austenitisierung", "&Austenitisierung und schnelle Abkühlung", true, 0 },
-        { f.ZTUWasserabkuehlung, "ZTUWasserabkuehlung", "Abkühlung im &ZTU-Schaubild", true, 0 },
-        { f.NEU, "NEU", "&Löschen / Neu", true, 0 },
-        { f.ESCAPE, "ESCAPE", "ESCAPE", false, VK_ESCAPE },
-    };
-    const auto menu = f.menuItems();
-    ASSERT_EQ(menu.size(), std::size(items));
-    for (size_t i = 0; i < menu.size(); ++i) {
-        EXPECT_EQ(menu[i], &items[i].item) << "menu order, place " << i;
-        EXPECT_EQ(items[i].item.Name(), QString::fromUtf8(items[i].name));
-        EXPECT_EQ(items[i].item.Caption(), QString::fromUtf8(items[i].caption));
-        EXPECT_EQ(items[i].item.Visible(), items[i].visible) << items[i].name;
-        EXPECT_EQ(items[i].item.ShortCut(), items[i].shortCut) << items[i].name;
-        EXPECT_TRUE(items[i].item.Enabled()) << items[i].name;
-    }
+    EXPECT_TRUE(wbtest::menuIs(f,
+        { { "Ende", "&Ende" }, { "Austenitisierung", "&Austenitisierung und schnelle Abkühlung" },
+            { "ZTUWasserabkuehlung", "Abkühlung im &ZTU-Schaubild" }, { "NEU", "&Löschen / Neu" },
+            { "ESCAPE", "ESCAPE", "Esc", false } }));
 }
 
 TEST_F(Haerten, PaintComputesTheGeometryAndPlacesTheCurveSurface)

@@ -1,34 +1,18 @@
 // Pure iron through the headless driver, as a user meets it: opened from the main menu, runs
 // started from its menu, pixels read off the form's client area.
-#include "app/Program.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <map>
-#include <sstream>
 
 namespace {
 
-struct Result {
-    int code = 0;
-    std::vector<std::string> lines;
-    std::string err;
-};
+using wbtest::ProgramRun;
+using wbtest::StateView;
 
 // Runs the whole program: opens the lesson, runs `body`, closes lesson and main menu with Esc.
-Result drive(const std::string& body, bool keepGoing = false)
+ProgramRun drive(const std::string& body, bool keepGoing = false)
 {
-    std::string out, err;
-    Result r;
-    r.code = wbtest::runScript("screen 1024 768\nskip-cover\nmenu Reineisen\n" + body + "key Esc\nkey Esc\n",
-        wb::createAllForms, &out, &err, keepGoing);
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    r.err = err;
-    return r;
+    return wbtest::runProgram("screen 1024 768\nskip-cover\nmenu Reineisen\n" + body + "key Esc\nkey Esc\n", keepGoing);
 }
 
 // The paint boxes lie at (20, 10) (the diagram) and (520, 10) (the lattice box) in the client area.
@@ -49,38 +33,11 @@ std::string advanceTicks(int ticks)
     return "advance " + std::to_string(100 * ticks) + "\n";
 }
 
-QJsonObject json(const std::string& line)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
-}
-
-std::map<std::string, bool> itemsEnabled(const QJsonObject& state)
-{
-    std::map<std::string, bool> items;
-    for (const QJsonValue& v : state.value(QStringLiteral("items")).toArray()) {
-        const QJsonObject item = v.toObject();
-        items[item.value(QStringLiteral("name")).toString().toStdString()]
-            = item.value(QStringLiteral("enabled")).toBool();
-    }
-    return items;
-}
-
-std::map<std::string, bool> timersEnabled(const QJsonObject& state)
-{
-    std::map<std::string, bool> timers;
-    for (const QJsonValue& v : state.value(QStringLiteral("timers")).toArray()) {
-        const QJsonObject timer = v.toObject();
-        timers[timer.value(QStringLiteral("name")).toString().toStdString()]
-            = timer.value(QStringLiteral("enabled")).toBool();
-    }
-    return timers;
-}
-
 } // namespace
 
 TEST(ReineisenDriver, FirstCoolingTickDrawsFromTheStartPointInGreen)
 {
-    const Result r = drive(diagramPixel(32, 20) + diagramPixel(33, 31) + "menu Abkuehlung\nadvance 99\n"
+    const ProgramRun r = drive(diagramPixel(32, 20) + diagramPixel(33, 31) + "menu Abkuehlung\nadvance 99\n"
         + diagramPixel(33, 31) + "advance 1\n" + diagramPixel(32, 20) + diagramPixel(33, 31) + diagramPixel(31, 25)
         + diagramPixel(34, 26) + diagramPixel(30, 25) + diagramPixel(35, 31));
     ASSERT_EQ(r.code, 0) << r.err;
@@ -117,16 +74,16 @@ TEST(ReineisenDriver, RunsEndAtTheir113thAnd110thTickAndNotOneTickEarlier)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
-        const Result r = drive(std::string("menu ") + c.item + "\n" + advanceTicks(c.lastTick) + "state\n"
+        const ProgramRun r = drive(std::string("menu ") + c.item + "\n" + advanceTicks(c.lastTick) + "state\n"
             + diagramPixel(c.x, c.y) + advanceTicks(1) + "state\n" + diagramPixel(c.x, c.y));
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 4u);
-        const QJsonObject running = json(r.lines[0]), ended = json(r.lines[2]);
-        EXPECT_TRUE(timersEnabled(running).at(c.timer)) << "one tick before the end it still runs";
-        EXPECT_FALSE(running.value(QStringLiteral("enabled")).toBool()) << "and the form is locked";
+        const StateView running(r.lines[0]), ended(r.lines[2]);
+        EXPECT_TRUE(running.timersEnabled().at(c.timer)) << "one tick before the end it still runs";
+        EXPECT_FALSE(running.enabled()) << "and the form is locked";
         EXPECT_EQ(r.lines[1], c.before);
-        EXPECT_FALSE(timersEnabled(ended).at(c.timer));
-        EXPECT_TRUE(ended.value(QStringLiteral("enabled")).toBool());
+        EXPECT_FALSE(ended.timersEnabled().at(c.timer));
+        EXPECT_TRUE(ended.enabled());
         EXPECT_EQ(r.lines[3], c.after);
     }
 }
@@ -154,7 +111,7 @@ TEST(ReineisenDriver, LatticePicturesAppearAtTheirTicks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
-        const Result r = drive(std::string("menu ") + c.item + "\n" + advanceTicks(c.tick) + boxPixel(c.x, c.y)
+        const ProgramRun r = drive(std::string("menu ") + c.item + "\n" + advanceTicks(c.tick) + boxPixel(c.x, c.y)
             + advanceTicks(1) + boxPixel(c.x, c.y));
         ASSERT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.lines, (std::vector<std::string> { c.before, c.at }));
@@ -183,20 +140,20 @@ TEST(ReineisenDriver, ItemStatesAfterEachOrderOfRuns)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Result r = drive(c.script + "state\n");
+        const ProgramRun r = drive(c.script + "state\n");
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 1u);
-        const QJsonObject state = json(r.lines[0]);
+        const StateView state(r.lines[0]);
         const std::map<std::string, bool> expected { { "Ende", true }, { "Abkuehlung", c.abkuehlung },
             { "Aufheizung", c.aufheizung }, { "Neu", true }, { "ESCAPE", true } };
-        EXPECT_EQ(itemsEnabled(state), expected);
-        EXPECT_TRUE(state.value(QStringLiteral("enabled")).toBool());
+        EXPECT_EQ(state.itemsEnabled(), expected);
+        EXPECT_TRUE(state.enabled());
     }
 }
 
 TEST(ReineisenDriver, TheLockRefusesTheMouseWhileEscClosesAndTheFormReopensUnlocked)
 {
-    const Result r = drive("menu Abkuehlung\nadvance 500\nmenu Neu\nmenu ESCAPE\nclick PaintBoxHaupt 10 10\nclose\n"
+    const ProgramRun r = drive("menu Abkuehlung\nadvance 500\nmenu Neu\nmenu ESCAPE\nclick PaintBoxHaupt 10 10\nclose\n"
                            "state\nkey Esc\nforms\nadvance 2000\nmenu Reineisen\nstate\n"
             + diagramPixel(33, 31),
         true);
@@ -210,21 +167,21 @@ TEST(ReineisenDriver, TheLockRefusesTheMouseWhileEscClosesAndTheFormReopensUnloc
     }
     EXPECT_EQ(refused, 4);
     ASSERT_EQ(r.lines.size(), 4u);
-    const QJsonObject locked = json(r.lines[0]);
-    EXPECT_FALSE(locked.value(QStringLiteral("enabled")).toBool());
-    EXPECT_TRUE(timersEnabled(locked).at("TimerAbkuehl")) << "the refused clicks changed nothing";
+    const StateView locked(r.lines[0]);
+    EXPECT_FALSE(locked.enabled());
+    EXPECT_TRUE(locked.timersEnabled().at("TimerAbkuehl")) << "the refused clicks changed nothing";
     const std::map<std::string, bool> duringRun { { "Ende", false }, { "Abkuehlung", false }, { "Aufheizung", false },
         { "Neu", false }, { "ESCAPE", true } };
-    EXPECT_EQ(itemsEnabled(locked), duringRun);
+    EXPECT_EQ(locked.itemsEnabled(), duringRun);
 
-    const QJsonObject forms = json(r.lines[1]);
+    const QJsonObject forms = wbtest::json(r.lines[1]);
     EXPECT_EQ(forms.value(QStringLiteral("top")).toString(), QStringLiteral("FormMenue")) << "Esc closed the lesson";
 
-    const QJsonObject reopened = json(r.lines[2]);
-    EXPECT_TRUE(reopened.value(QStringLiteral("enabled")).toBool());
-    for (const auto& [name, enabled] : itemsEnabled(reopened))
+    const StateView reopened(r.lines[2]);
+    EXPECT_TRUE(reopened.enabled());
+    for (const auto& [name, enabled] : reopened.itemsEnabled())
         EXPECT_TRUE(enabled) << name;
-    for (const auto& [name, enabled] : timersEnabled(reopened))
+    for (const auto& [name, enabled] : reopened.timersEnabled())
         EXPECT_FALSE(enabled) << name;
     EXPECT_EQ(r.lines[3], "#FFFF00") << "reopening shows the static picture, the curve is gone";
 }
@@ -258,7 +215,7 @@ TEST(ReineisenDriver, HalfwayPointsRoundToTheEvenPixel)
             script += diagramPixel(c.evenX, c.evenY);
             expected.push_back(c.curve);
         }
-        const Result r = drive(script);
+        const ProgramRun r = drive(script);
         ASSERT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.lines, expected);
     }
@@ -267,7 +224,7 @@ TEST(ReineisenDriver, HalfwayPointsRoundToTheEvenPixel)
 TEST(ReineisenDriver, RepaintMidRunErasesAndTheRunGoesOn)
 {
     // After tick 40 the cooling curve holds at 1392 °C (X = 76) and the middle box shows a frame.
-    const Result r = drive("menu Abkuehlung\n" + advanceTicks(41) + diagramPixel(33, 31) + boxPixel(170, 70)
+    const ProgramRun r = drive("menu Abkuehlung\n" + advanceTicks(41) + diagramPixel(33, 31) + boxPixel(170, 70)
         + "repaint\n" + diagramPixel(33, 31) + boxPixel(170, 70) + diagramPixel(76, 114) + advanceTicks(1)
         + diagramPixel(76, 114) + diagramPixel(74, 114) + boxPixel(170, 250) + "state\n" + advanceTicks(70) + "state\n"
         + advanceTicks(1) + "state\n");
@@ -282,6 +239,6 @@ TEST(ReineisenDriver, RepaintMidRunErasesAndTheRunGoesOn)
     EXPECT_EQ(r.lines[6], "#FFD300") << "the plateau drawn before the repaint stays erased";
     EXPECT_EQ(r.lines[7], "#0000FF") << "the middle box draws the frame C(9, 200) again";
     // The run still ends at its 113th tick: 42 ticks done, 70 more leave one to go.
-    EXPECT_TRUE(timersEnabled(json(r.lines[9])).at("TimerAbkuehl"));
-    EXPECT_FALSE(timersEnabled(json(r.lines[10])).at("TimerAbkuehl"));
+    EXPECT_TRUE(StateView(r.lines[9]).timersEnabled().at("TimerAbkuehl"));
+    EXPECT_FALSE(StateView(r.lines[10]).timersEnabled().at("TimerAbkuehl"));
 }

@@ -3,7 +3,7 @@
 // repaint in the middle of a run.
 #include "framework/Timers.h"
 #include "ironcarbon/UnitReineisen.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QRect>
 #include <QScrollBar>
@@ -28,22 +28,9 @@ using Lauf = TFormReineisen::Lauf;
 
 constexpr TColor kBand70 = RGB(255, 255, 0); // every band row from 21 to 70 is pure yellow
 
-class Reineisen : public ::testing::Test {
+class Reineisen : public wbtest::LessonTest<TFormReineisen> {
 protected:
-    void SetUp() override
-    {
-        wbtest::resetApplication();
-        f.create();
-        open();
-    }
-    void TearDown() override
-    {
-        f.TimerAbkuehl.SetEnabled(false);
-        f.TimerAufheiz.SetEnabled(false);
-        if (f.Visible())
-            f.Hide();
-    }
-
+    // Shows the form again after a test closed it.
     void open()
     {
         f.Show();
@@ -54,8 +41,8 @@ protected:
     void ticks(int n) { Scheduler::instance().advance(100 * n); }
     void runToEnd() { Scheduler::instance().runUntilIdle(20000); }
 
-    TColor diagram(int x, int y) { return fromPixel(f.surface().pixel(20 + x, 10 + y)); }
-    TColor box(int x, int y) { return fromPixel(f.surface().pixel(520 + x, 10 + y)); }
+    TColor diagram(int x, int y) { return at(f.PaintBoxHaupt, x, y); }
+    TColor box(int x, int y) { return at(f.PaintBoxUmwandlung, x, y); }
     TPoint pen() { return f.PaintBoxHaupt.Canvas().PenPos(); }
 
     // The colours found in a rectangle of the diagram or the box.
@@ -81,8 +68,6 @@ protected:
         }
         return found;
     }
-
-    TFormReineisen f;
 };
 
 constexpr Lauf kAb = TFormReineisen::Abkuehlen;
@@ -132,37 +117,17 @@ TEST_F(Reineisen, MemoScrollsSoThatEveryLineCanBeRead)
     EXPECT_GT(edit->verticalScrollBar()->maximum(), 0);
 }
 
-TEST_F(Reineisen, MenuTimersAndStatusBar)
+// The status bar and the form's font are checked for every form by the shell tests.
+TEST_F(Reineisen, MenuAndTimers)
 {
-    struct Item {
-        const char* name;
-        const char* caption;
-        int shortCut;
-    };
-    // clang-format off
-    const Item items[] = {
-        { "Ende", "&Ende", 0 },
-        { "Abkuehlung", "&Abkühlung", 0 },
-        { "Aufheizung", "A&ufheizung", 0 },
-        { "Neu", "&Neu", 0 },
-        { "ESCAPE", "ESC = Abbruch", VK_ESCAPE }, // the one Esc item shown in a lesson's menu bar
-    };
-    // clang-format on
-    const std::vector<TMenuItem*> menu = f.menuItems();
-    ASSERT_EQ(menu.size(), std::size(items));
-    for (size_t i = 0; i < menu.size(); ++i) {
-        EXPECT_EQ(menu[i]->Name(), QString::fromUtf8(items[i].name));
-        EXPECT_EQ(menu[i]->Caption(), QString::fromUtf8(items[i].caption));
-        EXPECT_EQ(menu[i]->ShortCut(), items[i].shortCut);
-        EXPECT_TRUE(menu[i]->Visible());
-        EXPECT_TRUE(menu[i]->Enabled());
-    }
+    EXPECT_TRUE(wbtest::menuIs(f,
+        { { "Ende", "&Ende" }, { "Abkuehlung", "&Abkühlung" }, { "Aufheizung", "A&ufheizung" }, { "Neu", "&Neu" },
+            // the one Esc item shown in a lesson's menu bar
+            { "ESCAPE", "ESC = Abbruch", "Esc" } }));
     for (const TTimer* t : { &f.TimerAbkuehl, &f.TimerAufheiz }) {
         EXPECT_EQ(t->Interval(), 100);
         EXPECT_FALSE(t->Enabled());
     }
-    EXPECT_EQ(f.StatusBarHint.SimpleText(), QStringLiteral("ESC = Abbruch"));
-    EXPECT_EQ(f.Font.Height(), -10);
 }
 
 TEST_F(Reineisen, StaticDiagramAndLatticeBox)

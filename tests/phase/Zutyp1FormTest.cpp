@@ -4,81 +4,38 @@
 #include "framework/Timers.h"
 #include "phase/UnitZutyp1.h"
 #include "resources/Pictures.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QColor>
-#include <memory>
+#include <span>
 
 using namespace wb;
 
 namespace {
-
-// Where the four stacked diagram boxes lie on the form: their coordinates are those below.
-constexpr int kBoxLeft = 265;
-constexpr int kBoxTop = 5;
-
-// What a pmNotXor pen leaves on a pixel: NOT(pen XOR destination), per component.
-TColor notXor(TColor pen, TColor under)
-{
-    return RGB(255 - (GetRValue(pen) ^ GetRValue(under)), 255 - (GetGValue(pen) ^ GetGValue(under)),
-        255 - (GetBValue(pen) ^ GetBValue(under)));
-}
 
 std::string hex(TColor c)
 {
     return colorToHex(c).toStdString();
 }
 
-// One row of the lesson's tie-line table.
-struct Step {
-    int T, links, xh, xw, rechts;
-};
-// clang-format off
-const Step kSteps[] = {
-    {  95, 106, 106, 106, 205 }, {  98, 112, 112, 112, 212 }, { 101, 117, 117, 117, 221 },
-    { 104, 122, 122, 122, 230 }, { 107, 127, 127, 127, 239 }, { 110, 133, 132, 132, 247 },
-    { 113, 138, 138, 138, 253 }, { 116, 143, 144, 144, 259 }, { 119, 150, 150, 150, 266 },
-    { 122, 157, 156, 156, 273 }, { 125, 163, 162, 162, 280 }, { 128, 169, 168, 168, 287 },
-    { 131, 175, 174, 175, 294 }, { 134, 181, 180, 181, 300 }, { 137, 187, 186, 186, 306 },
-    { 140, 193, 192, 192, 313 },
-};
-// clang-format on
 
-class ZuTyp1 : public ::testing::Test {
+class ZuTyp1 : public wbtest::LessonTest<TFormZuTyp1> {
 protected:
-    void SetUp() override
-    {
-        wbtest::resetApplication();
-        f = std::make_unique<TFormZuTyp1>();
-        f->create();
-        f->Show();
-        Application.flushPendingPaints();
-        still = f->surface().copy();
-    }
-    void TearDown() override
-    {
-        f->TimerHaupt.SetEnabled(false);
-        if (f->Visible())
-            f->Hide();
-        f.reset();
-    }
-
     // A pixel of the diagram boxes, now and in the static picture the form opened with.
-    TColor at(int x, int y) const { return fromPixel(f->surface().pixel(kBoxLeft + x, kBoxTop + y)); }
-    TColor stillAt(int x, int y) const { return fromPixel(still.pixel(kBoxLeft + x, kBoxTop + y)); }
-    int markeY() const { return f->moduleState().MarkeY; }
+    TColor at(int x, int y) { return LessonTest::at(f.PaintBoxHaupt, x, y); }
+    TColor stillAt(int x, int y) const { return openedAt(f.PaintBoxHaupt, x, y); }
+    int markeY() const { return f.moduleState().MarkeY; }
     static void tick() { Scheduler::instance().advance(100); }
     std::pair<std::string, std::string> edits() const
     {
-        return { f->EditMK.Text().toStdString(), f->EditSch.Text().toStdString() };
+        return { f.EditMK.Text().toStdString(), f.EditSch.Text().toStdString() };
     }
 
-    std::unique_ptr<TFormZuTyp1> f;
-    QImage still;
 };
 
 } // namespace
 
+// Caption, size, colour and status text are checked for every form by the shell tests.
 TEST_F(ZuTyp1, ComponentsSitWhereFormCreatePutsThem)
 {
     struct Row {
@@ -87,15 +44,15 @@ TEST_F(ZuTyp1, ComponentsSitWhereFormCreatePutsThem)
     };
     // clang-format off
     const Row rows[] = {
-        { &f->PaintBoxHilfslinien, { 265, 5, 505, 492 } },
-        { &f->PaintBoxUmwandlung, { 265, 5, 505, 492 } },
-        { &f->PaintBoxHaupt, { 265, 5, 505, 492 } },
-        { &f->PaintBoxHebel, { 265, 5, 505, 492 } },
-        { &f->PaintBoxHand, { 265, 440, 505, 60 } }, // top = width 505 + top 5 - 70
-        { &f->MemoErlaeuterung, { 13, 3, 255, 494 } }, // 265 - 252, 5 - 2, height 492 + 2
-        { &f->EditMK, { 515, 460, 50, 25 } }, // lever strip + (250, 455)
-        { &f->EditSch, { 665, 460, 50, 25 } }, // lever strip + (400, 455)
-        { &f->StatusBarHint, { 0, 534, 792, 20 } }, // the bottom 20 rows of the 792 x 554 client area
+        { &f.PaintBoxHilfslinien, { 265, 5, 505, 492 } },
+        { &f.PaintBoxUmwandlung, { 265, 5, 505, 492 } },
+        { &f.PaintBoxHaupt, { 265, 5, 505, 492 } },
+        { &f.PaintBoxHebel, { 265, 5, 505, 492 } },
+        { &f.PaintBoxHand, { 265, 440, 505, 60 } }, // top = width 505 + top 5 - 70
+        { &f.MemoErlaeuterung, { 13, 3, 255, 494 } }, // 265 - 252, 5 - 2, height 492 + 2
+        { &f.EditMK, { 515, 460, 50, 25 } }, // lever strip + (250, 455)
+        { &f.EditSch, { 665, 460, 50, 25 } }, // lever strip + (400, 455)
+        { &f.StatusBarHint, { 0, 534, 792, 20 } }, // the bottom 20 rows of the 792 x 554 client area
     };
     // clang-format on
     for (const Row& r : rows)
@@ -103,39 +60,36 @@ TEST_F(ZuTyp1, ComponentsSitWhereFormCreatePutsThem)
 
     // The layers paint in this order, so the strip lies on top of the diagram.
     std::vector<QString> order;
-    for (TComponent* c : f->components())
+    for (TComponent* c : f.components())
         if (dynamic_cast<TPaintBox*>(c))
             order.push_back(c->Name());
     EXPECT_EQ(order,
         (std::vector<QString> { QStringLiteral("PaintBoxHilfslinien"), QStringLiteral("PaintBoxUmwandlung"),
             QStringLiteral("PaintBoxHaupt"), QStringLiteral("PaintBoxHebel"), QStringLiteral("PaintBoxHand") }));
 
-    EXPECT_EQ(QRect(f->Left(), f->Top(), f->Width(), f->Height()), QRect(112, 84, 800, 600));
-    EXPECT_TRUE(f->KeyPreview());
-    EXPECT_EQ(f->PaintBoxHebel.Color(), RGB(0x80, 0x00, 0xFF));
-    EXPECT_EQ(f->PaintBoxHand.Cursor(), crHandPoint);
-    EXPECT_EQ(f->cursorAt(QPoint(265 + 100, 440 + 30)), crHandPoint);
-    EXPECT_EQ(f->TimerHaupt.Interval(), 100);
-    EXPECT_FALSE(f->TimerHaupt.Enabled());
-    EXPECT_EQ(f->ImageListMkBildung.Width(), 100);
-    EXPECT_EQ(f->ImageListMkBildung.Height(), 100);
-    for (TEdit* e : { &f->EditMK, &f->EditSch }) {
+    EXPECT_TRUE(f.KeyPreview());
+    EXPECT_EQ(f.PaintBoxHebel.Color(), RGB(0x80, 0x00, 0xFF));
+    EXPECT_EQ(f.PaintBoxHand.Cursor(), crHandPoint);
+    EXPECT_EQ(f.cursorAt(QPoint(265 + 100, 440 + 30)), crHandPoint);
+    EXPECT_EQ(f.TimerHaupt.Interval(), 100);
+    EXPECT_FALSE(f.TimerHaupt.Enabled());
+    EXPECT_EQ(f.ImageListMkBildung.Width(), 100);
+    EXPECT_EQ(f.ImageListMkBildung.Height(), 100);
+    for (TEdit* e : { &f.EditMK, &f.EditSch }) {
         EXPECT_TRUE(e->ReadOnly());
         EXPECT_EQ(e->Font.Height(), -13);
         EXPECT_EQ(e->Text(), QString());
     }
-    EXPECT_EQ(f->StatusBarHint.SimpleText(),
-        QStringLiteral("ESC= Abbruch, Taste drücken --> Prozess beginnt, nochmals drücken -> Prozess anhalten"));
 
     // Before the first tick the layer pens are as FormCreate left them.
-    EXPECT_EQ(f->PaintBoxHilfslinien.Canvas().Pen.Color(), clRed);
-    EXPECT_EQ(f->PaintBoxHilfslinien.Canvas().Pen.Width(), 1);
-    EXPECT_EQ(f->PaintBoxUmwandlung.Canvas().Pen.Color(), clBlue);
-    EXPECT_EQ(f->PaintBoxUmwandlung.Canvas().Pen.Width(), 2);
-    EXPECT_EQ(f->PaintBoxUmwandlung.Canvas().Pen.Mode(), pmCopy);
-    f->pressKey(VK_SPACE);
+    EXPECT_EQ(f.PaintBoxHilfslinien.Canvas().Pen.Color(), clRed);
+    EXPECT_EQ(f.PaintBoxHilfslinien.Canvas().Pen.Width(), 1);
+    EXPECT_EQ(f.PaintBoxUmwandlung.Canvas().Pen.Color(), clBlue);
+    EXPECT_EQ(f.PaintBoxUmwandlung.Canvas().Pen.Width(), 2);
+    EXPECT_EQ(f.PaintBoxUmwandlung.Canvas().Pen.Mode(), pmCopy);
+    f.pressKey(VK_SPACE);
     tick();
-    for (TPaintBox* layer : { &f->PaintBoxHilfslinien, &f->PaintBoxUmwandlung }) {
+    for (TPaintBox* layer : { &f.PaintBoxHilfslinien, &f.PaintBoxUmwandlung }) {
         EXPECT_EQ(layer->Canvas().Pen.Width(), 3);
         EXPECT_EQ(layer->Canvas().Pen.Mode(), pmNotXor);
     }
@@ -143,7 +97,7 @@ TEST_F(ZuTyp1, ComponentsSitWhereFormCreatePutsThem)
 
 TEST_F(ZuTyp1, MemoHoldsItsTwentyNineLinesAndScrollsBothWays)
 {
-    const TMemo& m = f->MemoErlaeuterung;
+    const TMemo& m = f.MemoErlaeuterung;
     ASSERT_EQ(m.Lines.Count(), 29);
     EXPECT_EQ(m.Lines[0], QStringLiteral(" Beide Komponenten (A und B) bilden"));
     EXPECT_EQ(m.Lines[1], QStringLiteral(" bei diesem Diagrammtyp eine ")) << "ends with a blank";
@@ -165,26 +119,9 @@ TEST_F(ZuTyp1, MemoHoldsItsTwentyNineLinesAndScrollsBothWays)
 
 TEST_F(ZuTyp1, MenuBarHoldsEndeStartStopAndLoeschenNeuWithEscHidden)
 {
-    struct Row {
-        const TMenuItem* item;
-        const char* caption;
-        int shortCut;
-        bool visible;
-    };
-    const Row rows[] = {
-        { &f->Ende, "&Ende", 0, true },
-        { &f->StartStop, "&Start/Stop", 0, true },
-        { &f->NEu, "&Löschen/Neu", 0, true },
-        { &f->ESCAPE, "ESCAPE", VK_ESCAPE, false },
-    };
-    const std::vector<TMenuItem*>& items = f->MainMenuLeiste.Items();
-    ASSERT_EQ(items.size(), std::size(rows));
-    for (size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i], rows[i].item);
-        EXPECT_EQ(items[i]->Caption(), QString::fromUtf8(rows[i].caption));
-        EXPECT_EQ(items[i]->ShortCut(), rows[i].shortCut);
-        EXPECT_EQ(items[i]->Visible(), rows[i].visible);
-    }
+    EXPECT_TRUE(wbtest::menuIs(f,
+        { { "Ende", "&Ende" }, { "StartStop", "&Start/Stop" }, { "NEu", "&Löschen/Neu" },
+            { "ESCAPE", "ESCAPE", "Esc", false } }));
 }
 
 TEST_F(ZuTyp1, MarkeYStepsByThreeThenBySixAndTheRunEndsAtTheEightyFirstTick)
@@ -198,9 +135,9 @@ TEST_F(ZuTyp1, MarkeYStepsByThreeThenBySixAndTheRunEndsAtTheEightyFirstTick)
         expected.push_back(y);
     ASSERT_EQ(expected.size(), 81u);
 
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     std::vector<int> seen;
-    for (int i = 0; i < 90 && f->TimerHaupt.Enabled(); ++i) {
+    for (int i = 0; i < 90 && f.TimerHaupt.Enabled(); ++i) {
         tick();
         seen.push_back(markeY());
     }
@@ -208,14 +145,14 @@ TEST_F(ZuTyp1, MarkeYStepsByThreeThenBySixAndTheRunEndsAtTheEightyFirstTick)
     EXPECT_EQ(seen[2], 29) << "keyframe 29 is the third tick";
     EXPECT_EQ(seen[23], 92) << "keyframe 92 is the 24th tick";
     EXPECT_EQ(seen[46], 167) << "161 is passed within one tick";
-    EXPECT_FALSE(f->TimerHaupt.Enabled());
+    EXPECT_FALSE(f.TimerHaupt.Enabled());
     tick();
     EXPECT_EQ(markeY(), 371) << "nothing runs after the end";
 }
 
 TEST_F(ZuTyp1, TheCrossingTickDrawsTheCoolingLineDownTo167)
 {
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     Scheduler::instance().advance(4600);
     ASSERT_EQ(markeY(), 158);
     // The 3-pixel line's round end reaches one row past its end point; (198, 165) lies on the
@@ -238,18 +175,18 @@ TEST_F(ZuTyp1, MicrostructureFramesRunFromZeroToEighteenWithoutGaps)
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 100; ++x)
                 strip.setPixelColor(i * 100 + x, y, QColor(i, 0x40, 0x80));
-    f->ImageListMkBildung.SetStrip(strip);
-    ASSERT_EQ(f->ImageListMkBildung.Count(), 19);
+    f.ImageListMkBildung.SetStrip(strip);
+    ASSERT_EQ(f.ImageListMkBildung.Count(), 19);
 
     auto frameShown = [&]() -> int {
         const TColor c = at(370 + 50, 260 + 50); // centre of the picture at (BildX, BildY)
         return GetGValue(c) == 0x40 && GetBValue(c) == 0x80 ? GetRValue(c) : -1;
     };
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     std::vector<std::pair<int, int>> changes; // (tick, frame) whenever the picture changes
     int shown = frameShown();
     EXPECT_EQ(shown, -1) << "no frame before the run";
-    for (int t = 1; f->TimerHaupt.Enabled(); ++t) {
+    for (int t = 1; f.TimerHaupt.Enabled(); ++t) {
         tick();
         if (frameShown() != shown) {
             shown = frameShown();
@@ -269,7 +206,7 @@ TEST_F(ZuTyp1, BuiltInFramesAreDrawnAtTheirPlace)
 {
     const QImage strip = pictures::strip(QStringLiteral("FormZuTyp1.ImageListMkBildung"));
     ASSERT_EQ(strip.size(), QSize(19 * 100, 100));
-    EXPECT_EQ(f->ImageListMkBildung.Count(), 19);
+    EXPECT_EQ(f.ImageListMkBildung.Count(), 19);
     // Frame i covers (370, 260) ... (469, 359) exactly, pixel for pixel (the frames are opaque).
     auto showsFrame = [&](int i) -> ::testing::AssertionResult {
         for (int y = 0; y < 100; ++y)
@@ -278,7 +215,7 @@ TEST_F(ZuTyp1, BuiltInFramesAreDrawnAtTheirPlace)
                     return ::testing::AssertionFailure() << "frame " << i << " differs at (" << x << ", " << y << ")";
         return ::testing::AssertionSuccess();
     };
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     Scheduler::instance().advance(300);
     EXPECT_TRUE(showsFrame(0)) << "the melt at MarkeY 29";
     Scheduler::instance().advance(2100);
@@ -304,10 +241,10 @@ TEST_F(ZuTyp1, EditsShowTheLeverRuleAtEveryStepOfTheRun)
         { 143, "100", "0" },
     };
     // clang-format on
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     std::pair<std::string, std::string> last { "", "" };
     size_t next = 0;
-    while (f->TimerHaupt.Enabled()) {
+    while (f.TimerHaupt.Enabled()) {
         tick();
         if (next < std::size(rows) && markeY() == rows[next].markeY) {
             last = { rows[next].mk, rows[next].sch };
@@ -321,13 +258,16 @@ TEST_F(ZuTyp1, EditsShowTheLeverRuleAtEveryStepOfTheRun)
 
 TEST_F(ZuTyp1, EachTieLineStepErasesExactlyWhatThePreviousStepDrew)
 {
+    // The lesson's own table says where each step draws; its agreement with the diagram is
+    // checked in the geometry tests.
+    const std::span<const zutyp1::TieLineStep> steps = zutyp1::tieLineSteps();
     const TColor red = clRed, blue = clBlue;
-    f->pressKey(VK_SPACE);
+    f.pressKey(VK_SPACE);
     while (markeY() < 143) {
         tick();
         int row = -1;
-        for (int i = 0; i < 16; ++i)
-            if (kSteps[i].T == markeY())
+        for (int i = 0; i < int(steps.size()); ++i)
+            if (steps[i].T == markeY())
                 row = i;
         if (row < 0 && markeY() != 143)
             continue;
@@ -337,30 +277,30 @@ TEST_F(ZuTyp1, EachTieLineStepErasesExactlyWhatThePreviousStepDrew)
             // (3 pixels wide: xh - 1 ... xh + 1) and at KonodeRechts, the horizontal from xw to
             // the left edge, the blue tie line between its ends (its middle is clear of the
             // curves traced on the main layer).
-            const Step& s = kSteps[row];
-            const int mid = (s.links + 198) / 2;
-            EXPECT_EQ(hex(at(s.xh - 1, 300)), hex(notXor(red, stillAt(s.xh - 1, 300))));
-            EXPECT_EQ(hex(at(s.xh + 1, 300)), hex(notXor(red, stillAt(s.xh + 1, 300))));
-            EXPECT_EQ(hex(at(s.rechts, 300)), hex(notXor(red, stillAt(s.rechts, 300))));
-            EXPECT_EQ(hex(at(60, s.T)), hex(notXor(red, stillAt(60, s.T))));
-            EXPECT_EQ(hex(at(mid, s.T)), hex(notXor(blue, stillAt(mid, s.T))));
+            const zutyp1::TieLineStep& s = steps[row];
+            const int mid = (s.KonodeLinks + 198) / 2;
+            EXPECT_EQ(hex(at(s.xh - 1, 300)), hex(wbtest::notXor(red, stillAt(s.xh - 1, 300))));
+            EXPECT_EQ(hex(at(s.xh + 1, 300)), hex(wbtest::notXor(red, stillAt(s.xh + 1, 300))));
+            EXPECT_EQ(hex(at(s.KonodeRechts, 300)), hex(wbtest::notXor(red, stillAt(s.KonodeRechts, 300))));
+            EXPECT_EQ(hex(at(60, s.T)), hex(wbtest::notXor(red, stillAt(60, s.T))));
+            EXPECT_EQ(hex(at(mid, s.T)), hex(wbtest::notXor(blue, stillAt(mid, s.T))));
         }
         if (row == 0)
             continue; // the first step erases nothing
         // The previous step's lines are gone: the same lines drawn again. Around the ends of
         // the old tie line every pixel is the static picture again, or blue where the curves
         // are traced on the main layer; an erase one pixel off would leave a NOT-XOR colour.
-        const Step& p = kSteps[row < 0 ? 15 : row - 1];
+        const zutyp1::TieLineStep& p = steps[row < 0 ? steps.size() - 1 : row - 1];
         EXPECT_EQ(hex(at(p.xh - 1, 300)), hex(stillAt(p.xh - 1, 300)));
         EXPECT_EQ(hex(at(p.xh + 1, 300)), hex(stillAt(p.xh + 1, 300)));
-        EXPECT_EQ(hex(at(p.rechts, 300)), hex(stillAt(p.rechts, 300)));
+        EXPECT_EQ(hex(at(p.KonodeRechts, 300)), hex(stillAt(p.KonodeRechts, 300)));
         EXPECT_EQ(hex(at(60, p.T)), hex(stillAt(60, p.T)));
-        const int left = std::min({ p.links, p.xh, p.xw }) - 3, right = std::max({ p.links, p.xh, p.xw }) + 3;
+        const int left = std::min({ p.KonodeLinks, p.xh, p.xw }) - 3, right = std::max({ p.KonodeLinks, p.xh, p.xw }) + 3;
         for (int y = p.T - 1; y <= p.T + 1; ++y) {
             for (int x = left; x <= right; ++x)
                 EXPECT_TRUE(at(x, y) == stillAt(x, y) || at(x, y) == blue)
                     << "(" << x << ", " << y << ") " << hex(at(x, y));
-            for (int x = p.rechts - 3; x <= p.rechts + 3; ++x)
+            for (int x = p.KonodeRechts - 3; x <= p.KonodeRechts + 3; ++x)
                 EXPECT_TRUE(at(x, y) == stillAt(x, y) || at(x, y) == blue)
                     << "(" << x << ", " << y << ") " << hex(at(x, y));
         }
@@ -372,22 +312,22 @@ TEST_F(ZuTyp1, ModifierKeysAreNoKeysAndAltSRunsStartStopOnce)
     // Alt+S: the Alt key goes down first, then S with Alt held, and the menu bar runs
     // "&Start/Stop". Neither key press may toggle the animation on its own, or the Alt would
     // start it and the menu command stop it again.
-    EXPECT_FALSE(f->pressKey(VK_MENU, { .alt = true }));
-    EXPECT_FALSE(f->pressKey('S', { .alt = true }));
-    EXPECT_FALSE(f->TimerHaupt.Enabled());
-    EXPECT_TRUE(f->StartStop.Click());
-    EXPECT_TRUE(f->TimerHaupt.Enabled());
+    EXPECT_FALSE(f.pressKey(VK_MENU, { .alt = true }));
+    EXPECT_FALSE(f.pressKey('S', { .alt = true }));
+    EXPECT_FALSE(f.TimerHaupt.Enabled());
+    EXPECT_TRUE(f.StartStop.Click());
+    EXPECT_TRUE(f.TimerHaupt.Enabled());
     tick();
     EXPECT_EQ(markeY(), 23);
 
     // Shift or Ctrl alone, and Ctrl with a letter, leave the run alone too.
-    EXPECT_FALSE(f->pressKey(VK_SHIFT, { .shift = true }));
-    EXPECT_FALSE(f->pressKey(VK_CONTROL, { .ctrl = true }));
-    EXPECT_FALSE(f->pressKey('S', { .ctrl = true }));
-    EXPECT_TRUE(f->TimerHaupt.Enabled());
+    EXPECT_FALSE(f.pressKey(VK_SHIFT, { .shift = true }));
+    EXPECT_FALSE(f.pressKey(VK_CONTROL, { .ctrl = true }));
+    EXPECT_FALSE(f.pressKey('S', { .ctrl = true }));
+    EXPECT_TRUE(f.TimerHaupt.Enabled());
     // A capital letter with Shift is a key.
-    f->pressKey('S', { .shift = true });
-    EXPECT_FALSE(f->TimerHaupt.Enabled());
+    f.pressKey('S', { .shift = true });
+    EXPECT_FALSE(f.TimerHaupt.Enabled());
 }
 
 TEST_F(ZuTyp1, AnyOtherKeyStartsPausesAndResumes)
@@ -396,13 +336,13 @@ TEST_F(ZuTyp1, AnyOtherKeyStartsPausesAndResumes)
     int expectedY = 20;
     for (int key : keys) {
         SCOPED_TRACE(key);
-        f->pressKey(key);
-        ASSERT_TRUE(f->TimerHaupt.Enabled());
+        f.pressKey(key);
+        ASSERT_TRUE(f.TimerHaupt.Enabled());
         tick();
         expectedY += 3;
         EXPECT_EQ(markeY(), expectedY);
-        f->pressKey(key);
-        EXPECT_FALSE(f->TimerHaupt.Enabled());
+        f.pressKey(key);
+        EXPECT_FALSE(f.TimerHaupt.Enabled());
         Scheduler::instance().advance(500);
         EXPECT_EQ(markeY(), expectedY) << "paused";
     }
@@ -411,8 +351,8 @@ TEST_F(ZuTyp1, AnyOtherKeyStartsPausesAndResumes)
 TEST_F(ZuTyp1, ClickingTheDiagramAboveTheStripDrawsNothing)
 {
     // Only the strip at the bottom (y 440 ... 499 on the form) takes the click.
-    EXPECT_TRUE(f->clickAt(QPoint(265 + 160, 5 + 300)));
-    EXPECT_EQ(f->surface(), still);
-    EXPECT_TRUE(f->clickAt(QPoint(265 + 100, 440 + 30)));
-    EXPECT_NE(f->surface(), still);
+    EXPECT_TRUE(f.clickAt(QPoint(265 + 160, 5 + 300)));
+    EXPECT_EQ(f.surface(), opened);
+    EXPECT_TRUE(f.clickAt(QPoint(265 + 100, 440 + 30)));
+    EXPECT_NE(f.surface(), opened);
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <span>
+#include <string>
+
 using namespace wb;
 
 TEST(ZuTyp1Geometry, SolidusAndLiquidusFollowTheirFormulasRoundedToPixels)
@@ -68,4 +72,30 @@ TEST(ZuTyp1Geometry, LeverRuleTruncatesAtEveryTieLineStep)
     };
     for (const Row& r : rows)
         EXPECT_EQ(zutyp1::anteilMK(r.links, r.rechts, 198), r.mk) << "T = " << r.T;
+}
+
+TEST(ZuTyp1Geometry, TieLineStepsRunDownTheTwoPhaseFieldBetweenTheCurves)
+{
+    // The lesson's tie-line table checked against what the diagram says of it, not against a
+    // copy: 16 steps at T = 95 ... 140 every 3, each tie line ending on the solidus (crystal
+    // side) and on the liquidus (melt side) to within the 2 pixels the table's whole numbers
+    // allow, both ends moving right as the alloy cools, the auxiliary lines' solid-side x at
+    // most a pixel off KonodeLinks, and the alloy line at x = 198 always between the ends.
+    const std::span<const zutyp1::TieLineStep> steps = zutyp1::tieLineSteps();
+    ASSERT_EQ(steps.size(), 16u);
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const zutyp1::TieLineStep& s = steps[i];
+        SCOPED_TRACE("T = " + std::to_string(s.T));
+        EXPECT_EQ(s.T, 95 + 3 * int(i));
+        EXPECT_LE(std::abs(zutyp1::solidusY(s.KonodeLinks) - s.T), 2);
+        EXPECT_LE(std::abs(zutyp1::liquidusY(s.KonodeRechts) - s.T), 2);
+        EXPECT_LE(std::abs(s.xh - s.KonodeLinks), 1);
+        EXPECT_LE(std::abs(s.xw - s.KonodeLinks), 1);
+        EXPECT_LT(s.KonodeLinks, 198);
+        EXPECT_GT(s.KonodeRechts, 198);
+        if (i > 0) {
+            EXPECT_GT(s.KonodeLinks, steps[i - 1].KonodeLinks);
+            EXPECT_GT(s.KonodeRechts, steps[i - 1].KonodeRechts);
+        }
+    }
 }

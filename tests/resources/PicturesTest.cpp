@@ -2,6 +2,8 @@
 // where the table puts it, the lever rule in the micrograph series, growth frame by frame.
 #include "resources/Pictures.h"
 
+#include "framework/Controls.h"
+#include "framework/Forms.h"
 #include "framework/ImageList.h"
 #include "tests/support/Harness.h"
 
@@ -435,4 +437,31 @@ TEST(Pictures, ExportReportsADirectoryItCannotCreate)
     QString error;
     EXPECT_FALSE(exportAll(tmp.filePath(QStringLiteral("datei/unter")), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Pictures, AComponentsPictureIsKeyedByItsFormAndItsName)
+{
+    TForm form(QStringLiteral("FormZuTyp1"));
+    TImageList list(&form, QStringLiteral("ImageListMkBildung"), 100, 100);
+    assignStrip(list);
+    EXPECT_EQ(list.Count(), 19) << "the strip \"FormZuTyp1.ImageListMkBildung\"";
+
+    TForm menu(QStringLiteral("FormMenue"));
+    TImage image(&menu, QStringLiteral("ImageHinter"));
+    assignJpeg(image);
+    EXPECT_EQ(image.picture(), jpeg(QStringLiteral("FormMenue.ImageHinter")));
+}
+
+TEST(PicturesDeathTest, AMistypedKeyStopsTheProgramWhereTheLoaderIsMade)
+{
+    EXPECT_DEATH(jpegLoader(QStringLiteral("FormMenue.ImageHintr")), "no built-in picture \"FormMenue.ImageHintr\"");
+    EXPECT_DEATH(stripLoader(QStringLiteral("FormZuTyp1.ImageListMk")), "no built-in frame strip");
+    // Keyed from a component, a misspelt name fails the same way.
+    EXPECT_DEATH(
+        {
+            TForm form(QStringLiteral("FormLMC45"));
+            TImage image(&form, QStringLiteral("ImageHärt"));
+            assignJpeg(image);
+        },
+        "no built-in picture \"FormLMC45.ImageH");
 }

@@ -3,9 +3,7 @@
 
 #include "app/Program.h"
 
-#include <QJsonDocument>
 #include <cassert>
-#include <sstream>
 
 namespace shelltest {
 
@@ -191,18 +189,7 @@ const FormRow& formRow(const std::string& name)
 
 ScriptResult runProgram(const std::string& script)
 {
-    ScriptResult r;
-    std::string out;
-    r.code = wbtest::runScript(script, wb::createAllForms, &out, &r.err, false, wb::registerDriverCommands);
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    return r;
-}
-
-QJsonObject json(const std::string& line)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    return wbtest::runProgram(script, false, wb::registerDriverCommands);
 }
 
 QJsonObject component(const QJsonObject& state, const QString& name)

@@ -3,7 +3,7 @@
 // program through the headless driver.
 #pragma once
 
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -42,17 +42,13 @@ const FormRow& formRow(const std::string& name);
 // The 32 page forms the page-colour command recolours.
 extern const std::vector<std::string> kPageForms;
 
-struct ScriptResult {
-    int code = 0;
-    std::vector<std::string> lines; // what the script printed, one entry per line
-    std::string err;
-};
+using ScriptResult = wbtest::ProgramRun;
 
-// Runs the whole program (all 49 forms, the real start-up) from a driver script.
+// Runs the whole program (all 49 forms, the real start-up, the program's own driver commands)
+// from a driver script.
 ScriptResult runProgram(const std::string& script);
 
-// One line of the driver's JSON answers.
-QJsonObject json(const std::string& line);
+using wbtest::json;
 // A component of a `state` answer by name (an empty object when there is none).
 QJsonObject component(const QJsonObject& state, const QString& name);
 // The names in a JSON array of strings.

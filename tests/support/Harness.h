@@ -64,7 +64,8 @@ int runScript(const std::string& script, const std::function<void()>& createForm
     std::string* err = nullptr, bool keepGoing = false,
     const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
 
-// Cleans up between tests: forms created through CreateForm, the modal stack, the clock.
+// Cleans up between tests: forms created through CreateForm, the window and modal stacks, the
+// queued test events and the screen size. The virtual clock keeps its time.
 void resetApplication();
 
 } // namespace wbtest

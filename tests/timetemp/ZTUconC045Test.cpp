@@ -1,16 +1,13 @@
 // The continuous ZTU lesson at 0.45 % C: its runs as data, its components and menu, its static
 // picture, and the six runs played through the headless driver with the run lock, the table,
 // the micrographs, "Löschen / Neu", repaints and closing.
-#include "app/Program.h"
 #include "framework/Application.h"
 #include "resources/Pictures.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 #include "timetemp/UnitZTUconC045.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <sstream>
 
 using namespace wb;
 using namespace wb::ztaztu;
@@ -35,103 +32,35 @@ constexpr TColor kLila = RGB(0x80, 0x00, 0x80);
 constexpr TColor kGold = RGB(0xFF, 0xD7, 0x00);
 constexpr TColor kFormFarbe = RGB(0xD3, 0x05, 0x62);
 
-// A driver script on the lesson, opened from the main menu. Every query answers one line, so a
-// query's answer is found by the number it was given when it was added.
-class Script {
+// A driver script on the lesson, opened from the main menu.
+class Script : public wbtest::Script {
 public:
     Script()
+        : wbtest::Script { "skip-cover", "menu ZTUcon045" }
     {
-        *this << "skip-cover"
-              << "menu ZTUcon045";
     }
-    Script& operator<<(const std::string& line)
-    {
-        m_text += line + "\n";
-        ++m_lineCount;
-        return *this;
-    }
-    // The number of the line added last, as the driver counts lines in its error messages.
-    int line() const { return m_lineCount; }
     std::string refused(int line) const { return "line " + std::to_string(line) + ": FormZTUcon045 is disabled"; }
-    int pixel(QPoint p) { return query("pixel " + std::to_string(p.x()) + " " + std::to_string(p.y())); }
-    int state(const std::string& form = "FormZTUcon045") { return query("state " + form); }
-    void run(bool keepGoing = false)
-    {
-        std::string out;
-        code = wbtest::runScript(m_text, createAllForms, &out, &err, keepGoing);
-        std::istringstream in(out);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        ASSERT_EQ(int(lines.size()), m_queries) << err;
-    }
-    TColor color(int query) const
-    {
-        TColor c = -1;
-        parseColor(QString::fromStdString(lines.at(query)), &c);
-        return c;
-    }
-    QJsonObject json(int query) const
-    {
-        return QJsonDocument::fromJson(QByteArray::fromStdString(lines.at(query))).object();
-    }
-
-    int code = -1;
-    std::string err;
-    std::vector<std::string> lines;
-
-private:
-    int query(const std::string& line)
-    {
-        *this << line;
-        return m_queries++;
-    }
-    std::string m_text;
-    int m_lineCount = 0;
-    int m_queries = 0;
+    int state(const std::string& form = "FormZTUcon045") { return wbtest::Script::state(form); }
 };
 
-// Looks up a component, menu item or timer by name in a state answer.
-QJsonObject find(const QJsonObject& state, const char* list, const char* name)
-{
-    for (const QJsonValue& v : state.value(QLatin1String(list)).toArray())
-        if (v.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
-            return v.toObject();
-    ADD_FAILURE() << "no " << name << " in " << list;
-    return {};
-}
-bool visible(const QJsonObject& state, const char* component)
-{
-    return find(state, "components", component).value(QStringLiteral("visible")).toBool();
-}
-bool itemEnabled(const QJsonObject& state, const char* item)
-{
-    return find(state, "items", item).value(QStringLiteral("enabled")).toBool();
-}
-bool timerEnabled(const QJsonObject& state, const char* timer)
-{
-    return find(state, "timers", timer).value(QStringLiteral("enabled")).toBool();
-}
-bool formEnabled(const QJsonObject& state)
-{
-    return state.value(QStringLiteral("enabled")).toBool();
-}
+using wbtest::StateView;
 
 const char* const kRateItems[] = { "VGleich", "V004", "V06", "V15", "V60", "V600" };
 const char* const kTimers[] = { "TimerGleich", "Timer004", "Timer06", "Timer20", "Timer60", "Timer600" };
 
 // The idle state: form enabled, the six items enabled, no timer running, memos and pictures hidden.
-::testing::AssertionResult idle(const QJsonObject& s)
+::testing::AssertionResult idle(const StateView& s)
 {
-    if (!formEnabled(s))
+    if (!s.enabled())
         return ::testing::AssertionFailure() << "the form is locked";
     for (const char* item : kRateItems)
-        if (!itemEnabled(s, item))
+        if (!s.itemEnabled(item))
             return ::testing::AssertionFailure() << item << " is disabled";
     for (const char* timer : kTimers)
-        if (timerEnabled(s, timer))
+        if (s.timerEnabled(timer))
             return ::testing::AssertionFailure() << timer << " runs";
     for (const char* c : { "MemoT", "MemoErlaeuterung", "ImageMart", "ImageNorm" })
-        if (visible(s, c))
+        if (s.visible(c))
             return ::testing::AssertionFailure() << c << " is shown";
     return ::testing::AssertionSuccess();
 }
@@ -411,7 +340,7 @@ TEST_F(ZTUcon045Form, StaticPictureAtItsKeyPixels)
     for (const Probe& p : probes)
         q.push_back(s.pixel(p.at));
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
+    ASSERT_EQ(s.code(), 0) << s.err();
     for (size_t i = 0; i < q.size(); ++i)
         EXPECT_EQ(colorToHex(s.color(q[i])), colorToHex(probes[i].expected))
             << probes[i].why << " at (" << probes[i].at.x() << ", " << probes[i].at.y() << ")";
@@ -441,19 +370,19 @@ TEST_F(ZTUcon045Form, EachRunTakesItsTicksLockedAndEndsUnlockedWithItsItemOff)
         s << "advance 50";
         const int after = s.state();
         s.run();
-        ASSERT_EQ(s.code, 0) << s.err;
-        const QJsonObject b = s.json(before), a = s.json(after);
-        EXPECT_TRUE(timerEnabled(b, c.timer)) << "one tick before its end the run goes on";
-        EXPECT_FALSE(formEnabled(b)) << "locked while it runs";
-        EXPECT_FALSE(itemEnabled(b, c.item));
-        EXPECT_EQ(visible(b, "MemoT"), c.showsTable);
-        EXPECT_FALSE(timerEnabled(a, c.timer)) << "over at its last tick";
-        EXPECT_TRUE(formEnabled(a));
-        EXPECT_FALSE(itemEnabled(a, c.item)) << "a finished rate waits for Löschen / Neu";
-        EXPECT_EQ(visible(a, "MemoT"), c.showsTable);
+        ASSERT_EQ(s.code(), 0) << s.err();
+        const StateView b = s.stateView(before), a = s.stateView(after);
+        EXPECT_TRUE(b.timerEnabled(c.timer)) << "one tick before its end the run goes on";
+        EXPECT_FALSE(b.enabled()) << "locked while it runs";
+        EXPECT_FALSE(b.itemEnabled(c.item));
+        EXPECT_EQ(b.visible("MemoT"), c.showsTable);
+        EXPECT_FALSE(a.timerEnabled(c.timer)) << "over at its last tick";
+        EXPECT_TRUE(a.enabled());
+        EXPECT_FALSE(a.itemEnabled(c.item)) << "a finished rate waits for Löschen / Neu";
+        EXPECT_EQ(a.visible("MemoT"), c.showsTable);
         for (const char* other : kRateItems) {
             if (std::string(other) != c.item) {
-                EXPECT_TRUE(itemEnabled(a, other)) << other;
+                EXPECT_TRUE(a.itemEnabled(other)) << other;
             }
         }
     }
@@ -500,7 +429,7 @@ TEST_F(ZTUcon045Form, FinishedRunsLeaveCurvesMarkersAndLabelsWhereTheLessonSays)
         for (const Box& b : markers.at(c.item))
             fills.push_back(s.pixel(logPixel(b.x1 + 3, b.y1 + 3)));
         s.run();
-        ASSERT_EQ(s.code, 0) << s.err;
+        ASSERT_EQ(s.code(), 0) << s.err();
         for (size_t i = 0; i < curve.size(); ++i)
             EXPECT_EQ(colorToHex(s.color(curve[i])), colorToHex(c.pen))
                 << "curve at (" << c.curve[i].X << ", " << c.curve[i].Y << ")";
@@ -522,7 +451,7 @@ TEST_F(ZTUcon045Form, EndLabelsAreWhiteOnBlueAtTheirPlaces)
     const int label1 = s.pixel(logPixel(11, 231)), label2 = s.pixel(logPixel(11, 248));
     const int left = s.pixel(logPixel(10, 231)); // one left of the label: the picture under it
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
+    ASSERT_EQ(s.code(), 0) << s.err();
     EXPECT_EQ(s.color(label1), kBlau);
     EXPECT_EQ(s.color(label2), kBlau);
     EXPECT_NE(s.color(left), kBlau);
@@ -541,7 +470,7 @@ TEST_F(ZTUcon045Form, EquilibriumContinuesA3AndA1AcrossTheZtuPanelAndNamesItsRes
     const int perlit = s.pixel(hauptPixel(427, 124)), ferrit = s.pixel(hauptPixel(427, 138));
     const int st = s.state();
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
+    ASSERT_EQ(s.code(), 0) << s.err();
     EXPECT_EQ(s.color(dash165), clBlack);
     EXPECT_EQ(s.color(gap165), clWhite);
     EXPECT_EQ(s.color(dash184), clBlack);
@@ -549,7 +478,7 @@ TEST_F(ZTUcon045Form, EquilibriumContinuesA3AndA1AcrossTheZtuPanelAndNamesItsRes
     EXPECT_EQ(s.color(box), kLila);
     EXPECT_EQ(s.color(perlit), kLila) << "\" 55 % Perlit \" starts with a blank on purple";
     EXPECT_EQ(s.color(ferrit), kLila);
-    EXPECT_FALSE(visible(s.json(st), "MemoT")) << "the equilibrium run leaves the table as it was";
+    EXPECT_FALSE(s.stateView(st).visible("MemoT")) << "the equilibrium run leaves the table as it was";
 }
 
 TEST_F(ZTUcon045Form, TheLockRefusesTheMouseWhileF1AndTheRunGoOn)
@@ -569,17 +498,17 @@ TEST_F(ZTUcon045Form, TheLockRefusesTheMouseWhileF1AndTheRunGoOn)
     const int after = s.state();
     const int end = s.pixel(logPixel(270, 123));
     s.run(true);
-    EXPECT_EQ(s.code, 0) << "with --keep-going the refusals are reported and the script goes on";
+    EXPECT_EQ(s.code(), 0) << "with --keep-going the refusals are reported and the script goes on";
     for (int line : { menuLine, clickLine, closeLine })
-        EXPECT_NE(s.err.find(s.refused(line)), std::string::npos) << s.err;
-    const QJsonObject d = s.json(during), a = s.json(after);
-    EXPECT_TRUE(visible(d, "MemoErlaeuterung")) << "F1 reaches the locked form";
-    EXPECT_TRUE(timerEnabled(d, "Timer004"));
-    EXPECT_FALSE(timerEnabled(d, "Timer06")) << "the refused click started nothing";
-    EXPECT_TRUE(d.value(QStringLiteral("visible")).toBool()) << "the close box was refused";
-    EXPECT_FALSE(timerEnabled(a, "Timer004"));
-    EXPECT_TRUE(formEnabled(a));
-    EXPECT_TRUE(visible(a, "MemoErlaeuterung"));
+        EXPECT_NE(s.err().find(s.refused(line)), std::string::npos) << s.err();
+    const StateView d = s.stateView(during), a = s.stateView(after);
+    EXPECT_TRUE(d.visible("MemoErlaeuterung")) << "F1 reaches the locked form";
+    EXPECT_TRUE(d.timerEnabled("Timer004"));
+    EXPECT_FALSE(d.timerEnabled("Timer06")) << "the refused click started nothing";
+    EXPECT_TRUE(d.visible()) << "the close box was refused";
+    EXPECT_FALSE(a.timerEnabled("Timer004"));
+    EXPECT_TRUE(a.enabled());
+    EXPECT_TRUE(a.visible("MemoErlaeuterung"));
     EXPECT_EQ(s.color(end), kBlau) << "the run went on to its end";
 }
 
@@ -598,12 +527,12 @@ TEST_F(ZTUcon045Form, TheTableTogglesWhileTheFormIsFreeAndAFinishedRateIsRefused
     s << "menu Tabelle";
     const int toggled = s.state();
     s.run(true);
-    EXPECT_NE(s.err.find("line " + std::to_string(refusedLine) + ": menu item 'V60' is disabled"), std::string::npos)
-        << s.err;
-    EXPECT_TRUE(visible(s.json(shown), "MemoT"));
-    EXPECT_FALSE(visible(s.json(hidden), "MemoT"));
-    EXPECT_TRUE(visible(s.json(afterRun), "MemoT")) << "a numeric run shows the table";
-    EXPECT_FALSE(visible(s.json(toggled), "MemoT"));
+    EXPECT_NE(s.err().find("line " + std::to_string(refusedLine) + ": menu item 'V60' is disabled"), std::string::npos)
+        << s.err();
+    EXPECT_TRUE(s.stateView(shown).visible("MemoT"));
+    EXPECT_FALSE(s.stateView(hidden).visible("MemoT"));
+    EXPECT_TRUE(s.stateView(afterRun).visible("MemoT")) << "a numeric run shows the table";
+    EXPECT_FALSE(s.stateView(toggled).visible("MemoT"));
 }
 
 TEST_F(ZTUcon045Form, MicrographsAppearAtTheEndsOfTheSlowestAndFastestRuns)
@@ -625,13 +554,13 @@ TEST_F(ZTUcon045Form, MicrographsAppearAtTheEndsOfTheSlowestAndFastestRuns)
     const int normPixel = s.pixel({ 624 + 100, 424 + 60 });
     const int normCorner = s.pixel({ 624 + 159, 424 + 104 }); // the picture's last column, the image's last row
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
-    EXPECT_FALSE(visible(s.json(before), "ImageMart"));
-    EXPECT_TRUE(visible(s.json(afterMart), "ImageMart"));
-    EXPECT_FALSE(visible(s.json(afterMart), "ImageNorm"));
+    ASSERT_EQ(s.code(), 0) << s.err();
+    EXPECT_FALSE(s.stateView(before).visible("ImageMart"));
+    EXPECT_TRUE(s.stateView(afterMart).visible("ImageMart"));
+    EXPECT_FALSE(s.stateView(afterMart).visible("ImageNorm"));
     EXPECT_EQ(s.color(martPixel), fromPixel(mart.pixel(20, 30)));
-    EXPECT_TRUE(visible(s.json(both), "ImageMart")) << "once shown, a picture stays";
-    EXPECT_TRUE(visible(s.json(both), "ImageNorm"));
+    EXPECT_TRUE(s.stateView(both).visible("ImageMart")) << "once shown, a picture stays";
+    EXPECT_TRUE(s.stateView(both).visible("ImageNorm"));
     EXPECT_EQ(s.color(normPixel), fromPixel(norm.pixel(100, 60)));
     EXPECT_EQ(s.color(normCorner), fromPixel(norm.pixel(159, 104)));
 }
@@ -653,17 +582,17 @@ TEST_F(ZTUcon045Form, LoeschenNeuReturnsToTheStaticPictureWithEverythingHidden)
     for (QPoint p : probes)
         after.push_back(s.pixel(p));
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
-    const QJsonObject o = s.json(st);
-    EXPECT_FALSE(visible(o, "MemoT"));
-    EXPECT_FALSE(visible(o, "ImageMart"));
-    EXPECT_FALSE(visible(o, "ImageNorm"));
-    EXPECT_TRUE(visible(o, "MemoErlaeuterung")) << "Löschen / Neu leaves the text as it is";
-    EXPECT_TRUE(formEnabled(o));
+    ASSERT_EQ(s.code(), 0) << s.err();
+    const StateView o = s.stateView(st);
+    EXPECT_FALSE(o.visible("MemoT"));
+    EXPECT_FALSE(o.visible("ImageMart"));
+    EXPECT_FALSE(o.visible("ImageNorm"));
+    EXPECT_TRUE(o.visible("MemoErlaeuterung")) << "Löschen / Neu leaves the text as it is";
+    EXPECT_TRUE(o.enabled());
     for (const char* item : kRateItems)
-        EXPECT_TRUE(itemEnabled(o, item)) << item;
+        EXPECT_TRUE(o.itemEnabled(item)) << item;
     for (size_t i = 0; i < statics.size(); ++i)
-        EXPECT_EQ(s.lines[after[i]], s.lines[statics[i]]) << "curve, dot or label erased at probe " << i;
+        EXPECT_EQ(s.answer(after[i]), s.answer(statics[i])) << "curve, dot or label erased at probe " << i;
 }
 
 TEST_F(ZTUcon045Form, EscMidRunClosesAndTheNextOpeningIsIdleAndStatic)
@@ -683,13 +612,13 @@ TEST_F(ZTUcon045Form, EscMidRunClosesAndTheNextOpeningIsIdleAndStatic)
     const int reopened = s.state();
     const int pixel = s.pixel(logPixel(51, 32));
     s.run(true);
-    EXPECT_NE(s.err.find(s.refused(tabelleLine)), std::string::npos) << s.err;
-    const QJsonObject c = s.json(closed);
-    EXPECT_FALSE(c.value(QStringLiteral("visible")).toBool());
+    EXPECT_NE(s.err().find(s.refused(tabelleLine)), std::string::npos) << s.err();
+    const StateView c = s.stateView(closed);
+    EXPECT_FALSE(c.visible());
     EXPECT_TRUE(idle(c));
-    EXPECT_TRUE(idle(s.json(later))) << "nothing runs on unseen";
-    EXPECT_TRUE(idle(s.json(reopened)));
-    EXPECT_EQ(s.lines[pixel], s.lines[staticPixel]) << "the reopened form shows the static picture only";
+    EXPECT_TRUE(idle(s.stateView(later))) << "nothing runs on unseen";
+    EXPECT_TRUE(idle(s.stateView(reopened)));
+    EXPECT_EQ(s.answer(pixel), s.answer(staticPixel)) << "the reopened form shows the static picture only";
 }
 
 TEST_F(ZTUcon045Form, CloseBoxAfterRunsClosesLikeEsc)
@@ -704,10 +633,10 @@ TEST_F(ZTUcon045Form, CloseBoxAfterRunsClosesLikeEsc)
     s << "menu ZTUcon045";
     const int reopened = s.state();
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
-    EXPECT_FALSE(s.json(closed).value(QStringLiteral("visible")).toBool());
-    EXPECT_TRUE(idle(s.json(closed)));
-    EXPECT_TRUE(idle(s.json(reopened)));
+    ASSERT_EQ(s.code(), 0) << s.err();
+    EXPECT_FALSE(s.stateView(closed).visible());
+    EXPECT_TRUE(idle(s.stateView(closed)));
+    EXPECT_TRUE(idle(s.stateView(reopened)));
 }
 
 TEST_F(ZTUcon045Form, ARepaintMidRunWipesTheTraceAndTheRunDrawsOnFromItsPoint)
@@ -728,11 +657,11 @@ TEST_F(ZTUcon045Form, ARepaintMidRunWipesTheTraceAndTheRunDrawsOnFromItsPoint)
     const int drawnLater = s.pixel(logPixel(220, 15)); // 0.0152 · 10^(165/55) = 15.2
     const int joint = s.pixel(logPixel(199, 6)); // the first line after the repaint: (198, 6) to (200, 7)
     s.run();
-    ASSERT_EQ(s.code, 0) << s.err;
+    ASSERT_EQ(s.code(), 0) << s.err();
     EXPECT_EQ(s.color(drawnEarly), kBlau);
-    EXPECT_EQ(s.lines[wipedEarly], s.lines[staticEarly]);
-    EXPECT_EQ(s.lines[stillWiped], s.lines[staticEarly]) << "the run does not start over";
-    EXPECT_EQ(s.lines[below], s.lines[staticBelow]) << "nor draws a line from the start";
+    EXPECT_EQ(s.answer(wipedEarly), s.answer(staticEarly));
+    EXPECT_EQ(s.answer(stillWiped), s.answer(staticEarly)) << "the run does not start over";
+    EXPECT_EQ(s.answer(below), s.answer(staticBelow)) << "nor draws a line from the start";
     EXPECT_EQ(s.color(drawnLater), kBlau);
     EXPECT_EQ(s.color(joint), kBlau) << "it goes on from where its pen was";
 }
