@@ -156,7 +156,6 @@ TFormHaerten::TFormHaerten()
     MemoErlaeuterung.SetScrollBars(ssBoth);
     MemoErlaeuterung.Lines.setTable(kMemo);
     pictures::assignStrip(ImageListGef);
-
 }
 
 void TFormHaerten::FormCreate()

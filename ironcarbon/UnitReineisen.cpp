@@ -399,7 +399,6 @@ TFormReineisen::TFormReineisen()
     MemoErlaeuterung.SetScrollBars(ssVertical);
     // The description's bounds; the paint handler sets them again at every paint.
     Layout();
-
 }
 
 void TFormReineisen::Layout()

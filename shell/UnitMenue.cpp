@@ -67,7 +67,6 @@ TFormMenue::TFormMenue()
     StatusBarHint.Font.SetHeight(-16);
     StatusBarHint.Font.SetBold(true);
     StatusBarHint.SetSimpleText(QStringLiteral("ESC = Abbruch"));
-
 }
 
 void TFormMenue::FormPaint()

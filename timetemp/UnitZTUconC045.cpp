@@ -310,7 +310,6 @@ TFormZTUcon045::TFormZTUcon045()
     MemoT.SetWordWrap(false);
     MemoT.Lines.setTable(kMemoT);
     MemoT.SetVisible(false);
-
 }
 
 void TFormZTUcon045::FormCreate()
