@@ -112,6 +112,16 @@ public:
     {
         OnPaint = bindHandler(owner, onPaint);
     }
+    // ... or with its paint and click handlers (the paint handler may be nullptr).
+    template <class Form>
+    TPaintBox(TForm* owner, const QString& name, std::type_identity_t<FormHandler<Form>> onPaint,
+        FormHandler<Form> onClick)
+        : TPaintBox(owner, name)
+    {
+        if (onPaint)
+            OnPaint = bindHandler(owner, onPaint);
+        OnClick = bindHandler(owner, onClick);
+    }
     ~TPaintBox() override;
     QString kind() const override { return QStringLiteral("paintbox"); }
 

@@ -294,7 +294,6 @@ TFormZuTyp1::TFormZuTyp1()
     SetKeyPreview(true);
     PaintBoxHebel.SetColor(kHebelFarbe);
     PaintBoxHand.SetCursor(crHandPoint);
-    PaintBoxHand.OnClick = [this] { PaintBoxHandClick(); };
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetTabStop(false);

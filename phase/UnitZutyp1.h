@@ -46,7 +46,7 @@ public:
     TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
     TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormZuTyp1::PaintBoxHauptPaint };
     TPaintBox PaintBoxHebel { this, QStringLiteral("PaintBoxHebel"), &TFormZuTyp1::PaintBoxHebelPaint };
-    TPaintBox PaintBoxHand { this, QStringLiteral("PaintBoxHand") };
+    TPaintBox PaintBoxHand { this, QStringLiteral("PaintBoxHand"), nullptr, &TFormZuTyp1::PaintBoxHandClick };
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TEdit EditMK { this, QStringLiteral("EditMK") };
     TEdit EditSch { this, QStringLiteral("EditSch") };
