@@ -421,9 +421,12 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     const int w = fonts::textWidth(rf, text);
     m_pos = { x + w, y };
     Surface s;
-    if (!open(s) || w == 0)
-        return;
+    const bool drawn = open(s) && w > 0;
     const QRect cell(x, y, w, rf.cellHeight);
+    if (const fonts::TextObserver& observe = fonts::textObserver(); observe && w > 0)
+        observe({ this, &rf, text, cell, drawn ? s.clip : QRect() });
+    if (!drawn)
+        return;
     // The text is not drawn with the pen mode: its cell and glyphs are plain copies.
     if (Brush.Style() == bsSolid)
         s.fill(cell, toPixel(Brush.Color()), pmCopy);

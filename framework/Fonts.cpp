@@ -83,8 +83,8 @@ struct FaceFile {
 
 // clang-format off
 constexpr FaceFile kFaceFiles[] = {
-    {":/wbfonts/LiberationSans-Regular.ttf", "Liberation Sans", false},
-    {":/wbfonts/LiberationSans-Bold.ttf", "Liberation Sans", true},
+    {":/wbfonts/LiberationSansNarrow-Regular.ttf", "Liberation Sans Narrow", false},
+    {":/wbfonts/LiberationSansNarrow-Bold.ttf", "Liberation Sans Narrow", true},
     {":/wbfonts/LiberationSerif-Regular.ttf", "Liberation Serif", false},
     {":/wbfonts/LiberationSerif-Bold.ttf", "Liberation Serif", true},
 };
@@ -169,7 +169,7 @@ void ensureLoaded()
         const QByteArray data = file.readAll();
         QFontDatabase::addApplicationFontFromData(data);
         if (!f.bold) {
-            if (QLatin1String(f.family) == QLatin1String("Liberation Sans"))
+            if (QLatin1String(f.family) == QLatin1String("Liberation Sans Narrow"))
                 g_sansMetrics = metricsOf(data);
             else
                 g_serifMetrics = metricsOf(data);
@@ -180,7 +180,36 @@ void ensureLoaded()
 
 QString familyFor(const QString& faceName)
 {
-    return faceOf(faceName) == Face::Sans ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Serif");
+    return faceOf(faceName) == Face::Sans ? QStringLiteral("Liberation Sans Narrow") : QStringLiteral("Liberation Serif");
+}
+
+int sansCellHeight(int requestedCell)
+{
+    int cell = kSansCellHeights[0];
+    for (const int size : kSansCellHeights)
+        if (size <= requestedCell)
+            cell = size;
+    const int largest = std::end(kSansCellHeights)[-1];
+    return requestedCell > largest ? requestedCell : cell;
+}
+
+int scaledCellHeight(int requestedCell)
+{
+    return std::max(kMinCellHeight, requestedCell);
+}
+
+namespace {
+TextObserver g_textObserver;
+}
+
+void setTextObserver(TextObserver observer)
+{
+    g_textObserver = std::move(observer);
+}
+
+const TextObserver& textObserver()
+{
+    return g_textObserver;
 }
 
 const ResolvedFont& resolve(const QString& name, int height, bool bold)
@@ -195,27 +224,22 @@ const ResolvedFont& resolve(const QString& name, int height, bool bold)
 
     const FaceMetrics& m = face == Face::Sans ? g_sansMetrics : g_serifMetrics;
     const double cellPerEm = m.ascent + m.descent;
+    // The requested cell: a positive height is the cell, a negative one the character height
+    // (the em), 0 the form font's default.
+    const int requestedCell = height > 0 ? height : Round((height < 0 ? -height : 11) * cellPerEm);
     ResolvedFont rf;
-    int em = 0;
-    if (height < 0) {
-        em = -height;
-        rf.cellHeight = Round(em * cellPerEm);
-        rf.ascent = Round(em * m.ascent);
-    } else if (height > 0) {
-        rf.cellHeight = height;
-        em = std::max(1, Round(height / cellPerEm));
-        rf.ascent = Round(height * m.ascent / cellPerEm);
-    } else {
-        em = 11; // the default size of the form font
-        rf.cellHeight = Round(em * cellPerEm);
-        rf.ascent = Round(em * m.ascent);
-    }
+    rf.requestedHeight = height;
+    rf.cellHeight = face == Face::Sans ? sansCellHeight(requestedCell) : scaledCellHeight(requestedCell);
+    const int em = std::max(1, Round(rf.cellHeight / cellPerEm));
+    rf.ascent = Round(rf.cellHeight * m.ascent / cellPerEm);
     rf.symbol = face == Face::Symbol;
     QFont qf(familyFor(name));
     qf.setPixelSize(std::max(1, em));
     qf.setBold(bold);
     qf.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-    qf.setHintingPreference(QFont::PreferFullHinting);
+    // Full hinting keeps the small regular letters whole; on the bold face it thins the stems
+    // to one pixel below 14 px, and the text no longer looks bold. Vertical hinting keeps them.
+    qf.setHintingPreference(bold ? QFont::PreferVerticalHinting : QFont::PreferFullHinting);
     qf.setKerning(false);
     rf.qfont = qf;
     return cache.emplace(key, rf).first->second;

@@ -5,11 +5,14 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <functional>
 
 namespace wb {
+
+class TCanvas;
 
 // A font as the lessons set it: face name, height in pixels (positive: cell height,
 // negative: character height), colour and boldness.
@@ -49,12 +52,27 @@ private:
 // anti-aliasing, full hinting) and the text cell's metrics in pixels.
 struct ResolvedFont {
     QFont qfont;
-    int cellHeight = 0;
+    int requestedHeight = 0; // the height the font setting asked for
+    int cellHeight = 0; // the height it is drawn at: one of the face's sizes, never below the floor
     int ascent = 0; // baseline below the cell's top
     bool symbol = false; // Latin letters are shown as Greek ones
 };
 
 namespace fonts {
+
+// No text is drawn with a cell lower than this: below it the letters of an aliased face
+// fall apart.
+constexpr int kMinCellHeight = 13;
+
+// The text cell heights the sans face is drawn at. The lessons were laid out for a face that
+// came in these sizes only; a requested height takes the largest size that is not higher
+// (at least the smallest). Beyond the last size the face scales freely.
+inline constexpr int kSansCellHeights[] = { 13, 16, 20, 24, 29, 37 };
+
+// The cell height a text of the requested cell height is drawn at, for the sans face (sized
+// in steps) or the others (scaled freely, with the floor).
+int sansCellHeight(int requestedCell);
+int scaledCellHeight(int requestedCell);
 
 // Registers the embedded faces with Qt; needs a QGuiApplication. Idempotent.
 void ensureLoaded();
@@ -77,6 +95,20 @@ int textWidth(const ResolvedFont& rf, const QString& text);
 // The glyph pixels of a text: an 8-bit image of the text cell (textWidth × cellHeight),
 // 255 where a glyph pixel is set and 0 elsewhere. Rendered without anti-aliasing.
 QImage glyphMask(const ResolvedFont& rf, const QString& text);
+
+// A text a canvas draws: its font, the text, the text cell and the area the canvas may draw
+// in, both in the canvas's own coordinates.
+struct DrawnText {
+    const TCanvas* canvas;
+    const ResolvedFont* font;
+    QString text;
+    QRect cell;
+    QRect clip;
+};
+// Sees every text a canvas draws (checks that run the whole program use it); empty: nobody.
+using TextObserver = std::function<void(const DrawnText&)>;
+void setTextObserver(TextObserver observer);
+const TextObserver& textObserver();
 
 } // namespace fonts
 } // namespace wb

@@ -48,6 +48,7 @@ public:
     void updateMenuItem(TMenuItem* item);
 
 protected:
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -54,6 +55,7 @@ TForm::TForm(const QString& name)
     , m_window(std::make_unique<FormWindow>(this))
 {
     Application.registerForm(this);
+    m_window->setWindowFlags(windowFlagsFor(m_borderStyle));
     Font.setChangeHandler([this] {
         for (TComponent* c : m_components)
             if (auto* ctl = dynamic_cast<TControl*>(c))
@@ -120,24 +122,35 @@ void TForm::SetColor(TColor c)
     invalidate();
 }
 
+Qt::WindowFlags windowFlagsFor(TBorderStyle style)
+{
+    switch (style) {
+    case bsNone:
+        return Qt::Window | Qt::FramelessWindowHint;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        // A caption with the close box only: a tool window is never minimised or maximised.
+        // Window managers draw minimise and maximise on any normal window; a tool (utility)
+        // window gets neither, and it stays above the program's other windows.
+        return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    case bsSizeable:
+        break;
+    }
+    return Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+        | Qt::WindowCloseButtonHint;
+}
+
+bool userSizeable(TBorderStyle style)
+{
+    return style == bsSizeable || style == bsSizeToolWin;
+}
+
 void TForm::SetBorderStyle(TBorderStyle s)
 {
     if (s == m_borderStyle)
         return;
     m_borderStyle = s;
-    Qt::WindowFlags flags = Qt::Window;
-    switch (s) {
-    case bsNone:
-        flags |= Qt::FramelessWindowHint;
-        break;
-    case bsToolWindow:
-    case bsSizeToolWin:
-        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        break;
-    case bsSizeable:
-        break;
-    }
-    m_window->setWindowFlags(flags);
+    m_window->setWindowFlags(windowFlagsFor(s));
     geometryChanged();
 }
 
@@ -152,6 +165,21 @@ void TForm::SetEnabled(bool on)
     // Deliberately not QWidget::setEnabled: that would grey the window and swallow the
     // shortcut keys that must keep working while a run locks the form.
     m_enabled = on;
+}
+
+void TForm::SetBusy(bool on)
+{
+    if (on == m_busy)
+        return;
+    m_busy = on;
+    // The surface sets its own cursor on every mouse move; the window's covers the menu bar.
+    if (on) {
+        m_window->setCursor(Qt::BusyCursor);
+        m_window->client()->setCursor(Qt::BusyCursor);
+    } else {
+        m_window->unsetCursor();
+        m_window->client()->setCursor(Qt::ArrowCursor);
+    }
 }
 
 void TForm::SetMaximized(bool on)
@@ -220,13 +248,41 @@ void TForm::applyWindowGeometry()
     const FrameMetrics m = frameMetrics(m_borderStyle);
     const int menu = hasMenuBar() ? kMenuBarHeight : 0;
     m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
-    if (Application.headless())
-        return;
     const int inset = m_borderWidth;
     const QRect inner(m_left + m.border, m_top + m.border + m.caption, ClientWidth() + 2 * inset,
         menu + ClientHeight() + 2 * inset);
+    // Forms with a fixed border keep their size; the window manager is told so, and offers
+    // neither resizing nor maximising.
+    if (userSizeable(m_borderStyle)) {
+        m_window->setMinimumSize(0, 0);
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        m_window->setFixedSize(inner.size());
+    }
+    if (Application.headless())
+        return;
     if (m_window->geometry() != inner)
         m_window->setGeometry(inner);
+}
+
+void TForm::userResized(QSize inner)
+{
+    // The user dragged the frame of a sizeable form: it takes the new size and aligns its
+    // controls (the status bar stays at the bottom), but does not repaint, as uncovering does
+    // not; the form's own sizing applies again at its next repaint.
+    if (!userSizeable(m_borderStyle) || !m_visible)
+        return;
+    const FrameMetrics m = frameMetrics(m_borderStyle);
+    const int width = inner.width() + 2 * m.border;
+    const int height = inner.height() + 2 * m.border + m.caption;
+    if (width == m_width && height == m_height)
+        return;
+    m_width = width;
+    m_height = height;
+    resizeSurface();
+    realign();
+    const int menu = hasMenuBar() ? kMenuBarHeight : 0;
+    m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
 }
 
 void TForm::realign()
@@ -657,7 +713,10 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     m_form->mouseMoveAt(pos, shiftOf(e));
-    setCursor(m_form->cursorAt(pos) == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (m_form->Busy())
+        setCursor(Qt::BusyCursor);
+    else
+        setCursor(m_form->cursorAt(pos) == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 FormWindow::FormWindow(TForm* form)
@@ -725,6 +784,13 @@ void FormWindow::updateMenuItem(TMenuItem* item)
     a->setEnabled(item->Enabled());
 }
 
+void FormWindow::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (e->spontaneous())
+        m_form->userResized(e->size());
+}
+
 void FormWindow::closeEvent(QCloseEvent* e)
 {
     // Only the title-bar close box (or the window manager) closes the window this way; the
@@ -735,6 +801,20 @@ void FormWindow::closeEvent(QCloseEvent* e)
 
 void FormWindow::changeEvent(QEvent* e)
 {
+    // A tool window or a modal form is never minimised or maximised, whatever the window
+    // manager offers: a minimised modal form would leave its owner looking normal but dead.
+    if (e->type() == QEvent::WindowStateChange) {
+        // (A modal form over visible forms: the main menu over nothing may be minimised.)
+        const bool ownerShown = m_form->isModal() && Application.zOrder().size() > 1;
+        const bool fixedState = m_form->BorderStyle() != bsSizeable || ownerShown;
+        const Qt::WindowStates unwanted = m_form->BorderStyle() == bsSizeable ? Qt::WindowMinimized
+                                                                               : Qt::WindowMinimized | Qt::WindowMaximized;
+        if (fixedState && (windowState() & unwanted) && !(m_form->Maximized() && m_form->BorderStyle() == bsNone)) {
+            setWindowState(windowState() & ~unwanted);
+            QWidget::changeEvent(e);
+            return;
+        }
+    }
     // Clicking a window under a modal form brings the modal form back to the front.
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_form->isBlocked()) {
         if (TForm* top = Application.topForm(); top && top->window() != this) {

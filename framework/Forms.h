@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
+#include <Qt>
 
 #include <functional>
 #include <memory>
@@ -31,6 +33,11 @@ struct FrameMetrics {
     int caption;
 };
 FrameMetrics frameMetrics(TBorderStyle style);
+// The window decorations of a border style: tool windows have a close box only, borderless
+// forms none, sizeable forms the usual three.
+Qt::WindowFlags windowFlagsFor(TBorderStyle style);
+// Whether the user may resize a form of this border style.
+bool userSizeable(TBorderStyle style);
 constexpr int kMenuBarHeight = 20;
 
 class TForm {
@@ -74,6 +81,10 @@ public:
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool on);
     bool Visible() const { return m_visible; }
+    // Busy while a run holds the form: the pointer over it shows the busy cursor (the arrow with
+    // the hourglass: the program works, keys still reach it).
+    bool Busy() const { return m_busy; }
+    void SetBusy(bool on);
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor c) { m_cursor = c; }
     // Maximised: the form fills the screen.
@@ -151,6 +162,8 @@ public:
     void redrawControl(TGraphicControl* c);
     // A drawing operation changed these surface pixels.
     void surfaceChanged(const QRect& r);
+    // The user resized the window of a sizeable form to this size inside its frame.
+    void userResized(QSize inner);
     // Lays out the aligned controls.
     void realign();
     // The menu's items were created or rearranged / one item's caption, state or visibility
@@ -201,6 +214,7 @@ private:
     int m_borderWidth = 0;
     bool m_keyPreview = false;
     bool m_enabled = true;
+    bool m_busy = false;
     bool m_visible = false;
     bool m_maximized = false;
     TCursor m_cursor = crDefault;

@@ -47,6 +47,7 @@ void TLessonForm::LockRun(std::initializer_list<TMenuItem*> startItems)
     for (TMenuItem* item : startItems)
         item->SetEnabled(false);
     SetEnabled(false);
+    SetBusy(true);
 }
 
 void TLessonForm::UnlockRun(std::initializer_list<TMenuItem*> startItems)
@@ -54,6 +55,7 @@ void TLessonForm::UnlockRun(std::initializer_list<TMenuItem*> startItems)
     for (TMenuItem* item : startItems)
         item->SetEnabled(true);
     SetEnabled(true);
+    SetBusy(false);
 }
 
 void TLessonForm::ToggleText(TMemo& memo)

@@ -300,7 +300,8 @@ TFormZTUcon045::TFormZTUcon045()
     ImageNorm.SetVisible(false);
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(ssHorizontal);
+    // More lines than the memo shows at once: a vertical scroll bar reaches the rest.
+    MemoErlaeuterung.SetScrollBars(ssBoth);
     MemoErlaeuterung.Lines.setTable(kMemoErlaeuterung);
     MemoErlaeuterung.SetVisible(false);
     MemoT.SetColor(kTabelleFarbe);
@@ -308,6 +309,8 @@ TFormZTUcon045::TFormZTUcon045()
     MemoT.Font.SetColor(clWhite);
     // The blanks align the columns: a row that wrapped would no longer be a row of the table.
     MemoT.SetWordWrap(false);
+    // The table is wider and taller than its place: scroll bars let the user read all of it.
+    MemoT.SetScrollBars(ssBoth);
     MemoT.Lines.setTable(kMemoT);
     MemoT.SetVisible(false);
 }

@@ -370,14 +370,47 @@ TEST(Canvas, ClearBrushTextLeavesTheCellBackground)
 TEST(Canvas, NegativeFontHeightIsTheCharacterHeight)
 {
     TFont f;
-    f.SetHeight(-11);
-    const auto& small = fonts::resolve(f);
-    f.SetHeight(11);
+    f.SetHeight(-19);
+    const auto& character = fonts::resolve(f);
+    f.SetHeight(19);
     const auto& cell = fonts::resolve(f);
-    // The cell of an 11-pixel character is taller than 11; an 11-pixel cell is exactly 11.
-    EXPECT_GT(small.cellHeight, 11);
-    EXPECT_EQ(cell.cellHeight, 11);
-    EXPECT_GT(small.qfont.pixelSize(), cell.qfont.pixelSize());
+    // The cell of a 19-pixel character is 21 pixels high and takes the 20-pixel size; a
+    // 19-pixel cell takes the 16-pixel size.
+    EXPECT_EQ(character.cellHeight, 20);
+    EXPECT_EQ(cell.cellHeight, 16);
+    EXPECT_GT(character.qfont.pixelSize(), cell.qfont.pixelSize());
+}
+
+TEST(Canvas, RequestedHeightsTakeTheFacesSizesAndNeverGoBelowTheFloor)
+{
+    struct Case {
+        const char* face;
+        int height;
+        int cell;
+    };
+    // The sans face comes in cells of 13, 16, 20, 24, 29 and 37 pixels: a request takes the
+    // largest that is not higher, at least 13; beyond 37 it scales. The serif and symbol faces
+    // scale freely, but not below 13 either.
+    const Case cases[] = {
+        { "MS Sans Serif", 8, 13 }, // the ZTU runs' end labels
+        { "MS Sans Serif", -11, 13 }, // the form font: a 12-pixel cell
+        { "MS Sans Serif", 15, 13 },
+        { "MS Sans Serif", 16, 16 },
+        { "MS Sans Serif", 18, 16 }, // the memos
+        { "MS Sans Serif", -19, 20 }, // the main menu
+        { "MS Sans Serif", 37, 37 },
+        { "MS Sans Serif", 40, 40 },
+        { "Times New Roman", 8, 13 },
+        { "Times New Roman", 18, 18 },
+        { "Symbol", 10, 13 },
+    };
+    for (const Case& c : cases) {
+        TFont f;
+        f.SetName(QString::fromLatin1(c.face));
+        f.SetHeight(c.height);
+        EXPECT_EQ(fonts::resolve(f).cellHeight, c.cell) << c.face << " " << c.height;
+        EXPECT_EQ(fonts::resolve(f).requestedHeight, c.height);
+    }
 }
 
 TEST(Canvas, SymbolFontShowsLatinLettersAsGreek)

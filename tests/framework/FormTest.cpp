@@ -2,6 +2,7 @@
 // disabled forms, modal showing, alignment, images and image lists.
 #include "tests/support/Harness.h"
 
+#include "framework/FormWindow.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
@@ -96,6 +97,69 @@ TEST_F(Forms, ToolWindowWithMenuBarHasTheFixedClientSize)
     EXPECT_EQ(f.ClientHeight(), 559);
     f.SetClientWidth(400);
     EXPECT_EQ(f.Width(), 408);
+}
+
+TEST(FormWindows, BorderStyleDecidesButtonsAndWhetherTheSizeIsFixed)
+{
+    wbtest::resetApplication();
+    struct Case {
+        TBorderStyle style;
+        bool title, minMax, close, frameless, sizeable;
+    };
+    // Tool windows have a caption with the close box only; a borderless form has no decoration;
+    // only the sizeable styles may be resized by the user, and only bsSizeable has the
+    // minimise and maximise buttons.
+    const Case cases[] = {
+        { bsToolWindow, true, false, true, false, false },
+        { bsSizeToolWin, true, false, true, false, true },
+        { bsNone, false, false, false, true, false },
+        { bsSizeable, true, true, true, false, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.style));
+        TForm form(QStringLiteral("F"));
+        form.SetBorderStyle(bsSizeable == c.style ? bsToolWindow : bsSizeable); // away from the default and back
+        form.SetBorderStyle(c.style);
+        form.SetBounds(10, 20, 400, 330);
+        const Qt::WindowFlags flags = form.window()->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::Window));
+        EXPECT_EQ(flags.testFlag(Qt::WindowTitleHint), c.title);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minMax);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMaximizeButtonHint), c.minMax);
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), c.close);
+        EXPECT_EQ(flags.testFlag(Qt::FramelessWindowHint), c.frameless);
+        // A fixed window's minimum and maximum are its size inside the frame.
+        const QSize inner(form.ClientWidth(), form.ClientHeight());
+        const QWidget* w = form.window();
+        EXPECT_EQ(w->minimumSize() == inner && w->maximumSize() == inner, !c.sizeable);
+        EXPECT_EQ(userSizeable(c.style), c.sizeable);
+    }
+}
+
+TEST(FormWindows, ResizingASizeableFormKeepsItsStatusBarAtTheBottom)
+{
+    wbtest::resetApplication();
+    TForm form(QStringLiteral("F"));
+    form.SetBorderStyle(bsSizeable);
+    form.SetBounds(0, 0, 800, 600);
+    TStatusBar status(&form, QStringLiteral("Status"));
+    status.SetHeight(18);
+    form.Show();
+    form.userResized(QSize(500, 300)); // inside the frame: 4 + 4 wide, 4 + 4 + 22 caption high
+    EXPECT_EQ(form.Width(), 508);
+    EXPECT_EQ(form.Height(), 330);
+    EXPECT_EQ(status.Top() + status.Height(), form.ClientHeight());
+    EXPECT_EQ(status.Width(), 500);
+    form.Hide();
+
+    // A tool window keeps its size whatever the window reports.
+    TForm tool(QStringLiteral("T"));
+    tool.SetBorderStyle(bsToolWindow);
+    tool.SetBounds(0, 0, 800, 600);
+    tool.Show();
+    tool.userResized(QSize(500, 300));
+    EXPECT_EQ(QSize(tool.Width(), tool.Height()), QSize(800, 600));
+    tool.Hide();
 }
 
 TEST_F(Forms, FormWithoutVisibleMenuItemsHasNoMenuBar)
@@ -396,8 +460,8 @@ TEST(Memo, LinesStepByTheFontsCellHeight)
     auto* edit = qobject_cast<QTextEdit*>(memo.widget());
     ASSERT_NE(edit, nullptr);
     edit->document()->setTextWidth(380); // as the memo's viewport would
-    EXPECT_EQ(edit->document()->size().height(), 5 * 18 + 2);
-    memo.Font.SetHeight(-11); // a cell of 12 pixels
+    EXPECT_EQ(edit->document()->size().height(), 5 * 16 + 2) << "height 18 is drawn in the 16-pixel size";
+    memo.Font.SetHeight(-11); // the smallest size: a cell of 13 pixels
     EXPECT_EQ(edit->document()->size().height(), 5 * fonts::resolve(memo.Font).cellHeight + 2);
 }
 

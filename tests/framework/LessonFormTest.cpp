@@ -240,3 +240,31 @@ TEST_F(LessonForms, CloseOnlyItemsCloseTheFormThroughItsFormClose)
         EXPECT_FALSE(f.MemoErlaeuterung.Visible()) << "FormClose ran";
     }
 }
+
+TEST_F(LessonForms, TheRunLockShowsTheBusyCursorUntilItLifts)
+{
+    TTestLesson f;
+    f.create();
+    std::vector<bool> busy;
+    std::vector<Qt::CursorShape> shapes;
+    auto look = [&] {
+        busy.push_back(f.Busy());
+        shapes.push_back(f.clientWidget()->cursor().shape());
+    };
+    events().actions.push_back([&] {
+        look(); // idle
+        f.Start.Click();
+        look(); // locked
+        Scheduler::instance().advance(250); // the run's last tick lifts the lock
+        look();
+        f.Start.Click();
+        look(); // locked again; Esc closes and lifts it
+        f.pressKey(VK_ESCAPE);
+        look();
+    });
+    f.ShowModal();
+    EXPECT_EQ(busy, (std::vector<bool> { false, true, false, true, false }));
+    EXPECT_EQ(shapes,
+        (std::vector<Qt::CursorShape> {
+            Qt::ArrowCursor, Qt::BusyCursor, Qt::ArrowCursor, Qt::BusyCursor, Qt::ArrowCursor }));
+}

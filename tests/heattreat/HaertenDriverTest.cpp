@@ -51,12 +51,14 @@ TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
     for (int i : { 0, 1 }) {
         const StateView s = StateView(r.lines[i]);
         EXPECT_FALSE(s.enabled()) << "locked from the click on, state " << i;
+        EXPECT_TRUE(s.raw().value(QStringLiteral("busy")).toBool()) << "the busy cursor while locked, state " << i;
         EXPECT_TRUE(s.timerEnabled("TimerZTA"));
         EXPECT_FALSE(s.itemEnabled("Austenitisierung"));
     }
     for (int i : { 2, 6 }) {
         const StateView s = StateView(r.lines[i]);
         EXPECT_TRUE(s.enabled()) << "state " << i;
+        EXPECT_FALSE(s.raw().value(QStringLiteral("busy")).toBool()) << "state " << i;
         EXPECT_FALSE(s.timerEnabled("TimerZTA"));
         EXPECT_FALSE(s.itemEnabled("Austenitisierung")) << "until Löschen / Neu or closing";
         EXPECT_TRUE(s.itemEnabled("ZTUWasserabkuehlung"));

@@ -230,7 +230,7 @@ TEST(ProcessDiagram, DefinitionPanelWritesItsLinesWhiteOnThePanel)
     const pd::PanelLine lines[] = { { 10, "Härten" }, { 50, "\"Austenitisieren" } };
     pd::drawDefinitionPanel(p.canvas, 7, lines);
     const int h = p.canvas.TextHeight(QStringLiteral("H"));
-    EXPECT_EQ(h, 18) << "cell height 18";
+    EXPECT_EQ(h, 16) << "height 18 is drawn in the 16-pixel size";
     EXPECT_TRUE(
         textCellHolds(p.image, QRect(7, 10, p.canvas.TextWidth(QStringLiteral("Härten")), h), clWhite, { blue }));
     EXPECT_TRUE(textCellHolds(

@@ -242,7 +242,8 @@ TEST_F(ZTUcon045Form, ComponentsMenuAndTimersAsDescribed)
     EXPECT_EQ(f.MemoErlaeuterung.Color(), RGB(0xFF, 0xBF, 0xBF));
     EXPECT_EQ(f.MemoErlaeuterung.Font.Height(), 18);
     EXPECT_TRUE(f.MemoErlaeuterung.ReadOnly());
-    EXPECT_EQ(f.MemoErlaeuterung.ScrollBars(), ssHorizontal);
+    // Its horizontal scroll bar, and a vertical one: 29 lines of 16 pixels are more than it shows.
+    EXPECT_EQ(f.MemoErlaeuterung.ScrollBars(), ssBoth);
     ASSERT_EQ(f.MemoErlaeuterung.Lines.Count(), 29);
     // The source line: a leading blank, author and title in parentheses, a closing full stop.
     const QString source = f.MemoErlaeuterung.Lines[4];
@@ -256,6 +257,9 @@ TEST_F(ZTUcon045Form, ComponentsMenuAndTimersAsDescribed)
     EXPECT_FALSE(f.MemoT.Bordered());
     EXPECT_EQ(f.MemoT.Font.Color(), clWhite);
     EXPECT_EQ(f.MemoT.Font.Height(), 18);
+    // The table is wider and taller than its place: it scrolls both ways instead of losing a column.
+    EXPECT_EQ(f.MemoT.ScrollBars(), ssBoth);
+    EXPECT_FALSE(f.MemoT.WordWrap());
     ASSERT_EQ(f.MemoT.Lines.Count(), 7);
     EXPECT_EQ(f.MemoT.Lines[5],
         QStringLiteral(" Erzielte Härte HV                        780    390      280     200      190"));

@@ -189,7 +189,8 @@ QString formStateJson(TForm* form)
         .add("cursor", jsonString(cursorName(form->Cursor())))
         .add("components", list(components))
         .add("items", list(items))
-        .add("timers", list(timers));
+        .add("timers", list(timers))
+        .add("busy", jsonBool(form->Busy()));
     return o.str();
 }
 
