@@ -39,7 +39,6 @@
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
 #include "phase/UnitZutyp4.h"
-#include "resources/Pictures.h"
 #include "shell/UnitDeckEKD.h"
 #include "shell/UnitInfo.h"
 #include "shell/UnitMenue.h"
@@ -52,7 +51,6 @@
 #include "timetemp/UnitZTUisoC045.h"
 #include "timetemp/UnitZTUisoC07.h"
 #include "timetemp/UnitZeitab.h"
-#include "tools/driver/ScriptDriver.h"
 
 namespace wb {
 
@@ -120,20 +118,6 @@ int runProgram()
 void shutdownProgram()
 {
     Application.reset();
-}
-
-void registerDriverCommands(ScriptDriver& driver)
-{
-    // export-pictures DIR: every built-in picture and every image-list frame as PNG files, so
-    // that anyone can look at them all.
-    driver.addCommand(QStringLiteral("export-pictures"), [](ScriptDriver& d, const QStringList& args) {
-        if (args.size() != 2)
-            return d.fail(QStringLiteral("usage: export-pictures DIR"));
-        QString error;
-        if (!pictures::exportAll(args[1], &error))
-            return d.fail(error);
-        return true;
-    });
 }
 
 } // namespace wb

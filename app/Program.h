@@ -4,8 +4,6 @@
 
 namespace wb {
 
-class ScriptDriver;
-
 // Application.Initialize, creation of every form in its fixed order, Application.Run.
 // Returns the exit code.
 int runProgram();
@@ -13,7 +11,5 @@ int runProgram();
 void createAllForms();
 // Destroys the forms while Qt is still up.
 void shutdownProgram();
-// Driver commands beyond the framework's own (the pictures' export).
-void registerDriverCommands(ScriptDriver& driver);
 
 } // namespace wb

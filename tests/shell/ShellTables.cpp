@@ -189,7 +189,7 @@ const FormRow& formRow(const std::string& name)
 
 ScriptResult runProgram(const std::string& script)
 {
-    return wbtest::runProgram(script, false, wb::registerDriverCommands);
+    return wbtest::runProgram(script);
 }
 
 QJsonObject component(const QJsonObject& state, const QString& name)

@@ -5,6 +5,7 @@
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "resources/Pictures.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -340,6 +341,8 @@ bool ScriptDriver::execute(const QStringList& w, const QString& rest)
         return cmdMessage();
     if (cmd == QLatin1String("state"))
         return cmdState(w);
+    if (cmd == QLatin1String("export-pictures"))
+        return cmdExportPictures(w);
     for (const auto& [name, handler] : m_extensions)
         if (cmd == name)
             return handler(*this, w);
@@ -374,6 +377,18 @@ bool ScriptDriver::execute(const QStringList& w, const QString& rest)
     if (cmd == QLatin1String("snapshot"))
         return cmdSnapshot(w, rest);
     return fail(QStringLiteral("unknown command '%1'").arg(cmd));
+}
+
+// export-pictures DIR: every built-in picture and every image-list frame as PNG files, so that
+// anyone can look at them all.
+bool ScriptDriver::cmdExportPictures(const QStringList& w)
+{
+    if (w.size() != 2)
+        return fail(QStringLiteral("usage: export-pictures DIR"));
+    QString error;
+    if (!pictures::exportAll(w[1], &error))
+        return fail(error);
+    return true;
 }
 
 bool ScriptDriver::cmdScreen(const QStringList& w)

@@ -23,7 +23,7 @@ public:
     // error is reported and the script goes on; otherwise the run ends with exit code 2.
     ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing);
 
-    // Hooks for commands that need more than the framework (the pictures' export).
+    // Hooks for further commands (tests add their own).
     using Extension = std::function<bool(ScriptDriver&, const QStringList& args)>;
     void addCommand(const QString& name, Extension handler);
 
@@ -67,6 +67,7 @@ private:
     bool cmdMessage();
     bool cmdForms();
     bool cmdSkipCover();
+    bool cmdExportPictures(const QStringList& w);
 
     void print(const QString& line);
 

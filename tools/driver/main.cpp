@@ -41,7 +41,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     wb::ScriptDriver driver(in, std::cout, std::cerr, keepGoing);
     wb::Application.setHeadless(&driver, &driver);
-    wb::registerDriverCommands(driver);
     const int code = driver.run([] { return wb::runProgram(); });
     wb::shutdownProgram();
     std::cout.flush();
