@@ -2,6 +2,9 @@
 // lessons: their geometry and their static picture, drawn by the lessons with their own data.
 #include "heattreat/ProcessDiagram.h"
 
+#include "diagrams/Panels.h"
+#include "framework/Figures.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -9,13 +12,8 @@ namespace wb::processdiagram {
 
 namespace {
 
-constexpr TColor kFrameColor = RGB(0x01, 0x00, 0x00);
-constexpr TColor kFrameFill = RGB(0xFF, 0xD7, 0x00);
 constexpr TColor kPhaseColor = RGB(0x02, 0x00, 0x00);
-constexpr TColor kTitleColor = RGB(0x80, 0x00, 0x80);
 
-// The colour bands start a few pixels in from the paint box's left edge.
-constexpr int kBandLeft = 4;
 constexpr int kWarmBandsTo = 100;
 
 // Where the side-by-side layout puts its diagrams relative to the paint box's size.
@@ -33,19 +31,6 @@ constexpr int kZtuColumns = 6; // decades 0.1 s … 10^5 s
 constexpr double kCurveTopSteps = 1.95;
 constexpr double kCurveCutSteps = 1.7;
 
-struct Text {
-    int x;
-    int y;
-    const char* text;
-};
-
-struct ColoredText {
-    int x;
-    int y;
-    const char* text;
-    TColor color;
-};
-
 // clang-format off
 // Temperature labels of a process diagram whose frame starts at x = 40.
 constexpr ColoredText kTemperatureLabels[] = {
@@ -60,7 +45,7 @@ constexpr ColoredText kTemperatureLabels[] = {
 static_assert(std::size(kTemperatureLabels) == 7);
 
 // The decades of the ZTU time axis, each exponent six pixels above its base.
-constexpr Text kZtuTimeLabels[] = {
+constexpr TextAt kZtuTimeLabels[] = {
     { 435, 306, "10" }, { 451, 300, "-1" },
     { 488, 306, "1" },
     { 541, 306, "10" },
@@ -72,11 +57,7 @@ constexpr Text kZtuTimeLabels[] = {
 };
 
 // "Zeit " and the arrow under a process diagram whose frame ends at x = 420.
-constexpr Text kZeit = { 357, 310, "Zeit " };
-struct Segment {
-    TPoint from;
-    TPoint to;
-};
+constexpr TextAt kZeit = { 357, 310, "Zeit " };
 constexpr Segment kTimeArrow[] = {
     { { 267, 315 }, { 327, 315 } },
     { { 327, 315 }, { 317, 310 } },
@@ -99,19 +80,19 @@ constexpr TPoint kFerritBeginn[] = {
 };
 constexpr TPoint kBainitBeginn[] = { { 518, 222 }, { 510, 208 }, { 508, 203 }, { 510, 194 }, { 546, 162 } };
 // clang-format on
-constexpr std::span<const TPoint> kZtuCurves[]
+constexpr Polyline kZtuCurves[]
     = { kMartensitStart, kBainitEnde, kPerlitBeginn, kFerritBeginn, kBainitBeginn };
 static_assert(std::size(kZtuCurves) == 5);
 
-constexpr Text kAustenit = { 616, 93, "Austenit" };
+constexpr TextAt kAustenit = { 616, 93, "Austenit" };
 constexpr const char* kFerrit = "Ferrit";
-constexpr Text kPhaseLabels[] = {
+constexpr TextAt kPhaseLabels[] = {
     { 511, 167, "Perlit" },
     { 524, 194, "Bainit" },
     { 461, 240, "Martensit" },
 };
 
-constexpr Text kZtuTitle[] = {
+constexpr TextAt kZtuTitle[] = {
     { 457, 24, "  Schematisches ZTU-Schaubild  " },
     { 457, 38, "  unlegierter Stahl mit C = 0.45%  " },
 };
@@ -120,18 +101,6 @@ constexpr Text kZtuTitle[] = {
 constexpr int kPanelRectWidth = 770;
 constexpr int kPanelRectHeight = 500;
 constexpr int kPanelFontHeight = 18;
-
-void textOut(TCanvas& canvas, int x, int y, const char* text)
-{
-    canvas.TextOut(x, y, QString::fromUtf8(text));
-}
-
-void polyline(TCanvas& canvas, std::span<const TPoint> points)
-{
-    canvas.MoveTo(points.front().X, points.front().Y);
-    for (const TPoint& p : points.subspan(1))
-        canvas.LineTo(p.X, p.Y);
-}
 
 } // namespace
 
@@ -183,98 +152,67 @@ TColor glowBandColor(int y)
 
 void drawBackground(TCanvas& canvas, int width, int height)
 {
-    canvas.Pen.SetWidth(2);
-    canvas.Pen.SetStyle(psSolid);
     // Row 100 is drawn twice: first as the last warm band, then as the first glowing one.
-    for (int y = 0; y <= kWarmBandsTo; ++y) {
-        canvas.Pen.SetColor(warmBandColor(y));
-        canvas.MoveTo(kBandLeft, y);
-        canvas.LineTo(width, y);
-    }
-    for (int y = kWarmBandsTo; y <= height; ++y) {
-        canvas.Pen.SetColor(glowBandColor(y));
-        canvas.MoveTo(kBandLeft, y);
-        canvas.LineTo(width, y);
-    }
+    const diagrams::Bands bands[] = { { 0, kWarmBandsTo, warmBandColor }, { kWarmBandsTo, height, glowBandColor } };
+    diagrams::drawBands(canvas, width, bands);
 }
 
 void drawFrame(TCanvas& canvas, const Frame& frame)
 {
-    canvas.Pen.SetColor(kFrameColor);
-    canvas.Pen.SetWidth(2);
-    canvas.Brush.SetColor(kFrameFill);
-    canvas.Rectangle(frame.left, frame.top, frame.right, frame.bottom);
+    diagrams::drawPanel(canvas, { frame.left, frame.top, frame.right, frame.bottom });
 }
 
 void drawGrid(TCanvas& canvas, const Frame& frame)
 {
-    canvas.Brush.SetStyle(bsClear);
-    canvas.Pen.SetWidth(1);
-    canvas.Pen.SetStyle(psDot);
-    for (int k = 1; k < kTemperatureSteps; ++k) {
-        const int y = frame.bottom - k * frame.dy;
-        canvas.MoveTo(frame.left, y);
-        canvas.LineTo(frame.right, y);
-    }
-    for (int k = 0; k < frame.columns; ++k) {
-        const int x = frame.left + k * frame.dx;
-        canvas.MoveTo(x, frame.top);
-        canvas.LineTo(x, frame.bottom);
-    }
+    diagrams::drawGrid(canvas,
+        { { frame.left, frame.top, frame.right, frame.bottom }, kTemperatureSteps, double(frame.dy), 0, frame.columns,
+            double(frame.dx) });
 }
 
 void drawTemperatureLabels(TCanvas& canvas, int shiftX)
 {
     canvas.Brush.SetStyle(bsClear);
-    for (const ColoredText& t : kTemperatureLabels) {
-        canvas.Font.SetColor(t.color);
-        textOut(canvas, t.x + shiftX, t.y, t.text);
-    }
+    for (const ColoredText& t : kTemperatureLabels)
+        draw(canvas, ColoredText { t.x + shiftX, t.y, t.text, t.color });
 }
 
 void drawTimeArrow(TCanvas& canvas, int shiftX)
 {
     canvas.Font.SetColor(clWhite);
-    textOut(canvas, kZeit.x + shiftX, kZeit.y, kZeit.text);
+    draw(canvas, TextAt { kZeit.x + shiftX, kZeit.y, kZeit.text });
     canvas.Pen.SetColor(clWhite);
     canvas.Pen.SetWidth(1);
-    for (const Segment& s : kTimeArrow) {
-        canvas.MoveTo(s.from.X + shiftX, s.from.Y);
-        canvas.LineTo(s.to.X + shiftX, s.to.Y);
-    }
+    for (const Segment& s : kTimeArrow)
+        draw(canvas, Segment { { s.from.X + shiftX, s.from.Y }, { s.to.X + shiftX, s.to.Y } });
 }
 
 void drawZtuTimeLabels(TCanvas& canvas)
 {
     canvas.Font.SetColor(clWhite);
-    for (const Text& t : kZtuTimeLabels)
-        textOut(canvas, t.x, t.y, t.text);
+    drawAll(canvas, kZtuTimeLabels);
 }
 
 void drawZtuCurves(TCanvas& canvas, TColor pen)
 {
     canvas.Pen.SetColor(pen);
     canvas.Pen.SetWidth(2);
-    for (std::span<const TPoint> curve : kZtuCurves)
-        polyline(canvas, curve);
+    drawAll(canvas, kZtuCurves);
 }
 
 void drawZtuPhaseLabels(TCanvas& canvas, TPoint ferrit)
 {
     canvas.Font.SetColor(kPhaseColor);
     canvas.Brush.SetStyle(bsClear);
-    textOut(canvas, kAustenit.x, kAustenit.y, kAustenit.text);
-    textOut(canvas, ferrit.X, ferrit.Y, kFerrit);
-    for (const Text& t : kPhaseLabels)
-        textOut(canvas, t.x, t.y, t.text);
+    draw(canvas, kAustenit);
+    draw(canvas, TextAt { ferrit.X, ferrit.Y, kFerrit });
+    drawAll(canvas, kPhaseLabels);
 }
 
 void drawZtuTitle(TCanvas& canvas)
 {
     canvas.Font.SetColor(clWhite);
-    canvas.Brush.SetColor(kTitleColor);
-    for (const Text& t : kZtuTitle)
-        textOut(canvas, t.x, t.y, t.text);
+    canvas.Brush.SetColor(clPurple);
+    drawAll(canvas, kZtuTitle);
 }
 
 void drawSideBySide(TCanvas& canvas, const Layout& layout, int width, int height, const ZtuLook& look)
@@ -302,7 +240,7 @@ void drawDefinitionPanel(TCanvas& canvas, int textX, std::span<const PanelLine> 
     canvas.Font.SetHeight(kPanelFontHeight);
     canvas.Rectangle(0, 0, kPanelRectWidth, kPanelRectHeight);
     for (const PanelLine& line : lines)
-        textOut(canvas, textX, line.y, line.text);
+        draw(canvas, TextAt { textX, line.y, line.text });
 }
 
 } // namespace wb::processdiagram

@@ -1,6 +1,7 @@
 // Hardening a steel with 0.45 % C: austenitising, quenching to martensite and the water quench in the ZTU diagram.
 #include "heattreat/UnitHaerten.h"
 
+#include "framework/Figures.h"
 #include "resources/Pictures.h"
 
 #include <iterator>
@@ -12,17 +13,10 @@ TFormHaerten* FormHaerten = nullptr;
 namespace {
 
 constexpr TColor kDefinitionColor = RGB(0x00, 0x80, 0xFF);
-constexpr TColor kTitelColor = RGB(0x80, 0x00, 0x80);
 constexpr int kMemoFontHeight = 18;
 
 // The ZTU diagram of this lesson: lines in #010000, "Ferrit" left of the ferrite nose.
 constexpr processdiagram::ZtuLook kZtuLook = { RGB(0x01, 0x00, 0x00), { 566, 136 } };
-
-struct Text {
-    int x;
-    int y;
-    const char* text;
-};
 
 // clang-format off
 constexpr const char* kMemo[] = {
@@ -66,7 +60,7 @@ constexpr int kAbschreckSchritt = 30;
 constexpr int kEndeAb = 215;
 
 // Written again at every holding tick, white on red.
-constexpr Text kHalteTexte[] = {
+constexpr TextAt kHalteTexte[] = {
     { 44, 47, " Austenitisiertemperatur " },
     { 44, 63, " isothermes \"Halten\" " },
     { 44, 79, " T = const. > A[c3] im Gleichgewicht " },
@@ -81,32 +75,30 @@ struct Bild {
     int bildNr; // BildNr := this before the frame is drawn, or kWeiter
     int left;
     int top;
-    const char* text;
-    int textX;
-    int textY;
+    TextAt caption; // none: an empty slot
 };
 constexpr Bild kBildFolge[] = {
     //  x   BildNr    left top   caption
-    {  41,  0,        90, 180,  "Ferrit+Perlit",      90, 284 },
-    {  89,  0,       290,  30,  nullptr,               0,   0 },
-    {  97,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 109,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 119,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 129,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 139,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 149,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 157,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 165,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 173,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 181,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 189, 11,       290,  30,  "Homogener Austenit", 290, 135 },
+    {  41,  0,        90, 180,  { 90, 284, "Ferrit+Perlit" } },
+    {  89,  0,       290,  30,  {} },
+    {  97,  kWeiter, 290,  30,  {} },
+    { 109,  kWeiter, 290,  30,  {} },
+    { 119,  kWeiter, 290,  30,  {} },
+    { 129,  kWeiter, 290,  30,  {} },
+    { 139,  kWeiter, 290,  30,  {} },
+    { 149,  kWeiter, 290,  30,  {} },
+    { 157,  kWeiter, 290,  30,  {} },
+    { 165,  kWeiter, 290,  30,  {} },
+    { 173,  kWeiter, 290,  30,  {} },
+    { 181,  kWeiter, 290,  30,  {} },
+    { 189, 11,       290,  30,  { 290, 135, "Homogener Austenit" } },
 };
 // Frame 0 twice, the ten growth frames and the homogeneous austenite; the run's last tick adds
 // the martensite, frame 12, the last of the 13.
 static_assert(std::size(kBildFolge) == 13);
 constexpr int kMartensitNr = 12;
 constexpr TPoint kMartensitBild = { 290, 170 };
-constexpr Text kMartensit = { 290, 17, " Martensit " }; // y: pixels above the curve's end
+constexpr TextAt kMartensit = { 290, 17, " Martensit " }; // y: pixels above the curve's end
 
 // The water quench in the ZTU diagram, in the coordinates of PaintBoxLog (its origin lies on
 // the diagram's left edge at about 826 °C): the parabola while x ≤ 67, then the straight line
@@ -214,8 +206,7 @@ void TFormHaerten::TimerZTATimer()
     }
     if (y <= kHalteY && x <= kHaltenBis) {
         c.Brush.SetColor(clRed);
-        for (const Text& t : kHalteTexte)
-            c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
+        drawAll(c, kHalteTexte);
         c.MoveTo(x, kHalteY);
         ++x;
         y = kHalteY;
@@ -225,14 +216,13 @@ void TFormHaerten::TimerZTATimer()
     for (const Bild& b : kBildFolge) {
         if (b.x != x)
             continue;
-        if (b.text)
+        if (b.caption.text)
             c.Brush.SetColor(clBlack);
         if (b.bildNr != kWeiter)
             m_state.BildNr = b.bildNr;
         ImageListGef.Draw(c, b.left, b.top, m_state.BildNr);
         ++m_state.BildNr;
-        if (b.text)
-            c.TextOut(b.textX, b.textY, QString::fromUtf8(b.text));
+        draw(c, b.caption);
         break;
     }
 
@@ -247,7 +237,7 @@ void TFormHaerten::TimerZTATimer()
         c.Brush.SetColor(clBlack);
         ImageListGef.Draw(c, kMartensitBild.X, kMartensitBild.Y, m_state.BildNr);
         ++m_state.BildNr;
-        c.TextOut(kMartensit.x, Round(double(y) - kMartensit.y), QString::fromUtf8(kMartensit.text));
+        draw(c, TextAt { kMartensit.x, Round(double(y) - kMartensit.y), kMartensit.text });
         // The start item stays disabled until "Löschen / Neu" or closing.
         UnlockRun();
         TimerZTA.SetEnabled(false);
@@ -274,7 +264,7 @@ void TFormHaerten::Timer600Timer()
     c.Pen.SetColor(clRed);
     c.Pen.SetWidth(3);
     c.Font.SetColor(clWhite);
-    c.Brush.SetColor(kTitelColor);
+    c.Brush.SetColor(clPurple);
 
     // The tick that leaves the parabola also draws the line's first step.
     if (x <= kParabelBis) {

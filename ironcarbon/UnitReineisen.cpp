@@ -1,6 +1,8 @@
 // Pure iron: the cooling and heating curves with their arrests and the changes of the crystal lattice.
 #include "ironcarbon/UnitReineisen.h"
 
+#include "framework/Figures.h"
+
 #include <climits>
 #include <span>
 
@@ -20,11 +22,7 @@ constexpr TColor Hex(int rrggbb)
 }
 
 constexpr TColor kGruen = Hex(0x358200);
-constexpr TColor kBlau = Hex(0x0000FF);
-constexpr TColor kSchwarz = Hex(0x000000);
 constexpr TColor kDunkelrot = Hex(0x6F0000);
-constexpr TColor kGelb = Hex(0xFFFF00);
-constexpr TColor kRot = Hex(0xFF0000);
 
 // --- Layout ------------------------------------------------------------------------------------
 
@@ -51,7 +49,7 @@ static_assert(std::size(kMemoZeilen) == 6);
 
 // One segment of a curve: where it starts, the X at which it ends (the last segment: the X at
 // which the run ends), y(x) = a - b * (x - c)^2 (a plateau has b = 0) and its pen colour.
-struct Segment {
+struct CurvePiece {
     TPunkt start;
     int endX;
     double a, b, c;
@@ -61,26 +59,26 @@ struct Segment {
 };
 
 // clang-format off
-constexpr Segment kSegmenteAb[] = {
+constexpr CurvePiece kSegmenteAb[] = {
     { { 32, 20 },   38, 1100, 0.01,  360, kGruen },     // melt cooling
     { { 38, 65 },   65,   65, 0,       0, kGruen },     // solidification at 1536 °C
-    { { 65, 65 },   73, 1383, 0.007, 500, kBlau },      // δ-iron cooling
-    { { 73, 113 },  87,  113, 0,       0, kSchwarz },   // δ → γ at 1392 °C
+    { { 65, 65 },   73, 1383, 0.007, 500, clBlue },      // δ-iron cooling
+    { { 73, 113 },  87,  113, 0,       0, clBlack },   // δ → γ at 1392 °C
     { { 85, 113 }, 115, 1313, 0.007, 500, kDunkelrot }, // γ-iron cooling, one pixel back behind the plateau's end
-    { { 115, 275 }, 125, 275, 0,       0, kSchwarz },   // γ → α at 906 °C
-    { { 125, 275 }, 135, 1253, 0.007, 500, kBlau },     // α-iron cooling
-    { { 135, 320 }, 145, 320, 0,       0, kBlau },      // magnetic change at 769 °C
-    { { 145, 320 }, 151, 1200, 0.007, 500, kBlau },     // magnetic α-iron cooling; the run ends when X > 150
+    { { 115, 275 }, 125, 275, 0,       0, clBlack },   // γ → α at 906 °C
+    { { 125, 275 }, 135, 1253, 0.007, 500, clBlue },     // α-iron cooling
+    { { 135, 320 }, 145, 320, 0,       0, clBlue },      // magnetic change at 769 °C
+    { { 145, 320 }, 151, 1200, 0.007, 500, clBlue },     // magnetic α-iron cooling; the run ends when X > 150
 };
 
-constexpr Segment kSegmenteAuf[] = {
-    { { 320, 347 }, 325,  550, 0.032, 240, kBlau },     // magnetic α-iron heating
-    { { 325, 320 }, 335,  320, 0,       0, kBlau },     // magnetic change at 769 °C
-    { { 335, 320 }, 345,  505, 0.025, 250, kBlau },     // α-iron heating
-    { { 345, 273 }, 355,  273, 0,       0, kSchwarz },  // α → γ at 911 °C
+constexpr CurvePiece kSegmenteAuf[] = {
+    { { 320, 347 }, 325,  550, 0.032, 240, clBlue },     // magnetic α-iron heating
+    { { 325, 320 }, 335,  320, 0,       0, clBlue },     // magnetic change at 769 °C
+    { { 335, 320 }, 345,  505, 0.025, 250, clBlue },     // α-iron heating
+    { { 345, 273 }, 355,  273, 0,       0, clBlack },  // α → γ at 911 °C
     { { 355, 273 }, 383,  554, 0.025, 250, kDunkelrot },// γ-iron heating
-    { { 383, 113 }, 397,  113, 0,       0, kSchwarz },  // γ → δ at 1392 °C
-    { { 397, 113 }, 405,  547, 0.02,  250, kBlau },     // δ-iron heating
+    { { 383, 113 }, 397,  113, 0,       0, clBlack },  // γ → δ at 1392 °C
+    { { 397, 113 }, 405,  547, 0.02,  250, clBlue },     // δ-iron heating
     { { 405, 65 },  433,   65, 0,       0, kGruen },    // melting at 1536 °C
     { { 433, 65 },  438, 1080, 0.03,  250, kGruen },    // melt heating; the run ends at X = 438
 };
@@ -89,11 +87,6 @@ static_assert(std::size(kSegmenteAb) == 9 && std::size(kSegmenteAuf) == 9);
 
 // --- Temperature lines and labels --------------------------------------------------------------
 
-struct Text {
-    int x = 0, y = 0;
-    const char* s = nullptr;
-};
-
 // A row is drawn on every tick on which PunktAb[punkt].X (PunktAuf[punkt].X) equals x: the
 // temperature line (none when lineY is 0), then the texts with that brush and font colour.
 struct LabelRow {
@@ -101,32 +94,32 @@ struct LabelRow {
     int x;
     int lineX1, lineX2, lineY;
     TColor brush, font;
-    std::array<Text, 3> texts;
+    std::array<TextAt, 3> texts; // empty slots draw nothing
 };
 
 // clang-format off
 constexpr LabelRow kBeschriftungAb[] = {
-    { 1,  33,  0,   0,   0, kGelb,      kSchwarz, { { { 205, 30, "Schmelze" } } } },
-    { 1,  38, 20, 200,  65, kGelb,      kSchwarz, { { { 23, 70, "1536°C" }, { 80, 60, "Erstarrungspunkt" } } } },
-    { 2,  65,  0,   0,   0, kBlau,      kGelb,    { { { 210, 77, "DELTA-Fe" }, { 190, 92, "kubisch-raumzentriert" } } } },
-    { 3,  73, 20, 200, 113, Hex(0xFFCD00), kSchwarz, { { { 26, 98, "Ar(4)" }, { 23, 118, "1392°C" } } } },
-    { 4,  87,  0,   0,   0, Hex(0xDE0000), kGelb, { { { 215, 180, "GAMMA-Fe" }, { 190, 200, "kubisch-flächenzentriert" } } } },
-    { 5, 115, 20, 200, 275, Hex(0xFE0000), kGelb, { { { 26, 260, "Ar(3)" }, { 23, 280, "906°C" } } } },
-    { 6, 125,  0,   0,   0, kBlau,      kGelb,    { { { 210, 280, "ALPHA-Fe" }, { 190, 300, "kubisch-raumzentriert" } } } },
-    { 7, 135, 20, 200, 320, Hex(0xFE0000), kGelb, { { { 26, 305, "Ar(2)" }, { 23, 325, "769°C" }, { 60, 312, "Curiepunkt" } } } },
-    { 8, 145,  0,   0,   0, kBlau,      kGelb,    { { { 195, 330, "Eisen magnetisch" } } } },
+    { 1,  33,  0,   0,   0, clYellow,      clBlack, { { { 205, 30, "Schmelze" } } } },
+    { 1,  38, 20, 200,  65, clYellow,      clBlack, { { { 23, 70, "1536°C" }, { 80, 60, "Erstarrungspunkt" } } } },
+    { 2,  65,  0,   0,   0, clBlue,      clYellow,    { { { 210, 77, "DELTA-Fe" }, { 190, 92, "kubisch-raumzentriert" } } } },
+    { 3,  73, 20, 200, 113, Hex(0xFFCD00), clBlack, { { { 26, 98, "Ar(4)" }, { 23, 118, "1392°C" } } } },
+    { 4,  87,  0,   0,   0, Hex(0xDE0000), clYellow, { { { 215, 180, "GAMMA-Fe" }, { 190, 200, "kubisch-flächenzentriert" } } } },
+    { 5, 115, 20, 200, 275, Hex(0xFE0000), clYellow, { { { 26, 260, "Ar(3)" }, { 23, 280, "906°C" } } } },
+    { 6, 125,  0,   0,   0, clBlue,      clYellow,    { { { 210, 280, "ALPHA-Fe" }, { 190, 300, "kubisch-raumzentriert" } } } },
+    { 7, 135, 20, 200, 320, Hex(0xFE0000), clYellow, { { { 26, 305, "Ar(2)" }, { 23, 325, "769°C" }, { 60, 312, "Curiepunkt" } } } },
+    { 8, 145,  0,   0,   0, clBlue,      clYellow,    { { { 195, 330, "Eisen magnetisch" } } } },
 };
 
 // The first condition changes the brush halfway through its texts: two rows, in that order.
 constexpr LabelRow kBeschriftungAuf[] = {
-    { 1, 325, 260, 450, 320, kBlau,      kGelb,    { { { 195, 330, "Eisen magnetisch" }, { 210, 280, "ALPHA-Fe" }, { 190, 300, "kubisch-raumzentriert" } } } },
-    { 1, 325,   0,   0,   0, Hex(0xFE0000), kGelb, { { { 340, 312, "Curiepunkt" }, { 416, 305, "Ac(2)" }, { 413, 325, "769°C" } } } },
-    { 3, 345, 260, 450, 273, Hex(0xFE0000), kGelb, { { { 413, 278, "911°C" }, { 416, 258, "Ac(3)" } } } },
-    { 4, 355,   0,   0,   0, Hex(0xDE0000), kGelb, { { { 215, 180, "GAMMA-Fe" }, { 190, 200, "kubisch-flächenzentriert" } } } },
-    { 5, 383, 260, 450, 113, Hex(0xFFCD00), kSchwarz, { { { 406, 118, "1392°C" }, { 416, 98, "Ac(4)" } } } },
-    { 6, 397,   0,   0,   0, kBlau,      kGelb,    { { { 210, 77, "DELTA-Fe" }, { 190, 92, "kubisch-raumzentriert" } } } },
-    { 7, 405, 260, 450,  65, kGelb,      kSchwarz, { { { 407, 70, "1536°C" }, { 310, 60, "Schmelzpunkt" } } } },
-    { 8, 432,   0,   0,   0, kGelb,      kSchwarz, { { { 205, 30, "Schmelze" } } } },
+    { 1, 325, 260, 450, 320, clBlue,      clYellow,    { { { 195, 330, "Eisen magnetisch" }, { 210, 280, "ALPHA-Fe" }, { 190, 300, "kubisch-raumzentriert" } } } },
+    { 1, 325,   0,   0,   0, Hex(0xFE0000), clYellow, { { { 340, 312, "Curiepunkt" }, { 416, 305, "Ac(2)" }, { 413, 325, "769°C" } } } },
+    { 3, 345, 260, 450, 273, Hex(0xFE0000), clYellow, { { { 413, 278, "911°C" }, { 416, 258, "Ac(3)" } } } },
+    { 4, 355,   0,   0,   0, Hex(0xDE0000), clYellow, { { { 215, 180, "GAMMA-Fe" }, { 190, 200, "kubisch-flächenzentriert" } } } },
+    { 5, 383, 260, 450, 113, Hex(0xFFCD00), clBlack, { { { 406, 118, "1392°C" }, { 416, 98, "Ac(4)" } } } },
+    { 6, 397,   0,   0,   0, clBlue,      clYellow,    { { { 210, 77, "DELTA-Fe" }, { 190, 92, "kubisch-raumzentriert" } } } },
+    { 7, 405, 260, 450,  65, clYellow,      clBlack, { { { 407, 70, "1536°C" }, { 310, 60, "Schmelzpunkt" } } } },
+    { 8, 432,   0,   0,   0, clYellow,      clBlack, { { { 205, 30, "Schmelze" } } } },
 };
 // clang-format on
 static_assert(std::size(kBeschriftungAb) == 9 && std::size(kBeschriftungAuf) == 8);
@@ -136,11 +129,8 @@ static_assert(std::size(kBeschriftungAb) == 9 && std::size(kBeschriftungAuf) == 
 enum class Figur { Rahmen, Vollstaendig, Kfz };
 
 // A cleared rectangle of the lattice box. kBoxRight stands for the box width less 5.
-struct Clear {
-    int x1, y1, x2, y2;
-};
 constexpr int kBoxRight = INT_MIN;
-constexpr Clear kNone { 0, 0, 0, 0 };
+constexpr Box kNone { 0, 0, 0, 0 };
 
 constexpr TColor kInForce = -1; // the canvas font colour stays as it is
 
@@ -160,8 +150,8 @@ struct LatticeRow {
     int xFrom, xTo;
     bool penSolid;
     TColor font;
-    std::array<Clear, 2> clears;
-    Text text;
+    std::array<Box, 2> clears;
+    TextAt text;
     Figur figur;
     int base;
     std::span<const int> k;
@@ -172,17 +162,17 @@ constexpr LatticeRow kGitterAb[] = {
     { 1,  38,  38, true,  kInForce, { { { 5, 2, 247, 518 }, { 10, 370, kBoxRight, 520 } } }, { 20, 30, "krz-Gitter" }, Figur::Vollstaendig, 20, kDelta },
     { 4,  74,  74, false, kInForce, { { kNone, kNone } }, {}, Figur::Rahmen, 200, kDelta },
     { 4,  75,  85, false, kInForce, { { { 10, 150, kBoxRight, 400 }, kNone } }, {}, Figur::Rahmen, 200, kDeltaZuGamma },
-    { 4,  86,  86, false, kRot,     { { { 10, 150, kBoxRight, 400 }, kNone } }, { 20, 150, "kfz-Gitter" }, Figur::Kfz, 0, {} },
+    { 4,  86,  86, false, clRed,     { { { 10, 150, kBoxRight, 400 }, kNone } }, { 20, 150, "kfz-Gitter" }, Figur::Kfz, 0, {} },
     { 6, 116, 123, false, kInForce, { { { 10, 370, kBoxRight, 520 }, kNone } }, {}, Figur::Rahmen, 400, kGammaZuAlpha },
-    { 6, 124, 124, true,  kBlau,    { { { 10, 370, kBoxRight, 520 }, kNone } }, { 20, 430, "krz-Gitter" }, Figur::Vollstaendig, 400, kDelta },
+    { 6, 124, 124, true,  clBlue,    { { { 10, 370, kBoxRight, 520 }, kNone } }, { 20, 430, "krz-Gitter" }, Figur::Vollstaendig, 400, kDelta },
 };
 
 constexpr LatticeRow kGitterAuf[] = {
     { 1, 321, 321, true,  kInForce, { { { 5, 2, 247, 518 }, { 10, 370, kBoxRight, 520 } } }, { 20, 430, "krz-Gitter" }, Figur::Vollstaendig, 400, kDelta },
     { 4, 346, 353, false, kInForce, { { { 10, 150, kBoxRight, 330 }, kNone } }, {}, Figur::Rahmen, 200, kAlphaZuGamma },
-    { 4, 354, 354, false, kRot,     { { { 5, 2, 247, 330 }, kNone } }, { 20, 150, "kfz-Gitter" }, Figur::Kfz, 0, {} },
+    { 4, 354, 354, false, clRed,     { { { 5, 2, 247, 330 }, kNone } }, { 20, 150, "kfz-Gitter" }, Figur::Kfz, 0, {} },
     { 6, 384, 394, false, kInForce, { { { 10, 0, kBoxRight, 133 }, kNone } }, {}, Figur::Rahmen, 20, kGammaZuDelta },
-    { 6, 395, 395, true,  kBlau,    { { { 10, 0, kBoxRight, 133 }, kNone } }, { 20, 30, "krz-Gitter" }, Figur::Vollstaendig, 20, kDeltaAufheiz },
+    { 6, 395, 395, true,  clBlue,    { { { 10, 0, kBoxRight, 133 }, kNone } }, { 20, 30, "krz-Gitter" }, Figur::Vollstaendig, 20, kDeltaAufheiz },
 };
 // clang-format on
 
@@ -200,7 +190,7 @@ static_assert(std::size(kGitterAuf) == 5 && distortionsFit(kGitterAuf));
 // --- The two runs ------------------------------------------------------------------------------
 
 struct RunData {
-    std::span<const Segment, 9> segmente;
+    std::span<const CurvePiece, 9> segmente;
     std::span<const LabelRow> beschriftung;
     std::span<const LatticeRow> gitter;
     // The cooling run leaves the diagram's pen at the heating curve's start.
@@ -212,7 +202,7 @@ constexpr RunData kRuns[] = {
     { kSegmenteAuf, kBeschriftungAuf, kGitterAuf, false },
 };
 
-TPunkte startPunkte(std::span<const Segment, 9> segmente)
+TPunkte startPunkte(std::span<const CurvePiece, 9> segmente)
 {
     TPunkte p;
     for (size_t i = 0; i < p.size(); ++i)
@@ -283,9 +273,9 @@ void cellEdges(TCanvas& c, const Cell& z)
 
 void cellColours(TCanvas& c)
 {
-    c.Pen.SetColor(kBlau);
+    c.Pen.SetColor(clBlue);
     c.Pen.SetWidth(1);
-    c.Brush.SetColor(kBlau);
+    c.Brush.SetColor(clBlue);
 }
 
 // During a change: the atoms, then the edges. The pen style stays as it is; with pen and brush
@@ -305,14 +295,14 @@ void drawComplete(TCanvas& c, int k, int B)
     const Cell z = cellOf(k, B);
     cellColours(c);
     cellEdges(c, z);
-    c.Brush.SetColor(kGelb);
+    c.Brush.SetColor(clYellow);
     c.Pen.SetStyle(psDot);
     line(c, z.bottom[kLeft], z.top[kRight]);
     line(c, z.top[kLeft], z.bottom[kRight]);
     line(c, z.bottom[kFront], z.top[kBack]);
     line(c, z.top[kFront], z.bottom[kBack]);
     c.Pen.SetStyle(psSolid);
-    c.Brush.SetColor(kBlau);
+    c.Brush.SetColor(clBlue);
     cellAtoms(c, z);
 }
 
@@ -320,14 +310,14 @@ void drawComplete(TCanvas& c, int k, int B)
 // first, then the blue body-centred cell whose corners are the side-face centres of both cubes.
 void drawFcc(TCanvas& c)
 {
-    c.Pen.SetColor(kRot);
+    c.Pen.SetColor(clRed);
     c.Pen.SetWidth(1);
     for (int d : { 0, 100 }) {
         const bool upper = d == 0;
         // Front face: top-left, top-right, bottom-right, bottom-left; back face the same, shifted.
         const TPoint f[4] = { { 100, 160 + d }, { 200, 160 + d }, { 200, 260 + d }, { 100, 260 + d } };
         const TPoint b[4] = { { 140, 140 + d }, { 240, 140 + d }, { 240, 240 + d }, { 140, 240 + d } };
-        c.Brush.SetColor(kGelb);
+        c.Brush.SetColor(clYellow);
         c.Pen.SetStyle(psSolid);
         c.Rectangle(f[0].X, f[0].Y, f[2].X, f[2].Y);
         // The visible edges that do not belong to the front face.
@@ -358,7 +348,7 @@ void drawFcc(TCanvas& c)
         line(c, f[3], b[2]);
         line(c, f[2], b[3]);
         // Atoms at the eight corners and the six face centres.
-        c.Brush.SetColor(kRot);
+        c.Brush.SetColor(clRed);
         for (const TPoint& p : f)
             atom(c, p);
         for (const TPoint& p : b)
@@ -414,17 +404,17 @@ void TFormReineisen::FormPaint()
     Layout();
     TCanvas& haupt = PaintBoxHaupt.Canvas();
     haupt.Pen.SetWidth(2);
-    haupt.Pen.SetColor(kSchwarz);
+    haupt.Pen.SetColor(clBlack);
     haupt.Pen.SetStyle(psSolid);
     haupt.Font.SetHeight(10);
-    haupt.Font.SetColor(kSchwarz);
+    haupt.Font.SetColor(clBlack);
     TCanvas& umwandlung = PaintBoxUmwandlung.Canvas();
     umwandlung.Pen.SetWidth(1);
-    umwandlung.Pen.SetColor(kRot);
+    umwandlung.Pen.SetColor(clRed);
     umwandlung.Pen.SetStyle(psSolid);
-    umwandlung.Brush.SetColor(kGelb);
+    umwandlung.Brush.SetColor(clYellow);
     umwandlung.Font.SetHeight(10);
-    umwandlung.Font.SetColor(kSchwarz);
+    umwandlung.Font.SetColor(clBlack);
 
     MemoErlaeuterung.SetBounds(kMemo.left, kMemo.top, kMemo.width, kMemo.height);
     // The form's font at a larger size.
@@ -448,7 +438,7 @@ void TFormReineisen::PaintBoxHauptPaint()
     c.Pen.SetWidth(1);
     for (int y = 21; y <= 370; ++y) {
         if (y <= 69)
-            c.Pen.SetColor(kGelb);
+            c.Pen.SetColor(clYellow);
         else if (y <= 324)
             c.Pen.SetColor(RGB(255, 325 - y, 0));
         else
@@ -465,7 +455,7 @@ void TFormReineisen::PaintBoxHauptPaint()
 void TFormReineisen::PaintBoxUmwandlungPaint()
 {
     TCanvas& c = PaintBoxUmwandlung.Canvas();
-    c.Brush.SetColor(kGelb);
+    c.Brush.SetColor(clYellow);
     c.Rectangle(0, 0, 250, 520);
     m_state.Breite = PaintBoxUmwandlung.Width();
 }
@@ -521,7 +511,7 @@ void TFormReineisen::RunTick(Lauf lauf)
     TCanvas& kurve = PaintBoxHaupt.Canvas();
     kurve.Pen.SetWidth(3);
     for (size_t i = 0; i < 9; ++i) {
-        const Segment& s = run.segmente[i];
+        const CurvePiece& s = run.segmente[i];
         kurve.Pen.SetColor(s.color);
         const bool steps = i == 0 ? p[0].X < float(s.endX) : p[i - 1].X == float(run.segmente[i - 1].endX);
         if (!steps)
@@ -540,8 +530,8 @@ void TFormReineisen::RunTick(Lauf lauf)
 
     TCanvas& hilf = PaintBoxHilfslinien.Canvas();
     hilf.Pen.SetWidth(1);
-    hilf.Brush.SetColor(kGelb);
-    hilf.Font.SetColor(kSchwarz);
+    hilf.Brush.SetColor(clYellow);
+    hilf.Font.SetColor(clBlack);
     for (const LabelRow& row : run.beschriftung) {
         if (p[size_t(row.punkt - 1)].X != float(row.x))
             continue;
@@ -551,9 +541,7 @@ void TFormReineisen::RunTick(Lauf lauf)
         }
         hilf.Brush.SetColor(row.brush);
         hilf.Font.SetColor(row.font);
-        for (const Text& t : row.texts)
-            if (t.s)
-                hilf.TextOut(t.x, t.y, QString::fromUtf8(t.s));
+        drawAll(hilf, row.texts);
     }
 
     TCanvas& gitter = PaintBoxUmwandlung.Canvas();
@@ -565,16 +553,15 @@ void TFormReineisen::RunTick(Lauf lauf)
             gitter.Pen.SetStyle(psSolid);
         if (row.font != kInForce)
             gitter.Font.SetColor(row.font);
-        for (const Clear& r : row.clears) {
+        for (const Box& r : row.clears) {
             if (r.x1 == r.x2)
                 continue;
-            gitter.Pen.SetColor(kGelb);
-            gitter.Brush.SetColor(kGelb);
+            gitter.Pen.SetColor(clYellow);
+            gitter.Brush.SetColor(clYellow);
             gitter.Rectangle(r.x1, r.y1, r.x2 == kBoxRight ? m_state.Breite - 5 : r.x2, r.y2);
-            gitter.Pen.SetColor(kBlau);
+            gitter.Pen.SetColor(clBlue);
         }
-        if (row.text.s)
-            gitter.TextOut(row.text.x, row.text.y, QString::fromUtf8(row.text.s));
+        draw(gitter, row.text);
         switch (row.figur) {
         case Figur::Rahmen:
             drawFrame(gitter, row.k[size_t(x) - size_t(row.xFrom)], row.base);

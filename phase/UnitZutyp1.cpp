@@ -1,6 +1,7 @@
 // Type 1 diagram (complete solubility, liquid and solid): cooling of an alloy with tie lines and the lever rule.
 #include "phase/UnitZutyp1.h"
 
+#include "framework/Figures.h"
 #include "resources/Pictures.h"
 
 #include <iterator>
@@ -45,23 +46,8 @@ constexpr int kPunkt1Y = 92;
 constexpr int kPunkt2Y = 143;
 constexpr int kEndeAb = 369; // the first MarkeY above it ends the run
 
-struct Text {
-    int x;
-    int y;
-    const char* text;
-};
-
-struct Line {
-    int x1, y1, x2, y2;
-};
-
 struct Triangle {
     TPoint a, b, c;
-};
-
-// A rectangle as Rectangle takes it: it covers x1 ... x2 - 1, y1 ... y2 - 1.
-struct Box {
-    int x1, y1, x2, y2;
 };
 
 // clang-format off
@@ -99,7 +85,7 @@ constexpr const char* kMemo[] = {
 static_assert(std::size(kMemo) == 29);
 
 // The static picture's labels, in the paint box's own font (height -11).
-constexpr Text kBeschriftung[] = {
+constexpr TextAt kBeschriftung[] = {
     { 300, 75, "Schmelze" },
     { 321, 175, "Schmelze" },
     { 370, 150, "Liquiduslinie" },
@@ -117,32 +103,32 @@ constexpr Text kBeschriftung[] = {
 };
 
 // In the "Symbol" face the letter a shows as alpha.
-constexpr Text kSymbolBeschriftung[] = {
+constexpr TextAt kSymbolBeschriftung[] = {
     { 347, 190, "+ a - MK" },
     { 40, 250, "a- MK" },
 };
 
 // The lever strip along the bottom of the diagram: the lever rule as a fraction.
 constexpr Box kHebelStreifen = { 0, 445, 505, 492 };
-constexpr Text kHebelTexte1[] = {
+constexpr TextAt kHebelTexte1[] = {
     { 20, 450, "Masse MK" },
     { 20, 470, "Masse Schm." },
 };
-constexpr Line kHebelBruch1 = { 15, 467, 90, 467 };
-constexpr Text kHebelTexte2[] = {
+constexpr Segment kHebelBruch1 = { 15, 467, 90, 467 };
+constexpr TextAt kHebelTexte2[] = {
     { 100, 457, "=" },
     { 120, 450, "X" },
     { 120, 470, "Y" },
 };
-constexpr Line kHebelBruch2 = { 115, 467, 145, 467 };
-constexpr Text kHebelTexte3[] = {
+constexpr Segment kHebelBruch2 = { 115, 467, 145, 467 };
+constexpr TextAt kHebelTexte3[] = {
     { 182, 463, "m MK /%" },
     { 335, 463, "m Schm./%" },
 };
 
 // The lever picture: the tie line at y = 104 with the crystal end at the left and the melt
 // end at the right, hanging from the alloy line.
-constexpr Line kHebelBild[] = {
+constexpr Segment kHebelBild[] = {
     { 122, 104, 230, 104 },
     { 122, 104, 122, 120 },
     { 230, 104, 230, 120 },
@@ -151,12 +137,12 @@ constexpr Triangle kHebelPfeile[] = {
     { { 122, 120 }, { 119, 110 }, { 125, 110 } },
     { { 230, 120 }, { 227, 110 }, { 233, 110 } },
 };
-constexpr Text kHebelMK[] = { { 110, 126, " m(MK) " }, { 207, 107, "X" } };
-constexpr Text kHebelSchmelze[] = { { 215, 126, "m(Schm.)" }, { 167, 107, "Y" } };
+constexpr TextAt kHebelMK[] = { { 110, 126, " m(MK) " }, { 207, 107, "X" } };
+constexpr TextAt kHebelSchmelze[] = { { 215, 126, "m(Schm.)" }, { 167, 107, "Y" } };
 
 // Keyframe 29: the melt.
 constexpr Box kBildRahmen = { 343, 240, 500, 390 };
-constexpr Text kSchmelze = { 380, 365, "SCHMELZE" };
+constexpr TextAt kSchmelze = { 380, 365, "SCHMELZE" };
 
 // Keyframe 74: arrowhead on the cooling line.
 constexpr Triangle kPfeilOben = { { 198, 72 }, { 195, 64 }, { 201, 64 } };
@@ -164,13 +150,13 @@ constexpr Triangle kPfeilOben = { { 198, 72 }, { 195, 64 }, { 201, 64 } };
 // Keyframe 92 (point 1): the first tie line, its auxiliary lines and the labels.
 constexpr int kPunkt1Links = 100;
 constexpr int kPunkt1Rechts = 198;
-constexpr Line kPunkt1Konode = { 100, 92, 198, 92 };
-constexpr Line kPunkt1Hilfslinien[] = {
+constexpr Segment kPunkt1Konode = { 100, 92, 198, 92 };
+constexpr Segment kPunkt1Hilfslinien[] = {
     { 100, 94, 100, 370 },
     { 198, 94, 198, 370 },
     { 100, 92, 20, 92 },
 };
-constexpr Text kPunkt1Texte[] = {
+constexpr TextAt kPunkt1Texte[] = {
     { 3, 92, "T" },
     { 8, 100, " 1" },
     { 203, 72, "1" },
@@ -179,7 +165,7 @@ constexpr Text kPunkt1Texte[] = {
     { 208, 375, "C-Änderung Schmelze" },
     { 150, 393, "im Zweiphasengebiet" },
 };
-constexpr Text kPunkt1Gefuege = { 347, 365, "SCHMELZE + ALPHA-MK" };
+constexpr TextAt kPunkt1Gefuege = { 347, 365, "SCHMELZE + ALPHA-MK" };
 
 // The tie-line steps through the two-phase field; their row type sits with the geometry in the
 // header.
@@ -205,16 +191,16 @@ constexpr zutyp1::TieLineStep kTieLineSteps[] = {
 static_assert(std::size(kTieLineSteps) == 16);
 
 // Keyframe 143 (point 2): the last tie line, its auxiliary lines, the traced curves' ends.
-constexpr Text kPunkt2Gefuege = { 347, 365, "  homogener   ALPHA-MK" };
-constexpr Line kPunkt2Konode = { 200, 143, 319, 143 };
-constexpr Line kPunkt2Hilfslinien[] = {
+constexpr TextAt kPunkt2Gefuege = { 347, 365, "  homogener   ALPHA-MK" };
+constexpr Segment kPunkt2Konode = { 200, 143, 319, 143 };
+constexpr Segment kPunkt2Hilfslinien[] = {
     { 198, 143, 198, 370 },
     { 319, 143, 319, 370 },
     { 198, 143, 20, 143 },
 };
 constexpr int kPunkt2SolidusBis = 198;
 constexpr int kPunkt2LiquidusBis = 317;
-constexpr Text kPunkt2Texte[] = {
+constexpr TextAt kPunkt2Texte[] = {
     { 3, 140, "T" },
     { 8, 148, " 2" },
     { 200, 123, " 2" },
@@ -234,26 +220,11 @@ static_assert(kBildHomogen == kBildAnzahl - 1);
 static_assert(2 + int(std::size(kTieLineSteps)) == kBildHomogen, "frames 0 and 1, one per step, then the last");
 // clang-format on
 
-void textOut(TCanvas& c, const Text& t)
-{
-    c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
-}
-
-void line(TCanvas& c, const Line& l)
-{
-    c.MoveTo(l.x1, l.y1);
-    c.LineTo(l.x2, l.y2);
-}
-
 void triangle(TCanvas& c, const Triangle& t)
 {
     c.Polygon({ t.a, t.b, t.c });
 }
 
-void rectangle(TCanvas& c, const Box& b)
-{
-    c.Rectangle(b.x1, b.y1, b.x2, b.y2);
-}
 
 } // namespace
 
@@ -366,12 +337,10 @@ void TFormZuTyp1::PaintBoxHauptPaint()
     c.Pen.SetWidth(2);
     c.Brush.SetStyle(bsClear);
     c.Font.SetColor(clBlack);
-    for (const Text& t : kBeschriftung)
-        textOut(c, t);
+    drawAll(c, kBeschriftung);
     c.Font.SetName(QStringLiteral("Symbol"));
     c.Font.SetHeight(14);
-    for (const Text& t : kSymbolBeschriftung)
-        textOut(c, t);
+    drawAll(c, kSymbolBeschriftung);
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);
@@ -392,15 +361,12 @@ void TFormZuTyp1::PaintBoxHebelPaint()
     TCanvas& c = PaintBoxHebel.Canvas();
     c.Pen.SetColor(clWhite);
     c.Font.SetColor(clWhite);
-    rectangle(c, kHebelStreifen);
-    for (const Text& t : kHebelTexte1)
-        textOut(c, t);
-    line(c, kHebelBruch1);
-    for (const Text& t : kHebelTexte2)
-        textOut(c, t);
-    line(c, kHebelBruch2);
-    for (const Text& t : kHebelTexte3)
-        textOut(c, t);
+    draw(c, kHebelStreifen);
+    drawAll(c, kHebelTexte1);
+    draw(c, kHebelBruch1);
+    drawAll(c, kHebelTexte2);
+    draw(c, kHebelBruch2);
+    drawAll(c, kHebelTexte3);
 }
 
 void TFormZuTyp1::PaintBoxHandClick()
@@ -413,19 +379,16 @@ void TFormZuTyp1::PaintBoxHandClick()
     c.Font.SetColor(clWhite);
     c.MoveTo(m_state.LegierungX, kFeldOben);
     c.LineTo(m_state.LegierungX, PaintBoxHebel.Height() - 122);
-    for (const Line& l : kHebelBild)
-        line(c, l);
+    drawAll(c, kHebelBild);
     // Filled with the brush then current: the strip's colour after a repaint, orange after an
     // earlier click.
     for (const Triangle& t : kHebelPfeile)
         triangle(c, t);
     c.Brush.SetColor(clMaroon);
-    for (const Text& t : kHebelMK)
-        textOut(c, t);
+    drawAll(c, kHebelMK);
     c.Font.SetColor(clBlack);
     c.Brush.SetColor(kOrange);
-    for (const Text& t : kHebelSchmelze)
-        textOut(c, t);
+    drawAll(c, kHebelSchmelze);
 }
 
 void TFormZuTyp1::TimerHauptTimer()
@@ -494,11 +457,11 @@ void TFormZuTyp1::traceCurves(int solidusToX, int liquidusToX)
 void TFormZuTyp1::drawTieLine(int row)
 {
     const zutyp1::TieLineStep& s = kTieLineSteps[row];
-    line(PaintBoxUmwandlung.Canvas(), { s.KonodeLinks, s.T, s.KonodeRechts, s.T });
+    draw(PaintBoxUmwandlung.Canvas(), Segment { { s.KonodeLinks, s.T }, { s.KonodeRechts, s.T } });
     TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
-    line(hilfs, { s.xh, s.T, s.xh, kFeldUnten });
-    line(hilfs, { s.KonodeRechts, s.T, s.KonodeRechts, kFeldUnten });
-    line(hilfs, { s.xw, s.T, kFeldLinks, s.T });
+    draw(hilfs, Segment { { s.xh, s.T }, { s.xh, kFeldUnten } });
+    draw(hilfs, Segment { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } });
+    draw(hilfs, Segment { { s.xw, s.T }, { kFeldLinks, s.T } });
 }
 
 void TFormZuTyp1::showAnteile()
@@ -518,10 +481,10 @@ void TFormZuTyp1::meltKeyframe()
     TCanvas& c = PaintBoxHaupt.Canvas();
     EditMK.SetText(QStringLiteral("0"));
     EditSch.SetText(QStringLiteral("100"));
-    rectangle(c, kBildRahmen);
+    draw(c, kBildRahmen);
     drawFrame(m_state.BildNr);
     ++m_state.BildNr;
-    textOut(c, kSchmelze);
+    draw(c, kSchmelze);
 }
 
 void TFormZuTyp1::point1Keyframe()
@@ -532,15 +495,13 @@ void TFormZuTyp1::point1Keyframe()
     showAnteile();
     drawFrame(m_state.BildNr);
     ++m_state.BildNr;
-    line(c, kPunkt1Konode);
+    draw(c, kPunkt1Konode);
     // These auxiliary lines stay: no later step draws them again.
-    for (const Line& l : kPunkt1Hilfslinien)
-        line(PaintBoxHilfslinien.Canvas(), l);
+    drawAll(PaintBoxHilfslinien.Canvas(), kPunkt1Hilfslinien);
     c.Brush.SetStyle(bsClear);
-    for (const Text& t : kPunkt1Texte)
-        textOut(c, t);
+    drawAll(c, kPunkt1Texte);
     c.Brush.SetColor(clYellow);
-    textOut(c, kPunkt1Gefuege);
+    draw(c, kPunkt1Gefuege);
 }
 
 void TFormZuTyp1::tieLineKeyframe(int row)
@@ -565,16 +526,14 @@ void TFormZuTyp1::point2Keyframe()
     EditSch.SetText(QStringLiteral("0"));
     drawTieLine(int(std::size(kTieLineSteps)) - 1);
     c.Brush.SetColor(clYellow);
-    textOut(c, kPunkt2Gefuege);
+    draw(c, kPunkt2Gefuege);
     drawCoolingLine(kPunkt2Y);
-    line(c, kPunkt2Konode);
-    for (const Line& l : kPunkt2Hilfslinien)
-        line(PaintBoxHilfslinien.Canvas(), l);
+    draw(c, kPunkt2Konode);
+    drawAll(PaintBoxHilfslinien.Canvas(), kPunkt2Hilfslinien);
     drawFrame(kBildHomogen);
     traceCurves(kPunkt2SolidusBis, kPunkt2LiquidusBis);
     c.Brush.SetStyle(bsClear);
-    for (const Text& t : kPunkt2Texte)
-        textOut(c, t);
+    drawAll(c, kPunkt2Texte);
     c.Brush.SetColor(clRed);
     for (const Triangle& t : kPunkt2Pfeile)
         triangle(c, t);

@@ -13,10 +13,6 @@ namespace {
 
 using namespace ztaztu;
 
-constexpr TColor kWeiss = clWhite;
-constexpr TColor kSchwarz = clBlack;
-constexpr TColor kGelb = RGB(0xFF, 0xFF, 0x00);
-
 // The EKD corner at 0 … 2.2 % C and the ZTU panel from 0.1 s to 10^5 s, both from 0 °C at the
 // bottom to 1200 °C in six rows.
 constexpr LayoutRule kLayout {
@@ -74,23 +70,23 @@ static_assert(std::size(kMemoErlaeuterung) == 29);
 // Step 4: the temperature scales (ZTU panel, then EKD panel), the time axis with its exponents
 // and the carbon axis.
 constexpr ColoredText kAchsen[] = {
-    { 407,   5, "Temperatur/°C", kSchwarz }, { 379,  16, "1200", kSchwarz }, { 382,  84, "1000", kSchwarz },
-    { 382, 152, " 800", kSchwarz },          { 382, 220, " 600", kGelb },    { 382, 288, " 400", kWeiss },
-    { 382, 356, " 200", kWeiss },
-    {  45,   5, "Temperatur/°C", kSchwarz }, {  17,  16, "1200", kSchwarz }, {  20,  84, "1000", kSchwarz },
-    {  20, 152, " 800", kSchwarz },          {  20, 220, " 600", kGelb },    {  20, 288, " 400", kWeiss },
-    {  20, 356, " 200", kWeiss },
-    { 407, 436, "10", kWeiss }, { 423, 430, "-1", kWeiss },
-    { 461, 436, "1", kWeiss },
-    { 515, 436, "10", kWeiss },
-    { 569, 436, "10", kWeiss }, { 585, 430, "2", kWeiss },
-    { 623, 436, "10", kWeiss }, { 639, 430, "3", kWeiss },
-    { 677, 436, "10", kWeiss }, { 693, 430, "4", kWeiss },
-    { 724, 436, "10", kWeiss }, { 739, 430, "5", kWeiss },
-    { 674, 455, "Zeit/sec", kWeiss },
-    {  45, 436, "0", kWeiss },   { 103, 436, "0.4", kWeiss }, { 161, 436, "0.8", kWeiss },
-    { 219, 436, "1.2", kWeiss }, { 277, 436, "1.6", kWeiss }, { 335, 436, "2.0", kWeiss },
-    { 161, 455, "Kohlenstoffgehalt/Gew.%", kWeiss },
+    { 407,   5, "Temperatur/°C", clBlack }, { 379,  16, "1200", clBlack }, { 382,  84, "1000", clBlack },
+    { 382, 152, " 800", clBlack },          { 382, 220, " 600", clYellow },    { 382, 288, " 400", clWhite },
+    { 382, 356, " 200", clWhite },
+    {  45,   5, "Temperatur/°C", clBlack }, {  17,  16, "1200", clBlack }, {  20,  84, "1000", clBlack },
+    {  20, 152, " 800", clBlack },          {  20, 220, " 600", clYellow },    {  20, 288, " 400", clWhite },
+    {  20, 356, " 200", clWhite },
+    { 407, 436, "10", clWhite }, { 423, 430, "-1", clWhite },
+    { 461, 436, "1", clWhite },
+    { 515, 436, "10", clWhite },
+    { 569, 436, "10", clWhite }, { 585, 430, "2", clWhite },
+    { 623, 436, "10", clWhite }, { 639, 430, "3", clWhite },
+    { 677, 436, "10", clWhite }, { 693, 430, "4", clWhite },
+    { 724, 436, "10", clWhite }, { 739, 430, "5", clWhite },
+    { 674, 455, "Zeit/sec", clWhite },
+    {  45, 436, "0", clWhite },   { 103, 436, "0.4", clWhite }, { 161, 436, "0.8", clWhite },
+    { 219, 436, "1.2", clWhite }, { 277, 436, "1.6", clWhite }, { 335, 436, "2.0", clWhite },
+    { 161, 455, "Kohlenstoffgehalt/Gew.%", clWhite },
 };
 static_assert(std::size(kAchsen) == 7 + 7 + 13 + 7);
 
@@ -106,7 +102,7 @@ constexpr TPoint kSE[] = {                                       // (0.8, 722) (
     { 166, 185 }, { 195, 158 }, { 224, 134 }, { 253, 110 }, { 282, 88 }, { 311, 67 }, { 349, 40 },
 };
 constexpr TPoint kGPQ[] = { { 50, 121 }, { 56, 185 }, { 50, 260 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Polyline kEkdLinien[] = {
+constexpr Curve kEkdLinien[] = {
     { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
 };
 
@@ -139,7 +135,7 @@ constexpr TPoint kKurve3[] = {  // upper start curve: (5, 744) (4, 728) (3, 716)
 constexpr TPoint kKurve4[] = {  // bainite boundary: (1.47, 340) (1.32, 400) (1.28, 420) (1.32, 460) (2, 600)
     { 491, 314 }, { 483, 294 }, { 481, 287 }, { 483, 274 }, { 520, 226 },
 };
-constexpr Polyline kZtuKurven[] = { { 2, kMs }, { 2, kKurve1 }, { 2, kKurve2 }, { 2, kKurve3 }, { 2, kKurve4 } };
+constexpr Curve kZtuKurven[] = { { 2, kMs }, { 2, kKurve1 }, { 2, kKurve2 }, { 2, kKurve3 }, { 2, kKurve4 } };
 
 // Step 8.
 constexpr TextAt kZtuTexte[] = {
@@ -172,9 +168,9 @@ constexpr RunPiece kStuecke004[] = {
     { 238, kNoEnd, 1 },
 };
 constexpr RunMarker kMarken004[] = {
-    { 236, -8, -6, -2, 0, kSchwarz },
-    { 246, -6, -7, 0, -1, kSchwarz },
-    { 250, -6, -8, 0, -2, kWeiss },
+    { 236, -8, -6, -2, 0, clBlack },
+    { 246, -6, -7, 0, -1, clBlack },
+    { 250, -6, -8, 0, -2, clWhite },
 };
 constexpr RunLabel kTexte004[] = { { -40, 0, " v = 0.04°C/s " }, { -40, 16, " Normalisiert " } };
 
@@ -183,9 +179,9 @@ constexpr RunPiece kStuecke06[] = {
     { 168, 230, 1, true, true, 92, 3.3, -214 },
 };
 constexpr RunMarker kMarken06[] = {
-    { 166, -8, -7, -2, -1, kSchwarz },
-    { 172, -5, -7, 1, -1, kSchwarz },
-    { 176, -6, -12, 0, -6, kWeiss },
+    { 166, -8, -7, -2, -1, clBlack },
+    { 172, -5, -7, 1, -1, clBlack },
+    { 176, -6, -12, 0, -6, clWhite },
 };
 constexpr RunLabel kTexte06[] = { { -20, -20, " v = 0.6°C/s " } };
 
@@ -195,9 +191,9 @@ constexpr RunPiece kStuecke15[] = {
     { 113, 170, 2, false, true, 0, 4, -392 },
 };
 constexpr RunMarker kMarken15[] = {
-    { 96, -7, -6, -1, 0, kSchwarz },
-    { 104, -7, -3, -1, 3, kSchwarz },
-    { 118, -7, -12, -1, -5, kWeiss },
+    { 96, -7, -6, -1, 0, clBlack },
+    { 104, -7, -3, -1, 3, clBlack },
+    { 118, -7, -12, -1, -5, clWhite },
 };
 constexpr RunLabel kTexte15[] = { { 5, 7, " v = 15°C/s " } };
 
@@ -207,10 +203,10 @@ constexpr RunPiece kStuecke60[] = {
     { 80, 150, 2, false, true, 88, 3.35, 110 },
 };
 constexpr RunMarker kMarken60[] = {
-    { 72, -10, -14, -4, -8, kSchwarz },
-    { 83, -10, -10, -4, -4, kSchwarz },
-    { 91, -8, -16, -2, -10, kSchwarz },
-    { 109, -7, -8, -1, -2, kWeiss },
+    { 72, -10, -14, -4, -8, clBlack },
+    { 83, -10, -10, -4, -4, clBlack },
+    { 91, -8, -16, -2, -10, clBlack },
+    { 109, -7, -8, -1, -2, clWhite },
 };
 constexpr RunLabel kTexte60[] = { { -40, -10, " v = 60°C/s " } };
 
@@ -218,7 +214,7 @@ constexpr RunPiece kStuecke600[] = {
     { kOpen, 44, 3 },
     { 44, 80, 3, false, true, 93, 2.4, 277 },
 };
-constexpr RunMarker kMarken600[] = { { 51, -9, -13, -3, -7, kSchwarz } };
+constexpr RunMarker kMarken600[] = { { 51, -9, -13, -3, -7, clBlack } };
 constexpr RunLabel kTexte600[] = { { -70, -10, " v = 600°C/s " }, { -70, 7, "   Martensit   " } };
 
 // K, pieces, markers, end when KurveY > PaintBoxLog.Height − this, end labels.
@@ -235,8 +231,8 @@ constexpr TextAt kGleichKasten[] = {
     { 442, 67, " ~ " }, { 456, 63, "Gleichgewicht " }, { 450, 76, " sehr langsame " }, { 456, 90, " Abkühlung " },
 };
 constexpr RunMarker kGleichMarken[] = {
-    { 310, -15, -8, -9, -2, kSchwarz },
-    { 328, -6, -5, 0, 1, kWeiss },
+    { 310, -15, -8, -9, -2, clBlack },
+    { 328, -6, -5, 0, 1, clWhite },
 };
 constexpr TextAt kGleichErgebnis[] = { { 427, 124, " 55 % Perlit " }, { 427, 138, " 45 % Ferrit " } };
 

@@ -4,7 +4,7 @@
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
-#include "timetemp/ZtaZtuDiagram.h"
+#include "diagrams/ZtaZtuDiagram.h"
 
 namespace wb {
 

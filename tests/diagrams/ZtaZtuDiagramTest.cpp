@@ -1,6 +1,6 @@
 // The scheme the ZTA/ZTU lessons share: layout values, rounding of diagram points, the decade
 // axis against the runs' own time scale, the overlay's place and the mechanics of a cooling run.
-#include "timetemp/ZtaZtuDiagram.h"
+#include "diagrams/ZtaZtuDiagram.h"
 
 #include "tests/support/Harness.h"
 

@@ -1,6 +1,6 @@
 // The scheme every ZTA/ZTU lesson draws on: the layout of the EKD corner beside the time panel,
 // the logarithmic time axis, the static picture's steps and the cooling runs on the overlay.
-#include "timetemp/ZtaZtuDiagram.h"
+#include "diagrams/ZtaZtuDiagram.h"
 
 #include <QString>
 #include <cmath>
@@ -8,20 +8,6 @@
 namespace wb::ztaztu {
 
 namespace {
-
-// The cooling curves, their labels' brush and the outline of every marker dot.
-constexpr TColor kBlau = RGB(0x00, 0x00, 0xFF);
-
-void textOut(TCanvas& c, int x, int y, const char* text)
-{
-    c.TextOut(x, y, QString::fromUtf8(text));
-}
-
-void line(TCanvas& c, const Segment& s)
-{
-    c.MoveTo(s.from.X, s.from.Y);
-    c.LineTo(s.to.X, s.to.Y);
-}
 
 // The number of whole temperature rows between the panel's bottom and top lines (6 from 0 °C,
 // 5 from 200 °C): the top row is a little higher than the others when the division left a rest.
@@ -97,79 +83,65 @@ QRect overlayBounds(const DiagramLayout& l, const QRect& haupt, const OverlayRul
 
 // --- Static picture --------------------------------------------------------------------------
 
+namespace {
+
+// Yellow to red over the first 256 rows, then red fading to almost black.
+TColor yellowToRed(int y)
+{
+    return RGB(255, 255 - y, 0);
+}
+
+TColor redToDark(int y)
+{
+    return RGB(510 - y, 0, 0);
+}
+
+} // namespace
+
 void drawBackground(TCanvas& c, int width, int height)
 {
-    c.Pen.SetStyle(psSolid);
-    c.Pen.SetWidth(2);
-    for (int i = 0; i <= 255; ++i) {
-        c.Pen.SetColor(RGB(255, 255 - i, 0));
-        c.MoveTo(4, i);
-        c.LineTo(width, i);
-    }
-    for (int y = 255; y <= height; ++y) {
-        c.Pen.SetColor(RGB(510 - y, 0, 0));
-        c.MoveTo(4, y);
-        c.LineTo(width, y);
-    }
+    const diagrams::Bands bands[] = { { 0, 255, yellowToRed }, { 255, height, redToDark } };
+    diagrams::drawBands(c, width, bands);
 }
 
 void drawFrames(TCanvas& c, const DiagramLayout& l)
 {
-    c.Pen.SetColor(kDunkel);
     c.Pen.SetStyle(psSolid);
-    c.Pen.SetWidth(2);
-    c.Brush.SetColor(kPanelGold);
-    c.Rectangle(l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten);
-    c.Rectangle(l.EkdLinks, l.EkdOben, l.EkdRechts, l.EkdUnten);
+    diagrams::drawPanel(c, { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten });
+    diagrams::drawPanel(c, { l.EkdLinks, l.EkdOben, l.EkdRechts, l.EkdUnten });
 }
 
 void drawGrids(TCanvas& c, const DiagramLayout& l)
 {
-    c.Brush.SetStyle(bsClear);
-    c.Pen.SetWidth(1);
-    c.Pen.SetStyle(psDot);
+    // Both panels share the temperature rows; the time panel has a line at every decade from
+    // its left edge, the EKD panel one per carbon column inside it.
     const int rows = temperatureRows(l);
-    auto rowY = [&](int k) { return Round(l.ZtuUnten - double(l.ZtuZeile) * k); };
-    for (int k = 1; k < rows; ++k)
-        line(c, { { l.ZtuLinks, rowY(k) }, { l.ZtuRechts, rowY(k) } });
-    for (int k = 0; k < kDekaden; ++k) {
-        const int x = Round(l.ZtuLinks + double(l.ZtuDekade) * k);
-        line(c, { { x, l.ZtuOben }, { x, l.ZtuUnten } });
-    }
-    for (int k = 1; k < rows; ++k)
-        line(c, { { l.EkdLinks, rowY(k) }, { l.EkdRechts, rowY(k) } });
-    for (int k = 1; k < kEkdSpalten; ++k) {
-        const int x = Round(l.EkdLinks + double(l.EkdSpalte) * k);
-        line(c, { { x, l.EkdOben }, { x, l.EkdUnten } });
-    }
+    diagrams::drawGrid(
+        c, { { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten }, rows, l.ZtuZeile, 0, kDekaden, l.ZtuDekade });
+    diagrams::drawGrid(
+        c, { { l.EkdLinks, l.EkdOben, l.EkdRechts, l.EkdUnten }, rows, l.EkdZeile, 1, kEkdSpalten, l.EkdSpalte });
 }
 
 void drawColoredTexts(TCanvas& c, std::span<const ColoredText> texts)
 {
     c.Brush.SetStyle(bsClear);
-    for (const ColoredText& t : texts) {
-        c.Font.SetColor(t.color);
-        textOut(c, t.x, t.y, t.text);
-    }
+    drawAll(c, texts);
 }
 
 void drawDarkTexts(TCanvas& c, std::span<const TextAt> texts)
 {
     c.Font.SetColor(kDunkel);
     c.Brush.SetStyle(bsClear);
-    for (const TextAt& t : texts)
-        textOut(c, t.x, t.y, t.text);
+    drawAll(c, texts);
 }
 
-void drawPolylines(TCanvas& c, std::span<const Polyline> lines)
+void drawCurves(TCanvas& c, std::span<const Curve> curves)
 {
     c.Pen.SetColor(kDunkel);
     c.Pen.SetStyle(psSolid);
-    for (const Polyline& p : lines) {
-        c.Pen.SetWidth(p.width);
-        c.MoveTo(p.points.front().X, p.points.front().Y);
-        for (const TPoint& pt : p.points.subspan(1))
-            c.LineTo(pt.X, pt.Y);
+    for (const Curve& curve : curves) {
+        c.Pen.SetWidth(curve.width);
+        draw(c, curve.line);
     }
 }
 
@@ -180,9 +152,8 @@ void drawSteelBox(TCanvas& c, const SteelBox& box)
     c.Pen.SetWidth(1);
     c.Pen.SetStyle(psSolid);
     c.Font.SetColor(clWhite);
-    c.Rectangle(box.box.x1, box.box.y1, box.box.x2, box.box.y2);
-    for (const TextAt& t : box.lines)
-        textOut(c, t.x, t.y, t.text);
+    draw(c, box.box);
+    drawAll(c, box.lines);
 }
 
 void drawMarkings(TCanvas& c, std::span<const Segment> purpleGapLines, std::span<const Marking> markings)
@@ -192,13 +163,13 @@ void drawMarkings(TCanvas& c, std::span<const Segment> purpleGapLines, std::span
     c.Pen.SetStyle(psDash);
     // The steel box left the brush solid purple: it fills the gaps of these dashes.
     for (const Segment& s : purpleGapLines)
-        line(c, s);
+        draw(c, s);
     c.Brush.SetColor(clBlack);
     c.Font.SetColor(clWhite);
     for (const Marking& m : markings) {
         if (m.hasLine)
-            line(c, m.line);
-        textOut(c, m.label.x, m.label.y, m.label.text);
+            draw(c, m.line);
+        draw(c, m.label);
     }
 }
 
@@ -208,9 +179,9 @@ void drawStaticPicture(TCanvas& c, const DiagramLayout& l, int width, int height
     drawFrames(c, l);
     drawGrids(c, l);
     drawColoredTexts(c, scheme.axisLabels);
-    drawPolylines(c, scheme.ekdLines);
+    drawCurves(c, scheme.ekdLines);
     drawDarkTexts(c, scheme.ekdLabels);
-    drawPolylines(c, scheme.timeCurves);
+    drawCurves(c, scheme.timeCurves);
     drawDarkTexts(c, scheme.timeLabels);
     drawSteelBox(c, scheme.steelBox);
     drawMarkings(c, scheme.purpleGapLines, scheme.markings);
@@ -259,21 +230,21 @@ void drawCoolingTick(TCanvas& log, const CoolingRun& run, const RunTick& tick, i
 {
     log.Pen.SetWidth(3);
     log.Font.SetColor(clWhite);
-    log.Brush.SetColor(kBlau);
-    log.Pen.SetColor(kBlau);
+    log.Brush.SetColor(clBlue);
+    log.Pen.SetColor(clBlue);
     for (int i = 0; i < tick.lineCount; ++i)
         log.LineTo(tick.lines[i].X, tick.lines[i].Y);
     if (tick.marker) {
         log.Brush.SetColor(tick.marker->fill);
         log.Pen.SetWidth(1);
-        log.Pen.SetColor(kBlau);
+        log.Pen.SetColor(clBlue);
         log.Ellipse(tick.markerBox.x1, tick.markerBox.y1, tick.markerBox.x2, tick.markerBox.y2);
     }
     if (tick.ended) {
         log.Font.SetHeight(8);
         for (const RunLabel& label : run.labels) {
             const TPoint at = labelAt(label, kurveX, kurveY);
-            textOut(log, at.X, at.Y, label.text);
+            draw(log, TextAt { at.X, at.Y, label.text });
         }
     }
 }
@@ -307,16 +278,14 @@ void drawEquilibriumTick(TCanvas& haupt, TCanvas& log, const EquilibriumRun& run
         // brush fills their gaps.
         haupt.Brush.SetColor(clWhite);
         haupt.Pen.SetStyle(psDash);
-        for (const Segment& s : run.across)
-            line(haupt, s);
+        drawAll(haupt, run.across);
         if (run.boxPenSolid)
             haupt.Pen.SetStyle(psSolid);
         haupt.Font.SetColor(clWhite);
         haupt.Brush.SetColor(run.pen);
         haupt.Pen.SetColor(run.pen);
-        haupt.Rectangle(run.box.x1, run.box.y1, run.box.x2, run.box.y2);
-        for (const TextAt& t : run.boxTexts)
-            textOut(haupt, t.x, t.y, t.text);
+        draw(haupt, run.box);
+        drawAll(haupt, run.boxTexts);
     }
     log.Pen.SetWidth(3);
     log.Pen.SetColor(run.pen);
@@ -325,7 +294,7 @@ void drawEquilibriumTick(TCanvas& haupt, TCanvas& log, const EquilibriumRun& run
     if (tick.marker) {
         log.Brush.SetColor(tick.marker->fill);
         log.Pen.SetWidth(1);
-        log.Pen.SetColor(kBlau);
+        log.Pen.SetColor(clBlue);
         log.Ellipse(tick.markerBox.x1, tick.markerBox.y1, tick.markerBox.x2, tick.markerBox.y2);
     }
 }
@@ -334,8 +303,7 @@ void drawEquilibriumEnd(TCanvas& haupt, const EquilibriumRun& run)
 {
     haupt.Font.SetColor(clWhite);
     haupt.Brush.SetColor(run.pen);
-    for (const TextAt& t : run.endLabels)
-        textOut(haupt, t.x, t.y, t.text);
+    drawAll(haupt, run.endLabels);
 }
 
 } // namespace wb::ztaztu

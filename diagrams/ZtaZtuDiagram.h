@@ -3,7 +3,9 @@
 // Each form calls these with its own values and tables.
 #pragma once
 
+#include "diagrams/Panels.h"
 #include "framework/Canvas.h"
+#include "framework/Figures.h"
 
 #include <QRect>
 #include <climits>
@@ -88,37 +90,13 @@ QRect overlayBounds(const DiagramLayout& l, const QRect& haupt, const OverlayRul
 // --- Static picture --------------------------------------------------------------------------
 
 // The pen most lines of the picture are drawn with, and the fill of the two panels.
-constexpr TColor kDunkel = RGB(0x01, 0x00, 0x00);
-constexpr TColor kPanelGold = RGB(0xFF, 0xD7, 0x00);
+using diagrams::kDunkel;
+using diagrams::kPanelGold;
 
-// Texts are UTF-8 literals, letter for letter with their blanks.
-struct TextAt {
-    int x;
-    int y;
-    const char* text;
-};
-struct ColoredText {
-    int x;
-    int y;
-    const char* text;
-    TColor color;
-};
-// MoveTo the first point, LineTo through the rest, with a solid pen of this width.
-struct Polyline {
+// A polyline drawn with a solid pen of this width.
+struct Curve {
     int width;
-    std::span<const TPoint> points;
-};
-struct Segment {
-    TPoint from;
-    TPoint to;
-};
-// A box as Rectangle and Ellipse take it.
-struct Box {
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-    bool operator==(const Box&) const = default;
+    Polyline line;
 };
 // The purple box naming the steel, white on purple.
 struct SteelBox {
@@ -136,9 +114,9 @@ struct Marking {
 // What a form puts into the picture; the steps draw it in this order.
 struct PictureScheme {
     std::span<const ColoredText> axisLabels; // step 4
-    std::span<const Polyline> ekdLines; // step 5
+    std::span<const Curve> ekdLines; // step 5
     std::span<const TextAt> ekdLabels; // step 6
-    std::span<const Polyline> timeCurves; // step 7
+    std::span<const Curve> timeCurves; // step 7
     std::span<const TextAt> timeLabels; // step 8
     SteelBox steelBox; // step 9
     std::span<const Segment> purpleGapLines; // step 10, dashed while the purple brush still fills the gaps
@@ -158,7 +136,7 @@ void drawColoredTexts(TCanvas& c, std::span<const ColoredText> texts);
 // Texts with a clear brush in the dark colour (steps 6 and 8).
 void drawDarkTexts(TCanvas& c, std::span<const TextAt> texts);
 // Polylines with the dark solid pen (steps 5 and 7).
-void drawPolylines(TCanvas& c, std::span<const Polyline> lines);
+void drawCurves(TCanvas& c, std::span<const Curve> curves);
 // 9: the steel box.
 void drawSteelBox(TCanvas& c, const SteelBox& box);
 // 10: the carbon-content line with A(3) and A(1).
