@@ -6,6 +6,7 @@
 #include "framework/Application.h"
 #include "framework/Timers.h"
 #include "heattreat/UnitHaerten.h"
+#include "framework/FormAccess.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -71,7 +72,7 @@ int main(int argc, char** argv)
     Application.Initialize();
     {
         TFormHaerten form;
-        form.create();
+        FormAccess::create(form);
         form.Show();
         // Let the window appear and take its first paint before anything is timed.
         QElapsedTimer settle;

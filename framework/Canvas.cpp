@@ -16,6 +16,13 @@ using Pixel32 = std::uint32_t;
 constexpr int kDashPattern[] = { 18, 6 };
 constexpr int kDotPattern[] = { 3, 3 };
 
+// The one place that decides what a pen mode does to a pixel: pmCopy writes the colour,
+// pmNotXor writes NOT(colour XOR destination), so that a figure drawn twice restores it.
+Pixel32 penPixel(Pixel32 color, Pixel32 destination, TPenMode mode)
+{
+    return mode == pmNotXor ? 0xFF000000u | (~(color ^ destination) & 0x00FFFFFFu) : color;
+}
+
 bool patternOn(TPenStyle style, int index)
 {
     const int* pat = style == psDash ? kDashPattern : kDotPattern;
@@ -157,9 +164,19 @@ QRect boundsOf(const TPoint* pts, int n, int margin)
 
 } // namespace
 
-// The canvas's view of its target for one operation: translation, clipping and the one
-// function that writes a pixel with a pen mode.
+// The canvas's view of its target for one operation: translation, clipping and the writes
+// through the pen mode. When the operation ends, the target is told which pixels it touched.
 struct TCanvas::Surface {
+    Surface() = default;
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+    ~Surface()
+    {
+        if (const QRect r = changedRect(); target && !r.isEmpty())
+            target->changed(r.translated(ox, oy));
+    }
+
+    CanvasTarget* target = nullptr;
     QImage* image = nullptr;
     int ox = 0, oy = 0;
     QRect clip; // in canvas coordinates
@@ -179,10 +196,7 @@ struct TCanvas::Surface {
         if (!clip.contains(x, y))
             return;
         auto* px = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + (x + ox);
-        if (mode == pmNotXor)
-            *px = 0xFF000000u | (~(color ^ *px) & 0x00FFFFFFu);
-        else
-            *px = color;
+        *px = penPixel(color, *px, mode);
         tx0 = std::min(tx0, x);
         tx1 = std::max(tx1, x);
         ty0 = std::min(ty0, y);
@@ -198,14 +212,19 @@ struct TCanvas::Surface {
             return;
         for (int y = c.top(); y <= c.bottom(); ++y) {
             auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + ox;
-            if (mode == pmNotXor) {
-                for (int x = c.left(); x <= c.right(); ++x)
-                    row[x] = 0xFF000000u | (~(color ^ row[x]) & 0x00FFFFFFu);
-            } else {
-                std::fill(row + c.left(), row + c.right() + 1, color);
-            }
+            for (int x = c.left(); x <= c.right(); ++x)
+                row[x] = penPixel(color, row[x], mode);
         }
         touched |= c;
+    }
+
+    // Copies the pixels src[0 … x1 − x0] to row y, x0 … x1 (already inside the clip).
+    void copyRow(int y, int x0, int x1, const Pixel32* src)
+    {
+        auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + ox;
+        for (int x = x0; x <= x1; ++x)
+            row[x] = penPixel(src[x - x0] | 0xFF000000u, row[x], pmCopy);
+        touched |= QRect(QPoint(x0, y), QPoint(x1, y));
     }
 };
 
@@ -214,6 +233,7 @@ bool TCanvas::open(Surface& s) const
     if (!m_target)
         return false;
     s.image = m_target->pixels();
+    s.target = m_target;
     if (!s.image || s.image->isNull())
         return false;
     assert(s.image->format() == QImage::Format_RGB32 || s.image->format() == QImage::Format_ARGB32);
@@ -268,8 +288,6 @@ void TCanvas::LineTo(int x, int y)
                 s.put(px, py, gap, Pen.Mode());
         });
     }
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -312,8 +330,6 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         addOutline(cov, corners, 4, Pen);
         apply(s, cov, Pen, Brush);
     }
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
@@ -371,8 +387,6 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
         }
     }
     apply(s, cov, Pen, Brush);
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::Polygon(const TPoint* pts, int n)
@@ -411,8 +425,6 @@ void TCanvas::Polygon(const TPoint* pts, int n)
     }
     addOutline(cov, pts, n, Pen);
     apply(s, cov, Pen, Brush);
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
@@ -439,8 +451,6 @@ void TCanvas::TextOut(int x, int y, const QString& text)
             if (m[px - x])
                 s.put(px, py, ink, pmCopy);
     }
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
 }
 
 int TCanvas::TextWidth(const QString& text) const
@@ -462,13 +472,22 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
     const QRect c = QRect(x, y, src.width(), src.height()).intersected(s.clip);
     for (int py = c.top(); py <= c.bottom(); ++py) {
         const auto* row = reinterpret_cast<const Pixel32*>(src.constScanLine(py - y));
-        const uchar* m = mask ? mask->constScanLine(py - y) : nullptr;
+        if (!mask) {
+            s.copyRow(py, c.left(), c.right(), row + (c.left() - x));
+            continue;
+        }
+        const uchar* m = mask->constScanLine(py - y);
         for (int px = c.left(); px <= c.right(); ++px)
-            if (!m || m[px - x])
+            if (m[px - x])
                 s.put(px, py, row[px - x] | 0xFF000000u, pmCopy);
     }
-    if (const QRect r = s.changedRect(); !r.isEmpty())
-        m_target->changed(r.translated(s.ox, s.oy));
+}
+
+void TCanvas::fillRect(const QRect& r, TColor color)
+{
+    Surface s;
+    if (open(s))
+        s.fill(r, toPixel(color), pmCopy);
 }
 
 TColor TCanvas::Pixel(int x, int y) const

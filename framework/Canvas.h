@@ -103,6 +103,10 @@ public:
     // untouched (no mask: all copied). Used by image lists and pictures.
     void CopyPicture(int x, int y, const QImage& picture, const QImage* mask = nullptr);
 
+    // Framework: fills a rectangle with a colour as a repaint clears its area, pen and brush
+    // untouched.
+    void fillRect(const QRect& r, TColor color);
+
     TPoint PenPos() const { return m_pos; }
     void SetPenPos(TPoint p) { m_pos = p; }
 

@@ -16,22 +16,6 @@
 
 namespace wb {
 
-// --- TComponent -----------------------------------------------------------------------------
-
-TComponent::TComponent(TForm* owner, const QString& name)
-    : m_owner(owner)
-    , m_name(name)
-{
-    if (m_owner)
-        m_owner->addComponent(this);
-}
-
-TComponent::~TComponent()
-{
-    if (m_owner)
-        m_owner->removeComponent(this);
-}
-
 // --- TControl -------------------------------------------------------------------------------
 
 TControl::TControl(TForm* owner, const QString& name, TWinControl* parent)
@@ -146,6 +130,32 @@ void TControl::lookChanged(const QRect& before)
     }
     Owner()->invalidateRect(before | clientRect());
 }
+
+namespace {
+
+// A canvas target over a rectangle of some image, for one-off drawing by the framework.
+class RectTarget : public CanvasTarget {
+public:
+    RectTarget(QImage* image, QPoint origin, QRect clip)
+        : m_image(image)
+        , m_origin(origin)
+        , m_clip(clip)
+    {
+    }
+    QImage* pixels() override { return m_image; }
+    QPoint origin() const override { return m_origin; }
+    QRect clip() const override { return m_clip; }
+    void changed(const QRect& r) override { m_changed |= r; }
+    QRect changedRect() const { return m_changed; }
+
+private:
+    QImage* m_image;
+    QPoint m_origin;
+    QRect m_clip;
+    QRect m_changed;
+};
+
+} // namespace
 
 // --- Paint box ------------------------------------------------------------------------------
 
@@ -266,15 +276,11 @@ void TImage::showPicture(const QRect& pictureRect)
     const QRect area = pictureRect.translated(bounds.topLeft()).intersected(bounds).intersected(form->paintClip());
     if (area.isEmpty())
         return;
-    QImage& s = form->surface();
-    const QRect target = area.intersected(s.rect());
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        const auto* src = reinterpret_cast<const quint32*>(m_picture.constScanLine(y - bounds.top()));
-        auto* dst = reinterpret_cast<quint32*>(s.scanLine(y));
-        for (int x = target.left(); x <= target.right(); ++x)
-            dst[x] = src[x - bounds.left()];
-    }
-    form->surfaceChanged(target);
+    RectTarget target(&form->surface(), bounds.topLeft(), area);
+    TCanvas canvas(&target);
+    canvas.CopyPicture(0, 0, m_picture);
+    if (!target.changedRect().isEmpty())
+        form->surfaceChanged(target.changedRect());
 }
 
 void TImage::paint()
@@ -286,31 +292,6 @@ void TImage::paint()
 
 // --- Label ----------------------------------------------------------------------------------
 
-namespace {
-
-// A canvas target over a rectangle of some image, for one-off drawing by the framework.
-class RectTarget : public CanvasTarget {
-public:
-    RectTarget(QImage* image, QPoint origin, QRect clip)
-        : m_image(image)
-        , m_origin(origin)
-        , m_clip(clip)
-    {
-    }
-    QImage* pixels() override { return m_image; }
-    QPoint origin() const override { return m_origin; }
-    QRect clip() const override { return m_clip; }
-    void changed(const QRect& r) override { m_changed |= r; }
-    QRect changedRect() const { return m_changed; }
-
-private:
-    QImage* m_image;
-    QPoint m_origin;
-    QRect m_clip;
-    QRect m_changed;
-};
-
-} // namespace
 
 TLabel::TLabel(TForm* owner, const QString& name, TWinControl* parent)
     : TGraphicControl(owner, name, parent)

@@ -1,4 +1,4 @@
-// The Qt side of a form: a top-level window with a menu bar and the widget that shows the
+// The Qt side of a form: a top-level window with a menu bar around the widget that shows the
 // form's pixel surface. Internal to the framework.
 #pragma once
 
@@ -12,26 +12,7 @@ namespace wb {
 
 class TForm;
 class TMenuItem;
-
-// The application-wide event filter that turns Qt key presses on form windows into the forms'
-// own key handling and keeps the mouse away from forms that take none. Installed on the
-// application when it is not headless.
-QObject& inputRouter();
-
-class SurfaceWidget : public QWidget {
-    Q_OBJECT
-public:
-    SurfaceWidget(TForm* form, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-
-private:
-    TForm* m_form;
-};
+class SurfaceWidget;
 
 class FormWindow : public QWidget {
     Q_OBJECT

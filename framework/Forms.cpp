@@ -1,7 +1,9 @@
 #include "Forms.h"
 
 #include "Application.h"
+#include "FormAccess.h"
 #include "FormWindow.h"
+#include "SurfaceWidget.h"
 #include "Menus.h"
 
 #include <QAction>
@@ -453,14 +455,7 @@ void TForm::paintRegion(QRect region)
     m_dirty = QRect();
     const QRect area = region.intersected(clientRect());
     m_paintClip = area;
-    {
-        QImage& s = surface();
-        const QRect fillArea = area.intersected(s.rect());
-        for (int y = fillArea.top(); y <= fillArea.bottom(); ++y) {
-            auto* row = reinterpret_cast<quint32*>(s.scanLine(y));
-            std::fill(row + fillArea.left(), row + fillArea.right() + 1, toPixel(m_color));
-        }
-    }
+    m_canvas.fillRect(area, m_color);
     beforePaint();
     FormPaint();
     for (TComponent* c : m_components) {
@@ -663,165 +658,14 @@ TCursor TForm::cursorAt(QPoint pos) const
     return cursorOf(controlAt(pos));
 }
 
-// --- Qt windows -----------------------------------------------------------------------------
+// --- The driver's and the tests' access ------------------------------------------------------
 
-SurfaceWidget::SurfaceWidget(TForm* form, QWidget* parent)
-    : QWidget(parent)
-    , m_form(form)
+TStatusBar* FormAccess::statusBar(const TForm& form)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void SurfaceWidget::paintEvent(QPaintEvent* e)
-{
-    QPainter p(this);
-    const QRect r = e->rect();
-    const QImage& s = m_form->surface();
-    p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
-    p.drawImage(r.topLeft(), s, r);
-}
-
-namespace {
-
-TShiftState shiftOf(const QMouseEvent* e)
-{
-    TShiftState s;
-    s.shift = e->modifiers() & Qt::ShiftModifier;
-    s.ctrl = e->modifiers() & Qt::ControlModifier;
-    s.alt = e->modifiers() & Qt::AltModifier;
-    s.left = e->buttons() & Qt::LeftButton;
-    return s;
-}
-
-} // namespace
-
-void SurfaceWidget::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        m_form->mouseDownAt(e->position().toPoint(), shiftOf(e));
-}
-
-void SurfaceWidget::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        m_form->mouseUpAt(e->position().toPoint());
-}
-
-void SurfaceWidget::mouseMoveEvent(QMouseEvent* e)
-{
-    const QPoint pos = e->position().toPoint();
-    m_form->mouseMoveAt(pos, shiftOf(e));
-    if (m_form->Busy())
-        setCursor(Qt::BusyCursor);
-    else
-        setCursor(m_form->cursorAt(pos) == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-FormWindow::FormWindow(TForm* form)
-    : QWidget(nullptr, Qt::Window)
-    , m_form(form)
-    , m_client(new SurfaceWidget(form, this))
-{
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setAutoFillBackground(false);
-}
-
-void FormWindow::layoutChildren(int clientWidth, int clientHeight, int menuHeight, int inset)
-{
-    if (m_menuBar) {
-        m_menuBar->setGeometry(inset, inset, clientWidth, menuHeight);
-        m_menuBar->setVisible(menuHeight > 0);
-    }
-    m_client->setGeometry(inset, inset + menuHeight, clientWidth, clientHeight);
-    if (!isWindow() || !isVisible())
-        resize(clientWidth + 2 * inset, menuHeight + clientHeight + 2 * inset);
-}
-
-void FormWindow::addItems(QWidget* into, const std::vector<TMenuItem*>& items)
-{
-    for (TMenuItem* item : items) {
-        QAction* action;
-        if (!item->Items().empty()) {
-            auto* menu = new QMenu(item->Caption(), into);
-            addItems(menu, item->Items());
-            action = menu->menuAction();
-        } else {
-            action = new QAction(into);
-            connect(action, &QAction::triggered, this, [this, item] {
-                if (m_form->acceptsMouse())
-                    item->Click();
-            });
-        }
-        into->addAction(action);
-        m_actions.insert(item, action);
-        updateMenuItem(item);
-    }
-}
-
-void FormWindow::rebuildMenu()
-{
-    if (!m_form->Menu())
-        return;
-    if (!m_menuBar) {
-        m_menuBar = new QMenuBar(this);
-        m_menuBar->setNativeMenuBar(false);
-    }
-    m_menuBar->clear();
-    m_actions.clear();
-    addItems(m_menuBar, m_form->Menu()->Items());
-}
-
-void FormWindow::updateMenuItem(TMenuItem* item)
-{
-    QAction* a = m_actions.value(item);
-    if (!a)
-        return;
-    const QString shortcut = item->shortCutText();
-    a->setText(shortcut.isEmpty() || !item->Items().empty() ? item->Caption() : item->Caption() + QLatin1Char('\t') + shortcut);
-    a->setVisible(item->Visible());
-    a->setEnabled(item->Enabled());
-}
-
-void FormWindow::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    if (e->spontaneous())
-        m_form->userResized(e->size());
-}
-
-void FormWindow::closeEvent(QCloseEvent* e)
-{
-    // Only the title-bar close box (or the window manager) closes the window this way; the
-    // form decides, and refuses while it is disabled or under a modal form.
-    e->ignore();
-    m_form->closeBox();
-}
-
-void FormWindow::changeEvent(QEvent* e)
-{
-    // A tool window or a modal form is never minimised or maximised, whatever the window
-    // manager offers: a minimised modal form would leave its owner looking normal but dead.
-    if (e->type() == QEvent::WindowStateChange) {
-        // (A modal form over visible forms: the main menu over nothing may be minimised.)
-        const bool ownerShown = m_form->isModal() && Application.zOrder().size() > 1;
-        const bool fixedState = m_form->BorderStyle() != bsSizeable || ownerShown;
-        const Qt::WindowStates unwanted = m_form->BorderStyle() == bsSizeable ? Qt::WindowMinimized
-                                                                               : Qt::WindowMinimized | Qt::WindowMaximized;
-        if (fixedState && (windowState() & unwanted) && !(m_form->Maximized() && m_form->BorderStyle() == bsNone)) {
-            setWindowState(windowState() & ~unwanted);
-            QWidget::changeEvent(e);
-            return;
-        }
-    }
-    // Clicking a window under a modal form brings the modal form back to the front.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_form->isBlocked()) {
-        if (TForm* top = Application.topForm(); top && top->window() != this) {
-            Application.bringToFront(top);
-        }
-    }
-    QWidget::changeEvent(e);
+    for (TComponent* c : form.components())
+        if (auto* bar = dynamic_cast<TStatusBar*>(c))
+            return bar;
+    return nullptr;
 }
 
 } // namespace wb

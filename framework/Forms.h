@@ -114,26 +114,11 @@ public:
     // paint handlers of the paint boxes in description order.
     void Refresh();
 
-    // --- Framework -------------------------------------------------------------------------
+    // --- The form's input, as the user gives it (the program's windows, the driver, tests) ---
     const std::vector<TComponent*>& components() const { return m_components; }
     TComponent* findComponent(const QString& name) const;
     std::vector<TMenuItem*> menuItems() const;
     TMenuItem* findMenuItem(const QString& name) const;
-
-    // Runs FormCreate; the application calls it once when it creates the form.
-    void create();
-
-    // The client area's pixels (allocated on first use).
-    QImage& surface();
-    // Asks for a repaint (of all or part of the client area) before the next event is handled.
-    void invalidate();
-    void invalidateRect(const QRect& r);
-    bool needsPaint() const { return !m_dirty.isEmpty(); }
-    void paintIfNeeded();
-    // While a repaint runs: the area it repaints (drawing is clipped to it); otherwise the
-    // whole client area.
-    QRect paintClip() const;
-    bool painting() const { return m_painting; }
 
     bool isModal() const { return m_modalRunning; }
     // Under a modal form that is not its own: takes no input at all.
@@ -156,6 +141,38 @@ public:
     TCursor cursorOf(const TControl* c) const;
     // The topmost control at a client position (windowed ones lie above the surface).
     TControl* controlAt(QPoint pos) const;
+
+private:
+    // The framework's side of the form: its components, controls, menus, windows and the
+    // application reach it as friends; the driver and tests through FormAccess.
+    friend class FormAccess;
+    friend class TApplication;
+    friend class TComponent;
+    friend class TControl;
+    friend class TGraphicControl;
+    friend class TWinControl;
+    friend class TPaintBox;
+    friend class TImage;
+    friend class TLabel;
+    friend class TMainMenu;
+    friend class TMenuItem;
+    friend class FormWindow;
+    friend class SurfaceWidget;
+
+    // Runs FormCreate; the application calls it once when it creates the form.
+    void create();
+
+    // The client area's pixels (allocated on first use).
+    QImage& surface();
+    // Asks for a repaint (of all or part of the client area) before the next event is handled.
+    void invalidate();
+    void invalidateRect(const QRect& r);
+    bool needsPaint() const { return !m_dirty.isEmpty(); }
+    void paintIfNeeded();
+    // While a repaint runs: the area it repaints (drawing is clipped to it); otherwise the
+    // whole client area.
+    QRect paintClip() const;
+    bool painting() const { return m_painting; }
 
     // Where a control's pixels are shown changed outside a repaint (label caption, image
     // picture): redraws just that area.
@@ -181,7 +198,7 @@ public:
     void removeComponent(TComponent* c);
     void setMenu(TMainMenu* m);
 
-    // Framework: visibility as the application's window list sees it.
+    // Visibility as the application's window list sees it, and the modal loop's state.
     void setShown(bool on);
     void endModal() { m_modalRunning = false; }
     void beginModal() { m_modalRunning = true; }

@@ -68,9 +68,9 @@ TEST(DiagramPanels, PanelIsOutlinedDarkAndFilledGoldKeepingThePenStyle)
 TEST(DiagramPanels, GridRoundsItsStepsAndStartsAtTheFirstColumn)
 {
     // A 14 × 12 frame with rows of 12 / 5 = 2.4 pixels: horizontals at Round(12 − 2.4 k) = 10,
-    // 7, 5, 2 (k = 1 … 4; 9.6 → 10, 7.2 → 7, 4.8 → 5, 2.4 → 2); columns of 4.5 pixels from
-    // k = 1: x = Round(4.5) = 4 and Round(9) = 9, with 13.5 → 14 left out (k stops at 3).
-    // Dots run 3 on, 3 off from each line's start; the gaps keep the canvas white.
+    // 7, 5, 2 (k = 1 … 4; 9.6 → 10, 7.2 → 7, 4.8 → 5, 2.4 → 2); columns of 4.5 pixels for
+    // k = 1, 2: x = Round(4.5) = 4 (the half to the even neighbour) and 9. Dots run 3 on, 3 off
+    // from each line's start; the gaps keep what lies under them.
     wbtest::PixelCanvas p(14, 12);
     p.canvas.Pen.SetColor(clBlack);
     p.canvas.Brush.SetColor(clRed);

@@ -7,6 +7,7 @@
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "framework/FormAccess.h"
 
 #include <QScrollBar>
 #include <QTextEdit>
@@ -83,7 +84,7 @@ protected:
         if (f.Visible())
             f.Hide();
     }
-    TColor px(int x, int y) { return fromPixel(f.surface().pixel(x, y)); }
+    TColor px(int x, int y) { return fromPixel(FormAccess::surface(f).pixel(x, y)); }
     LayerForm f;
 };
 

@@ -2,8 +2,11 @@
 // installs it: a key reaches the form once, whichever widget receives it first.
 #include "framework/FormWindow.h"
 #include "framework/Forms.h"
+#include "framework/InputRouter.h"
 #include "framework/Menus.h"
+#include "framework/SurfaceWidget.h"
 #include "tests/support/Harness.h"
+#include "framework/FormAccess.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,15 +65,15 @@ TEST_F(InputRouting, AKeyThePictureLeavesUnacceptedReachesTheFormOnce)
 {
     // The surface widget does not take keys, so the event goes on to the form's window: the
     // lesson must still see one key press, not two (two would start and stop an animation).
-    press(form->window()->client(), Qt::Key_Space, QStringLiteral(" "));
+    press(FormAccess::window(*form)->client(), Qt::Key_Space, QStringLiteral(" "));
     EXPECT_EQ(form->keys, std::vector<int> { VK_SPACE });
-    press(form->window(), Qt::Key_A, QStringLiteral("a"));
+    press(FormAccess::window(*form), Qt::Key_A, QStringLiteral("a"));
     EXPECT_EQ(form->keys, (std::vector<int> { VK_SPACE, 'A' }));
 }
 
 TEST_F(InputRouting, AShortcutRunsItsItemOnce)
 {
-    press(form->window()->client(), Qt::Key_Escape);
+    press(FormAccess::window(*form)->client(), Qt::Key_Escape);
     EXPECT_EQ(form->escapes, 1);
     EXPECT_TRUE(form->keys.empty()) << "the shortcut took the key";
 }

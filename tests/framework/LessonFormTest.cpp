@@ -5,6 +5,7 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "tests/support/Harness.h"
+#include "framework/FormAccess.h"
 
 using namespace wb;
 using wbtest::events;
@@ -89,7 +90,7 @@ TEST_F(LessonForms, CreationSizesAndCentresOnTheScreenTruncatingTowardZero)
     for (const Case& c : cases) {
         Screen.setSize(c.screenW, c.screenH);
         TTestLesson f(Centring::OnCreate, c.height);
-        f.create();
+        FormAccess::create(f);
         EXPECT_EQ(bounds(f), QRect(c.left, c.top, 800, c.height)) << c.screenW << "x" << c.screenH;
     }
 }
@@ -97,7 +98,7 @@ TEST_F(LessonForms, CreationSizesAndCentresOnTheScreenTruncatingTowardZero)
 TEST_F(LessonForms, CreationCentredFormStaysWhereItIsMovedAcrossRepaints)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     f.Show();
     f.SetLeft(5);
     f.Refresh();
@@ -108,7 +109,7 @@ TEST_F(LessonForms, CreationCentredFormStaysWhereItIsMovedAcrossRepaints)
 TEST_F(LessonForms, PaintCentredFormSnapsBackToTheCentreAtEveryRepaint)
 {
     TTestLesson f(Centring::OnPaint);
-    f.create();
+    FormAccess::create(f);
     EXPECT_EQ(f.Left(), 0) << "placed only by its first paint";
     f.Show();
     Application.flushPendingPaints();
@@ -125,7 +126,7 @@ TEST_F(LessonForms, PaintCentredFormSnapsBackToTheCentreAtEveryRepaint)
 TEST_F(LessonForms, LookGivesCaptionColourFontBorderAndStatusBar)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     EXPECT_EQ(f.Caption(), QStringLiteral("Probe ")) << "the trailing blank belongs to the caption";
     EXPECT_EQ(f.Color(), RGB(0xD3, 0x05, 0x62));
     EXPECT_EQ(f.Font.Name(), QStringLiteral("MS Sans Serif"));
@@ -143,7 +144,7 @@ TEST_F(LessonForms, LookGivesCaptionColourFontBorderAndStatusBar)
 TEST_F(LessonForms, F1ShowsAndHidesTheTextAndReopeningStartsHidden)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     std::vector<bool> seen;
     auto look = [&] { seen.push_back(f.MemoErlaeuterung.Visible()); };
     events().actions.push_back(look);
@@ -165,7 +166,7 @@ TEST_F(LessonForms, F1ShowsAndHidesTheTextAndReopeningStartsHidden)
 TEST_F(LessonForms, EscClosesALockedFormWhichReopensUsable)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     bool lockedForMouse = false, closeBoxRefused = false;
     events().actions.push_back([&] { f.Start.Click(); });
     events().actions.push_back([&] {
@@ -195,7 +196,7 @@ TEST_F(LessonForms, EscClosesALockedFormWhichReopensUsable)
 TEST_F(LessonForms, TheRunsLastTickLiftsTheLock)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     std::vector<bool> enabled;
     events().actions.push_back([&] { f.Start.Click(); });
     events().actions.push_back([&] {
@@ -214,7 +215,7 @@ TEST_F(LessonForms, TheRunsLastTickLiftsTheLock)
 TEST_F(LessonForms, HandlersGivenAtTheDeclarationRunOnTheirEvents)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     f.Show();
     Application.flushPendingPaints();
     EXPECT_EQ(f.paints, 1) << "the paint box's handler ran with the form's repaint";
@@ -230,7 +231,7 @@ TEST_F(LessonForms, CloseOnlyItemsCloseTheFormThroughItsFormClose)
     for (const char* item : { "Ende", "ESCAPE" }) {
         SCOPED_TRACE(item);
         TTestLesson f;
-        f.create();
+        FormAccess::create(f);
         f.Show();
         f.Text.Click();
         ASSERT_TRUE(f.MemoErlaeuterung.Visible());

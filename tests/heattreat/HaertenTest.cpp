@@ -4,6 +4,7 @@
 #include "heattreat/UnitHaerten.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
+#include "framework/FormAccess.h"
 
 #include <QImage>
 #include <vector>
@@ -59,7 +60,7 @@ protected:
 
     ::testing::AssertionResult showsStaticPicture()
     {
-        const QImage& now = f.surface();
+        const QImage& now = FormAccess::surface(f);
         for (int y = 0; y < now.height(); ++y)
             for (int x = 0; x < now.width(); ++x)
                 if (now.pixel(x, y) != opened.pixel(x, y))
@@ -200,10 +201,10 @@ TEST_F(Haerten, StaticPicture)
         EXPECT_TRUE(shows(f.PaintBoxDef, p));
 
     // The panel is cut at its bounds: right of it and below it the diagram and the form show.
-    EXPECT_EQ(fromPixel(f.surface().pixel(330, 400)), clBlack) << "PaintBoxHaupt's black bottom";
-    EXPECT_EQ(fromPixel(f.surface().pixel(100, 525)), f.Color()) << "below both paint boxes";
-    EXPECT_EQ(fromPixel(f.surface().pixel(2, 2)), f.Color()) << "around the diagram";
-    EXPECT_EQ(fromPixel(f.surface().pixel(780, 200)), f.Color()) << "around the diagram";
+    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(330, 400)), clBlack) << "PaintBoxHaupt's black bottom";
+    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(100, 525)), f.Color()) << "below both paint boxes";
+    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(2, 2)), f.Color()) << "around the diagram";
+    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(780, 200)), f.Color()) << "around the diagram";
 }
 
 TEST_F(Haerten, StaticLabelsInTheirColoursWithoutBackground)
@@ -395,7 +396,7 @@ TEST_F(Haerten, BothRunsInEitherOrderEndInTheSamePicture)
     };
     austenitising();
     quench();
-    const QImage first = f.surface().copy();
+    const QImage first = FormAccess::surface(f).copy();
     EXPECT_FALSE(f.Austenitisierung.Enabled());
     EXPECT_FALSE(f.ZTUWasserabkuehlung.Enabled());
 
@@ -403,7 +404,7 @@ TEST_F(Haerten, BothRunsInEitherOrderEndInTheSamePicture)
     EXPECT_TRUE(showsStaticPicture());
     quench();
     austenitising();
-    EXPECT_TRUE(f.surface() == first) << "the runs draw on separate canvases and start from their own values";
+    EXPECT_TRUE(FormAccess::surface(f) == first) << "the runs draw on separate canvases and start from their own values";
     EXPECT_EQ(f.moduleState().BildNr, 13) << "the austenitising run restarts the frames at 0";
 }
 

@@ -4,6 +4,7 @@
 #include "framework/Timers.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "tests/support/Program.h"
+#include "framework/FormAccess.h"
 
 #include <QRect>
 #include <QScrollBar>
@@ -53,7 +54,7 @@ protected:
         std::set<TColor> found;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
-                found.insert(fromPixel(f.surface().pixel(x, y)));
+                found.insert(fromPixel(FormAccess::surface(f).pixel(x, y)));
         return found;
     }
     // The colours on the box's pixels nearest to the straight line from a to b, between the
@@ -190,7 +191,7 @@ TEST_F(Reineisen, FirstCoolingTickDrawsTheMeltLineAndNamesTheMelt)
         "yyygggyy", // y = 32: the round end below (33, 31)
         "yyyyyyyy",
     };
-    EXPECT_TRUE(wbtest::matchesRows(f.surface(), rows,
+    EXPECT_TRUE(wbtest::matchesRows(FormAccess::surface(f), rows,
         { { 'p', RGB(0xA6, 0xA6, 0xFF) }, { 'k', clBlack }, { 'g', RGB(0x35, 0x82, 0x00) }, { 'y', kBand70 } },
         QPoint(20 + 29, 10 + 18)));
     EXPECT_TRUE(diagramColours(QRect(205, 30, 40, 10)).count(clBlack)) << "\"Schmelze\"";
@@ -286,9 +287,9 @@ TEST_F(Reineisen, RunsEndWithTheirOwnPenRules)
     EXPECT_FALSE(f.TimerAbkuehl.Enabled());
     EXPECT_EQ(pen(), (TPoint { 320, 347 }));
     EXPECT_EQ(diagram(151, 347), clBlue) << "the last point is drawn in the last tick";
-    const QImage after = f.surface().copy();
+    const QImage after = FormAccess::surface(f).copy();
     ticks(20);
-    EXPECT_EQ(f.surface(), after) << "nothing moves after the end";
+    EXPECT_EQ(FormAccess::surface(f), after) << "nothing moves after the end";
 
     start(kAuf);
     ticks(110);
@@ -533,7 +534,7 @@ TEST_F(Reineisen, RepaintMidRunLeavesTheStaticPictureAndTheRunGoesOnFromItsPoint
     f.SetBounds(3, 4, 800, 605);
     f.Refresh();
     EXPECT_EQ(f.Left(), 112) << "re-centred";
-    const QImage staticPicture = f.surface().copy();
+    const QImage staticPicture = FormAccess::surface(f).copy();
     EXPECT_EQ(diagram(33, 31), kBand70);
     EXPECT_EQ(boxColours(QRect(5, 2, 240, 515)), std::set<TColor> { clYellow });
 
@@ -546,7 +547,7 @@ TEST_F(Reineisen, RepaintMidRunLeavesTheStaticPictureAndTheRunGoesOnFromItsPoint
     int changed = 0;
     for (int y = 0; y < 400; ++y) {
         for (int x = 0; x < 500; ++x) {
-            if (staticPicture.pixel(20 + x, 10 + y) == f.surface().pixel(20 + x, 10 + y))
+            if (staticPicture.pixel(20 + x, 10 + y) == FormAccess::surface(f).pixel(20 + x, 10 + y))
                 continue;
             ++changed;
             EXPECT_TRUE(piece.contains(x, y) || line.contains(x, y) || labels.contains(x, y))

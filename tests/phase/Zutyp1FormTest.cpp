@@ -5,6 +5,7 @@
 #include "phase/UnitZutyp1.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
+#include "framework/FormAccess.h"
 
 #include <QColor>
 #include <span>
@@ -352,7 +353,7 @@ TEST_F(ZuTyp1, ClickingTheDiagramAboveTheStripDrawsNothing)
 {
     // Only the strip at the bottom (y 440 ... 499 on the form) takes the click.
     EXPECT_TRUE(f.clickAt(QPoint(265 + 160, 5 + 300)));
-    EXPECT_EQ(f.surface(), opened);
+    EXPECT_EQ(FormAccess::surface(f), opened);
     EXPECT_TRUE(f.clickAt(QPoint(265 + 100, 440 + 30)));
-    EXPECT_NE(f.surface(), opened);
+    EXPECT_NE(FormAccess::surface(f), opened);
 }

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "framework/Forms.h"
 #include "shell/UnitInfo.h"
+#include "framework/FormAccess.h"
 
 #include <sstream>
 
@@ -47,7 +48,7 @@ TEST(InfoPage, EveryLineLiesInItsCellAndNothingElseIsInked)
     QImage page;
     wbtest::events().actions.push_back([&] {
         Application.flushPendingPaints();
-        page = FormInfo->surface().copy();
+        page = FormAccess::surface(*FormInfo).copy();
         FormInfo->pressKey(VK_ESCAPE);
     });
     FormInfo->ShowModal();

@@ -2,6 +2,7 @@
 // place, look and Esc item; and the end of the program when the main menu closes.
 #include "ShellTables.h"
 #include "app/Program.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 
@@ -41,7 +42,7 @@ TEST(Startup, EveryFormIsCreatedHiddenWithItsCaptionPlaceLookAndEscItem)
         EXPECT_EQ(QSize(f->ClientWidth(), f->ClientHeight()), QSize(row.clientWidth, row.clientHeight));
         EXPECT_EQ(colorToHex(f->Color()).toStdString(), row.color);
         EXPECT_EQ(f->Font.Height(), row.fontHeight);
-        auto* status = dynamic_cast<TStatusBar*>(f->findComponent(QStringLiteral("StatusBarHint")));
+        TStatusBar* status = FormAccess::statusBar(*f);
         if (*row.status) {
             ASSERT_NE(status, nullptr);
             EXPECT_EQ(status->SimpleText().toStdString(), row.status);

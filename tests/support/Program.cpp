@@ -1,6 +1,7 @@
 #include "tests/support/Program.h"
 
 #include "app/Program.h"
+#include "framework/FormAccess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -183,7 +184,7 @@ void stopTimers(wb::TForm& form)
 
 wb::TColor pixelIn(wb::TForm& form, const wb::TControl& control, int x, int y)
 {
-    return wb::fromPixel(form.surface().pixel(control.Left() + x, control.Top() + y));
+    return wb::fromPixel(FormAccess::surface(form).pixel(control.Left() + x, control.Top() + y));
 }
 
 ::testing::AssertionResult menuIs(const wb::TForm& form, const std::vector<ItemExpectation>& items)

@@ -8,6 +8,7 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "tests/support/Harness.h"
+#include "framework/FormAccess.h"
 
 #include <QJsonObject>
 #include <QPoint>
@@ -137,10 +138,10 @@ protected:
     void SetUp() override
     {
         resetApplication();
-        f.create();
+        FormAccess::create(f);
         f.Show();
         wb::Application.flushPendingPaints();
-        opened = f.surface().copy();
+        opened = FormAccess::surface(f).copy();
     }
     void TearDown() override
     {

@@ -5,6 +5,7 @@
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
 #include "timetemp/UnitZTUconC045.h"
+#include "framework/FormAccess.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -229,7 +230,7 @@ protected:
 TEST_F(ZTUcon045Form, ComponentsMenuAndTimersAsDescribed)
 {
     TFormZTUcon045 f;
-    f.create();
+    FormAccess::create(f);
     EXPECT_EQ(f.PaintBoxHaupt.BoundsRect(), QRect(5, 5, 750, 500));
     EXPECT_EQ(f.PaintBoxHaupt.Color(), RGB(0x76, 0x02, 0x86));
     EXPECT_EQ(f.PaintBoxLog.BoundsRect(), QRect(417, 161, 348, 274));
@@ -674,7 +675,7 @@ TEST_F(ZTUcon045Form, LoeschenNeuReachedDuringARunStopsItAndLiftsTheLock)
 {
     // The lock keeps the mouse from the item; called all the same, it leaves an idle form.
     TFormZTUcon045 f;
-    f.create();
+    FormAccess::create(f);
     f.Show();
     Application.flushPendingPaints();
     const TColor before = f.Canvas().Pixel(logPixel(100, 0).x(), logPixel(100, 0).y());
@@ -697,7 +698,7 @@ TEST_F(ZTUcon045Form, LoeschenNeuReachedDuringARunStopsItAndLiftsTheLock)
 TEST_F(ZTUcon045Form, EveryPaintComputesTheLayoutValues)
 {
     TFormZTUcon045 f;
-    f.create();
+    FormAccess::create(f);
     EXPECT_EQ(f.moduleState().Layout.ZtuLinks, 0) << "0 until the first paint";
     f.Show();
     Application.flushPendingPaints();

@@ -6,6 +6,7 @@
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "resources/Pictures.h"
+#include "framework/FormAccess.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -197,7 +198,7 @@ QString formStateJson(TForm* form)
 
 QImage formSnapshot(TForm* form)
 {
-    QImage image = form->surface().copy(0, 0, form->ClientWidth(), form->ClientHeight());
+    QImage image = FormAccess::surface(*form).copy(0, 0, form->ClientWidth(), form->ClientHeight());
     QPainter p(&image);
     for (TComponent* c : form->components()) {
         auto* w = dynamic_cast<TWinControl*>(c);
@@ -576,7 +577,7 @@ bool ScriptDriver::cmdPixel(const QStringList& w)
     TForm* form = topForm();
     if (x < 0 || y < 0 || x >= form->ClientWidth() || y >= form->ClientHeight())
         return fail(QStringLiteral("(%1, %2) lies outside the client area of %3").arg(x).arg(y).arg(form->Name()));
-    const QImage& s = form->surface();
+    const QImage& s = FormAccess::surface(*form);
     print(colorToHex(fromPixel(s.pixel(x, y))));
     return true;
 }

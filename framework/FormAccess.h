@@ -1,0 +1,25 @@
+// The narrow door to a form's framework side for the headless driver and the tests: its pixels,
+// its creation outside the start-up, its window and its status bar. Lessons never use it.
+#pragma once
+
+#include "Forms.h"
+
+class QImage;
+
+namespace wb {
+
+class TStatusBar;
+
+class FormAccess {
+public:
+    // The client area's pixels as the canvas wrote them.
+    static QImage& surface(TForm& form) { return form.surface(); }
+    // Runs OnCreate, as the application does once at start-up.
+    static void create(TForm& form) { form.create(); }
+    // The form's Qt window (null without a display).
+    static FormWindow* window(const TForm& form) { return form.window(); }
+    // The form's status bar, found by its type; null when it has none.
+    static TStatusBar* statusBar(const TForm& form);
+};
+
+} // namespace wb

@@ -1,0 +1,65 @@
+// The widget that shows a form's pixel surface and hands the mouse to the form.
+#include "SurfaceWidget.h"
+
+#include "Forms.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace wb {
+
+SurfaceWidget::SurfaceWidget(TForm* form, QWidget* parent)
+    : QWidget(parent)
+    , m_form(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const QRect r = e->rect();
+    const QImage& s = m_form->surface();
+    p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
+    p.drawImage(r.topLeft(), s, r);
+}
+
+namespace {
+
+TShiftState shiftOf(const QMouseEvent* e)
+{
+    TShiftState s;
+    s.shift = e->modifiers() & Qt::ShiftModifier;
+    s.ctrl = e->modifiers() & Qt::ControlModifier;
+    s.alt = e->modifiers() & Qt::AltModifier;
+    s.left = e->buttons() & Qt::LeftButton;
+    return s;
+}
+
+} // namespace
+
+void SurfaceWidget::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_form->mouseDownAt(e->position().toPoint(), shiftOf(e));
+}
+
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_form->mouseUpAt(e->position().toPoint());
+}
+
+void SurfaceWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pos = e->position().toPoint();
+    m_form->mouseMoveAt(pos, shiftOf(e));
+    if (m_form->Busy())
+        setCursor(Qt::BusyCursor);
+    else
+        setCursor(m_form->cursorAt(pos) == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+} // namespace wb
