@@ -60,7 +60,7 @@ TEST(PicturesOnForms, MicrographWindowShowsItsPhotographCutAtTheTopAlignedImage)
     TFormBildC04 steel;
     TFormBildFe ferrite;
     for (const Case& c : { Case { &steel, "FormBildC04.ImageBild" }, Case { &ferrite, "FormBildFe.ImageBild" } }) {
-        c.FormAccess::create(*form);
+        FormAccess::create(*c.form);
         c.form->Show();
         Application.flushPendingPaints();
         const QImage photo = pictures::jpeg(QString::fromLatin1(c.key));
@@ -69,7 +69,7 @@ TEST(PicturesOnForms, MicrographWindowShowsItsPhotographCutAtTheTopAlignedImage)
         ASSERT_NE(image, nullptr);
         // Aligned to the top: the full client width, the height kept at 230.
         EXPECT_EQ(image->BoundsRect(), QRect(0, 0, c.form->ClientWidth(), 230)) << c.key;
-        const QImage& s = c.FormAccess::surface(*form);
+        const QImage& s = FormAccess::surface(*c.form);
         EXPECT_EQ(hexOf(s, 0, 0), hexOf(photo, 0, 0)) << c.key;
         EXPECT_EQ(hexOf(s, 391, 229), hexOf(photo, 391, 229)) << c.key;
         // The picture is taller than 230 rows: the image cuts it, and the form shows below.
