@@ -18,6 +18,11 @@ public:
     static void create(TForm& form) { form.create(); }
     // The form's Qt window (null without a display).
     static FormWindow* window(const TForm& form) { return form.window(); }
+    // The user dragged the frame of the form's window to this size inside the frame.
+    static void userResized(TForm& form, QSize inner) { form.userResized(inner); }
+    // Whether a repaint runs, and the area it repaints (the whole client area otherwise).
+    static bool painting(const TForm& form) { return form.painting(); }
+    static QRect paintClip(const TForm& form) { return form.paintClip(); }
     // The form's status bar, found by its type; null when it has none.
     static TStatusBar* statusBar(const TForm& form);
 };

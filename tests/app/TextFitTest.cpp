@@ -6,6 +6,7 @@
 #include "tests/support/Harness.h"
 
 #include "app/Program.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
@@ -161,7 +162,7 @@ TEST(TextFit, EveryTextOfEveryFormCanBeReadWhole)
         // A repaint of part of a form clips every text to that part; the whole picture is seen
         // at the full repaints.
         const bool partial = std::any_of(Application.forms().begin(), Application.forms().end(), [](TForm* f) {
-            return f->painting() && f->paintClip() != QRect(0, 0, f->ClientWidth(), f->ClientHeight());
+            return FormAccess::painting(*f) && FormAccess::paintClip(*f) != QRect(0, 0, f->ClientWidth(), f->ClientHeight());
         });
         if (!partial && t.font->cellHeight >= fonts::kMinCellHeight && !t.clip.contains(t.cell))
             check.fail(QStringLiteral("%1: \"%2\" is cut: its cell %3,%4 %5x%6 lies outside %7,%8 %9x%10")

@@ -122,7 +122,7 @@ TEST(FormWindows, BorderStyleDecidesButtonsAndWhetherTheSizeIsFixed)
         form.SetBorderStyle(bsSizeable == c.style ? bsToolWindow : bsSizeable); // away from the default and back
         form.SetBorderStyle(c.style);
         form.SetBounds(10, 20, 400, 330);
-        const Qt::WindowFlags flags = form.window()->windowFlags();
+        const Qt::WindowFlags flags = FormAccess::window(form)->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::Window));
         EXPECT_EQ(flags.testFlag(Qt::WindowTitleHint), c.title);
         EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minMax);
@@ -131,7 +131,7 @@ TEST(FormWindows, BorderStyleDecidesButtonsAndWhetherTheSizeIsFixed)
         EXPECT_EQ(flags.testFlag(Qt::FramelessWindowHint), c.frameless);
         // A fixed window's minimum and maximum are its size inside the frame.
         const QSize inner(form.ClientWidth(), form.ClientHeight());
-        const QWidget* w = form.window();
+        const QWidget* w = FormAccess::window(form);
         EXPECT_EQ(w->minimumSize() == inner && w->maximumSize() == inner, !c.sizeable);
         EXPECT_EQ(userSizeable(c.style), c.sizeable);
     }
@@ -146,7 +146,7 @@ TEST(FormWindows, ResizingASizeableFormKeepsItsStatusBarAtTheBottom)
     TStatusBar status(&form, QStringLiteral("Status"));
     status.SetHeight(18);
     form.Show();
-    form.userResized(QSize(500, 300)); // inside the frame: 4 + 4 wide, 4 + 4 + 22 caption high
+    FormAccess::userResized(form, QSize(500, 300)); // inside the frame: 4 + 4 wide, 4 + 4 + 22 caption high
     EXPECT_EQ(form.Width(), 508);
     EXPECT_EQ(form.Height(), 330);
     EXPECT_EQ(status.Top() + status.Height(), form.ClientHeight());
@@ -158,7 +158,7 @@ TEST(FormWindows, ResizingASizeableFormKeepsItsStatusBarAtTheBottom)
     tool.SetBorderStyle(bsToolWindow);
     tool.SetBounds(0, 0, 800, 600);
     tool.Show();
-    tool.userResized(QSize(500, 300));
+    FormAccess::userResized(tool, QSize(500, 300));
     EXPECT_EQ(QSize(tool.Width(), tool.Height()), QSize(800, 600));
     tool.Hide();
 }

@@ -6,6 +6,8 @@
 #include "framework/Timers.h"
 #include "tests/support/Harness.h"
 #include "framework/FormAccess.h"
+#include "framework/FormWindow.h"
+#include "framework/SurfaceWidget.h"
 
 using namespace wb;
 using wbtest::events;
@@ -245,12 +247,12 @@ TEST_F(LessonForms, CloseOnlyItemsCloseTheFormThroughItsFormClose)
 TEST_F(LessonForms, TheRunLockShowsTheBusyCursorUntilItLifts)
 {
     TTestLesson f;
-    f.create();
+    FormAccess::create(f);
     std::vector<bool> busy;
     std::vector<Qt::CursorShape> shapes;
     auto look = [&] {
         busy.push_back(f.Busy());
-        shapes.push_back(f.clientWidget()->cursor().shape());
+        shapes.push_back(FormAccess::window(f)->client()->cursor().shape());
     };
     events().actions.push_back([&] {
         look(); // idle

@@ -184,7 +184,7 @@ void stopTimers(wb::TForm& form)
 
 wb::TColor pixelIn(wb::TForm& form, const wb::TControl& control, int x, int y)
 {
-    return wb::fromPixel(FormAccess::surface(form).pixel(control.Left() + x, control.Top() + y));
+    return wb::fromPixel(wb::FormAccess::surface(form).pixel(control.Left() + x, control.Top() + y));
 }
 
 ::testing::AssertionResult menuIs(const wb::TForm& form, const std::vector<ItemExpectation>& items)

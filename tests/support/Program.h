@@ -138,10 +138,10 @@ protected:
     void SetUp() override
     {
         resetApplication();
-        FormAccess::create(f);
+        wb::FormAccess::create(f);
         f.Show();
         wb::Application.flushPendingPaints();
-        opened = FormAccess::surface(f).copy();
+        opened = wb::FormAccess::surface(f).copy();
     }
     void TearDown() override
     {
