@@ -1,12 +1,11 @@
 // Wärmebehandlung: the program's entry.
 #include "app/Program.h"
 #include "framework/Application.h"
+#include "waermebehandlung.xpm"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
-
-#include "waermebehandlung.xpm"
 
 int main(int argc, char** argv)
 {

@@ -4,9 +4,9 @@
 //
 //   haerten_bench [--repeats N] [--austenitising]
 #include "framework/Application.h"
+#include "framework/FormAccess.h"
 #include "framework/Timers.h"
 #include "heattreat/UnitHaerten.h"
-#include "framework/FormAccess.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

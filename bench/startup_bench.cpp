@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-
 #include <cstdio>
 
 namespace {

@@ -3,25 +3,23 @@
 #include "Fonts.h"
 #include "FormAccess.h"
 #include "FormWindow.h"
-#include "InputRouter.h"
 #include "Forms.h"
+#include "InputRouter.h"
 #include "Timers.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
-
 #include <algorithm>
 #include <cassert>
-
 #include <unistd.h>
 
 static void initTranslationResources()
@@ -34,7 +32,6 @@ namespace wb {
 
 TApplication Application;
 TScreen Screen;
-
 
 void prepareQtEnvironment(bool headless)
 {

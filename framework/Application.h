@@ -6,7 +6,6 @@
 #include "Types.h"
 
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <optional>

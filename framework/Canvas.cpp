@@ -1,8 +1,8 @@
 #include "Canvas.h"
 
 #include <algorithm>
-#include <climits>
 #include <cassert>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
@@ -184,10 +184,7 @@ struct TCanvas::Surface {
     int tx0 = INT_MAX, ty0 = INT_MAX, tx1 = INT_MIN, ty1 = INT_MIN; // pixels put one by one
 
     // The touched area: spans filled at once and single pixels put.
-    QRect changedRect() const
-    {
-        return tx0 <= tx1 ? touched | QRect(QPoint(tx0, ty0), QPoint(tx1, ty1)) : touched;
-    }
+    QRect changedRect() const { return tx0 <= tx1 ? touched | QRect(QPoint(tx0, ty0), QPoint(tx1, ty1)) : touched; }
 
     bool inside(int x, int y) const { return clip.contains(x, y); }
 
@@ -272,9 +269,9 @@ void TCanvas::LineTo(int x, int y)
     } else if (Pen.Style() == psSolid && (from.Y == y || from.X == x) && !(from.X == x && from.Y == y)) {
         // Horizontal and vertical lines (colour bands, grids) as one span.
         const QRect span = from.Y == y ? QRect(QPoint(std::min(from.X, x + (x < from.X ? 1 : 0)), y),
-                                             QPoint(std::max(from.X, x - (x > from.X ? 1 : 0)), y))
+                               QPoint(std::max(from.X, x - (x > from.X ? 1 : 0)), y))
                                        : QRect(QPoint(x, std::min(from.Y, y + (y < from.Y ? 1 : 0))),
-                                             QPoint(x, std::max(from.Y, y - (y > from.Y ? 1 : 0))));
+                                           QPoint(x, std::max(from.Y, y - (y > from.Y ? 1 : 0))));
         s.fill(span, pen, Pen.Mode());
     } else if (Pen.Style() == psSolid) {
         walkLine(from.X, from.Y, x, y, [&](int px, int py, int) { s.put(px, py, pen, Pen.Mode()); });
@@ -369,8 +366,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
             if (w == 1) {
                 if (!inside(px, py))
                     continue;
-                const bool edge = !inside(px - 1, py) || !inside(px + 1, py) || !inside(px, py - 1)
-                    || !inside(px, py + 1);
+                const bool edge
+                    = !inside(px - 1, py) || !inside(px + 1, py) || !inside(px, py - 1) || !inside(px, py + 1);
                 if (edge)
                     cov.setPen(px, py);
                 else if (Brush.Style() == bsSolid)
@@ -468,7 +465,8 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
     Surface s;
     if (!open(s) || picture.isNull())
         return;
-    const QImage src = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const QImage src
+        = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     const QRect c = QRect(x, y, src.width(), src.height()).intersected(s.clip);
     for (int py = c.top(); py <= c.bottom(); ++py) {
         const auto* row = reinterpret_cast<const Pixel32*>(src.constScanLine(py - y));

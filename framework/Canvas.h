@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QRect>
-
 #include <initializer_list>
 #include <vector>
 
@@ -57,7 +56,10 @@ struct TPoint {
     int Y = 0;
     bool operator==(const TPoint&) const = default;
 };
-constexpr TPoint Point(int x, int y) { return TPoint { x, y }; }
+constexpr TPoint Point(int x, int y)
+{
+    return TPoint { x, y };
+}
 
 // Where a canvas draws: a 32-bit image, the canvas origin inside it and the rectangle the
 // canvas may touch (both in image coordinates). `changed` is told which pixels a drawing

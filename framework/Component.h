@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <type_traits>
 
@@ -13,11 +12,9 @@ class TForm;
 // A handler of the owning form's class, given where a component is declared:
 //     TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), &TFormZuTyp1::TimerHauptTimer, 100 };
 // The form is looked up when the event fires, so binding during construction is safe.
-template <class Form>
-using FormHandler = void (Form::*)();
+template <class Form> using FormHandler = void (Form::*)();
 
-template <class Form>
-std::function<void()> bindHandler(TForm* owner, FormHandler<Form> handler)
+template <class Form> std::function<void()> bindHandler(TForm* owner, FormHandler<Form> handler)
 {
     static_assert(std::is_base_of_v<TForm, Form>, "a handler belongs to a form class");
     return [owner, handler] { (static_cast<Form*>(owner)->*handler)(); };

@@ -5,13 +5,12 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace wb {
@@ -208,8 +207,8 @@ public:
                 m_image->picture();
             } else {
                 // A canvas on an empty image creates a white picture at the image's size.
-                m_image->m_picture = QImage(std::max(1, m_image->Width()), std::max(1, m_image->Height()),
-                    QImage::Format_RGB32);
+                m_image->m_picture
+                    = QImage(std::max(1, m_image->Width()), std::max(1, m_image->Height()), QImage::Format_RGB32);
                 m_image->m_picture.fill(0xFFFFFFFFu);
             }
         }
@@ -264,7 +263,9 @@ const QImage& TImage::picture()
     return m_picture;
 }
 
-void TImage::boundsChanged() { }
+void TImage::boundsChanged()
+{
+}
 
 void TImage::showPicture(const QRect& pictureRect)
 {
@@ -291,7 +292,6 @@ void TImage::paint()
 }
 
 // --- Label ----------------------------------------------------------------------------------
-
 
 TLabel::TLabel(TForm* owner, const QString& name, TWinControl* parent)
     : TGraphicControl(owner, name, parent)

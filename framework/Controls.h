@@ -11,12 +11,10 @@
 #include <QPointer>
 #include <QRect>
 #include <QStringList>
-
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <span>
-
-#include <QWidget>
 
 namespace wb {
 
@@ -114,8 +112,8 @@ public:
     }
     // ... or with its paint and click handlers (the paint handler may be nullptr).
     template <class Form>
-    TPaintBox(TForm* owner, const QString& name, std::type_identity_t<FormHandler<Form>> onPaint,
-        FormHandler<Form> onClick)
+    TPaintBox(
+        TForm* owner, const QString& name, std::type_identity_t<FormHandler<Form>> onPaint, FormHandler<Form> onClick)
         : TPaintBox(owner, name)
     {
         if (onPaint)

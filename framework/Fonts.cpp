@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
-
 #include <cassert>
 #include <cmath>
 #include <map>
@@ -130,7 +129,10 @@ struct MaskKey {
     bool operator==(const MaskKey& o) const { return font == o.font && text == o.text; }
 };
 
-size_t qHash(const MaskKey& k, size_t seed = 0) { return ::qHash(k.text, seed) ^ ::qHash(quintptr(k.font), seed); }
+size_t qHash(const MaskKey& k, size_t seed = 0)
+{
+    return ::qHash(k.text, seed) ^ ::qHash(quintptr(k.font), seed);
+}
 
 QHash<MaskKey, QImage>& maskCache()
 {
@@ -142,10 +144,10 @@ QHash<MaskKey, QImage>& maskCache()
 // embedded serif face lacks (U+03D1, U+03D5, U+03D6) take their common variants.
 QChar symbolFor(QChar c)
 {
-    static const char16_t upper[26] = { u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'Θ', u'Κ', u'Λ',
-        u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ' };
-    static const char16_t lower[26] = { u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'φ', u'κ', u'λ',
-        u'μ', u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'π', u'ω', u'ξ', u'ψ', u'ζ' };
+    static const char16_t upper[26] = { u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'Θ', u'Κ', u'Λ', u'Μ',
+        u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ' };
+    static const char16_t lower[26] = { u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'φ', u'κ', u'λ', u'μ',
+        u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'π', u'ω', u'ξ', u'ψ', u'ζ' };
     const char16_t u = c.unicode();
     if (u >= u'A' && u <= u'Z')
         return QChar(upper[u - u'A']);
@@ -180,7 +182,8 @@ void ensureLoaded()
 
 QString familyFor(const QString& faceName)
 {
-    return faceOf(faceName) == Face::Sans ? QStringLiteral("Liberation Sans Narrow") : QStringLiteral("Liberation Serif");
+    return faceOf(faceName) == Face::Sans ? QStringLiteral("Liberation Sans Narrow")
+                                          : QStringLiteral("Liberation Serif");
 }
 
 int sansCellHeight(int requestedCell)

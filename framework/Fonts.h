@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-
 #include <functional>
 
 namespace wb {
@@ -81,7 +80,10 @@ void ensureLoaded();
 QString familyFor(const QString& faceName);
 
 const ResolvedFont& resolve(const QString& name, int height, bool bold);
-inline const ResolvedFont& resolve(const TFont& f) { return resolve(f.Name(), f.Height(), f.Bold()); }
+inline const ResolvedFont& resolve(const TFont& f)
+{
+    return resolve(f.Name(), f.Height(), f.Bold());
+}
 
 // A QFont for a windowed control showing this font.
 QFont qfontFor(const TFont& f);

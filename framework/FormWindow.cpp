@@ -74,7 +74,8 @@ void FormWindow::updateMenuItem(TMenuItem* item)
     if (!a)
         return;
     const QString shortcut = item->shortCutText();
-    a->setText(shortcut.isEmpty() || !item->Items().empty() ? item->Caption() : item->Caption() + QLatin1Char('\t') + shortcut);
+    a->setText(shortcut.isEmpty() || !item->Items().empty() ? item->Caption()
+                                                            : item->Caption() + QLatin1Char('\t') + shortcut);
     a->setVisible(item->Visible());
     a->setEnabled(item->Enabled());
 }
@@ -102,8 +103,8 @@ void FormWindow::changeEvent(QEvent* e)
         // (A modal form over visible forms: the main menu over nothing may be minimised.)
         const bool ownerShown = m_form->isModal() && Application.zOrder().size() > 1;
         const bool fixedState = m_form->BorderStyle() != bsSizeable || ownerShown;
-        const Qt::WindowStates unwanted = m_form->BorderStyle() == bsSizeable ? Qt::WindowMinimized
-                                                                               : Qt::WindowMinimized | Qt::WindowMaximized;
+        const Qt::WindowStates unwanted
+            = m_form->BorderStyle() == bsSizeable ? Qt::WindowMinimized : Qt::WindowMinimized | Qt::WindowMaximized;
         if (fixedState && (windowState() & unwanted) && !(m_form->Maximized() && m_form->BorderStyle() == bsNone)) {
             setWindowState(windowState() & ~unwanted);
             QWidget::changeEvent(e);

@@ -3,8 +3,8 @@
 #include "Application.h"
 #include "FormAccess.h"
 #include "FormWindow.h"
-#include "SurfaceWidget.h"
 #include "Menus.h"
+#include "SurfaceWidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,9 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QResizeEvent>
 #include <QPainter>
-
+#include <QResizeEvent>
 #include <algorithm>
 #include <cassert>
 
@@ -251,8 +250,8 @@ void TForm::applyWindowGeometry()
     const int menu = hasMenuBar() ? kMenuBarHeight : 0;
     m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
     const int inset = m_borderWidth;
-    const QRect inner(m_left + m.border, m_top + m.border + m.caption, ClientWidth() + 2 * inset,
-        menu + ClientHeight() + 2 * inset);
+    const QRect inner(
+        m_left + m.border, m_top + m.border + m.caption, ClientWidth() + 2 * inset, menu + ClientHeight() + 2 * inset);
     // Forms with a fixed border keep their size; the window manager is told so, and offers
     // neither resizing nor maximising.
     if (userSizeable(m_borderStyle)) {

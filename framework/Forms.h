@@ -10,7 +10,6 @@
 #include <QRect>
 #include <QSize>
 #include <Qt>
-
 #include <functional>
 #include <memory>
 #include <vector>

@@ -5,7 +5,6 @@
 #include "Component.h"
 
 #include <QImage>
-
 #include <functional>
 
 namespace wb {

@@ -63,14 +63,15 @@ TMenuItem::TMenuItem(TMenuItem& parent, const QString& name, const QString& capt
     Owner()->menuChanged();
 }
 
-TMenuItem::TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, ClosesForm, int shortCut, bool visible)
+TMenuItem::TMenuItem(
+    TMainMenu& menu, const QString& name, const QString& caption, ClosesForm, int shortCut, bool visible)
     : TMenuItem(menu, name, caption, shortCut, visible)
 {
     OnClick = [form = Owner()] { form->Close(); };
 }
 
-TMenuItem::TMenuItem(TMenuItem& parent, const QString& name, const QString& caption, ClosesForm, int shortCut,
-    bool visible)
+TMenuItem::TMenuItem(
+    TMenuItem& parent, const QString& name, const QString& caption, ClosesForm, int shortCut, bool visible)
     : TMenuItem(parent, name, caption, shortCut, visible)
 {
     OnClick = [form = Owner()] { form->Close(); };

@@ -4,7 +4,6 @@
 #include "Component.h"
 
 #include <QString>
-
 #include <functional>
 #include <vector>
 
@@ -13,8 +12,7 @@ namespace wb {
 class TMenuItem;
 
 // Marks an item whose click does nothing but close its form ("&Ende", the hidden Esc item).
-struct ClosesForm {
-};
+struct ClosesForm { };
 inline constexpr ClosesForm closesForm {};
 
 class TMainMenu : public TComponent {
@@ -42,8 +40,8 @@ public:
     // The same with the click handler given at the declaration: a method of the form's class,
     // or closesForm.
     template <class Form>
-    TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, FormHandler<Form> onClick,
-        int shortCut = 0, bool visible = true)
+    TMenuItem(TMainMenu& menu, const QString& name, const QString& caption, FormHandler<Form> onClick, int shortCut = 0,
+        bool visible = true)
         : TMenuItem(menu, name, caption, shortCut, visible)
     {
         OnClick = bindHandler(Owner(), onClick);

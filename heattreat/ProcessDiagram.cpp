@@ -80,8 +80,7 @@ constexpr TPoint kFerritBeginn[] = {
 };
 constexpr TPoint kBainitBeginn[] = { { 518, 222 }, { 510, 208 }, { 508, 203 }, { 510, 194 }, { 546, 162 } };
 // clang-format on
-constexpr Polyline kZtuCurves[]
-    = { kMartensitStart, kBainitEnde, kPerlitBeginn, kFerritBeginn, kBainitBeginn };
+constexpr Polyline kZtuCurves[] = { kMartensitStart, kBainitEnde, kPerlitBeginn, kFerritBeginn, kBainitBeginn };
 static_assert(std::size(kZtuCurves) == 5);
 
 constexpr TextAt kAustenit = { 616, 93, "Austenit" };

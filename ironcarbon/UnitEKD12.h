@@ -12,8 +12,8 @@ public:
 
     TMainMenu MainMenuHaupt { this, QStringLiteral("MainMenuHaupt") };
     TMenuItem Ende { MainMenuHaupt, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenuHaupt, QStringLiteral("ESCAPE"),
-        QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem ESCAPE { MainMenuHaupt, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE,
+        false };
 
 private:
     void FormClose() override;

@@ -36,13 +36,13 @@ public:
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormReineisen::EndeClick };
-    TMenuItem Abkuehlung { MainMenuLeiste, QStringLiteral("Abkuehlung"),
-        QStringLiteral("&Abkühlung"), &TFormReineisen::AbkuehlungClick };
-    TMenuItem Aufheizung { MainMenuLeiste, QStringLiteral("Aufheizung"),
-        QStringLiteral("A&ufheizung"), &TFormReineisen::AufheizungClick };
+    TMenuItem Abkuehlung { MainMenuLeiste, QStringLiteral("Abkuehlung"), QStringLiteral("&Abkühlung"),
+        &TFormReineisen::AbkuehlungClick };
+    TMenuItem Aufheizung { MainMenuLeiste, QStringLiteral("Aufheizung"), QStringLiteral("A&ufheizung"),
+        &TFormReineisen::AufheizungClick };
     TMenuItem Neu { MainMenuLeiste, QStringLiteral("Neu"), QStringLiteral("&Neu"), &TFormReineisen::NeuClick };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
-        QStringLiteral("ESC = Abbruch"), &TFormReineisen::ESCAPEClick, VK_ESCAPE };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESC = Abbruch"),
+        &TFormReineisen::ESCAPEClick, VK_ESCAPE };
     TTimer TimerAbkuehl { this, QStringLiteral("TimerAbkuehl"), &TFormReineisen::TimerAbkuehlTimer, 100 };
     TTimer TimerAufheiz { this, QStringLiteral("TimerAufheiz"), &TFormReineisen::TimerAufheizTimer, 100 };
 

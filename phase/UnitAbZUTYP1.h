@@ -12,8 +12,8 @@ public:
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormAbZuTyp1::EndeClick };
-    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"),
-        QStringLiteral("ESC = Abbruch"), &TFormAbZuTyp1::ESCAPEDOWNClick, VK_ESCAPE, false };
+    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"),
+        &TFormAbZuTyp1::ESCAPEDOWNClick, VK_ESCAPE, false };
 
 private:
     void EndeClick();

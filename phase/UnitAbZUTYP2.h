@@ -12,8 +12,8 @@ public:
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormAbZuTyp2::EndeClick };
-    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"),
-        QStringLiteral("ESC = Abbruch"), &TFormAbZuTyp2::ESCAPEDOWNClick, VK_ESCAPE, false };
+    TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"),
+        &TFormAbZuTyp2::ESCAPEDOWNClick, VK_ESCAPE, false };
 
 private:
     void EndeClick();

@@ -12,8 +12,8 @@ public:
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
-        QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE,
+        false };
 };
 
 extern TFormZuTyp6* FormZuTyp6;

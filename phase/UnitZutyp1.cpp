@@ -225,7 +225,6 @@ void triangle(TCanvas& c, const Triangle& t)
     c.Polygon({ t.a, t.b, t.c });
 }
 
-
 } // namespace
 
 namespace zutyp1 {

@@ -55,11 +55,11 @@ public:
 
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormZuTyp1::EndeClick };
-    TMenuItem StartStop { MainMenuLeiste, QStringLiteral("StartStop"),
-        QStringLiteral("&Start/Stop"), &TFormZuTyp1::StartStopClick };
+    TMenuItem StartStop { MainMenuLeiste, QStringLiteral("StartStop"), QStringLiteral("&Start/Stop"),
+        &TFormZuTyp1::StartStopClick };
     TMenuItem NEu { MainMenuLeiste, QStringLiteral("NEu"), QStringLiteral("&Löschen/Neu"), &TFormZuTyp1::NEuClick };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
-        QStringLiteral("ESCAPE"), &TFormZuTyp1::ESCAPEClick, VK_ESCAPE, false };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), &TFormZuTyp1::ESCAPEClick,
+        VK_ESCAPE, false };
 
     // The animation's state. The default values are those at program start.
     struct ModuleState {

@@ -29,13 +29,11 @@ std::function<QImage()> stripLoader(const QString& key);
 // A component's own picture, keyed "<Form>.<Component>" from the names it was declared with:
 // `pictures::assignJpeg(ImageMart)` for an image, `pictures::assignStrip(ImageListGef)` for an
 // image list.
-template <class Image>
-void assignJpeg(Image& image)
+template <class Image> void assignJpeg(Image& image)
 {
     image.SetPictureLoader(jpegLoader(image.Owner()->Name() + QLatin1Char('.') + image.Name()));
 }
-template <class ImageList>
-void assignStrip(ImageList& list)
+template <class ImageList> void assignStrip(ImageList& list)
 {
     list.SetStripLoader(stripLoader(list.Owner()->Name() + QLatin1Char('.') + list.Name()));
 }

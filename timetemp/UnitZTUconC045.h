@@ -1,10 +1,10 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.45 % C: the microstructures that different cooling rates produce.
 #pragma once
 
+#include "diagrams/ZtaZtuDiagram.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
-#include "diagrams/ZtaZtuDiagram.h"
 
 namespace wb {
 
@@ -43,12 +43,12 @@ public:
     TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral("&Datei") };
     TMenuItem NEU { Datei, QStringLiteral("NEU"), QStringLiteral("Löschen / Neu"), &TFormZTUcon045::NEUClick };
     TMenuItem Text { Datei, QStringLiteral("Text"), QStringLiteral("Text ja/nein"), &TFormZTUcon045::TextClick, VK_F1 };
-    TMenuItem Tabelle { Datei, QStringLiteral("Tabelle"),
-        QStringLiteral("Tabelle Gefügeanteile ja/nein"), &TFormZTUcon045::TabelleClick };
+    TMenuItem Tabelle { Datei, QStringLiteral("Tabelle"), QStringLiteral("Tabelle Gefügeanteile ja/nein"),
+        &TFormZTUcon045::TabelleClick };
     TMenuItem ESCAPE { Datei, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
     TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem VGleich { MainMenu1, QStringLiteral("VGleich"),
-        QStringLiteral("&Gleichgewicht"), &TFormZTUcon045::VGleichClick };
+    TMenuItem VGleich { MainMenu1, QStringLiteral("VGleich"), QStringLiteral("&Gleichgewicht"),
+        &TFormZTUcon045::VGleichClick };
     TMenuItem V004 { MainMenu1, QStringLiteral("V004"), QStringLiteral("v = &0.04 °C/s"), &TFormZTUcon045::V004Click };
     TMenuItem V06 { MainMenu1, QStringLiteral("V06"), QStringLiteral("v = 0.&6 °C/s"), &TFormZTUcon045::V06Click };
     TMenuItem V15 { MainMenu1, QStringLiteral("V15"), QStringLiteral("v = &15 °C/s"), &TFormZTUcon045::V15Click };

@@ -3,18 +3,16 @@
 // inside the area it is drawn on, and no text is drawn with a cell below the floor. The forms
 // are shown, repainted and run through their menu items and a key, so the texts of the runs
 // (labels of the curves, values in the edit boxes) are seen too.
-#include "tests/support/Harness.h"
-
 #include "app/Program.h"
 #include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "tests/support/Harness.h"
 
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
-
 #include <algorithm>
 #include <set>
 
@@ -25,7 +23,10 @@ namespace {
 // Long enough for every run of the built lessons to reach its end.
 constexpr qint64 kRunMs = 10 * 60 * 1000;
 
-QString place(const TForm* form, const QString& component) { return form->Name() + QLatin1Char('.') + component; }
+QString place(const TForm* form, const QString& component)
+{
+    return form->Name() + QLatin1Char('.') + component;
+}
 
 class TextFitCheck {
     std::set<QString> m_reported;
@@ -55,8 +56,8 @@ public:
                      .arg(rf.requestedHeight));
     }
 
-    void checkLines(const TForm* form, const QString& component, const ResolvedFont& rf, const QStringList& lines,
-        int room)
+    void checkLines(
+        const TForm* form, const QString& component, const ResolvedFont& rf, const QStringList& lines, int room)
     {
         checkFloor(form, component, rf, lines.value(0));
         for (const QString& line : lines) {
@@ -114,7 +115,8 @@ public:
             } else if (auto* panel = dynamic_cast<TPanel*>(c)) {
                 // The caption is centred inside the bevel.
                 if (!panel->Caption().isEmpty())
-                    checkLines(form, panel->Name(), fonts::resolve(panel->Font), { panel->Caption() }, panel->Width() - 2);
+                    checkLines(
+                        form, panel->Name(), fonts::resolve(panel->Font), { panel->Caption() }, panel->Width() - 2);
             }
         }
     }
@@ -162,7 +164,8 @@ TEST(TextFit, EveryTextOfEveryFormCanBeReadWhole)
         // A repaint of part of a form clips every text to that part; the whole picture is seen
         // at the full repaints.
         const bool partial = std::any_of(Application.forms().begin(), Application.forms().end(), [](TForm* f) {
-            return FormAccess::painting(*f) && FormAccess::paintClip(*f) != QRect(0, 0, f->ClientWidth(), f->ClientHeight());
+            return FormAccess::painting(*f)
+                && FormAccess::paintClip(*f) != QRect(0, 0, f->ClientWidth(), f->ClientHeight());
         });
         if (!partial && t.font->cellHeight >= fonts::kMinCellHeight && !t.clip.contains(t.cell))
             check.fail(QStringLiteral("%1: \"%2\" is cut: its cell %3,%4 %5x%6 lies outside %7,%8 %9x%10")

@@ -1,7 +1,7 @@
 // Pixel-exact behaviour of the drawing surface on tiny canvases.
-#include "tests/support/Harness.h"
-
 #include "framework/Canvas.h"
+
+#include "tests/support/Harness.h"
 
 using namespace wb;
 using wbtest::matchesRows;
@@ -25,11 +25,12 @@ TEST(Canvas, LineToExcludesTheEndPointAndMovesThePosition)
     PixelCanvas pc(8, 3);
     pc.canvas.MoveTo(1, 1);
     pc.canvas.LineTo(6, 1);
-    EXPECT_TRUE(matchesRows(pc.image, {
-                                          "........",
-                                          ".#####..", // x = 6 is the end point: not drawn
-                                          "........",
-                                      }));
+    EXPECT_TRUE(matchesRows(pc.image,
+        {
+            "........",
+            ".#####..", // x = 6 is the end point: not drawn
+            "........",
+        }));
     EXPECT_EQ(pc.canvas.PenPos(), Point(6, 1));
 }
 
@@ -46,14 +47,15 @@ TEST(Canvas, PolylineCoversEachSharedVertexOnce)
     pc.canvas.LineTo(1, 4);
     pc.canvas.LineTo(1, 1);
     // NOT(black XOR white) = NOT(white) = black: every pixel of the closed square once.
-    EXPECT_TRUE(matchesRows(pc.image, {
-                                          "......",
-                                          ".####.",
-                                          ".#..#.",
-                                          ".#..#.",
-                                          ".####.",
-                                          "......",
-                                      }));
+    EXPECT_TRUE(matchesRows(pc.image,
+        {
+            "......",
+            ".####.",
+            ".#..#.",
+            ".#..#.",
+            ".####.",
+            "......",
+        }));
 }
 
 TEST(Canvas, DiagonalAndSteepLinesStepOnePixelPerMajorStep)
@@ -63,13 +65,14 @@ TEST(Canvas, DiagonalAndSteepLinesStepOnePixelPerMajorStep)
     pc.canvas.LineTo(4, 4);
     pc.canvas.MoveTo(4, 0);
     pc.canvas.LineTo(4, 3);
-    EXPECT_TRUE(matchesRows(pc.image, {
-                                          "#...#",
-                                          ".#..#",
-                                          "..#.#",
-                                          "...#.",
-                                          ".....",
-                                      }));
+    EXPECT_TRUE(matchesRows(pc.image,
+        {
+            "#...#",
+            ".#..#",
+            "..#.#",
+            "...#.",
+            ".....",
+        }));
 }
 
 TEST(Canvas, WidePenCoversOffsetsFromMinusHalfWidth)
@@ -113,17 +116,18 @@ TEST(Canvas, ZeroLengthWideLineIsARoundDot)
     pc.canvas.Pen.SetWidth(5);
     pc.canvas.MoveTo(4, 4);
     pc.canvas.LineTo(4, 4);
-    EXPECT_TRUE(matchesRows(pc.image, {
-                                          ".........",
-                                          ".........",
-                                          "...###...",
-                                          "..#####..",
-                                          "..#####..",
-                                          "..#####..",
-                                          "...###...",
-                                          ".........",
-                                          ".........",
-                                      }));
+    EXPECT_TRUE(matchesRows(pc.image,
+        {
+            ".........",
+            ".........",
+            "...###...",
+            "..#####..",
+            "..#####..",
+            "..#####..",
+            "...###...",
+            ".........",
+            ".........",
+        }));
     // A 1-pixel pen draws nothing for a zero-length line.
     PixelCanvas thin(3, 3);
     thin.canvas.MoveTo(1, 1);
@@ -138,17 +142,55 @@ TEST(Canvas, NotXorFigureDrawnTwiceRestoresEveryPixel)
         std::function<void(TCanvas&)> draw;
     };
     const Figure figures[] = {
-        { "thin line", [](TCanvas& c) { c.MoveTo(1, 2); c.LineTo(17, 11); } },
-        { "line width 2", [](TCanvas& c) { c.Pen.SetWidth(2); c.MoveTo(2, 3); c.LineTo(15, 9); } },
-        { "line width 3", [](TCanvas& c) { c.Pen.SetWidth(3); c.MoveTo(18, 1); c.LineTo(3, 12); } },
-        { "line width 6", [](TCanvas& c) { c.Pen.SetWidth(6); c.MoveTo(5, 5); c.LineTo(12, 7); } },
-        { "dotted line", [](TCanvas& c) { c.Pen.SetStyle(psDot); c.MoveTo(0, 7); c.LineTo(19, 7); } },
+        { "thin line",
+            [](TCanvas& c) {
+                c.MoveTo(1, 2);
+                c.LineTo(17, 11);
+            } },
+        { "line width 2",
+            [](TCanvas& c) {
+                c.Pen.SetWidth(2);
+                c.MoveTo(2, 3);
+                c.LineTo(15, 9);
+            } },
+        { "line width 3",
+            [](TCanvas& c) {
+                c.Pen.SetWidth(3);
+                c.MoveTo(18, 1);
+                c.LineTo(3, 12);
+            } },
+        { "line width 6",
+            [](TCanvas& c) {
+                c.Pen.SetWidth(6);
+                c.MoveTo(5, 5);
+                c.LineTo(12, 7);
+            } },
+        { "dotted line",
+            [](TCanvas& c) {
+                c.Pen.SetStyle(psDot);
+                c.MoveTo(0, 7);
+                c.LineTo(19, 7);
+            } },
         { "rectangle", [](TCanvas& c) { c.Rectangle(2, 2, 15, 11); } },
-        { "rectangle wide pen", [](TCanvas& c) { c.Pen.SetWidth(3); c.Rectangle(3, 3, 16, 12); } },
-        { "ellipse", [](TCanvas& c) { c.Pen.SetWidth(2); c.Ellipse(1, 1, 18, 13); } },
-        { "polygon", [](TCanvas& c) { c.Polygon({ Point(2, 2), Point(17, 4), Point(9, 13), Point(10, 5) }); } },
+        { "rectangle wide pen",
+            [](TCanvas& c) {
+                c.Pen.SetWidth(3);
+                c.Rectangle(3, 3, 16, 12);
+            } },
+        { "ellipse",
+            [](TCanvas& c) {
+                c.Pen.SetWidth(2);
+                c.Ellipse(1, 1, 18, 13);
+            } },
+        { "polygon",
+            [](TCanvas& c) {
+                c.Polygon({ Point(2, 2), Point(17, 4), Point(9, 13), Point(10, 5) });
+            } },
         { "polygon wide pen",
-            [](TCanvas& c) { c.Pen.SetWidth(3); c.Polygon({ Point(3, 3), Point(16, 3), Point(9, 12) }); } },
+            [](TCanvas& c) {
+                c.Pen.SetWidth(3);
+                c.Polygon({ Point(3, 3), Point(16, 3), Point(9, 12) });
+            } },
     };
     for (const auto& f : figures) {
         PixelCanvas pc(20, 15);
@@ -489,4 +531,3 @@ TEST(Canvas, CopyPictureLeavesMaskedPixelsUntouched)
     pc.canvas.CopyPicture(1, 0, pic, &mask);
     EXPECT_TRUE(matchesRows(pc.image, { "brbr", "bbbb" }, { { 'r', clRed }, { 'b', clBlue } }));
 }
-

@@ -1,9 +1,8 @@
 // The headless driver's command language, run in-process against two small forms.
-#include "tests/support/Harness.h"
-
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "tests/support/Harness.h"
 
 #include <QDir>
 #include <QImage>
@@ -173,10 +172,11 @@ TEST(Driver, PixelPrintsTheSurfaceColourInUpperCaseHex)
 TEST(Driver, AdvanceFiresEveryTimerDueUpToAndIncludingTheNewTime)
 {
     const ScriptRun r = run("menu Open\nmenu Start\nadvance 299\npixel 12 30\npixel 13 30\nadvance 1\npixel 13 30\n"
-                      "run-until-idle 10000\nstate\n");
+                            "run-until-idle 10000\nstate\n");
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 24), "#0000FF\n#FFFFFF\n#0000FF\n");
-    EXPECT_NE(r.out.find("\"timers\": [{\"name\": \"Tick\", \"enabled\": false, \"interval\": 100}]"), std::string::npos);
+    EXPECT_NE(
+        r.out.find("\"timers\": [{\"name\": \"Tick\", \"enabled\": false, \"interval\": 100}]"), std::string::npos);
 }
 
 TEST(Driver, ActionsAUserCouldNotPerformAreRefused)
@@ -236,8 +236,10 @@ TEST(Driver, StateDescribesFormComponentsItemsAndTimers)
              "\"text\": \"pressed\"",
              "\"position\": 250",
              "\"text\": \"ESC = Abbruch\"",
-             "{\"name\": \"Hidden\", \"caption\": \"Versteckt\", \"visible\": false, \"enabled\": true, \"shortcut\": \"\"}",
-             "{\"name\": \"ESCAPE\", \"caption\": \"ESCAPE\", \"visible\": false, \"enabled\": true, \"shortcut\": \"Esc\"}",
+             "{\"name\": \"Hidden\", \"caption\": \"Versteckt\", \"visible\": false, \"enabled\": true, \"shortcut\": "
+             "\"\"}",
+             "{\"name\": \"ESCAPE\", \"caption\": \"ESCAPE\", \"visible\": false, \"enabled\": true, \"shortcut\": "
+             "\"Esc\"}",
              "\"timers\": [{\"name\": \"Tick\", \"enabled\": false, \"interval\": 250}]",
          })
         EXPECT_NE(s.find(part), std::string::npos) << part << "\nin\n" << s;

@@ -1,13 +1,12 @@
 // Forms and their components: the shared pixel surface, repaints, menus and shortcuts,
 // disabled forms, modal showing, alignment, images and image lists.
-#include "tests/support/Harness.h"
-
+#include "framework/FormAccess.h"
 #include "framework/FormWindow.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
-#include "framework/FormAccess.h"
+#include "tests/support/Harness.h"
 
 #include <QScrollBar>
 #include <QTextEdit>

@@ -1,12 +1,13 @@
 // Qt key events on a form's window, through the application's input filter as the program
 // installs it: a key reaches the form once, whichever widget receives it first.
+#include "framework/InputRouter.h"
+
+#include "framework/FormAccess.h"
 #include "framework/FormWindow.h"
 #include "framework/Forms.h"
-#include "framework/InputRouter.h"
 #include "framework/Menus.h"
 #include "framework/SurfaceWidget.h"
 #include "tests/support/Harness.h"
-#include "framework/FormAccess.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,12 +2,12 @@
 // look, the "Text ja/nein" toggle and the run lock that closing lifts.
 #include "framework/LessonForm.h"
 
-#include "framework/Menus.h"
-#include "framework/Timers.h"
-#include "tests/support/Harness.h"
 #include "framework/FormAccess.h"
 #include "framework/FormWindow.h"
+#include "framework/Menus.h"
 #include "framework/SurfaceWidget.h"
+#include "framework/Timers.h"
+#include "tests/support/Harness.h"
 
 using namespace wb;
 using wbtest::events;
@@ -32,7 +32,8 @@ public:
     TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TTestLesson::PaintBoxHauptPaint };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem Text { MainMenu1, QStringLiteral("Text"), QStringLiteral("&Text ja/nein"), &TTestLesson::TextClick, VK_F1 };
+    TMenuItem Text { MainMenu1, QStringLiteral("Text"), QStringLiteral("&Text ja/nein"), &TTestLesson::TextClick,
+        VK_F1 };
     TMenuItem Start { MainMenu1, QStringLiteral("Start"), QStringLiteral("&Start"), &TTestLesson::StartClick };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
     TTimer TimerHaupt { this, QStringLiteral("TimerHaupt"), &TTestLesson::TimerHauptTimer, 50 };

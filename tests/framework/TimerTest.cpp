@@ -1,8 +1,7 @@
 // Timers on the virtual clock: periods, order of due timers, restarts, no re-entry.
-#include "tests/support/Harness.h"
-
 #include "framework/Forms.h"
 #include "framework/Timers.h"
+#include "tests/support/Harness.h"
 
 using namespace wb;
 
@@ -61,8 +60,8 @@ TEST_F(Timers, DueTimersFireInTimeOrderTiesInCreationOrder)
     Scheduler::instance().advance(100);
     // C at 30, 60, 90; A at 50, 100; B at 100 — at 100 A comes before B (created first).
     auto at = [t0](const char* n, int ms) { return std::string(n) + "@" + std::to_string(t0 + ms); };
-    EXPECT_EQ(log.entries, (std::vector<std::string> { at("C", 30), at("A", 50), at("C", 60), at("C", 90), at("A", 100),
-                               at("B", 100) }));
+    EXPECT_EQ(log.entries,
+        (std::vector<std::string> { at("C", 30), at("A", 50), at("C", 60), at("C", 90), at("A", 100), at("B", 100) }));
 }
 
 TEST_F(Timers, AHandlerEnablingAnotherTimerStartsItsPeriodAtTheCurrentTime)
@@ -77,8 +76,8 @@ TEST_F(Timers, AHandlerEnablingAnotherTimerStartsItsPeriodAtTheCurrentTime)
     f.A.SetEnabled(true);
     Scheduler::instance().advance(260);
     EXPECT_EQ(log.entries,
-        (std::vector<std::string> { "A@" + std::to_string(t0 + 50), "B@" + std::to_string(t0 + 150),
-            "B@" + std::to_string(t0 + 250) }));
+        (std::vector<std::string> {
+            "A@" + std::to_string(t0 + 50), "B@" + std::to_string(t0 + 150), "B@" + std::to_string(t0 + 250) }));
 }
 
 TEST_F(Timers, RestartRules)

@@ -1,7 +1,7 @@
 // Rounding, number format and colours as the lessons use them.
-#include "tests/support/Harness.h"
-
 #include "framework/Types.h"
+
+#include "tests/support/Harness.h"
 
 using namespace wb;
 
@@ -12,8 +12,18 @@ TEST(Types, RoundTakesExactHalvesToTheEvenNeighbour)
         int expected;
     };
     const Case cases[] = {
-        { 0.5, 0 }, { 1.5, 2 }, { 2.5, 2 }, { 3.5, 4 }, { -0.5, 0 }, { -1.5, -2 }, { -2.5, -2 },
-        { 2.4999, 2 }, { 2.5001, 3 }, { 107.0, 107 }, { -3.2, -3 }, { -3.7, -4 },
+        { 0.5, 0 },
+        { 1.5, 2 },
+        { 2.5, 2 },
+        { 3.5, 4 },
+        { -0.5, 0 },
+        { -1.5, -2 },
+        { -2.5, -2 },
+        { 2.4999, 2 },
+        { 2.5001, 3 },
+        { 107.0, 107 },
+        { -3.2, -3 },
+        { -3.7, -4 },
     };
     for (const auto& c : cases)
         EXPECT_EQ(Round(c.v), c.expected) << c.v;
@@ -34,8 +44,16 @@ TEST(Types, FloatToStrUsesTheGeneralFormat)
         const char* text;
     };
     const Case cases[] = {
-        { 7, "7" }, { 93, "93" }, { 0.45, "0.45" }, { 100, "100" }, { 0, "0" }, { -5, "-5" },
-        { 1.0 / 3.0, "0.333333333333333" }, { 2.5, "2.5" }, { 1e20, "1E20" }, { 1.5e-7, "1.5E-7" },
+        { 7, "7" },
+        { 93, "93" },
+        { 0.45, "0.45" },
+        { 100, "100" },
+        { 0, "0" },
+        { -5, "-5" },
+        { 1.0 / 3.0, "0.333333333333333" },
+        { 2.5, "2.5" },
+        { 1e20, "1E20" },
+        { 1.5e-7, "1.5E-7" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FloatToStr(c.v).toStdString(), c.text) << c.v;

@@ -35,17 +35,17 @@ void expectIdle(const StateView& state)
 TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
 {
     const ProgramRun r = run("menu Haerten\n"
-                            "menu Austenitisierung\n"
-                            "state FormHaerten\n"
-                            "advance 8600\n" // 172 ticks of 50 ms
-                            "state FormHaerten\n"
-                            "advance 50\n"
-                            "state FormHaerten\n"
-                            "pixel 220 296\n" // the quench's end (215, 291)
-                            "pixel 220 298\n" // two pixels below it
-                            "pixel 155 116\n" // the holding line at (150, 111)
-                            "advance 1000\n"
-                            "state FormHaerten\n");
+                             "menu Austenitisierung\n"
+                             "state FormHaerten\n"
+                             "advance 8600\n" // 172 ticks of 50 ms
+                             "state FormHaerten\n"
+                             "advance 50\n"
+                             "state FormHaerten\n"
+                             "pixel 220 296\n" // the quench's end (215, 291)
+                             "pixel 220 298\n" // two pixels below it
+                             "pixel 155 116\n" // the holding line at (150, 111)
+                             "advance 1000\n"
+                             "state FormHaerten\n");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 7u);
     for (int i : { 0, 1 }) {
@@ -71,17 +71,17 @@ TEST(HaertenDriver, AustenitisingRunIsLockedAfter172TicksAndDoneAfter173)
 TEST(HaertenDriver, QuenchRunIsDoneAfterExactly33TicksOfOneMillisecond)
 {
     const ProgramRun r = run("menu Haerten\n"
-                            "menu ZTUWasserabkuehlung\n"
-                            "advance 32\n"
-                            "state FormHaerten\n"
-                            "advance 1\n"
-                            "state FormHaerten\n"
-                            "pixel 544 299\n" // the curve's end (99, 184) of PaintBoxLog
-                            "pixel 544 302\n" // three pixels below it
-                            "pixel 510 227\n" // the mark (65, 110, 71, 116): left edge at mid-height
-                            "pixel 512 227\n" // inside it
-                            "pixel 515 227\n" // right edge
-                            "pixel 516 227\n"); // the martensite start line beside it
+                             "menu ZTUWasserabkuehlung\n"
+                             "advance 32\n"
+                             "state FormHaerten\n"
+                             "advance 1\n"
+                             "state FormHaerten\n"
+                             "pixel 544 299\n" // the curve's end (99, 184) of PaintBoxLog
+                             "pixel 544 302\n" // three pixels below it
+                             "pixel 510 227\n" // the mark (65, 110, 71, 116): left edge at mid-height
+                             "pixel 512 227\n" // inside it
+                             "pixel 515 227\n" // right edge
+                             "pixel 516 227\n"); // the martensite start line beside it
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 8u);
     const StateView during = StateView(r.lines[0]);
@@ -122,18 +122,18 @@ TEST(HaertenDriver, BothRunsInEitherOrder)
 TEST(HaertenDriver, LoeschenNeuIsOutOfReachDuringARunAndClearsAfterIt)
 {
     const ProgramRun r = run("menu Haerten\n"
-                            "menu Austenitisierung\n"
-                            "advance 3000\n"
-                            "menu NEU\n" // refused: the form is locked
-                            "close\n" // refused as well
-                            "advance 5650\n"
-                            "menu ZTUWasserabkuehlung\n"
-                            "advance 33\n"
-                            "menu NEU\n"
-                            "state FormHaerten\n"
-                            "pixel 220 296\n"
-                            "pixel 155 116\n"
-                            "pixel 544 299\n",
+                             "menu Austenitisierung\n"
+                             "advance 3000\n"
+                             "menu NEU\n" // refused: the form is locked
+                             "close\n" // refused as well
+                             "advance 5650\n"
+                             "menu ZTUWasserabkuehlung\n"
+                             "advance 33\n"
+                             "menu NEU\n"
+                             "state FormHaerten\n"
+                             "pixel 220 296\n"
+                             "pixel 155 116\n"
+                             "pixel 544 299\n",
         true);
     EXPECT_NE(r.err.find("line 5: FormHaerten is disabled"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("line 6: FormHaerten is disabled"), std::string::npos) << r.err;

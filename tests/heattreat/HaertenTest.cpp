@@ -1,10 +1,10 @@
 // The hardening lesson on the virtual clock: its form, the static picture, the austenitising
 // run and the ZTU water quench at their key ticks, resetting and closing mid-run.
+#include "framework/FormAccess.h"
 #include "framework/Timers.h"
 #include "heattreat/UnitHaerten.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
-#include "framework/FormAccess.h"
 
 #include <QImage>
 #include <vector>
@@ -82,7 +82,6 @@ protected:
             quenchTicks(ticks);
         }
     }
-
 };
 
 } // namespace
@@ -404,7 +403,8 @@ TEST_F(Haerten, BothRunsInEitherOrderEndInTheSamePicture)
     EXPECT_TRUE(showsStaticPicture());
     quench();
     austenitising();
-    EXPECT_TRUE(FormAccess::surface(f) == first) << "the runs draw on separate canvases and start from their own values";
+    EXPECT_TRUE(FormAccess::surface(f) == first)
+        << "the runs draw on separate canvases and start from their own values";
     EXPECT_EQ(f.moduleState().BildNr, 13) << "the austenitising run restarts the frames at 0";
 }
 

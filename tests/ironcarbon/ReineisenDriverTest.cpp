@@ -154,7 +154,7 @@ TEST(ReineisenDriver, ItemStatesAfterEachOrderOfRuns)
 TEST(ReineisenDriver, TheLockRefusesTheMouseWhileEscClosesAndTheFormReopensUnlocked)
 {
     const ProgramRun r = drive("menu Abkuehlung\nadvance 500\nmenu Neu\nmenu ESCAPE\nclick PaintBoxHaupt 10 10\nclose\n"
-                           "state\nkey Esc\nforms\nadvance 2000\nmenu Reineisen\nstate\n"
+                               "state\nkey Esc\nforms\nadvance 2000\nmenu Reineisen\nstate\n"
             + diagramPixel(33, 31),
         true);
     ASSERT_EQ(r.code, 0) << r.err;

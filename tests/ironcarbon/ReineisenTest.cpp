@@ -1,10 +1,10 @@
 // Pure iron, driven directly on a fresh form: the static picture and layout, the curve engine
 // with its joins and rounding, the label and lattice rows, the item rules, Esc, "&Neu" and a
 // repaint in the middle of a run.
+#include "framework/FormAccess.h"
 #include "framework/Timers.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "tests/support/Program.h"
-#include "framework/FormAccess.h"
 
 #include <QRect>
 #include <QScrollBar>

@@ -16,11 +16,26 @@ struct Step {
     int x = 0; // a pixel in the diagram boxes' coordinates (box at 265, 5)
     int y = 0;
 };
-Step command(const char* line) { return { Step::Command, line }; }
-Step pixel(int x, int y, const char* color) { return { Step::Pixel, color, x, y }; }
-Step edits(const char* mk, const char* sch) { return { Step::Edits, std::string(mk) + " " + sch }; }
-Step timer(bool on) { return { Step::Timer, on ? "on" : "off" }; } // TimerHaupt
-Step top(const char* form) { return { Step::Top, form }; } // the form on top
+Step command(const char* line)
+{
+    return { Step::Command, line };
+}
+Step pixel(int x, int y, const char* color)
+{
+    return { Step::Pixel, color, x, y };
+}
+Step edits(const char* mk, const char* sch)
+{
+    return { Step::Edits, std::string(mk) + " " + sch };
+}
+Step timer(bool on)
+{
+    return { Step::Timer, on ? "on" : "off" };
+} // TimerHaupt
+Step top(const char* form)
+{
+    return { Step::Top, form };
+} // the form on top
 
 struct Moment {
     const char* name;
@@ -323,8 +338,8 @@ TEST_P(ZuTyp1Moments, ShowWhatTheLessonSays)
     ASSERT_EQ(script.code(), 0) << script.err();
     for (size_t i = 0; i < checks.size(); ++i) {
         const auto& [step, query] = checks[i];
-        EXPECT_EQ(answerFor(*step, script, query), step->text) << "check " << i + 1 << " at step "
-                                                               << (step - m.steps.data()) + 1;
+        EXPECT_EQ(answerFor(*step, script, query), step->text)
+            << "check " << i + 1 << " at step " << (step - m.steps.data()) + 1;
     }
 }
 

@@ -1,11 +1,11 @@
 // The type 1 lesson driven directly: its components and texts, the stepping of the cooling
 // marker, the microstructure frames, the lever-rule values, the exact erasing of every tie-line
 // step and which keys start and pause the animation.
+#include "framework/FormAccess.h"
 #include "framework/Timers.h"
 #include "phase/UnitZutyp1.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
-#include "framework/FormAccess.h"
 
 #include <QColor>
 #include <span>
@@ -19,7 +19,6 @@ std::string hex(TColor c)
     return colorToHex(c).toStdString();
 }
 
-
 class ZuTyp1 : public wbtest::LessonTest<TFormZuTyp1> {
 protected:
     // A pixel of the diagram boxes, now and in the static picture the form opened with.
@@ -31,7 +30,6 @@ protected:
     {
         return { f.EditMK.Text().toStdString(), f.EditSch.Text().toStdString() };
     }
-
 };
 
 } // namespace
@@ -296,7 +294,8 @@ TEST_F(ZuTyp1, EachTieLineStepErasesExactlyWhatThePreviousStepDrew)
         EXPECT_EQ(hex(at(p.xh + 1, 300)), hex(stillAt(p.xh + 1, 300)));
         EXPECT_EQ(hex(at(p.KonodeRechts, 300)), hex(stillAt(p.KonodeRechts, 300)));
         EXPECT_EQ(hex(at(60, p.T)), hex(stillAt(60, p.T)));
-        const int left = std::min({ p.KonodeLinks, p.xh, p.xw }) - 3, right = std::max({ p.KonodeLinks, p.xh, p.xw }) + 3;
+        const int left = std::min({ p.KonodeLinks, p.xh, p.xw }) - 3,
+                  right = std::max({ p.KonodeLinks, p.xh, p.xw }) + 3;
         for (int y = p.T - 1; y <= p.T + 1; ++y) {
             for (int x = left; x <= right; ++x)
                 EXPECT_TRUE(at(x, y) == stillAt(x, y) || at(x, y) == blue)

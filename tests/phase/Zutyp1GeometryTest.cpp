@@ -2,9 +2,8 @@
 // the lever rule with its truncating division.
 #include "phase/UnitZutyp1.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <span>
 #include <string>
 

@@ -2,9 +2,9 @@
 // placed once at start-up, closed by "&Ende", Esc or the close box.
 #include "ShellTables.h"
 #include "app/Program.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "shell/UnitInfo.h"
-#include "framework/FormAccess.h"
 
 #include <sstream>
 

@@ -2,11 +2,11 @@
 // micrograph windows, the C45 micrographs; and the driver's picture export.
 #include "ShellTables.h"
 #include "app/Program.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "ironcarbon/UnitBildC04.h"
 #include "ironcarbon/UnitBildFe.h"
 #include "resources/Pictures.h"
-#include "framework/FormAccess.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,7 +30,8 @@ TEST(PicturesOnForms, MainMenuShowsTheTopLeftOfItsPhotographUnscaledAndTheToggle
                                       "menu Hintergrund\npixel 600 400\nmenu Hintergrund\npixel 600 400\nkey Esc\n");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 5u);
-    const QJsonArray bounds = component(json(r.lines[0]), QStringLiteral("ImageHinter")).value(QStringLiteral("bounds")).toArray();
+    const QJsonArray bounds
+        = component(json(r.lines[0]), QStringLiteral("ImageHinter")).value(QStringLiteral("bounds")).toArray();
     const int left = bounds[0].toInt(), top = bounds[1].toInt();
     ASSERT_EQ(left, 8);
     const QImage photo = pictures::jpeg(QStringLiteral("FormMenue.ImageHinter"));
@@ -43,9 +44,11 @@ TEST(PicturesOnForms, MainMenuShowsTheTopLeftOfItsPhotographUnscaledAndTheToggle
 
 TEST(PicturesOnForms, C45CommandShowsTheNormalisedMicrograph)
 {
-    const ScriptResult r = runProgram("skip-cover\nmenu GefgeC451\nstate\npixel 10 10\npixel 700 400\nkey Esc\nkey Esc\n");
+    const ScriptResult r
+        = runProgram("skip-cover\nmenu GefgeC451\nstate\npixel 10 10\npixel 700 400\nkey Esc\nkey Esc\n");
     ASSERT_EQ(r.code, 0) << r.err;
-    const QJsonArray bounds = component(json(r.lines[0]), QStringLiteral("ImageNormal")).value(QStringLiteral("bounds")).toArray();
+    const QJsonArray bounds
+        = component(json(r.lines[0]), QStringLiteral("ImageNormal")).value(QStringLiteral("bounds")).toArray();
     const QImage photo = pictures::jpeg(QStringLiteral("FormLMC45.ImageNormal"));
     EXPECT_EQ(r.lines[1], hexOf(photo, 10 - bounds[0].toInt(), 10 - bounds[1].toInt()));
     EXPECT_EQ(r.lines[2], hexOf(photo, 700 - bounds[0].toInt(), 400 - bounds[1].toInt()));

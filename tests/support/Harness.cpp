@@ -19,8 +19,8 @@ wb::TColor PixelCanvas::at(int x, int y) const
     return wb::fromPixel(image.pixel(x, y));
 }
 
-::testing::AssertionResult matchesRows(const QImage& image, const std::vector<std::string>& rows,
-    const std::map<char, wb::TColor>& legend, QPoint offset)
+::testing::AssertionResult matchesRows(
+    const QImage& image, const std::vector<std::string>& rows, const std::map<char, wb::TColor>& legend, QPoint offset)
 {
     std::map<char, wb::TColor> names { { '.', wb::clWhite }, { '#', wb::clBlack } };
     for (const auto& [k, v] : legend)
@@ -69,8 +69,8 @@ ScriptedEvents& events()
     return e;
 }
 
-int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
-    std::string* err, bool keepGoing, const std::function<void(wb::ScriptDriver&)>& setupDriver)
+int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out, std::string* err,
+    bool keepGoing, const std::function<void(wb::ScriptDriver&)>& setupDriver)
 {
     resetApplication();
     std::istringstream in(script);

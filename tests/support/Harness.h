@@ -7,11 +7,9 @@
 
 #include <QImage>
 #include <QString>
-
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -61,8 +59,7 @@ ScriptedEvents& events();
 // Application.Run). Returns the exit code; fills out and err.
 // `setupDriver` may add commands (the program's own extensions) before the script runs.
 int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
-    std::string* err = nullptr, bool keepGoing = false,
-    const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
+    std::string* err = nullptr, bool keepGoing = false, const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
 
 // Cleans up between tests: forms created through CreateForm, the window and modal stacks, the
 // queued test events and the screen size. The virtual clock keeps its time.

@@ -5,14 +5,13 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-
 #include <algorithm>
 #include <sstream>
 
 namespace wbtest {
 
-ProgramRun runProgram(const std::string& script, bool keepGoing,
-    const std::function<void(wb::ScriptDriver&)>& setupDriver)
+ProgramRun runProgram(
+    const std::string& script, bool keepGoing, const std::function<void(wb::ScriptDriver&)>& setupDriver)
 {
     ProgramRun r;
     std::string out;
@@ -198,8 +197,8 @@ wb::TColor pixelIn(wb::TForm& form, const wb::TControl& control, int x, int y)
         const ItemExpectation& want = items[i];
         const wb::TMenuItem& item = *got[i];
         auto differs = [&](const char* what, const std::string& g, const std::string& w) {
-            return ::testing::AssertionFailure() << "item " << i << " (" << want.name << ") " << what << " is \"" << g
-                                                 << "\", expected \"" << w << "\"";
+            return ::testing::AssertionFailure()
+                << "item " << i << " (" << want.name << ") " << what << " is \"" << g << "\", expected \"" << w << "\"";
         };
         if (item.Name().toStdString() != want.name)
             return differs("name", item.Name().toStdString(), want.name);

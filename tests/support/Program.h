@@ -4,18 +4,16 @@
 #pragma once
 
 #include "framework/Controls.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "tests/support/Harness.h"
-#include "framework/FormAccess.h"
 
 #include <QJsonObject>
 #include <QPoint>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -33,8 +31,8 @@ struct ProgramRun {
 };
 
 // Runs a driver script against the whole program (every form, the real start-up).
-ProgramRun runProgram(const std::string& script, bool keepGoing = false,
-    const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
+ProgramRun runProgram(
+    const std::string& script, bool keepGoing = false, const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
 
 // A driver answer as JSON (a `state` or `forms` line).
 QJsonObject json(const std::string& line);
@@ -132,8 +130,7 @@ struct ItemExpectation {
 
 // A fixture for one lesson form of its own: shown and painted before the test (its static
 // picture kept in `opened`), every timer stopped and the form hidden after it.
-template <class Form>
-class LessonTest : public ::testing::Test {
+template <class Form> class LessonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -3,7 +3,6 @@
 #include "Harness.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

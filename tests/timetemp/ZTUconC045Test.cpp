@@ -2,10 +2,10 @@
 // picture, and the six runs played through the headless driver with the run lock, the table,
 // the micrographs, "Löschen / Neu", repaints and closing.
 #include "framework/Application.h"
+#include "framework/FormAccess.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
 #include "timetemp/UnitZTUconC045.h"
-#include "framework/FormAccess.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

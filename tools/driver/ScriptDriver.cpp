@@ -1,16 +1,15 @@
 #include "ScriptDriver.h"
 
 #include "framework/Controls.h"
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "resources/Pictures.h"
-#include "framework/FormAccess.h"
 
 #include <QPainter>
 #include <QRegularExpression>
-
 #include <istream>
 #include <ostream>
 #include <string>
@@ -50,9 +49,15 @@ QString jsonString(const QString& s)
     return out;
 }
 
-QString jsonBool(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+QString jsonBool(bool b)
+{
+    return b ? QStringLiteral("true") : QStringLiteral("false");
+}
 
-QString jsonBounds(int l, int t, int w, int h) { return QStringLiteral("[%1, %2, %3, %4]").arg(l).arg(t).arg(w).arg(h); }
+QString jsonBounds(int l, int t, int w, int h)
+{
+    return QStringLiteral("[%1, %2, %3, %4]").arg(l).arg(t).arg(w).arg(h);
+}
 
 // Builds one JSON object with its fields in the order they are added.
 class JsonObject {
@@ -68,7 +73,10 @@ private:
     QStringList m_fields;
 };
 
-QString cursorName(TCursor c) { return c == crHandPoint ? QStringLiteral("hand") : QStringLiteral("default"); }
+QString cursorName(TCursor c)
+{
+    return c == crHandPoint ? QStringLiteral("hand") : QStringLiteral("default");
+}
 
 struct KeyName {
     const char* name;
@@ -203,8 +211,8 @@ QImage formSnapshot(TForm* form)
     for (TComponent* c : form->components()) {
         auto* w = dynamic_cast<TWinControl*>(c);
         if (w && !w->Parent() && w->Visible() && w->widget())
-            w->widget()->render(&p, w->clientRect().topLeft(), QRegion(),
-                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+            w->widget()->render(
+                &p, w->clientRect().topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     p.end();
     return image;

@@ -3,7 +3,6 @@
 #include "app/Program.h"
 
 #include <QApplication>
-
 #include <cstdio>
 #include <cstring>
 #include <fstream>
