@@ -3,8 +3,14 @@
 
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "phase/ThermalAnalysis.h"
 
 namespace wb {
+
+// The lesson's tables: its curves, connecting lines, diagram and pictures.
+namespace abzutyp2 {
+const thermal::Lesson& lesson();
+} // namespace abzutyp2
 
 class TFormAbZuTyp2 : public TLessonForm {
 public:
