@@ -98,30 +98,30 @@ const Lesson& lesson() { return kLesson; }
 
 } // namespace abzutyp1
 
+namespace {
+
+// clang-format off
+// Line 3 ends with a blank.
+constexpr const char* kMemo[] = {
+    " Mit dem Verfahren der thermischen Analyse kann man den Erstarrungstyp mit Hilfe von zeitabhängigen Temperaturverläufen",
+    " verschiedener Legierungszusammensetzungen ermitteln.",
+    " Bei der lückenlosen Mischkristallreihe sind die Erstarrungspunkte der reinen Komponenten A und B ",
+    " durch zwei stetige Kurven verbunden. Die obere Kurve gibt die Liquiduslinie und die untere die Soliduslinie wieder.",
+    " Die Diagrammfläche ist somit in die drei Zustandsfelder (Schmelze,Schmelze + Mischkristalle und Mischkristalle) aufgeteilt.",
+};
+// clang-format on
+static_assert(std::size(kMemo) == 5);
+
+} // namespace
+
 TFormAbZuTyp1::TFormAbZuTyp1()
-    : TLessonForm(QStringLiteral("FormAbZuTyp1"),
+    : TThermalAnalysisForm(QStringLiteral("FormAbZuTyp1"),
         { .caption = QStringLiteral("Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im "
                                     "flüssigen und festen Zustand (schematisch)"),
             .height = 605,
-            .fontHeight = -16 })
+            .fontHeight = -16 },
+        abzutyp1::lesson(), kMemo)
 {
-    SetKeyPreview(true);
-}
-
-void TFormAbZuTyp1::EndeClick()
-{
-    // Closing during a run leaves the form usable at its next opening.
-    UnlockRun();
-    StopTimers();
-    Close();
-}
-
-void TFormAbZuTyp1::ESCAPEDOWNClick()
-{
-    // Esc breaks off a run, which had disabled "&Ende" too: closing leaves the form usable.
-    UnlockRun({ &Ende });
-    StopTimers();
-    Close();
 }
 
 } // namespace wb

@@ -105,29 +105,29 @@ const Lesson& lesson() { return kLesson; }
 
 } // namespace abzutyp2
 
+namespace {
+
+// clang-format off
+// Line 4 ends with a blank.
+constexpr const char* kMemo[] = {
+    " Mit dem Verfahren der thermischen Analyse kann man den Erstarrungstyp mit Hilfe von zeitabhängigen Temperaturverläufen",
+    " verschiedener Legierungszusammensetzungen ermitteln.",
+    " Die reinen Metalle (A = 100% oder B = 100 %) sowie eine bestimmte Legierungszusammensetzung (B = 60 %, A = 40 %),",
+    " bei der beide Legierungselemente bei konstanter Temperatur in den festen Zustand übergehen, besitzen in ihren ",
+    " Abkühlungskurven nur einen Haltepunkt. Alle anderen Legierungen erstarren über einen Temperaturbereich.",
+};
+// clang-format on
+static_assert(std::size(kMemo) == 5);
+
+} // namespace
+
 TFormAbZuTyp2::TFormAbZuTyp2()
-    : TLessonForm(QStringLiteral("FormAbZuTyp2"),
+    : TThermalAnalysisForm(QStringLiteral("FormAbZuTyp2"),
         { .caption = QStringLiteral("Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im "
                                     "flüssigen und Unlöslichkeit im festen Zustand (schematisch)"),
-            .height = 605 })
+            .height = 605 },
+        abzutyp2::lesson(), kMemo)
 {
-    SetKeyPreview(true);
-}
-
-void TFormAbZuTyp2::EndeClick()
-{
-    // Closing during a run leaves the form usable at its next opening.
-    UnlockRun();
-    StopTimers();
-    Close();
-}
-
-void TFormAbZuTyp2::ESCAPEDOWNClick()
-{
-    // Esc breaks off a run, which had disabled "&Ende" too: closing leaves the form usable.
-    UnlockRun({ &Ende });
-    StopTimers();
-    Close();
 }
 
 } // namespace wb
