@@ -3,8 +3,8 @@
 
 namespace wb {
 
-TThermalAnalysisForm::TThermalAnalysisForm(const QString& name, const LessonLook& look,
-    const thermal::Lesson& lesson, std::span<const char* const> memo)
+TThermalAnalysisForm::TThermalAnalysisForm(
+    const QString& name, const LessonLook& look, const thermal::Lesson& lesson, std::span<const char* const> memo)
     : TLessonForm(name, look)
     , m_lesson(lesson)
     , m_memo(memo)

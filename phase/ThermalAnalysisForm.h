@@ -36,11 +36,9 @@ public:
     TMenuItem ESCAPEDOWN { MainMenuLeiste, QStringLiteral("ESCAPEDOWN"), QStringLiteral("ESC = Abbruch"), VK_ESCAPE,
         false };
 
-    const thermal::RunState& moduleState() const { return m_state; }
-
 protected:
-    TThermalAnalysisForm(const QString& name, const LessonLook& look, const thermal::Lesson& lesson,
-        std::span<const char* const> memo);
+    TThermalAnalysisForm(
+        const QString& name, const LessonLook& look, const thermal::Lesson& lesson, std::span<const char* const> memo);
 
 private:
     void FormCreate();

@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -59,7 +58,10 @@ std::vector<std::string> running(const QJsonObject& state)
     return names;
 }
 
-bool formEnabled(const QJsonObject& state) { return state.value(QStringLiteral("enabled")).toBool(); }
+bool formEnabled(const QJsonObject& state)
+{
+    return state.value(QStringLiteral("enabled")).toBool();
+}
 
 using Names = std::vector<std::string>;
 
@@ -148,8 +150,7 @@ TEST(ThermalAnalysisDriver, Type1PixelsAtTheHandovers)
                             "advance 1\n"
                             "pixel 454 305\n"); // the red frame, 5 pixels wide round x = 449
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.lines,
-        (Names { "#FFFF00", "#000000", "#800080", "#FFFFFF", "#0000FF", "#FFFFFF", "#FF0000" }));
+    EXPECT_EQ(r.lines, (Names { "#FFFF00", "#000000", "#800080", "#FFFFFF", "#0000FF", "#FFFFFF", "#FF0000" }));
 }
 
 TEST(ThermalAnalysisDriver, Type2CurveAJumpsUpFromItsStart)
@@ -215,8 +216,7 @@ TEST(ThermalAnalysisDriver, EscMidRunResetsSoThatANewRunStartsFromTheBeginning)
         const char* start; // a pixel of curve A's first line, from its start
     };
     // Type 1 draws from (11, 60) to (12, 65), type 2 from (9, 61) up to (10, 58).
-    for (const Case c :
-        { Case { "AbTyp1", "FormAbZuTyp1", "16 66" }, Case { "AbTyp2", "FormAbZuTyp2", "14 65" } }) {
+    for (const Case c : { Case { "AbTyp1", "FormAbZuTyp1", "16 66" }, Case { "AbTyp2", "FormAbZuTyp2", "14 65" } }) {
         SCOPED_TRACE(c.form);
         const std::string form = c.form;
         const ScriptRun r = run(std::string("menu ") + c.command + "\n"
@@ -348,7 +348,8 @@ TEST(ThermalAnalysisDriver, ARepaintMidRunDrawsNoStrayLineAndTheRunEndsTheSame)
                 if (r.pixel(x, y) == p.pixel(x, y))
                     continue;
                 ASSERT_EQ(r.pixel(x, y), s.pixel(x, y)) << "stray pixel at " << x << ", " << y;
-                ASSERT_EQ(m.pixel(x, y), p.pixel(x, y)) << "at " << x << ", " << y << " more than the erased part differs";
+                ASSERT_EQ(m.pixel(x, y), p.pixel(x, y))
+                    << "at " << x << ", " << y << " more than the erased part differs";
                 ++erased;
             }
         }
