@@ -94,7 +94,10 @@ const Lesson kLesson = {
 
 } // namespace
 
-const Lesson& lesson() { return kLesson; }
+const Lesson& lesson()
+{
+    return kLesson;
+}
 
 } // namespace abzutyp1
 

@@ -101,7 +101,10 @@ const Lesson kLesson = {
 
 } // namespace
 
-const Lesson& lesson() { return kLesson; }
+const Lesson& lesson()
+{
+    return kLesson;
+}
 
 } // namespace abzutyp2
 
