@@ -148,9 +148,12 @@ TEST(ThermalAnalysisDriver, Type1PixelsAtTheHandovers)
                             "advance 300\n" // 1313: the diagram's last columns are still to come
                             "pixel 454 305\n" // (449, 300)
                             "advance 1\n"
-                            "pixel 454 305\n"); // the red frame, 5 pixels wide round x = 449
+                            "pixel 454 305\n" // the red frame, 5 pixels wide round x = 449
+                            "repaint\n" // the window uncovered after the run
+                            "pixel 454 305\n"); // only the static picture again
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.lines, (Names { "#FFFF00", "#000000", "#800080", "#FFFFFF", "#0000FF", "#FFFFFF", "#FF0000" }));
+    EXPECT_EQ(
+        r.lines, (Names { "#FFFF00", "#000000", "#800080", "#FFFFFF", "#0000FF", "#FFFFFF", "#FF0000", "#FFFFFF" }));
 }
 
 TEST(ThermalAnalysisDriver, Type2CurveAJumpsUpFromItsStart)
