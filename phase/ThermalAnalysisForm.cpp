@@ -21,17 +21,6 @@ TThermalAnalysisForm::TThermalAnalysisForm(
     MemoErlaeuterung.Font.SetColor(clBlack);
     MemoErlaeuterung.SetScrollBars(ssVertical);
 
-    OnCreate = [this] { FormCreate(); };
-    PaintBoxHaupt.OnPaint = [this] { PaintBoxHauptPaint(); };
-    for (int k = 0; k < thermal::kKurven; ++k)
-        curveTimer(k)->OnTimer = [this, k] { CurveTimer(k); };
-    TimerVerbindung.OnTimer = [this] { TimerVerbindungTimer(); };
-    TimerLiquidus.OnTimer = [this] { TimerLiquidusTimer(); };
-    TimerSchmelze.OnTimer = [this] { TimerSchmelzeTimer(); };
-    TimerFest.OnTimer = [this] { TimerFestTimer(); };
-    Ende.OnClick = [this] { EndeClick(); };
-    Start.OnClick = [this] { StartClick(); };
-    ESCAPEDOWN.OnClick = [this] { ESCAPEDOWNClick(); };
     // No OnClose on purpose: the close box resets nothing, and "Start" stays disabled after a
     // run until the form is left once by "Ende" or Esc.
 }
@@ -66,7 +55,7 @@ void TThermalAnalysisForm::StartClick()
     LockRun({ &Start, &Ende });
 }
 
-void TThermalAnalysisForm::CurveTimer(int k)
+void TThermalAnalysisForm::curveTick(int k)
 {
     if (!thermal::tickCurve(PaintBoxHaupt.Canvas(), m_lesson, m_state, k))
         return;

@@ -1,69 +1,34 @@
 // Both thermal-analysis lessons in the whole program, through the headless driver: the
 // milliseconds at which the run's stages hand over, the run lock, the finished diagrams,
 // Esc mid-run, the close box after a run and a repaint in the middle of a run.
-#include "app/Program.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 // Pixels are given in the form's client area: PaintBoxHaupt lies at (5, 5).
-struct ScriptRun {
-    int code = 0;
-    std::vector<std::string> lines;
-    std::string err;
-};
+using wbtest::ProgramRun;
+using wbtest::StateView;
+using Names = std::vector<std::string>;
 
-ScriptRun run(const std::string& script, bool keepGoing = false)
+ProgramRun run(const std::string& script, bool keepGoing = false)
 {
-    ScriptRun r;
-    std::string out;
-    r.code = wbtest::runScript("skip-cover\n" + script, wb::createAllForms, &out, &r.err, keepGoing);
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    return r;
+    return wbtest::runProgram("skip-cover\n" + script, keepGoing);
 }
 
-QJsonObject json(const std::string& line)
+// The timers that run, in the order of their names.
+Names running(const StateView& state)
 {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
-}
-
-// Whether the named item or timer is enabled in a `state` answer.
-bool enabled(const QJsonObject& state, const char* list, const char* name)
-{
-    for (const QJsonValue& v : state.value(QLatin1String(list)).toArray())
-        if (v.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
-            return v.toObject().value(QStringLiteral("enabled")).toBool();
-    ADD_FAILURE() << "no " << name << " in " << list;
-    return false;
-}
-
-// The timers that run, by name.
-std::vector<std::string> running(const QJsonObject& state)
-{
-    std::vector<std::string> names;
-    for (const QJsonValue& v : state.value(QStringLiteral("timers")).toArray())
-        if (v.toObject().value(QStringLiteral("enabled")).toBool())
-            names.push_back(v.toObject().value(QStringLiteral("name")).toString().toStdString());
+    Names names;
+    for (const auto& [name, on] : state.timersEnabled())
+        if (on)
+            names.push_back(name);
     return names;
 }
-
-bool formEnabled(const QJsonObject& state)
-{
-    return state.value(QStringLiteral("enabled")).toBool();
-}
-
-using Names = std::vector<std::string>;
 
 } // namespace
 
@@ -83,7 +48,7 @@ TEST(ThermalAnalysisDriver, StagesHandOverAtTheirMilliseconds)
     // millisecond later. Type 1: curve A takes 98 ticks, each further curve 97 (B ends at 583),
     // the connecting lines 430 (to 1013), the diagram 301 (to 1314). Type 2: A 100, then 97,
     // 97, 98, 97, 98 (B ends at 587), 545 connecting ticks (to 1132), 299 diagram ticks (to 1431).
-    const Names diagram = { "TimerLiquidus", "TimerSchmelze", "TimerFest" };
+    const Names diagram = { "TimerFest", "TimerLiquidus", "TimerSchmelze" };
     const Case cases[] = {
         { "AbTyp1", "FormAbZuTyp1",
             {
@@ -117,40 +82,40 @@ TEST(ThermalAnalysisDriver, StagesHandOverAtTheirMilliseconds)
             script += "advance " + std::to_string(m.ms - now) + "\nstate " + c.form + "\n";
             now = m.ms;
         }
-        const ScriptRun r = run(script);
+        const ProgramRun r = run(script);
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), c.moments.size());
         for (size_t i = 0; i < c.moments.size(); ++i) {
             const Moment& m = c.moments[i];
             SCOPED_TRACE(m.ms);
-            const QJsonObject s = json(r.lines[i]);
+            const StateView s(r.lines[i]);
             EXPECT_EQ(running(s), m.timers);
-            EXPECT_EQ(formEnabled(s), !m.locked);
-            EXPECT_EQ(enabled(s, "items", "Ende"), !m.locked);
-            EXPECT_FALSE(enabled(s, "items", "Start")) << "disabled from the click until the form is left";
+            EXPECT_EQ(s.enabled(), !m.locked);
+            EXPECT_EQ(s.itemEnabled("Ende"), !m.locked);
+            EXPECT_FALSE(s.itemEnabled("Start")) << "disabled from the click until the form is left";
         }
     }
 }
 
 TEST(ThermalAnalysisDriver, Type1PixelsAtTheHandovers)
 {
-    const ScriptRun r = run("menu AbTyp1\n"
-                            "menu Start\n"
-                            "advance 98\n"
-                            "pixel 76 65\n" // L1's start (71, 60): still the yellow band
-                            "advance 1\n"
-                            "pixel 76 65\n" // L1's first line from (71, 60) to (72, 62), 3 pixels wide
-                            "advance 913\n" // 1012: the first connecting line has reached x = 449
-                            "pixel 453 105\n" // (448, 100)
-                            "pixel 454 103\n" // (449, 98): no end circle yet
-                            "advance 1\n" // 1013
-                            "pixel 454 103\n" // inside the end circle (447, 97, 453, 103)
-                            "advance 300\n" // 1313: the diagram's last columns are still to come
-                            "pixel 454 305\n" // (449, 300)
-                            "advance 1\n"
-                            "pixel 454 305\n" // the red frame, 5 pixels wide round x = 449
-                            "repaint\n" // the window uncovered after the run
-                            "pixel 454 305\n"); // only the static picture again
+    const ProgramRun r = run("menu AbTyp1\n"
+                             "menu Start\n"
+                             "advance 98\n"
+                             "pixel 76 65\n" // L1's start (71, 60): still the yellow band
+                             "advance 1\n"
+                             "pixel 76 65\n" // L1's first line from (71, 60) to (72, 62), 3 pixels wide
+                             "advance 913\n" // 1012: the first connecting line has reached x = 449
+                             "pixel 453 105\n" // (448, 100)
+                             "pixel 454 103\n" // (449, 98): no end circle yet
+                             "advance 1\n" // 1013
+                             "pixel 454 103\n" // inside the end circle (447, 97, 453, 103)
+                             "advance 300\n" // 1313: the diagram's last columns are still to come
+                             "pixel 454 305\n" // (449, 300)
+                             "advance 1\n"
+                             "pixel 454 305\n" // the red frame, 5 pixels wide round x = 449
+                             "repaint\n" // the window uncovered after the run
+                             "pixel 454 305\n"); // only the static picture again
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(
         r.lines, (Names { "#FFFF00", "#000000", "#800080", "#FFFFFF", "#0000FF", "#FFFFFF", "#FF0000", "#FFFFFF" }));
@@ -160,12 +125,12 @@ TEST(ThermalAnalysisDriver, Type2CurveAJumpsUpFromItsStart)
 {
     // The pen starts at (9, 61); the first point is (10, 58): the first tick draws up over
     // x = 9 from 61 to 58.
-    const ScriptRun r = run("menu AbTyp2\n"
-                            "pixel 14 63\n"
-                            "menu Start\n"
-                            "advance 1\n"
-                            "pixel 14 63\n" // (9, 58)
-                            "pixel 14 66\n"); // (9, 61)
+    const ProgramRun r = run("menu AbTyp2\n"
+                             "pixel 14 63\n"
+                             "menu Start\n"
+                             "advance 1\n"
+                             "pixel 14 63\n" // (9, 58)
+                             "pixel 14 66\n"); // (9, 61)
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.lines, (Names { "#FFFF00", "#000000", "#000000" }));
 }
@@ -203,7 +168,7 @@ TEST(ThermalAnalysisDriver, FinishedDiagrams)
         std::string script = std::string("menu ") + c.command + "\nmenu Start\nadvance " + std::to_string(c.ms) + "\n";
         for (const Probe& p : c.probes)
             script += std::string("pixel ") + p.at + "\n";
-        const ScriptRun r = run(script);
+        const ProgramRun r = run(script);
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), c.probes.size());
         for (size_t i = 0; i < c.probes.size(); ++i)
@@ -222,7 +187,7 @@ TEST(ThermalAnalysisDriver, EscMidRunResetsSoThatANewRunStartsFromTheBeginning)
     for (const Case c : { Case { "AbTyp1", "FormAbZuTyp1", "16 66" }, Case { "AbTyp2", "FormAbZuTyp2", "14 65" } }) {
         SCOPED_TRACE(c.form);
         const std::string form = c.form;
-        const ScriptRun r = run(std::string("menu ") + c.command + "\n"
+        const ProgramRun r = run(std::string("menu ") + c.command + "\n"
                 + "menu Start\n"
                   "advance 300\n" // in curve L3 (type 1) or L3 (type 2)
                   "close\n" // refused: the form is locked
@@ -238,18 +203,18 @@ TEST(ThermalAnalysisDriver, EscMidRunResetsSoThatANewRunStartsFromTheBeginning)
         EXPECT_NE(r.err.find("line 5: " + form + " is disabled"), std::string::npos) << r.err;
         ASSERT_EQ(r.lines.size(), 5u);
         for (int i : { 0, 1 }) {
-            const QJsonObject closed = json(r.lines[size_t(i)]);
-            EXPECT_FALSE(closed.value(QStringLiteral("visible")).toBool());
-            EXPECT_TRUE(formEnabled(closed));
-            EXPECT_TRUE(enabled(closed, "items", "Start"));
-            EXPECT_TRUE(enabled(closed, "items", "Ende"));
+            const StateView closed(r.lines[size_t(i)]);
+            EXPECT_FALSE(closed.visible());
+            EXPECT_TRUE(closed.enabled());
+            EXPECT_TRUE(closed.itemEnabled("Start"));
+            EXPECT_TRUE(closed.itemEnabled("Ende"));
             EXPECT_EQ(running(closed), Names {}) << "state " << i;
         }
         // The band colour of row 100 (green 325 - 100 = 225) in both lessons.
         EXPECT_EQ(r.lines[2], "#FFE100");
-        const QJsonObject again = json(r.lines[3]);
+        const StateView again(r.lines[3]);
         EXPECT_EQ(running(again), Names { "Timer1" }) << "the run starts again at curve A";
-        EXPECT_FALSE(formEnabled(again));
+        EXPECT_FALSE(again.enabled());
         EXPECT_EQ(r.lines[4], "#000000");
     }
 }
@@ -258,16 +223,16 @@ TEST(ThermalAnalysisDriver, EscAfterTheFirstTickDrawsCurveAAgainFromItsStart)
 {
     // Type 1: a new run's first tick draws from (11, 60) to (12, [64.93]) = (12, 65), as the
     // first run did; the pen does not continue from where the broken-off run was.
-    const ScriptRun r = run("menu AbTyp1\n"
-                            "menu Start\n"
-                            "advance 250\n"
-                            "key Esc\n"
-                            "menu AbTyp1\n"
-                            "menu Start\n"
-                            "advance 1\n"
-                            "pixel 16 66\n" // (11, 61)
-                            "pixel 17 69\n" // (12, 64)
-                            "pixel 100 170\n"); // (95, 165): nowhere near a curve of the broken-off run
+    const ProgramRun r = run("menu AbTyp1\n"
+                             "menu Start\n"
+                             "advance 250\n"
+                             "key Esc\n"
+                             "menu AbTyp1\n"
+                             "menu Start\n"
+                             "advance 1\n"
+                             "pixel 16 66\n" // (11, 61)
+                             "pixel 17 69\n" // (12, 64)
+                             "pixel 100 170\n"); // (95, 165): nowhere near a curve of the broken-off run
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.lines, (Names { "#000000", "#000000", "#FFA000" }));
 }
@@ -282,7 +247,7 @@ TEST(ThermalAnalysisDriver, CloseBoxAfterARunKeepsStartDisabledUntilEnde)
     for (const Case c : { Case { "AbTyp1", "FormAbZuTyp1", 1314 }, Case { "AbTyp2", "FormAbZuTyp2", 1431 } }) {
         SCOPED_TRACE(c.form);
         const std::string form = c.form;
-        const ScriptRun k = run(std::string("menu ") + c.command + "\nmenu Start\nadvance " + std::to_string(c.ms)
+        const ProgramRun k = run(std::string("menu ") + c.command + "\nmenu Start\nadvance " + std::to_string(c.ms)
                 + "\nclose\nmenu " + c.command + "\nstate " + form
                 + "\n"
                   "pixel 454 305\n" // the frame's place: the static picture again
@@ -293,14 +258,13 @@ TEST(ThermalAnalysisDriver, CloseBoxAfterARunKeepsStartDisabledUntilEnde)
             true);
         EXPECT_NE(k.err.find("line 9: menu item 'Start' is disabled"), std::string::npos) << k.err;
         ASSERT_EQ(k.lines.size(), 3u) << k.err;
-        const QJsonObject reopened = json(k.lines[0]);
-        EXPECT_TRUE(reopened.value(QStringLiteral("visible")).toBool());
-        EXPECT_TRUE(formEnabled(reopened));
-        EXPECT_FALSE(enabled(reopened, "items", "Start"));
-        EXPECT_TRUE(enabled(reopened, "items", "Ende"));
+        const StateView reopened(k.lines[0]);
+        EXPECT_TRUE(reopened.visible());
+        EXPECT_TRUE(reopened.enabled());
+        EXPECT_FALSE(reopened.itemEnabled("Start"));
+        EXPECT_TRUE(reopened.itemEnabled("Ende"));
         EXPECT_EQ(k.lines[1], "#FFFFFF");
-        const QJsonObject afterEnde = json(k.lines[2]);
-        EXPECT_TRUE(enabled(afterEnde, "items", "Start"));
+        EXPECT_TRUE(StateView(k.lines[2]).itemEnabled("Start"));
     }
 }
 
@@ -332,14 +296,14 @@ TEST(ThermalAnalysisDriver, ARepaintMidRunDrawsNoStrayLineAndTheRunEndsTheSame)
         const std::string open = std::string("menu ") + c.command + "\n";
         const std::string toRepaint = "menu Start\nadvance " + std::to_string(c.repaintAt) + "\n";
         const std::string toEnd = "advance " + std::to_string(c.end - c.repaintAt) + "\nstate\n";
-        const ScriptRun a = run(open + "snapshot " + still + "\n" + toRepaint + "snapshot " + before + "\n" + toEnd
+        const ProgramRun a = run(open + "snapshot " + still + "\n" + toRepaint + "snapshot " + before + "\n" + toEnd
             + "snapshot " + plain + "\n");
-        const ScriptRun b = run(open + toRepaint + "repaint\n" + toEnd + "snapshot " + repainted + "\n");
+        const ProgramRun b = run(open + toRepaint + "repaint\n" + toEnd + "snapshot " + repainted + "\n");
         ASSERT_EQ(a.code, 0) << a.err;
         ASSERT_EQ(b.code, 0) << b.err;
         ASSERT_EQ(a.lines.size(), 1u);
         ASSERT_EQ(b.lines.size(), 1u);
-        EXPECT_TRUE(formEnabled(json(b.lines[0]))) << "the run ended at the same millisecond";
+        EXPECT_TRUE(StateView(b.lines[0]).enabled()) << "the run ended at the same millisecond";
 
         const QImage s(QString::fromStdString(still)), m(QString::fromStdString(before)),
             p(QString::fromStdString(plain)), r(QString::fromStdString(repainted));
