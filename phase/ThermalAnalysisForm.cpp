@@ -14,8 +14,8 @@ TThermalAnalysisForm::TThermalAnalysisForm(
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetTabStop(false);
-    // The form's font at height 18: the five lines are longer and more than the memo shows, so
-    // it scrolls to let every line be read.
+    // The form's font at height 18. Five lines fill the memo's 100 pixels; the vertical scroll
+    // bar keeps every line readable should one of them wrap.
     MemoErlaeuterung.Font.Assign(Font);
     MemoErlaeuterung.Font.SetHeight(18);
     MemoErlaeuterung.Font.SetColor(clBlack);

@@ -34,8 +34,8 @@ TEST_F(AbZuTyp1, MemoHoldsItsFiveLinesAndScrolls)
         QStringLiteral(" Bei der lückenlosen Mischkristallreihe sind die Erstarrungspunkte der reinen "
                        "Komponenten A und B "))
         << "ends with a blank";
-    // Five lines of 18 pixels, some of them wrapping, in a memo 100 pixels high: a vertical
-    // scroll bar lets the last ones be read.
+    // Five lines of 18 pixels in a memo 100 pixels high: a vertical scroll bar keeps the last
+    // one readable should a line wrap.
     EXPECT_EQ(m.ScrollBars(), ssVertical);
     EXPECT_TRUE(m.ReadOnly());
     EXPECT_EQ(m.Font.Height(), 18);
