@@ -91,6 +91,7 @@ TEST(ThermalAnalysisDriver, StagesHandOverAtTheirMilliseconds)
             const StateView s(r.lines[i]);
             EXPECT_EQ(running(s), m.timers);
             EXPECT_EQ(s.enabled(), !m.locked);
+            EXPECT_EQ(s.raw().value(QStringLiteral("busy")).toBool(), m.locked) << "the busy cursor while locked";
             EXPECT_EQ(s.itemEnabled("Ende"), !m.locked);
             EXPECT_FALSE(s.itemEnabled("Start")) << "disabled from the click until the form is left";
         }
