@@ -16,31 +16,26 @@ constexpr TColor kFestBraun = RGB(0x64, 0x00, 0x00);
 
 // clang-format off
 // The left panel's time and temperature axes and the curve labels above the curves.
-constexpr Text kKurvenNamen[] = {
+constexpr TextAt kKurvenNamen[] = {
     { 10, 25, "A" }, { 70, 25, "L1" }, { 130, 25, "L2" }, { 190, 25, "L3" }, { 250, 25, "L4" }, { 310, 25, "B" },
 };
 // The concentration scale under the right panel, at font height 14.
-constexpr Text kSkala[] = {
+constexpr TextAt kSkala[] = {
     { 440, 355, "  0 % B" }, { 500, 355, " 20" }, { 560, 355, " 40" }, { 620, 355, " 60" }, { 680, 355, " 80" },
     { 720, 355, "100 %" },
 };
 // The composition lines' names above them.
-constexpr Text kLegierungsNamen[] = {
+constexpr TextAt kLegierungsNamen[] = {
     { 445, 25, "A" }, { 505, 25, "L1" }, { 565, 25, "L2" }, { 625, 25, "L3" }, { 685, 25, "L4" }, { 745, 25, "B" },
 };
 // The red frame round the finished diagram, 5 pixels wide.
-constexpr TPoint kRahmen[] = { { 449, 351 }, { 751, 351 }, { 751, 59 }, { 449, 59 }, { 449, 351 } };
+constexpr TPoint kRahmenPunkte[] = { { 449, 351 }, { 751, 351 }, { 751, 59 }, { 449, 59 }, { 449, 351 } };
+constexpr Polyline kRahmen = { kRahmenPunkte };
 // clang-format on
-
-void textOut(TCanvas& c, const Text& t)
-{
-    c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
-}
 
 void line(TCanvas& c, TPoint from, TPoint to)
 {
-    c.MoveTo(from.X, from.Y);
-    c.LineTo(to.X, to.Y);
+    draw(c, Segment { from, to });
 }
 
 void ellipse(TCanvas& c, const Box& b)
@@ -259,8 +254,7 @@ void paintStatic(TCanvas& c, const StaticPicture& look)
     c.Font.SetColor(clBlack);
     line(c, { 5, 350 }, { 5, 20 });
     c.TextOut(10, 5, QStringLiteral("Temperatur"));
-    for (const Text& t : kKurvenNamen)
-        textOut(c, t);
+    drawAll(c, kKurvenNamen);
 
     // The right panel: concentration axis, scale, composition lines and their names.
     c.Brush.SetColor(clWhite);
@@ -271,12 +265,10 @@ void paintStatic(TCanvas& c, const StaticPicture& look)
     c.TextOut(445, look.concentrationY, QStringLiteral("A"));
     c.TextOut(745, look.concentrationY, QStringLiteral("B"));
     c.Font.SetHeight(14);
-    for (const Text& t : kSkala)
-        textOut(c, t);
+    drawAll(c, kSkala);
     for (int x : kZusammensetzungX)
         line(c, { x, kAchseY }, { x, kZusammensetzungOben });
-    for (const Text& t : kLegierungsNamen)
-        textOut(c, t);
+    drawAll(c, kLegierungsNamen);
 }
 
 bool tickCurve(TCanvas& c, const Lesson& lesson, RunState& s, int k)
@@ -367,23 +359,18 @@ void paintFinal(TCanvas& c, const Lesson& lesson)
 {
     const FinalPicture& f = lesson.finalPicture;
     solidPen(c, kFeldRot, 5);
-    c.MoveTo(kRahmen[0].X, kRahmen[0].Y);
-    for (size_t i = 1; i < std::size(kRahmen); ++i)
-        c.LineTo(kRahmen[i].X, kRahmen[i].Y);
+    draw(c, kRahmen);
 
     // The labels go on the fields without a background, at the font height the static picture
     // left (14).
     c.Brush.SetStyle(bsClear);
     c.Font.SetColor(clBlack);
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
-    for (const Text& t : f.black)
-        textOut(c, t);
+    drawAll(c, f.black);
     c.Font.SetColor(clWhite);
-    for (const Text& t : f.white)
-        textOut(c, t);
+    drawAll(c, f.white);
     c.Font.SetName(QStringLiteral("Symbol"));
-    for (const Text& t : f.symbol)
-        textOut(c, t);
+    drawAll(c, f.symbol);
 
     // The composition and connecting lines once more over the fields, dotted silver with the
     // fields showing through the gaps.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/Canvas.h"
+#include "framework/Figures.h"
 
 #include <array>
 #include <span>
@@ -87,9 +88,6 @@ struct Connection {
 };
 
 // The 6 × 6 circle on a point: Ellipse(x − 3, y − 3, x + 3, y + 3).
-struct Box {
-    int x1, y1, x2, y2;
-};
 constexpr Box circleAt(TPoint p)
 {
     return { p.X - 3, p.Y - 3, p.X + 3, p.Y + 3 };
@@ -148,13 +146,6 @@ struct Diagram {
     int solidBottom;
 };
 
-// A text at a point, as TextOut takes it.
-struct Text {
-    int x;
-    int y;
-    const char* text;
-};
-
 // The phase diagram's composition lines (0, 20, ... 100 % B), 60 pixels per 20 %, from the
 // concentration axis up to y = 40; the same y is the same temperature in both panels.
 constexpr int kZusammensetzungX[] = { 450, 510, 570, 630, 690, 750 };
@@ -173,9 +164,9 @@ struct StaticPicture {
 
 // The picture after the last diagram columns.
 struct FinalPicture {
-    std::span<const Text> black; // in black "MS Sans Serif"
-    std::span<const Text> white; // in white
-    std::span<const Text> symbol; // white, in "Symbol": a is alpha, b beta
+    std::span<const TextAt> black; // in black "MS Sans Serif"
+    std::span<const TextAt> white; // in white
+    std::span<const TextAt> symbol; // white, in "Symbol": a is alpha, b beta
     std::span<const Box> circles; // blue, over the silver lines
 };
 

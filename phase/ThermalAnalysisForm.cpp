@@ -36,10 +36,7 @@ void TThermalAnalysisForm::FormCreate()
     // Outer size and centring are done by the lesson base before this runs.
     PaintBoxHaupt.SetBounds(5, 5, 765, 410);
     MemoErlaeuterung.SetBounds(5, 415, 765, 100);
-    MemoErlaeuterung.Lines.Clear();
-    MemoErlaeuterung.Lines.Put(0, QString::fromUtf8(m_memo[0]));
-    for (size_t i = 1; i < m_memo.size(); ++i)
-        MemoErlaeuterung.Lines.Add(QString::fromUtf8(m_memo[i]));
+    MemoErlaeuterung.Lines.setTable(m_memo);
 }
 
 void TThermalAnalysisForm::PaintBoxHauptPaint()

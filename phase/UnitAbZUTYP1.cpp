@@ -63,11 +63,11 @@ constexpr Diagram kDiagramm = {
     .solidBottom = 349,
 };
 
-constexpr Text kSchwarz[] = { { 570, 70, "Schmelze" }, { 680, 180, "Liquiduslinie" } };
-constexpr Text kWeiss[] = {
+constexpr TextAt kSchwarz[] = { { 570, 70, "Schmelze" }, { 680, 180, "Liquiduslinie" } };
+constexpr TextAt kWeiss[] = {
     { 540, 150, "Schmelze" }, { 590, 170, "- MK" }, { 580, 280, "- Mischkristalle" }, { 610, 230, "Soliduslinie" },
 };
-constexpr Text kSymbol[] = { { 583, 170, "a" }, { 573, 280, "a" } };
+constexpr TextAt kSymbol[] = { { 583, 170, "a" }, { 573, 280, "a" } };
 // clang-format on
 
 // The end circles of the connecting lines once more, over the silver lines.

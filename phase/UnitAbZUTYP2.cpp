@@ -69,12 +69,12 @@ constexpr Diagram kDiagramm = {
     .solidBottom = 349,
 };
 
-constexpr Text kSchwarz[] = { { 600, 110, "Schmelze" }, { 500, 140, "Liquiduslinie" }, { 640, 180, "Liquiduslinie" } };
-constexpr Text kWeiss[] = {
+constexpr TextAt kSchwarz[] = { { 600, 110, "Schmelze" }, { 500, 140, "Liquiduslinie" }, { 640, 180, "Liquiduslinie" } };
+constexpr TextAt kWeiss[] = {
     { 500, 220, "Schmelze" }, { 500, 245, "- Kristalle" }, { 680, 220, "Schmelze" }, { 680, 245, "- Kristalle" },
     { 580, 300, "- Kristalle +" }, { 600, 320, "- Kristalle" }, { 600, 275, "Eutektikum" }, { 500, 275, "Soliduslinie" },
 };
-constexpr Text kSymbol[] = { { 492, 245, "a" }, { 672, 245, "b" }, { 572, 300, "a" }, { 592, 320, "b" } };
+constexpr TextAt kSymbol[] = { { 492, 245, "a" }, { 672, 245, "b" }, { 572, 300, "a" }, { 592, 320, "b" } };
 
 // The circles over the silver lines. Those at the ends of the L4 and B lines sit two pixels
 // lower than the ones the connecting lines drew.
