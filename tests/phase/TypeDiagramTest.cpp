@@ -2,11 +2,11 @@
 // stepping of the cooling mark, the run's phases and the NOT-XOR trace that erases exactly what
 // it drew.
 #include "phase/TypeDiagram.h"
+
 #include "tests/support/Harness.h"
 #include "tests/support/Program.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace wb;
@@ -76,15 +76,9 @@ TEST(TypeDiagram, MarkStepsFineThenCoarseAndBothInTheTickThatCrosses)
         std::vector<int> marks;
     };
     const Case cases[] = {
-        { &typ1, 20, { 23 } },
-        { &typ1, 155, { 158 } },
-        { &typ1, 158, { 161, 167 } }, // 161 is passed within the tick
-        { &typ1, 365, { 371 } },
-        { &typ2, 218, { 222 } },
-        { &typ2, 222, { 226, 242 } }, // 226 is passed within the tick
-        { &typ2, 354, { 370 } },
-        { &typ3, 19, { 23 } },
-        { &typ3, 376, { 380 } },
+        { &typ1, 20, { 23 } }, { &typ1, 155, { 158 } }, { &typ1, 158, { 161, 167 } }, // 161 is passed within the tick
+        { &typ1, 365, { 371 } }, { &typ2, 218, { 222 } }, { &typ2, 222, { 226, 242 } }, // 226 is passed within the tick
+        { &typ2, 354, { 370 } }, { &typ3, 19, { 23 } }, { &typ3, 376, { 380 } },
         { &typ3, 380, {} }, // at its limit the mark stands still
     };
     for (const Case& c : cases) {
@@ -123,8 +117,8 @@ TEST(TypeDiagram, XorTraceErasesExactlyWhatItDrewOnce)
     c.Pen.SetColor(clLime);
     c.Pen.SetWidth(3);
     trace.erase();
-    EXPECT_TRUE(wbtest::matchesRows(p.image,
-        { "........", "........", "........", "........", "........", "........" }, { { '.', clWhite } }));
+    EXPECT_TRUE(wbtest::matchesRows(
+        p.image, { "........", "........", "........", "........", "........", "........" }, { { '.', clWhite } }));
     EXPECT_EQ(c.Pen.Color(), clLime); // the canvas keeps the pen it had
     EXPECT_EQ(c.Pen.Width(), 3);
     EXPECT_TRUE(trace.empty());
