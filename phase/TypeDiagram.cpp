@@ -86,6 +86,47 @@ void appendLines(TMemo& memo, std::span<const char* const> lines)
         memo.Lines.Add(QString::fromUtf8(line));
 }
 
+void draw(TCanvas& c, const Trace& t)
+{
+    c.MoveTo(t.from.X, t.from.Y);
+    for (int x = t.x0; x <= t.x1; ++x)
+        c.LineTo(x, t.curve(x));
+}
+
+void playKeyframes(const AlloyScript& script, int marke, const AlloyCanvas& on)
+{
+    for (const KonodenFeld& feld : script.felder)
+        for (const Konode& k : feld.rows)
+            if (k.y + feld.markeVersatz == marke) {
+                on.trace.erase();
+                const int y = k.y + feld.yVersatz;
+                on.trace.draw(on.konoden, { { k.xs, y }, { k.xl, y } });
+            }
+    for (int m : script.loeschen)
+        if (m == marke)
+            on.trace.erase();
+    for (const BildSchritt& b : script.bilder)
+        if (b.marke == marke) {
+            on.bilder.Draw(on.haupt, on.bild.X, on.bild.Y, on.bildNr);
+            if (b.weiter)
+                ++on.bildNr;
+        }
+    for (const Keyframe& k : script.keyframes) {
+        if (k.marke != marke)
+            continue;
+        if (k.caption.text) {
+            on.haupt.Brush.SetColor(clSilver);
+            wb::draw(on.haupt, k.caption);
+        }
+        for (const Segment& s : k.lines)
+            if (!(s.from == s.to))
+                wb::draw(on.haupt, s);
+        for (const Trace& t : k.traces)
+            if (t.curve)
+                draw(on.haupt, t);
+    }
+}
+
 void startStop(std::span<const AlloyStart> alloys, int which)
 {
     for (int i = 0; i < int(alloys.size()); ++i)

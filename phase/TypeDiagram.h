@@ -101,6 +101,67 @@ void drawNextFrame(TImageList& list, TCanvas& c, int x, int y, int& bildNr);
 // Appends the lines of a lesson's table to a memo, each as a line of its own.
 void appendLines(TMemo& memo, std::span<const char* const> lines);
 
+// A phase boundary traced on the main layer as the alloy passes it: MoveTo `from`, then LineTo
+// (x, curve(x)) for x = x0 … x1. `from` is the curve's own point at the first x, so that the trace
+// begins on the curve and draws no chord to it.
+struct Trace {
+    int (*curve)(int x) = nullptr;
+    TPoint from {};
+    int x0 = 0;
+    int x1 = 0;
+};
+void draw(TCanvas& c, const Trace& t);
+
+// A tie line of a two-phase field: at temperature y from the solid end xs to the other end xl.
+struct Konode {
+    int y;
+    int xs;
+    int xl;
+};
+// A run of tie lines through one field, as an alloy meets them: the row for y is drawn at the
+// mark y + markeVersatz, at the height y + yVersatz.
+struct KonodenFeld {
+    std::span<const Konode> rows;
+    int markeVersatz = 0;
+    int yVersatz = 0;
+};
+// A picture of the alloy's series at a mark: the next frame, or the last one once more.
+struct BildSchritt {
+    int marke;
+    bool weiter = true;
+};
+// What else a mark brings on the main layer: a caption under the pictures (on silver), lines
+// and traced boundaries. A caption without text and a line from a point to itself are empty
+// slots.
+struct Keyframe {
+    int marke = 0;
+    TextAt caption {};
+    Segment lines[2] {};
+    Trace traces[2] {};
+};
+
+// The keyframes of one alloy's cooling run: tie lines, the marks at which the last tie line goes
+// without a successor, the pictures and the main-layer drawings.
+struct AlloyScript {
+    std::span<const KonodenFeld> felder;
+    std::span<const int> loeschen;
+    std::span<const BildSchritt> bilder;
+    std::span<const Keyframe> keyframes;
+};
+// Where a script draws: the main layer, the tie-line layer with its trace, the picture series.
+struct AlloyCanvas {
+    TCanvas& haupt;
+    TCanvas& konoden;
+    XorTrace& trace;
+    TImageList& bilder;
+    TPoint bild;
+    int& bildNr;
+};
+// Plays the keyframes at `marke`, in this order: the tie line of this mark (the previous one
+// erased first, so that only what is drawn is erased), or the erase alone; the picture; the
+// caption, lines and traces.
+void playKeyframes(const AlloyScript& script, int marke, const AlloyCanvas& on);
+
 // The start items of a lesson with several alloys, each with its own timer and cooling mark.
 // While one alloy runs or pauses the other alloys' items are off; at the end of its run they
 // come back if their alloy has not run yet, and the finished alloy's item stays off until the
