@@ -49,12 +49,12 @@ namespace {
 using namespace zutyp4;
 using typediagram::BildSchritt;
 using typediagram::Keyframe;
-using typediagram::Konode;
-using typediagram::KonodenFeld;
 using typediagram::kFeldLinks;
 using typediagram::kFeldOben;
 using typediagram::kFeldRechts;
 using typediagram::kFeldUnten;
+using typediagram::Konode;
+using typediagram::KonodenFeld;
 
 // The common bounds of the two layers in the client area; the memo is placed from them.
 constexpr int kBreite = 500;
