@@ -383,8 +383,8 @@ void TFormZuTyp3::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
     MemoErlaeuterung.Font.SetHeight(18);
-    // 26 lines at height 18 do not fit the memo's 502 pixels: a vertical scroll bar, so that
-    // every line can be read, and a horizontal one for the long lines.
+    // With an alloy's lines appended the text is longer than the memo is high: a vertical
+    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
     MemoErlaeuterung.SetScrollBars(ssBoth);
     MemoErlaeuterung.Lines.setTable(kMemo);
 

@@ -91,8 +91,13 @@ TEST_F(ZuTyp2, MemoScrollsSoThatEveryLineCanBeRead)
     EXPECT_EQ(m.Lines[27], QStringLiteral("     Bereich (B > 60%, A < 40%)"));
     EXPECT_EQ(m.Font.Height(), 18);
     EXPECT_EQ(m.Color(), RGB(0xFF, 0xBF, 0xBF));
-    // 28 lines of 18 pixels do not fit the memo's 494: without a vertical scroll bar the last
-    // lines could never be read.
+    EXPECT_EQ(m.ScrollBars(), ssBoth);
+    // An alloy's lines appended at its melt keyframe make the text longer than the memo is
+    // high: the vertical scroll bar then reaches them.
+    ASSERT_TRUE(f.Startunter.Click());
+    Scheduler::instance().advance(200);
+    ASSERT_EQ(m.Lines.Count(), 28 + 12);
+    EXPECT_EQ(m.Lines[39], QStringLiteral(" aus A = 40%, B = 60 %)."));
     auto* edit = qobject_cast<QTextEdit*>(f.MemoErlaeuterung.widget());
     ASSERT_NE(edit, nullptr);
     EXPECT_GT(edit->document()->size().height(), edit->viewport()->height());
