@@ -169,7 +169,12 @@ const Moment kMoments[] = {
     { "L3 reaches point 2 at the 33rd tick; its lever rule truncates toward zero",
       {
         command("menu Startueber"),
-        command("advance 3200"),
+        command("advance 100"),
+        pixel(393, 300, "#FF1900"),        // mark 26: still the band
+        command("advance 100"),
+        pixel(393, 300, "#008000"),        // mark 30: its picture's frame (393, 263, 477, 347), green
+        text("EditB", "0"), text("EditSch2", "100"),
+        command("advance 3000"),
         pixel(420, 154, "#FFAB00"),
         command("advance 100"),
         pixel(420, 154, "#008000"),        // (480, 154)-(388, 154) on the main layer, green

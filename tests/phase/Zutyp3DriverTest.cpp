@@ -91,6 +91,34 @@ const Moment kMoments[] = {
         timer("TimerL4", false),
         item("StartL4", false), item("StartL1", true),
       } },
+    { "L2 begins with its melt at 31 and ends at 371",
+      {
+        command("menu StartL2"),
+        command("advance 300"),
+        pixel(168, 450, "#0000FF"),        // the frame (168, 415, 253, 500), blue
+        memoLines(35),                     // L2's 9 lines appended
+        command("advance 8400"),
+        pixel(250, 369, "#A70000"),        // mark 367: band row 369
+        command("advance 100"),
+        pixel(250, 369, "#0000FF"),        // (89, 369)-(455, 369) at the end
+        timer("TimerL2", false),
+        item("StartL2", false), item("StartL3", true),
+      } },
+    { "L3 begins with its melt at 31, meets the eutectic at 223 and ends at 371",
+      {
+        command("menu StartL3"),
+        command("advance 300"),
+        pixel(278, 450, "#008000"),        // the frame (278, 415, 363, 500), green
+        command("advance 4700"),
+        pixel(200, 222, "#C0C0C0"),        // mark 219: the static eutectic line
+        command("advance 100"),
+        pixel(200, 222, "#008000"),        // mark 223: (112, 222)-(433, 222)
+        command("advance 3600"),
+        timer("TimerL3", true),
+        command("advance 100"),
+        pixel(250, 369, "#008000"),
+        timer("TimerL3", false),
+      } },
     { "a start item pauses and resumes; the others stay off meanwhile",
       {
         command("menu StartL1"),

@@ -73,6 +73,19 @@ const Moment kMoments[] = {
         timer("TimerL1", false),
         item("StartL1", false), item("StartL2", true), item("StartL3", true),
       } },
+    { "L2 begins with its melt at 32 and ends at 372",
+      {
+        command("menu StartL2"),
+        command("advance 300"),
+        pixel(178, 450, "#800080"),        // the frame (178, 415, 263, 497), purple outline
+        memoLines(39),                     // L2's 13 lines appended
+        command("advance 8400"),
+        pixel(200, 368, "#800080"),        // mark 368: (66, 368)-(320, 368)
+        timer("TimerL2", true),
+        command("advance 100"),
+        timer("TimerL2", false),
+        item("StartL2", false), item("StartL1", true),
+      } },
     { "L3's traces at 184 start on their curves and draw no chord",
       {
         command("menu StartL3"),
