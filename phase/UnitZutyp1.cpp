@@ -2,7 +2,7 @@
 #include "phase/UnitZutyp1.h"
 
 #include "framework/Figures.h"
-#include "phase/TypeDiagram.h"
+#include "resources/Pictures.h"
 #include "resources/Pictures.h"
 
 #include <iterator>
