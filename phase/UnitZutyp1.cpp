@@ -3,7 +3,6 @@
 
 #include "framework/Figures.h"
 #include "resources/Pictures.h"
-#include "resources/Pictures.h"
 
 #include <iterator>
 
