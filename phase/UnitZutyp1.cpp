@@ -23,19 +23,15 @@ constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 
-// The diagram field inside the paint boxes: composition 0 ... 100 % B along x = 20 ... 480,
-// temperature upwards.
-constexpr int kFeldLinks = 20;
-constexpr int kFeldOben = 20;
-constexpr int kFeldRechts = 480;
-constexpr int kFeldUnten = 370;
+using typediagram::kFeldLinks;
+using typediagram::kFeldOben;
+using typediagram::kFeldRechts;
+using typediagram::kFeldUnten;
 
 // The cooling line runs down the alloy line from the top of the field; MarkeY steps by 3 above
 // 160 and by 6 below it.
 constexpr int kStartY = 20;
-constexpr int kFeinBis = 160;
-constexpr int kFeinSchritt = 3;
-constexpr int kGrobSchritt = 6;
+constexpr typediagram::MarkSteps kMarkeSchritte = { .feinBis = 160, .feinSchritt = 3, .grobAb = 160, .grobSchritt = 6 };
 // Start/Stop replays the animation once MarkeY has reached this.
 constexpr int kFertigAb = 367;
 
@@ -248,8 +244,7 @@ std::span<const TieLineStep> tieLineSteps()
 
 int anteilMK(int links, int rechts, int legierungX)
 {
-    // Integer division truncates toward zero, as the lesson always showed it: 29.6 % is "29".
-    return ((rechts - legierungX) * 100) / (rechts - links);
+    return typediagram::kristallAnteil(links, rechts, legierungX);
 }
 
 } // namespace zutyp1
@@ -318,19 +313,7 @@ void TFormZuTyp1::PaintBoxHauptPaint()
     c.Brush.SetColor(clWhite);
     c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts, kFeldUnten);
 
-    // Colour bands from the hot top to the cold bottom: yellow, then red with green running
-    // out, then red darkening. The rows 70 and 325 belong to two bands and get the same colour.
-    auto band = [&c](int y, TColor color) {
-        c.Pen.SetColor(color);
-        c.MoveTo(kFeldLinks, y);
-        c.LineTo(kFeldRechts, y);
-    };
-    for (int y = 20; y <= 70; ++y)
-        band(y, clYellow);
-    for (int y = 70; y <= 325; ++y)
-        band(y, RGB(255, 325 - y, 0));
-    for (int y = 325; y <= 370; ++y)
-        band(y, RGB(905 - 2 * y, 0, 0));
+    typediagram::drawBands(c);
 
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Pen.SetWidth(2);
@@ -408,14 +391,10 @@ void TFormZuTyp1::TimerHauptTimer()
 
     // Fine steps above 160, coarse ones below; the tick that crosses 160 takes both and draws
     // the line twice.
-    if (m_state.MarkeY < kFeinBis) {
-        m_state.MarkeY += kFeinSchritt;
-        drawCoolingLine(m_state.MarkeY);
-    }
-    if (m_state.MarkeY >= kFeinBis) {
-        m_state.MarkeY += kGrobSchritt;
-        drawCoolingLine(m_state.MarkeY);
-    }
+    const typediagram::MarkStep step = typediagram::stepMark(m_state.MarkeY, kMarkeSchritte);
+    for (int i = 0; i < step.count; ++i)
+        drawCoolingLine(step.marks[i]);
+    m_state.MarkeY = step.last();
 
     const int y = m_state.MarkeY;
     if (y == kSchmelzeY)
@@ -456,11 +435,12 @@ void TFormZuTyp1::traceCurves(int solidusToX, int liquidusToX)
 void TFormZuTyp1::drawTieLine(int row)
 {
     const zutyp1::TieLineStep& s = kTieLineSteps[row];
-    draw(PaintBoxUmwandlung.Canvas(), Segment { { s.KonodeLinks, s.T }, { s.KonodeRechts, s.T } });
+    typediagram::XorTrace& trace = m_state.Konoden;
+    trace.draw(PaintBoxUmwandlung.Canvas(), { { s.KonodeLinks, s.T }, { s.KonodeRechts, s.T } });
     TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
-    draw(hilfs, Segment { { s.xh, s.T }, { s.xh, kFeldUnten } });
-    draw(hilfs, Segment { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } });
-    draw(hilfs, Segment { { s.xw, s.T }, { kFeldLinks, s.T } });
+    trace.draw(hilfs, { { s.xh, s.T }, { s.xh, kFeldUnten } });
+    trace.draw(hilfs, { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } });
+    trace.draw(hilfs, { { s.xw, s.T }, { kFeldLinks, s.T } });
 }
 
 void TFormZuTyp1::showAnteile()
@@ -509,8 +489,7 @@ void TFormZuTyp1::tieLineKeyframe(int row)
     m_state.KonodeLinks = s.KonodeLinks;
     m_state.KonodeRechts = s.KonodeRechts;
     showAnteile();
-    if (row > 0)
-        drawTieLine(row - 1);
+    m_state.Konoden.erase();
     drawFrame(m_state.BildNr);
     ++m_state.BildNr;
     drawCoolingLine(s.T);
@@ -523,7 +502,7 @@ void TFormZuTyp1::point2Keyframe()
     TCanvas& c = PaintBoxHaupt.Canvas();
     EditMK.SetText(QStringLiteral("100"));
     EditSch.SetText(QStringLiteral("0"));
-    drawTieLine(int(std::size(kTieLineSteps)) - 1);
+    m_state.Konoden.erase();
     c.Brush.SetColor(clYellow);
     draw(c, kPunkt2Gefuege);
     drawCoolingLine(kPunkt2Y);
@@ -548,8 +527,10 @@ void TFormZuTyp1::finalKeyframe()
 
 void TFormZuTyp1::StartStopClick()
 {
+    const bool finished = typediagram::runPhase(m_state.MarkeY, TimerHaupt.Enabled(), kStartY, kFertigAb)
+        == typediagram::RunPhase::Finished;
     TimerHaupt.SetEnabled(!TimerHaupt.Enabled());
-    if (m_state.MarkeY >= kFertigAb) {
+    if (finished) {
         // The run had ended: clear the picture and replay from the top, the timer running. The
         // edit boxes keep their values until the animation writes new ones.
         Refresh();

@@ -5,6 +5,7 @@
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "phase/TypeDiagram.h"
 
 #include <span>
 
@@ -71,6 +72,7 @@ public:
         int KonodeLinks = 0; // solid-side end of the current tie line
         int KonodeRechts = 0; // liquid-side end
         float AnteilMK = 0; // percentage of crystals shown in EditMK
+        typediagram::XorTrace Konoden; // the tie line and auxiliary lines on the XOR layers now
 
         // "Löschen/Neu", "Ende", Esc and a replay after the end: the cooling line and the
         // microstructure start again; everything else keeps its value.
@@ -79,6 +81,8 @@ public:
             const ModuleState start;
             MarkeY = start.MarkeY;
             BildNr = start.BildNr;
+            // The reset repaints: the layers hold no line the next erase could take away.
+            Konoden.forget();
         }
     };
     const ModuleState& moduleState() const { return m_state; }
@@ -97,8 +101,8 @@ private:
 
     void drawCoolingLine(int toY);
     void traceCurves(int solidusToX, int liquidusToX);
-    // Draws the tie line and the three auxiliary lines of a tie-line step on the XOR layers;
-    // drawn a second time they are gone again.
+    // Draws the tie line and the three auxiliary lines of a tie-line step on the XOR layers and
+    // keeps them, so that the next step's erase takes away exactly these.
     void drawTieLine(int row);
     void showAnteile();
     void drawFrame(int index);

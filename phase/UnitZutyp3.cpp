@@ -1,9 +1,342 @@
 // Type 3 diagram (eutectic system with limited solid solubility): cooling of four alloys across the diagram.
 #include "phase/UnitZutyp3.h"
 
+#include "framework/Figures.h"
+#include "resources/Pictures.h"
+
+#include <iterator>
+
 namespace wb {
 
 TFormZuTyp3* FormZuTyp3 = nullptr;
+
+namespace zutyp3 {
+
+namespace {
+
+int rounded(double v)
+{
+    return RoundSingle(v);
+}
+
+} // namespace
+
+int liquidusA(int x)
+{
+    return rounded(double(x + 70) * (x + 70) * 0.0013 + 48);
+}
+
+int solidusA(int x)
+{
+    return rounded(247 - 0.009 * double(x - 165) * (x - 165));
+}
+
+int solvusA(int x)
+{
+    return rounded(0.11 * double(x - 130) * (x - 130) + 184);
+}
+
+int liquidusB(int x)
+{
+    return rounded(double(x - 677) * (x - 677) * 0.0011 + 63);
+}
+
+int solidusB(int x)
+{
+    return rounded(248 - 0.0224 * double(x - 400) * (x - 400));
+}
+
+int solvusB(int x)
+{
+    return rounded(0.05 * double(x - 380) * (x - 380) + 75);
+}
+
+} // namespace zutyp3
+
+namespace {
+
+using namespace zutyp3;
+using typediagram::BildSchritt;
+using typediagram::Keyframe;
+using typediagram::kFeldLinks;
+using typediagram::kFeldOben;
+using typediagram::kFeldRechts;
+using typediagram::kFeldUnten;
+using typediagram::Konode;
+using typediagram::KonodenFeld;
+
+// The common bounds of the two layers in the client area; the memo is placed from them.
+constexpr int kBreite = 490;
+constexpr int kHoehe = 500;
+constexpr int kLinks = 270;
+constexpr int kOben = 10;
+
+constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
+
+// Every alloy's mark starts at 19 and steps by 4 while it is below the alloy's limit; every run
+// ends at 371.
+constexpr int kStartMarke = 19;
+constexpr int kSchritt = 4;
+constexpr int kSchmelzeMarke = 31; // every alloy shows its melt
+constexpr int kEndeMarke = 371;
+
+// clang-format off
+constexpr const char* kMemo[] = {
+    " Bei diesem Zustandsdiagramm entsteht ",
+    " ein eutektischer Erstarrungstyp (Punkt C),",
+    " wobei die Erstarrungspunkte der beiden",
+    " Komponenten durch den Zusatz der zweiten",
+    " erniedrigt wird (Liquiduslinie = V-Form).",
+    " Dies bedeutet, dass Legierungen zwischen ",
+    " den Punkten D und E ihrer jeweiligen Zu-",
+    " sammensetzung  entsprechend  ein Eutek- ",
+    " tikum neben dem Mischkristall aufweisen.",
+    " Außerdem  kommt  es  nach dem  Unter-",
+    " schreiten der Eutektikalen (Linie D - E) bei",
+    " Legierungen, deren Zusammensetzung in",
+    " diesem Bereich liegen, zu Ausscheidungen",
+    " fester Bestandteile (Segregat).",
+    " ",
+    " Einschränkend  wird  festgestellt, dass",
+    " Legierungen mit Zusammensetzungen in",
+    " der Nähe der reinen Komponenten A und B",
+    " aufgrund ihres  Lösungsvermögens  der ",
+    " jeweils  anderen  Komponente  zu einem ",
+    " homogenen Mischkristall erstarren.",
+    " ",
+    " Die Grafik zeigt vier für diesen \"Typ\"",
+    " charakteristische Erstarrungsverhalten",
+    " von Legierungen unterschiedlicher Konzen-",
+    " tration der Komponenten A und B.",
+};
+static_assert(std::size(kMemo) == 26);
+
+constexpr const char* kMemoL1[] = {
+    " ----------------------------------------------------------",
+    " Legierung 1: ",
+    " Nach Unterschreiten der Liquiduslinie ",
+    " scheiden Alpha-MK aus der Schmelze aus. ",
+    " Nach der Erstarrung liegt ein homogener ",
+    " Alpha-MK vor. Dieser Zustand bleibt bei  ",
+    " weiterer Abkühlung bestehen. ",
+};
+constexpr const char* kMemoL2[] = {
+    " ----------------------------------------------------------",
+    " Legierung 2:",
+    " Zunächst scheiden unterhalb der Liquidus-",
+    " linie solange Alpha-MK aus, bis die Rest-",
+    " schmelze die eutektische Zusammen-",
+    " setzung (60% B,40% A) erreicht und zum",
+    " Eutektikum erstarrt.",
+    " Bei weiterer Abkühlung scheiden Beta-",
+    " Segregate aus.",
+};
+constexpr const char* kMemoL3[] = {
+    " ----------------------------------------------------------",
+    " Legierung 3: ",
+    " Diese Legierung hat hier die eutektische Zu-",
+    " sammensetzung (60% B, 40% A), d. h. nach",
+    " dem Unterschreiten der Eutektikalen erstarrt",
+    " die Legierung sofort vollständig zum fein-",
+    " körnigen Eutektikum.",
+    " Eutektische Reaktion bei T = const.",
+    "    Schmelze --> Alpha-MK + Beta-MK",
+};
+constexpr const char* kMemoL4[] = {
+    " ----------------------------------------------------------",
+    " Legierung 4: ",
+    " Nachdem die Schmelze erstarrt ist, besteht",
+    " die gesamte Legierung aus homogenen ",
+    " Beta-MK. ",
+    " Bei weiterer Abkühlung kann der Beta-MK ",
+    " nicht mehr die gesamte Menge A lösen, so ",
+    " dass nach Unterschreiten der nächsten ",
+    " Löslichkeitsgrenze A-reiche Alpha-MK",
+    " ausscheiden.",
+};
+
+// The static picture's labels, in the paint box's own font (height -10).
+constexpr TextAt kBeschriftung[] = {
+    { 220, 75, "Schmelze" }, { 120, 160, "Schmelze" }, { 385, 160, "Schmelze" },
+    { 232, 227, "Eutektikum" },
+    { 400, 95, "Liquiduslinie" }, { 55, 55, "Liquiduslinie" },
+    { 27, 155, "Solidus." },
+    { 162, 270, "Eutek." }, { 340, 270, "Eutek." },
+    { 96, 330, "+" }, { 440, 330, "+" },
+    { 170, 290, "(Seg)" }, { 350, 290, "(Seg)" }, { 105, 350, "(Seg)" }, { 427, 350, "(Seg)" },
+    { 95, 218, "D" }, { 295, 200, "C" }, { 440, 218, "E" },
+    { 22, 3, "Temperatur/T" }, { 210, 374, "Konzentration/C" },
+    { 22, 370, "A" }, { 475, 370, "B" },
+    { 22, 385, "0 %B" }, { 102, 385, " 20" }, { 194, 385, " 40" }, { 288, 385, " 60" }, { 380, 385, " 80" },
+    { 447, 385, "100 %B" },
+};
+// In the "Symbol" face a and b show as alpha and beta.
+constexpr TextAt kSymbolBeschriftung[] = {
+    { 120, 176, "+a - MK" }, { 380, 176, "+ b - MK" }, { 440, 230, "b-MK" },
+    { 32, 250, "a-MK" }, { 162, 250, "a-MK" }, { 162, 290, "b" },
+    { 340, 250, "b-MK" }, { 340, 290, "a" },
+    { 97, 310, "a" }, { 96, 350, "b" }, { 439, 310, "b" }, { 417, 350, "a" },
+};
+
+// The phase boundaries of the static picture, silver.
+constexpr typediagram::Trace kGrenzen[] = {
+    { liquidusA, { 20, 58 }, 20, 296 },
+    { solidusA, { 20, 58 }, 20, 112 },
+    { solvusA, { 89, 370 }, 89, 112 },
+    { liquidusB, { 296, 222 }, 296, 480 },
+    { solidusB, { 434, 222 }, 434, 480 },
+    { solvusB, { 434, 222 }, 434, 457 },
+};
+constexpr Segment kEutektikale = { { 112, 222 }, { 434, 222 } };
+// Dotted, from D, C and E down to the bottom of the field.
+constexpr Segment kSenkrechte[] = {
+    { { 112, 222 }, { 112, 370 } }, { { 296, 222 }, { 296, 370 } }, { { 434, 222 }, { 434, 370 } },
+};
+
+// The tie lines through the alpha + melt field met by L1, at the mark's own height.
+constexpr Konode kKonodenL1[] = {
+    //  y   xs   xl
+    {  71, 26,  60 }, {  75, 28,  72 }, {  79, 30,  83 }, {  83, 31,  93 }, {  87, 32, 102 },
+    {  91, 34, 111 }, {  95, 36, 120 }, {  99, 38, 128 }, { 103, 40, 134 }, { 107, 41, 142 },
+    { 111, 43, 149 }, { 115, 45, 155 }, { 119, 47, 162 },
+};
+static_assert(std::size(kKonodenL1) == 13);
+// The tie lines through the alpha + melt field met by L2, one row above its mark.
+constexpr Konode kKonodenL2[] = {
+    //  y    xs   xl
+    { 150,  62, 208 }, { 154,  64, 214 }, { 158,  66, 219 }, { 162,  69, 224 }, { 166,  71, 230 },
+    { 170,  74, 235 }, { 174,  77, 240 }, { 178,  79, 244 }, { 182,  81, 249 }, { 186,  84, 253 },
+    { 190,  87, 258 }, { 194,  89, 264 }, { 198,  92, 268 }, { 202,  95, 272 }, { 206,  98, 277 },
+    { 210, 101, 281 }, { 214, 105, 285 }, { 218, 109, 290 },
+};
+static_assert(std::size(kKonodenL2) == 18);
+// The tie lines through the alpha + beta field below the eutectic line, met by L2, L3 and L4.
+constexpr Konode kKonodenAlphaBeta[] = {
+    //  y    xs   xl
+    { 226, 112, 434 }, { 230, 111, 434 }, { 234, 110, 435 }, { 238, 109, 436 }, { 242, 108, 436 },
+    { 246, 107, 437 }, { 250, 106, 438 }, { 254, 105, 439 }, { 258, 104, 440 }, { 262, 104, 440 },
+    { 266, 103, 441 }, { 270, 102, 442 }, { 274, 102, 442 }, { 278, 101, 443 }, { 282, 100, 444 },
+    { 286, 100, 444 }, { 290,  99, 445 }, { 294,  98, 446 }, { 298,  98, 446 }, { 302,  97, 447 },
+    { 306,  96, 448 }, { 310,  96, 448 }, { 314,  95, 449 }, { 318,  95, 449 }, { 322,  95, 449 },
+    { 326,  94, 450 }, { 330,  94, 450 }, { 334,  93, 451 }, { 338,  93, 451 }, { 342,  92, 452 },
+    { 346,  92, 452 }, { 350,  91, 453 }, { 354,  91, 453 }, { 358,  90, 454 }, { 362,  90, 454 },
+    { 366,  89, 455 },
+};
+static_assert(std::size(kKonodenAlphaBeta) == 36);
+// The tie lines through the beta + melt field met by L4, at the mark's own height.
+constexpr Konode kKonodenL4[] = {
+    //  y    xs   xl
+    { 127, 436, 474 }, { 131, 428, 473 }, { 135, 420, 472 }, { 139, 413, 471 }, { 143, 406, 470 },
+    { 147, 399, 468 }, { 151, 393, 466 }, { 155, 387, 464 }, { 159, 382, 463 }, { 163, 376, 462 },
+    { 167, 370, 460 }, { 171, 364, 458 }, { 175, 358, 457 }, { 179, 352, 456 }, { 183, 346, 455 },
+    { 187, 340, 454 }, { 191, 335, 452 }, { 195, 330, 450 }, { 199, 325, 448 }, { 203, 320, 446 },
+};
+static_assert(std::size(kKonodenL4) == 20);
+
+constexpr KonodenFeld kFelderL1[] = { { kKonodenL1 } };
+constexpr KonodenFeld kFelderL2[] = { { kKonodenL2, 1 }, { kKonodenAlphaBeta, 1 } };
+constexpr KonodenFeld kFelderL3[] = { { kKonodenAlphaBeta, 1 } };
+// L4 meets the alpha + beta field below the row 282 and draws each row one lower, at its mark.
+constexpr KonodenFeld kFelderL4[] = { { kKonodenL4 }, { std::span(kKonodenAlphaBeta).subspan(15), 1, 1 } };
+
+// Where a field's last tie line goes without a successor.
+constexpr int kLoeschenL1[] = { 123 };
+constexpr int kLoeschenL2[] = { 223, 371 };
+constexpr int kLoeschenL3[] = { 371 };
+constexpr int kLoeschenL4[] = { 207, 371 };
+
+// The pictures of each series: the next frame at every listed mark; L2 shows its last frame
+// twice (355 and 371), L4 its frame 19 at 343 and again at 351.
+constexpr BildSchritt kBilderL1[] = {
+    { 31 }, { 67 }, { 71 }, { 75 }, { 79 }, { 83 }, { 87 }, { 91 }, { 95 }, { 99 }, { 103 }, { 107 }, { 111 },
+    { 115 }, { 119 }, { 123 },
+};
+static_assert(std::size(kBilderL1) == 16);
+constexpr BildSchritt kBilderL2[] = {
+    { 31 }, { 147 }, { 151 }, { 155 }, { 159 }, { 163 }, { 167 }, { 171 }, { 175 }, { 179 }, { 183 }, { 187 },
+    { 191 }, { 195 }, { 199 }, { 203 }, { 207 }, { 211 }, { 215 }, { 219 }, { 223 }, { 231 }, { 259 }, { 275 },
+    { 291 }, { 307 }, { 323 }, { 339 }, { 347 }, { 355, false }, { 371, false },
+};
+constexpr BildSchritt kBilderL3[] = { { 31 }, { 223 } };
+constexpr BildSchritt kBilderL4[] = {
+    { 31 }, { 123 }, { 127 }, { 131 }, { 135 }, { 139 }, { 143 }, { 147 }, { 151 }, { 155 }, { 163 }, { 179 },
+    { 191 }, { 207 }, { 287 }, { 299 }, { 311 }, { 323 }, { 335 }, { 343, false }, { 351 }, { 359 }, { 371 },
+};
+
+// What the marks bring on the main layer besides tie lines and pictures.
+constexpr Keyframe kKeyframesL1[] = {
+    { 67, { 22, 402, "MK-Bildung" }, { { { 24, 67 }, { 49, 67 } } },
+      { { liquidusA, { 49, 67 }, 49, 170 }, { solidusA, { 24, 67 }, 24, 48 } } },
+    { 123, { 22, 402, "Alpha-Mischkristall " }, { { { 48, 123 }, { 170, 123 } } } },
+};
+constexpr Keyframe kKeyframesL2[] = {
+    { 147, { 170, 402, "MK-Bildung" }, { { { 59, 146 }, { 204, 146 } } },
+      { { liquidusA, { 204, 146 }, 204, 296 }, { solidusA, { 59, 146 }, 59, 112 } } },
+    { 223, {}, { { { 112, 222 }, { 433, 222 } } } },
+    { 227, { 140, 402, "Alpha-MK+Eu+Beta-Seg" }, {},
+      { { solvusA, { 89, 370 }, 89, 112 }, { solvusB, { 434, 222 }, 434, 457 } } },
+    { 371, {}, { { { 204, 19 }, { 204, 370 } }, { { 89, 369 }, { 455, 369 } } } },
+};
+constexpr Keyframe kKeyframesL3[] = {
+    { 223, { 290, 402, "Eutektikum" }, { { { 112, 222 }, { 433, 222 } } } },
+    { 227, {}, {}, { { solvusA, { 89, 370 }, 89, 112 }, { solvusB, { 434, 222 }, 434, 457 } } },
+    { 371, {}, { { { 296, 19 }, { 296, 370 } }, { { 89, 369 }, { 455, 369 } } } },
+};
+constexpr Keyframe kKeyframesL4[] = {
+    { 123, { 385, 402, "MK-Bildung" }, { { { 444, 123 }, { 475, 123 } } },
+      { { liquidusB, { 315, 207 }, 315, 443 }, { solidusB, { 443, 207 }, 443, 474 } } },
+    { 207, { 385, 402, "Beta-Mischkristall" }, { { { 315, 207 }, { 443, 207 } } } },
+    { 283, { 365, 402, "Beta-MK + Alpha-Seg" }, { { { 100, 283 }, { 444, 283 } } },
+      { { solvusA, { 89, 370 }, 89, 100 }, { solvusB, { 444, 283 }, 444, 457 } } },
+    { 371, {}, { { { 444, 19 }, { 444, 371 } }, { { 89, 369 }, { 455, 369 } } } },
+};
+// clang-format on
+
+} // namespace
+
+struct TFormZuTyp3::Legierung {
+    int index; // in the start items
+    TColor farbe;
+    TextAt ueberschrift[2];
+    int grenze; // the mark steps while it is below this
+    int x; // the alloy line
+    int linieOben; // the cooling line's top
+    int linieVersatz; // the cooling line ends this far below the mark (0 or -1)
+    TPoint bild; // top-left of its pictures
+    Box rahmen; // around the pictures, drawn at the melt keyframe
+    TextAt schmelze;
+    bool rahmenInFarbe; // the frame filled with the alloy's colour before the caption; else silver after it
+    std::span<const char* const> memo;
+    TImageList TFormZuTyp3::*bilder;
+    typediagram::AlloyScript script;
+};
+
+namespace {
+
+// clang-format off
+const TFormZuTyp3::Legierung kL1 = {
+    0, clPurple, { { 60, 22, "L(1) 94% A" }, { 60, 37, "und 6% B" } }, 370, 48, 19, 0,
+    { 22, 417 }, { 20, 415, 105, 500 }, { 22, 402, "Schmelze" }, true, kMemoL1, &TFormZuTyp3::ImageListL1,
+    { kFelderL1, kLoeschenL1, kBilderL1, kKeyframesL1 },
+};
+const TFormZuTyp3::Legierung kL2 = {
+    1, clBlue, { { 208, 22, "L(2) 60% A" }, { 208, 37, "und 40% B" } }, 380, 204, 20, -1,
+    { 170, 417 }, { 168, 415, 253, 500 }, { 170, 402, "Schmelze" }, true, kMemoL2, &TFormZuTyp3::ImageListL2,
+    { kFelderL2, kLoeschenL2, kBilderL2, kKeyframesL2 },
+};
+const TFormZuTyp3::Legierung kL3 = {
+    2, clGreen, { { 300, 22, "L(3) 40% A" }, { 300, 37, "und 60% B" } }, 380, 296, 20, -1,
+    { 280, 417 }, { 278, 415, 363, 500 }, { 290, 402, "Schmelze" }, true, kMemoL3, &TFormZuTyp3::ImageListL3,
+    { kFelderL3, kLoeschenL3, kBilderL3, kKeyframesL3 },
+};
+const TFormZuTyp3::Legierung kL4 = {
+    3, clBlack, { { 385, 22, "L(4) 8% A" }, { 380, 37, "und 92% B" } }, 380, 444, 20, 0,
+    { 385, 417 }, { 383, 415, 467, 499 }, { 385, 402, "Schmelze " }, false, kMemoL4, &TFormZuTyp3::ImageListL4,
+    { kFelderL4, kLoeschenL4, kBilderL4, kKeyframesL4 },
+};
+// clang-format on
+
+} // namespace
 
 TFormZuTyp3::TFormZuTyp3()
     : TLessonForm(QStringLiteral("FormZuTyp3"),
@@ -11,7 +344,182 @@ TFormZuTyp3::TFormZuTyp3()
               "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System (schematisch)"),
             .height = 605,
             .fontHeight = -10 })
+    , m_alloys {
+        { &StartL1, &TimerL1, &m_state.MarkeL1, kStartMarke },
+        { &StartL2, &TimerL2, &m_state.MarkeL2, kStartMarke },
+        { &StartL3, &TimerL3, &m_state.MarkeL3, kStartMarke },
+        { &StartL4, &TimerL4, &m_state.MarkeL4, kStartMarke },
+    }
 {
+    MemoErlaeuterung.SetColor(kMemoColor);
+    for (TImageList* list : { &ImageListL1, &ImageListL2, &ImageListL3, &ImageListL4 })
+        pictures::assignStrip(*list);
+
+    // No FormClose on purpose: the close box stops and resets nothing, so a running alloy goes
+    // on unseen and the next opening continues from where it is.
+}
+
+void TFormZuTyp3::FormCreate()
+{
+    // Outer size and centring are done by the lesson base before this runs.
+    for (TPaintBox* box : { &PaintBoxUmwandlung, &PaintBoxHaupt })
+        box->SetBounds(kLinks, kOben, kBreite, kHoehe);
+    // The memo overlaps the left 18 pixels of the paint boxes.
+    MemoErlaeuterung.SetBounds(kLinks - 266, kOben - 2, 284, kHoehe + 2);
+
+    // The paint handler and the ticks replace these before anything is drawn with them.
+    TCanvas& haupt = PaintBoxHaupt.Canvas();
+    haupt.Pen.SetWidth(2);
+    haupt.Pen.SetColor(clBlack);
+    TCanvas& konode = PaintBoxUmwandlung.Canvas();
+    konode.Pen.SetWidth(2);
+    konode.Pen.SetColor(clRed);
+    konode.Brush.SetColor(clYellow);
+    konode.Font.SetHeight(10);
+    konode.Font.SetColor(clBlack);
+}
+
+void TFormZuTyp3::PaintBoxHauptPaint()
+{
+    // Every repaint writes the base text again: the alloys' appended lines are gone with it.
+    MemoErlaeuterung.Font.SetHeight(18);
+    // With an alloy's lines appended the text is longer than the memo is high: a vertical
+    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
+    MemoErlaeuterung.SetScrollBars(ssBoth);
+    MemoErlaeuterung.Lines.setTable(kMemo);
+
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    c.Brush.SetColor(kFeldFarbe);
+    c.Pen.SetColor(clWhite);
+    c.Rectangle(0, 0, kBreite, kHoehe);
+    c.Brush.SetColor(clWhite);
+    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
+    c.Pen.SetStyle(psSolid);
+    typediagram::drawBands(c);
+
+    c.Brush.SetStyle(bsClear);
+    c.Font.SetColor(clBlack);
+    drawAll(c, kBeschriftung);
+
+    c.Pen.SetColor(clSilver);
+    c.Pen.SetWidth(2);
+    drawAll(c, kGrenzen);
+    draw(c, kEutektikale);
+    c.Pen.SetWidth(1);
+    c.Pen.SetStyle(psDot);
+    drawAll(c, kSenkrechte);
+
+    c.Brush.SetStyle(bsClear);
+    c.Font.SetName(QStringLiteral("Symbol"));
+    c.Font.SetHeight(14);
+    drawAll(c, kSymbolBeschriftung);
+    // The canvas keeps "Symbol" at height 14 and the dotted pen: the ticks set the name back
+    // and widen the pen (a wide pen draws solid), so the runs' texts come out at height 14.
+}
+
+void TFormZuTyp3::tick(const Legierung& l, int& marke, int& bildNr)
+{
+    TCanvas& haupt = PaintBoxHaupt.Canvas();
+    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
+    haupt.Brush.SetColor(clSilver);
+    haupt.Font.SetColor(l.farbe);
+    haupt.Pen.SetColor(l.farbe);
+    haupt.Pen.SetWidth(3);
+    drawAll(haupt, l.ueberschrift);
+    TCanvas& konode = PaintBoxUmwandlung.Canvas();
+    konode.Pen.SetWidth(2);
+    konode.Pen.SetColor(l.farbe);
+    konode.Pen.SetMode(pmNotXor);
+
+    const typediagram::MarkStep step = typediagram::stepMark(marke, { .feinBis = l.grenze, .feinSchritt = kSchritt });
+    if (step.count > 0)
+        marke = step.last();
+    const Segment kuehlLinie { { l.x, l.linieOben }, { l.x, marke + l.linieVersatz } };
+    draw(haupt, kuehlLinie);
+
+    if (marke == kSchmelzeMarke) {
+        typediagram::appendLines(MemoErlaeuterung, l.memo);
+        if (l.rahmenInFarbe) {
+            haupt.Brush.SetColor(l.farbe);
+            draw(haupt, l.rahmen);
+            haupt.Brush.SetColor(clSilver);
+            draw(haupt, l.schmelze);
+        } else {
+            draw(haupt, l.schmelze);
+            draw(haupt, l.rahmen);
+        }
+    }
+    typediagram::playKeyframes(l.script, marke, { haupt, konode, m_state.Konoden, this->*l.bilder, l.bild, bildNr });
+    if (marke < l.grenze)
+        draw(haupt, kuehlLinie);
+    if (marke == kEndeMarke)
+        typediagram::finishRun(m_alloys, l.index);
+}
+
+void TFormZuTyp3::TimerL1Timer()
+{
+    tick(kL1, m_state.MarkeL1, m_state.BildNrL1);
+}
+
+void TFormZuTyp3::TimerL2Timer()
+{
+    tick(kL2, m_state.MarkeL2, m_state.BildNrL2);
+}
+
+void TFormZuTyp3::TimerL3Timer()
+{
+    tick(kL3, m_state.MarkeL3, m_state.BildNrL3);
+}
+
+void TFormZuTyp3::TimerL4Timer()
+{
+    tick(kL4, m_state.MarkeL4, m_state.BildNrL4);
+}
+
+void TFormZuTyp3::StartL1Click()
+{
+    typediagram::startStop(m_alloys, kL1.index);
+}
+
+void TFormZuTyp3::StartL2Click()
+{
+    typediagram::startStop(m_alloys, kL2.index);
+}
+
+void TFormZuTyp3::StartL3Click()
+{
+    typediagram::startStop(m_alloys, kL3.index);
+}
+
+void TFormZuTyp3::StartL4Click()
+{
+    typediagram::startStop(m_alloys, kL4.index);
+}
+
+void TFormZuTyp3::resetRuns()
+{
+    typediagram::resetRuns(m_alloys);
+    m_state.restartRuns();
+}
+
+void TFormZuTyp3::NeuClick()
+{
+    PaintBoxHaupt.Canvas().Pen.SetStyle(psSolid);
+    Refresh();
+    resetRuns();
+}
+
+void TFormZuTyp3::EndeClick()
+{
+    Refresh();
+    resetRuns();
+    PaintBoxHaupt.Canvas().Pen.SetStyle(psSolid);
+    Close();
+}
+
+void TFormZuTyp3::ESCAPEClick()
+{
+    EndeClick();
 }
 
 } // namespace wb

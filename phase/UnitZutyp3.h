@@ -1,19 +1,102 @@
 // Type 3 diagram (eutectic system with limited solid solubility): cooling of four alloys across the diagram.
 #pragma once
 
+#include "framework/ImageList.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Timers.h"
+#include "phase/TypeDiagram.h"
 
 namespace wb {
+
+// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+namespace zutyp3 {
+
+int liquidusA(int x); // [(x + 70)^2 * 0.0013 + 48]
+int solidusA(int x); // [247 - 0.009 * (x - 165)^2]
+int solvusA(int x); // [0.11 * (x - 130)^2 + 184]
+int liquidusB(int x); // [(x - 677)^2 * 0.0011 + 63]
+int solidusB(int x); // [248 - 0.0224 * (x - 400)^2]
+int solvusB(int x); // [0.05 * (x - 380)^2 + 75]
+
+} // namespace zutyp3
 
 class TFormZuTyp3 : public TLessonForm {
 public:
     TFormZuTyp3();
 
+    // The tie-line layer lies under the main layer; both share one pixel area.
+    TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormZuTyp3::PaintBoxHauptPaint };
+    TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TTimer TimerL1 { this, QStringLiteral("TimerL1"), &TFormZuTyp3::TimerL1Timer, 100 };
+    TTimer TimerL2 { this, QStringLiteral("TimerL2"), &TFormZuTyp3::TimerL2Timer, 100 };
+    TTimer TimerL3 { this, QStringLiteral("TimerL3"), &TFormZuTyp3::TimerL3Timer, 100 };
+    TTimer TimerL4 { this, QStringLiteral("TimerL4"), &TFormZuTyp3::TimerL4Timer, 100 };
+    TImageList ImageListL1 { this, QStringLiteral("ImageListL1"), 80, 80 };
+    TImageList ImageListL2 { this, QStringLiteral("ImageListL2"), 80, 80 };
+    TImageList ImageListL3 { this, QStringLiteral("ImageListL3"), 80, 80 };
+    TImageList ImageListL4 { this, QStringLiteral("ImageListL4"), 80, 80 };
+
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE,
-        false };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormZuTyp3::EndeClick };
+    TMenuItem StartL1 { MainMenuLeiste, QStringLiteral("StartL1"), QStringLiteral("Start /Stop L&1"),
+        &TFormZuTyp3::StartL1Click };
+    TMenuItem StartL2 { MainMenuLeiste, QStringLiteral("StartL2"), QStringLiteral("Start /Stop L&2"),
+        &TFormZuTyp3::StartL2Click };
+    TMenuItem StartL3 { MainMenuLeiste, QStringLiteral("StartL3"), QStringLiteral("Start/Stop L&3"),
+        &TFormZuTyp3::StartL3Click };
+    TMenuItem StartL4 { MainMenuLeiste, QStringLiteral("StartL4"), QStringLiteral("Start/Stop L&4"),
+        &TFormZuTyp3::StartL4Click };
+    TMenuItem Neu { MainMenuLeiste, QStringLiteral("Neu"), QStringLiteral("&Löschen/Neu"), &TFormZuTyp3::NeuClick };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), &TFormZuTyp3::ESCAPEClick,
+        VK_ESCAPE, false };
+
+    // The four runs' state. The default values are those at program start and after a reset.
+    struct ModuleState {
+        // Each alloy's mark, the run's clock; 19 also means "not run yet".
+        int MarkeL1 = 19;
+        int MarkeL2 = 19;
+        int MarkeL3 = 19;
+        int MarkeL4 = 19;
+        // The next frame of each alloy's picture series.
+        int BildNrL1 = 0;
+        int BildNrL2 = 0;
+        int BildNrL3 = 0;
+        int BildNrL4 = 0;
+        // The tie line on the XOR layer now (one alloy runs at a time).
+        typediagram::XorTrace Konoden;
+
+        // "Löschen/Neu", "Ende" and Esc: every run back to its start.
+        void restartRuns() { *this = ModuleState(); }
+    };
+    const ModuleState& moduleState() const { return m_state; }
+
+    // One alloy's look and script, in the unit's tables.
+    struct Legierung;
+
+private:
+    void FormCreate() override;
+    void PaintBoxHauptPaint();
+    void TimerL1Timer();
+    void TimerL2Timer();
+    void TimerL3Timer();
+    void TimerL4Timer();
+    void StartL1Click();
+    void StartL2Click();
+    void StartL3Click();
+    void StartL4Click();
+    void NeuClick();
+    void EndeClick();
+    void ESCAPEClick();
+
+    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
+    // keyframes of the new mark, the cooling line once more, and the end.
+    void tick(const Legierung& l, int& marke, int& bildNr);
+    void resetRuns();
+
+    ModuleState m_state;
+    typediagram::AlloyStart m_alloys[4];
 };
 
 extern TFormZuTyp3* FormZuTyp3;

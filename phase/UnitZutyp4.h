@@ -1,19 +1,100 @@
-// Type 4 diagram (peritectic system with limited solid solubility): cooling of three alloys and alpha forming in beta.
+// Type 4 diagram (peritectic system): cooling of three alloys and the alpha-to-beta reaction in pictures.
 #pragma once
 
+#include "framework/ImageList.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Timers.h"
+#include "phase/TypeDiagram.h"
 
 namespace wb {
+
+// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+namespace zutyp4 {
+
+int liquidus(int x); // from A to the peritectic point: [0.00108 * (x - 15)^2 + 48]
+int liquidusB(int x); // beyond it: [0.0008 * (x + 62)^2 + 34]
+int solidusA(int x); // [200 - 0.0072 * (x - 165)^2]
+int solvusA(int x); // [0.066 * (x - 120)^2 + 175]
+int solidusB(int x); // [293 - 0.001 * (x - 633)^2]
+int solvusB(int x); // [0.071 * (x - 251)^2 + 29]
+
+} // namespace zutyp4
 
 class TFormZuTyp4 : public TLessonForm {
 public:
     TFormZuTyp4();
 
+    // The tie-line layer lies under the main layer; both share one pixel area.
+    TPaintBox PaintBoxUmwandlung { this, QStringLiteral("PaintBoxUmwandlung") };
+    TPaintBox PaintBoxHaupt { this, QStringLiteral("PaintBoxHaupt"), &TFormZuTyp4::PaintBoxHauptPaint };
+    TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
+    TTimer TimerL1 { this, QStringLiteral("TimerL1"), &TFormZuTyp4::TimerL1Timer, 100 };
+    TTimer TimerL2 { this, QStringLiteral("TimerL2"), &TFormZuTyp4::TimerL2Timer, 100 };
+    TTimer TimerL3 { this, QStringLiteral("TimerL3"), &TFormZuTyp4::TimerL3Timer, 100 };
+    TTimer TimerAinB { this, QStringLiteral("TimerAinB"), &TFormZuTyp4::TimerAinBTimer, 100 };
+    TImageList ImageListL1 { this, QStringLiteral("ImageListL1"), 80, 80 };
+    TImageList ImageListL2 { this, QStringLiteral("ImageListL2"), 80, 80 };
+    TImageList ImageListL3 { this, QStringLiteral("ImageListL3"), 80, 80 };
+    TImageList ImageListAinB { this, QStringLiteral("ImageListAinB"), 80, 80 };
+
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
-    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE,
-        false };
+    TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), &TFormZuTyp4::EndeClick };
+    TMenuItem StartL1 { MainMenuLeiste, QStringLiteral("StartL1"), QStringLiteral("Start/Stop L&1"),
+        &TFormZuTyp4::StartL1Click };
+    TMenuItem StartL2 { MainMenuLeiste, QStringLiteral("StartL2"), QStringLiteral("Start/Stop L&2"),
+        &TFormZuTyp4::StartL2Click };
+    TMenuItem StartL3 { MainMenuLeiste, QStringLiteral("StartL3"), QStringLiteral("Start/Stop L&3"),
+        &TFormZuTyp4::StartL3Click };
+    TMenuItem AinB { MainMenuLeiste, QStringLiteral("AinB"), QStringLiteral("&Start/Stop Alpha in Beta "),
+        &TFormZuTyp4::AinBClick };
+    TMenuItem Neu { MainMenuLeiste, QStringLiteral("Neu"), QStringLiteral("&Löschen/Neu"), &TFormZuTyp4::NeuClick };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), &TFormZuTyp4::ESCAPEClick,
+        VK_ESCAPE, false };
+
+    // The runs' state. The default values are those at program start and after a reset.
+    struct ModuleState {
+        // Each alloy's mark, the run's clock; 20 also means "not run yet".
+        int MarkeL1 = 20;
+        int MarkeL2 = 20;
+        int MarkeL3 = 20;
+        // The next frame of each picture series.
+        int BildNrL1 = 0;
+        int BildNrL2 = 0;
+        int BildNrL3 = 0;
+        int BildNrAinB = 0;
+        // The tie line on the XOR layer now (one alloy runs at a time).
+        typediagram::XorTrace Konoden;
+
+        // "Löschen/Neu", "Ende" and Esc: every run back to its start.
+        void restartRuns() { *this = ModuleState(); }
+    };
+    const ModuleState& moduleState() const { return m_state; }
+
+    // One alloy's look and script, in the unit's tables.
+    struct Legierung;
+
+private:
+    void PaintBoxHauptPaint();
+    void FormCreate() override;
+    void TimerL1Timer();
+    void TimerL2Timer();
+    void TimerL3Timer();
+    void TimerAinBTimer();
+    void StartL1Click();
+    void StartL2Click();
+    void StartL3Click();
+    void AinBClick();
+    void NeuClick();
+    void EndeClick();
+    void ESCAPEClick();
+
+    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
+    // keyframes of the new mark, the cooling line once more, and the end.
+    void tick(const Legierung& l, int& marke, int& bildNr);
+
+    ModuleState m_state;
+    typediagram::AlloyStart m_alloys[3];
 };
 
 extern TFormZuTyp4* FormZuTyp4;
