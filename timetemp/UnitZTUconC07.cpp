@@ -70,7 +70,7 @@ constexpr TPoint kEnde[] = {  // end of transformation: (5, 700) (2.4, 660) (2.2
 };
 constexpr TPoint kVerbindung[] = { { 468, 274 }, { 495, 260 } };  // (1.26, 460) to (1.76, 500)
 constexpr TPoint kMsKurz[] = { { 519, 342 }, { 491, 352 } };  // (2.2, 260) to (1.68, 230) at the Ms level
-constexpr Polyline kZtuKurven[] = {
+constexpr Curve kZtuKurven[] = {
     { 2, kMsStart }, { 2, kFortsetzung }, { 2, kZweiterBeginn }, { 2, kEnde }, { 2, kVerbindung }, { 2, kMsKurz },
 };
 
@@ -195,7 +195,7 @@ const OverlayRule& overlayRule()
 void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
 {
     ztuiso::drawFrame(c, l, width, height);
-    drawPolylines(c, kZtuKurven);
+    drawCurves(c, kZtuKurven);
     drawDarkTexts(c, kZtuTexte);
     drawSteelBox(c, kStahl);
     drawMarkings(c, kLegierungslinie, kMarkierungen);

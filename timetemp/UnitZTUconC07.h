@@ -1,10 +1,10 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.70 % C: the microstructures that different cooling rates produce.
 #pragma once
 
+#include "diagrams/ZtaZtuDiagram.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
-#include "timetemp/ZtaZtuDiagram.h"
 
 #include <span>
 

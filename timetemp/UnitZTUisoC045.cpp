@@ -63,7 +63,7 @@ constexpr TPoint kKurve6[] = {  // end of the bainite transformation: (5, 288) (
     { 670, 332 }, { 616, 327 }, { 589, 323 }, { 562, 316 }, { 543, 308 },
     { 524, 294 }, { 517, 287 }, { 513, 276 }, { 511, 270 },
 };
-constexpr Polyline kZtuKurven[] = {
+constexpr Curve kZtuKurven[] = {
     { 2, kKurve1 }, { 2, kKurve2 }, { 2, kKurve3 }, { 2, kKurve4 }, { 2, kKurve5 }, { 2, kKurve6 },
 };
 

@@ -58,7 +58,7 @@ constexpr TPoint kEnde[] = {  // end of transformation: (5, 220) (4.5, 240) (4, 
 };
 static_assert(std::size(kEnde) == 19);
 constexpr TPoint kBainitGrenze[] = { { 530, 294 }, { 492, 287 }, { 476, 283 }, { 454, 274 } };  // (2.4, 400) (1.7, 420) (1.4, 432) (1, 460)
-constexpr Polyline kZtuKurven[] = { { 2, kMsStart }, { 2, kPerlitBeginn }, { 2, kEnde }, { 2, kBainitGrenze } };
+constexpr Curve kZtuKurven[] = { { 2, kMsStart }, { 2, kPerlitBeginn }, { 2, kEnde }, { 2, kBainitGrenze } };
 
 constexpr TextAt kZtuTexte[] = {
     { 518, 124, "Austenit" }, { 456, 184, "Ferrit" },    { 450, 219, "Perlit" },
@@ -67,7 +67,7 @@ constexpr TextAt kZtuTexte[] = {
 
 // Below the Ms level at the right, drawn after the labels: (3.45, 230) (4, 200) (4.5, 180) (5, 166).
 constexpr TPoint kUnterMs[] = { { 586, 352 }, { 616, 362 }, { 643, 369 }, { 670, 374 } };
-constexpr Polyline kSpaeteKurven[] = { { 2, kUnterMs } };
+constexpr Curve kSpaeteKurven[] = { { 2, kUnterMs } };
 
 // The 0.70 % C line from 742 °C down and the A(3) line from 742 to 744 °C, both with purple
 // gaps; then A(3)'s label alone and A(1) at 722 °C with black gaps.

@@ -2,7 +2,6 @@
 // axes and EKD corner with the time panel at x = 400) and the isotherm runs drawn on its overlay.
 #include "timetemp/ZtuIsoDiagram.h"
 
-#include <QString>
 #include <iterator>
 
 namespace wb::ztuiso {
@@ -53,7 +52,7 @@ constexpr TPoint kSE[] = {                                       // (0.8, 722) (
     { 162, 185 }, { 190, 158 }, { 218, 134 }, { 246, 110 }, { 274, 88 }, { 302, 67 }, { 338, 40 },
 };
 constexpr TPoint kGPQ[] = { { 50, 121 }, { 56, 185 }, { 50, 260 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Polyline kEkdLinien[] = {
+constexpr Curve kEkdLinien[] = {
     { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
 };
 
@@ -68,11 +67,6 @@ constexpr TextAt kEkdTexte[] = {
 };
 static_assert(std::size(kEkdTexte) == 18);
 // clang-format on
-
-void textOut(TCanvas& c, int x, int y, const char* text)
-{
-    c.TextOut(x, y, QString::fromUtf8(text));
-}
 
 } // namespace
 
@@ -93,7 +87,7 @@ std::span<const ColoredText> axisLabels()
     return kAchsen;
 }
 
-std::span<const Polyline> ekdLines()
+std::span<const Curve> ekdLines()
 {
     return kEkdLinien;
 }
@@ -109,16 +103,16 @@ void drawFrame(TCanvas& c, const DiagramLayout& l, int width, int height)
     drawFrames(c, l);
     drawGrids(c, l);
     drawColoredTexts(c, kAchsen);
-    drawPolylines(c, kEkdLinien);
+    drawCurves(c, kEkdLinien);
     drawDarkTexts(c, kEkdTexte);
 }
 
 void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height, const IsoLesson& lesson)
 {
     drawFrame(c, l, width, height);
-    drawPolylines(c, lesson.curves);
+    drawCurves(c, lesson.curves);
     drawDarkTexts(c, lesson.curveLabels);
-    drawPolylines(c, lesson.laterCurves);
+    drawCurves(c, lesson.laterCurves);
     drawSteelBox(c, lesson.steelBox);
     drawMarkings(c, lesson.purpleGapLines, lesson.markings);
 }
@@ -196,7 +190,7 @@ void drawIsothermTick(TCanvas& log, const IsothermRun& run, const IsothermTick& 
     log.LineTo(x - 10, y + 3);
     for (const RunLabel& label : run.labels) {
         const TPoint at = labelAt(label, kurveX, kurveY);
-        textOut(log, at.X, at.Y, label.text);
+        draw(log, TextAt { at.X, at.Y, label.text });
     }
 }
 

@@ -3,7 +3,7 @@
 // Each form calls these with its own curves, markers and labels.
 #pragma once
 
-#include "timetemp/ZtaZtuDiagram.h"
+#include "diagrams/ZtaZtuDiagram.h"
 
 #include <span>
 
@@ -19,9 +19,9 @@ const ztaztu::LayoutRule& layoutRule();
 const ztaztu::OverlayRule& overlayRule();
 
 // The frame's tables: the axis labels (step 4), the EKD lines (step 5) and their labels (step 6).
-std::span<const ztaztu::ColoredText> axisLabels();
-std::span<const ztaztu::Polyline> ekdLines();
-std::span<const ztaztu::TextAt> ekdLabels();
+std::span<const ColoredText> axisLabels();
+std::span<const ztaztu::Curve> ekdLines();
+std::span<const TextAt> ekdLabels();
 
 // Steps 1 to 6 of the static picture: background, frames, grids, axis labels, EKD lines and labels.
 // The form goes on with its own ZTU curves, labels, steel box and markings.
@@ -60,7 +60,7 @@ struct IsothermTick {
     PenStep steps[kMaxSteps];
     int stepCount = 0;
     const ztaztu::RunMarker* marker = nullptr;
-    ztaztu::Box markerBox {};
+    Box markerBox {};
     bool ended = false;
 };
 
@@ -81,11 +81,11 @@ constexpr int kIsotherms = 4;
 // What one isothermal lesson puts on the frame and the overlay.
 struct IsoLesson {
     std::span<const IsothermRun> runs; // in the order of Isotherm
-    std::span<const ztaztu::Polyline> curves; // step 7
-    std::span<const ztaztu::TextAt> curveLabels; // step 8
-    std::span<const ztaztu::Polyline> laterCurves; // drawn after the labels, with the same pen
+    std::span<const ztaztu::Curve> curves; // step 7
+    std::span<const TextAt> curveLabels; // step 8
+    std::span<const ztaztu::Curve> laterCurves; // drawn after the labels, with the same pen
     ztaztu::SteelBox steelBox; // step 9
-    std::span<const ztaztu::Segment> purpleGapLines; // step 10
+    std::span<const Segment> purpleGapLines; // step 10
     std::span<const ztaztu::Marking> markings;
     std::span<const char* const> memoErlaeuterung;
 };

@@ -1,6 +1,7 @@
 // The continuous ZTU lesson at 0.70 % C as a form: components and menu with the read-only text,
 // every run through the headless driver at its last locked and first finished tick with its
 // markers and label, runs in either order, "Löschen / Neu" during and after runs, Esc during a run.
+#include "framework/FormAccess.h"
 #include "tests/support/Program.h"
 #include "timetemp/UnitZTUconC07.h"
 
@@ -55,7 +56,7 @@ protected:
 TEST_F(ZTUcon07Form, ComponentsMenuAndTimersAsDescribed)
 {
     TFormZTUcon07 f;
-    f.create();
+    FormAccess::create(f);
     EXPECT_EQ(f.PaintBoxHaupt.BoundsRect(), QRect(5, 5, 750, 500));
     EXPECT_EQ(f.PaintBoxHaupt.Color(), RGB(0x76, 0x02, 0x86));
     EXPECT_EQ(f.PaintBoxLog.BoundsRect(), QRect(405, 161, 348, 274));
@@ -100,7 +101,7 @@ TEST_F(ZTUcon07Form, TheLessonTextIsReadOnlyLikeEveryOther)
 {
     // A text the student could type into would stay changed for the rest of the session.
     TFormZTUcon07 f;
-    f.create();
+    FormAccess::create(f);
     EXPECT_TRUE(f.MemoErlaeuterung.ReadOnly());
     const QString before = f.MemoErlaeuterung.Lines[0];
     f.Show();

@@ -2,6 +2,7 @@
 // run through the headless driver at its last locked and first finished tick with a marker and a
 // label pixel, runs in either order, "Löschen / Neu" during and after runs, Esc during a run.
 #include "framework/Fonts.h"
+#include "framework/FormAccess.h"
 #include "tests/support/Program.h"
 #include "timetemp/UnitZTUisoC045.h"
 #include "timetemp/UnitZTUisoC07.h"
@@ -97,7 +98,7 @@ TEST_F(ZTUisoForms, ComponentsMenuAndTimersAsDescribed)
     TFormZTUi07 f07;
     for (TZtuIsoForm* f : std::initializer_list<TZtuIsoForm*> { &f045, &f07 }) {
         SCOPED_TRACE(f->Name().toStdString());
-        f->create();
+        FormAccess::create(*f);
         EXPECT_EQ(f->PaintBoxHaupt.BoundsRect(), QRect(5, 5, 750, 500));
         EXPECT_EQ(f->PaintBoxLog.BoundsRect(), QRect(405, 158, 348, 277));
         EXPECT_EQ(f->PaintBoxLog.Font.Height(), -13);
