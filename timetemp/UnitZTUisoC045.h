@@ -1,21 +1,18 @@
 // Isothermal ZTU diagram of an unalloyed steel with 0.45 % C: transformation while holding at 20, 330, 530 and 670 °C.
 #pragma once
 
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
+#include "timetemp/ZtuIsoForm.h"
 
 namespace wb {
 
-class TFormZTUi045 : public TLessonForm {
+// The lesson's picture, runs and text as data, so that they can be checked without a form.
+namespace ztuiso045 {
+const ztuiso::IsoLesson& lesson();
+} // namespace ztuiso045
+
+class TFormZTUi045 : public TZtuIsoForm {
 public:
     TFormZTUi045();
-
-    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCApe { MainMenu1, QStringLiteral("ESCApe"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
-
-private:
-    void FormClose() override;
 };
 
 extern TFormZTUi045* FormZTUi045;
