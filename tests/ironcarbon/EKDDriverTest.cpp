@@ -1,42 +1,25 @@
 // The iron–carbon diagram lessons through the headless driver, as a user meets them: the three
 // views of the complete diagram and its text box, the information boxes of the austenite–
 // ferrite–pearlite plate, and the microstructure series with its nine micrograph windows.
-#include "app/Program.h"
-#include "tests/support/Harness.h"
+#include "tests/support/Program.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <map>
 #include <sstream>
 
 namespace {
 
-struct Result {
-    int code = 0;
-    std::vector<std::string> lines;
-    std::string err;
-};
+using wbtest::json;
+using wbtest::ProgramRun;
+using wbtest::StateView;
 
 // Runs the whole program on a screen of the given size, opens the lesson behind `menuItem` and runs
 // `body`; the driver ends with its input.
-Result drive(const char* menuItem, const std::string& body, int screenW = 1024, int screenH = 768)
+ProgramRun drive(const char* menuItem, const std::string& body, int screenW = 1024, int screenH = 768)
 {
-    std::string out, err;
-    Result r;
-    r.code = wbtest::runScript("screen " + std::to_string(screenW) + " " + std::to_string(screenH)
-            + "\nskip-cover\nmenu " + menuItem + "\n" + body,
-        wb::createAllForms, &out, &err);
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);)
-        r.lines.push_back(line);
-    r.err = err;
-    return r;
-}
-
-QJsonObject json(const std::string& line)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    return wbtest::runProgram("screen " + std::to_string(screenW) + " " + std::to_string(screenH)
+        + "\nskip-cover\nmenu " + menuItem + "\n" + body);
 }
 
 std::string pixel(int x, int y)
@@ -44,13 +27,9 @@ std::string pixel(int x, int y)
     return "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
 }
 
-bool componentVisible(const QJsonObject& state, const char* name)
+bool componentVisible(const std::string& stateLine, const char* name)
 {
-    for (const QJsonValue& v : state.value(QStringLiteral("components")).toArray())
-        if (v.toObject().value(QStringLiteral("name")).toString() == QLatin1String(name))
-            return v.toObject().value(QStringLiteral("visible")).toBool();
-    ADD_FAILURE() << "no component " << name;
-    return false;
+    return StateView(stateLine).visible(name);
 }
 
 std::string cursorOf(const QJsonObject& state)
@@ -123,7 +102,7 @@ TEST(EKDGesamtDriver, EachViewInItsColoursUntilTheNextPaint)
     };
     for (const Moment& m : moments) {
         SCOPED_TRACE(m.name);
-        const Result r = drive("EKDGesamt", m.steps + kProbe);
+        const ProgramRun r = drive("EKDGesamt", m.steps + kProbe);
         ASSERT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.lines, lines(m.expected));
     }
@@ -131,17 +110,17 @@ TEST(EKDGesamtDriver, EachViewInItsColoursUntilTheNextPaint)
 
 TEST(EKDGesamtDriver, TextBoxOutlineAndItsVisibility)
 {
-    const Result r = drive("EKDGesamt",
+    const ProgramRun r = drive("EKDGesamt",
         "state\nmenu Text\nstate\n" + pixel(270, 0) + pixel(789, 199) + pixel(271, 1)
             + "key Esc\nmenu EKDGesamt\nstate\n");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 6u);
-    EXPECT_FALSE(componentVisible(json(r.lines[0]), "PaintBoxText"));
-    EXPECT_TRUE(componentVisible(json(r.lines[1]), "PaintBoxText"));
+    EXPECT_FALSE(componentVisible(r.lines[0], "PaintBoxText"));
+    EXPECT_TRUE(componentVisible(r.lines[1], "PaintBoxText"));
     EXPECT_EQ(r.lines[2], "#000000"); // the box's 1-pixel outline, top-left
     EXPECT_EQ(r.lines[3], "#000000"); // and bottom-right: 520 × 200 from (270, 0)
     EXPECT_EQ(r.lines[4], "#FFBFBF");
-    EXPECT_FALSE(componentVisible(json(r.lines[5]), "PaintBoxText"));
+    EXPECT_FALSE(componentVisible(r.lines[5], "PaintBoxText"));
     // The form keeps its place: centred on the 1024 × 768 screen, not maximised.
     EXPECT_EQ(topLeft(json(r.lines[5])), QPoint(112, 84));
 }
@@ -175,35 +154,32 @@ TEST(EKDMetastabilDriver, EachClickAreaOpensItsBoxAlone)
     };
     for (const Moment& m : moments) {
         SCOPED_TRACE(m.name);
-        const Result r = drive("EKDmetastabilAustenitFerritPerlit1", m.steps + probe);
+        const ProgramRun r = drive("EKDmetastabilAustenitFerritPerlit1", m.steps + probe);
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 3u);
         EXPECT_EQ(r.lines[0], m.box);
         EXPECT_EQ(r.lines[1], "#D7D7FF");
-        const QJsonObject state = json(r.lines[2]);
         for (const char* box : { "PaintBoxAust", "PaintBoxFerrit", "PaintBoxPerlit" })
-            EXPECT_EQ(componentVisible(state, box), m.shown && std::string(m.shown) == box) << box;
+            EXPECT_EQ(componentVisible(r.lines[2], box), m.shown && std::string(m.shown) == box) << box;
     }
 }
 
 TEST(EKDMetastabilDriver, ClickAreasShowTheHandOverTheirFrames)
 {
-    const Result r = drive("EKDmetastabilAustenitFerritPerlit1", "state\n");
+    const ProgramRun r = drive("EKDmetastabilAustenitFerritPerlit1", "state\n");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 1u);
-    std::map<std::string, std::string> cursors;
-    for (const QJsonValue& v : json(r.lines[0]).value(QStringLiteral("components")).toArray()) {
-        const QJsonObject c = v.toObject();
-        if (c.contains(QStringLiteral("cursor")))
-            cursors[c.value(QStringLiteral("name")).toString().toStdString()]
-                = c.value(QStringLiteral("cursor")).toString().toStdString();
-    }
+    const StateView state(r.lines[0]);
+    auto cursor = [&state](const char* name) {
+        return state.component(name).value(QStringLiteral("cursor")).toString().toStdString();
+    };
     for (const char* area : { "PaintboxBereich1", "PaintBoxBereich2", "PaintBoxBereich3" })
-        EXPECT_EQ(cursors[area], "hand") << area;
+        EXPECT_EQ(cursor(area), "hand") << area;
     for (const char* box : { "PaintBoxHaupt", "PaintBoxAust", "PaintBoxFerrit", "PaintBoxPerlit" })
-        EXPECT_EQ(cursors[box], "default") << box;
+        EXPECT_EQ(cursor(box), "default") << box;
     // The frames are blue on the plate: around "Austenit" (top edge at y = 237) and "Perlit".
-    const Result p = drive("EKDmetastabilAustenitFerritPerlit1", pixel(140, 237) + pixel(140, 410) + pixel(30, 415));
+    const ProgramRun p
+        = drive("EKDmetastabilAustenitFerritPerlit1", pixel(140, 237) + pixel(140, 410) + pixel(30, 415));
     EXPECT_EQ(p.lines, (std::vector<std::string> { "#0000FF", "#0000FF", "#0000FF" }));
 }
 
@@ -229,7 +205,7 @@ TEST(EKDBilderDriver, PressesOpenTheirMicrographAndTheHandFollowsThePointer)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
         const std::string at = std::to_string(c.x) + " " + std::to_string(c.y) + "\n";
-        const Result r = drive("EKSmetastabilGefgebilder1",
+        const ProgramRun r = drive("EKSmetastabilGefgebilder1",
             "mousemove PaintBoxHaupt " + at + "state FormEKDBilder\nclick PaintBoxHaupt " + at + "forms\n");
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 2u);
@@ -240,7 +216,7 @@ TEST(EKDBilderDriver, PressesOpenTheirMicrographAndTheHandFollowsThePointer)
 
 TEST(EKDBilderDriver, SquaresAndFerriteLabelOnThePlate)
 {
-    const Result r = drive("EKSmetastabilGefgebilder1",
+    const ProgramRun r = drive("EKSmetastabilGefgebilder1",
         pixel(55, 486) + pixel(125, 486) + pixel(60, 486) + pixel(30, 415) + pixel(140, 237));
     ASSERT_EQ(r.code, 0) << r.err;
     const std::vector<std::string> expected {
@@ -264,14 +240,14 @@ TEST(EKDBilderDriver, CascadeFromTheScreenCentre)
         std::string script = "menu GefgereiheKohlenstoff0108undFerrit1\nforms\n";
         for (const char* f : kMicrographs)
             script += std::string("state ") + f + "\n";
-        const Result r = drive("EKSmetastabilGefgebilder1", script, c.w, c.h);
+        const ProgramRun r = drive("EKSmetastabilGefgebilder1", script, c.w, c.h);
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 10u);
         EXPECT_EQ(topForm(r.lines[0]), "FormBildC08"); // shown in index order, the last on top
         for (int i = 0; i < 9; ++i) {
-            const QJsonObject state = json(r.lines[size_t(1 + i)]);
-            EXPECT_TRUE(state.value(QStringLiteral("visible")).toBool()) << kMicrographs[i];
-            EXPECT_EQ(topLeft(state), c.first + QPoint(40 * i, 20 * i)) << kMicrographs[i];
+            const StateView state(r.lines[size_t(1 + i)]);
+            EXPECT_TRUE(state.visible()) << kMicrographs[i];
+            EXPECT_EQ(topLeft(state.raw()), c.first + QPoint(40 * i, 20 * i)) << kMicrographs[i];
         }
     }
 }
@@ -279,7 +255,7 @@ TEST(EKDBilderDriver, CascadeFromTheScreenCentre)
 TEST(EKDBilderDriver, TheSecondCascadeBringsThemToTheFrontAtTheSamePlaces)
 {
     const std::string cascade = "activate FormEKDBilder\nmenu GefgereiheKohlenstoff0108undFerrit1\n";
-    const Result r = drive("EKSmetastabilGefgebilder1",
+    const ProgramRun r = drive("EKSmetastabilGefgebilder1",
         cascade + "activate FormBildC03\nforms\n" + cascade + "forms\nstate FormBildC03\n");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 3u);
@@ -293,7 +269,7 @@ TEST(EKDBilderDriver, EscClosesOneMicrographAndTheLessonClosesAll)
     std::string visible;
     for (const char* f : kMicrographs)
         visible += std::string("state ") + f + "\n";
-    const Result r = drive("EKSmetastabilGefgebilder1",
+    const ProgramRun r = drive("EKSmetastabilGefgebilder1",
         "menu GefgereiheKohlenstoff0108undFerrit1\nkey Esc\nforms\n" + visible
             + "activate FormEKDBilder\nkey Esc\nforms\n" + visible);
     ASSERT_EQ(r.code, 0) << r.err;
@@ -301,16 +277,16 @@ TEST(EKDBilderDriver, EscClosesOneMicrographAndTheLessonClosesAll)
     // Esc in the top micrograph closes only that one.
     EXPECT_EQ(topForm(r.lines[0]), "FormBildC07");
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(json(r.lines[size_t(1 + i)]).value(QStringLiteral("visible")).toBool(), i != 8) << kMicrographs[i];
+        EXPECT_EQ(StateView(r.lines[size_t(1 + i)]).visible(), i != 8) << kMicrographs[i];
     // Closing the lesson closes all nine.
     EXPECT_EQ(topForm(r.lines[10]), "FormMenue");
     for (int i = 0; i < 9; ++i)
-        EXPECT_FALSE(json(r.lines[size_t(11 + i)]).value(QStringLiteral("visible")).toBool()) << kMicrographs[i];
+        EXPECT_FALSE(StateView(r.lines[size_t(11 + i)]).visible()) << kMicrographs[i];
 }
 
 TEST(EKDBilderDriver, BilderSchliessenAndPositionsKeptBetweenOpenings)
 {
-    const Result r = drive("EKSmetastabilGefgebilder1",
+    const ProgramRun r = drive("EKSmetastabilGefgebilder1",
         "click PaintBoxHaupt 55 486\nstate FormBildC01\nactivate FormEKDBilder\n"
         "menu GefgereiheKohlenstoff0108undFerrit1\nactivate FormEKDBilder\nmenu Bildershlieen1\nforms\n"
         "state FormBildFe\nclick PaintBoxHaupt 55 486\nstate FormBildC01\n");
@@ -320,7 +296,7 @@ TEST(EKDBilderDriver, BilderSchliessenAndPositionsKeptBetweenOpenings)
     EXPECT_EQ(topLeft(json(r.lines[0])), QPoint(312, 219));
     // "Bilder schließen" leaves the lesson open with no micrograph.
     EXPECT_EQ(topForm(r.lines[1]), "FormEKDBilder");
-    EXPECT_FALSE(json(r.lines[2]).value(QStringLiteral("visible")).toBool());
+    EXPECT_FALSE(StateView(r.lines[2]).visible());
     // Opened again, it stands where the cascade put it.
     EXPECT_EQ(topLeft(json(r.lines[3])), QPoint(192, 164));
 }
