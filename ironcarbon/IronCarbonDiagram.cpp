@@ -51,6 +51,13 @@ void textOut(TCanvas& c, const TextAt& t)
     c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
 }
 
+// The axes' last texts stand so far right that in our faces they would run past the box's right
+// edge and be cut; such a text moves left just enough to be read whole.
+void textInside(TCanvas& c, int width, int x, int y, const QString& text)
+{
+    c.TextOut(std::min(x, width - c.TextWidth(text)), y, text);
+}
+
 void polyline(TCanvas& c, std::span<const TPoint> points)
 {
     c.MoveTo(points[0].X, points[0].Y);
@@ -259,7 +266,7 @@ void drawField(TCanvas& c, TColor fill, TColor frame)
     c.Brush.SetStyle(bsClear);
 }
 
-void drawAxisTexts(TCanvas& c, bool cementiteAxis)
+void drawAxisTexts(TCanvas& c, int width, bool cementiteAxis)
 {
     c.Font.SetColor(kWeiss);
     for (const TextAt& t : kTemperaturenWeiss)
@@ -273,7 +280,7 @@ void drawAxisTexts(TCanvas& c, bool cementiteAxis)
     // "0,0", "0,5" … "6,0" every half per cent, the text's left edge 8 pixels before its place.
     for (int i = 0; i <= 12; ++i)
         c.TextOut(42 + 50 * i, kCarbonAxisY, QStringLiteral("%1,%2").arg(i / 2).arg(i % 2 == 0 ? 0 : 5));
-    c.TextOut(690, kCarbonAxisY, QStringLiteral("6,67 % Kohlenstoff"));
+    textInside(c, width, 690, kCarbonAxisY, QStringLiteral("6,67 % Kohlenstoff"));
     if (!cementiteAxis)
         return;
     // Cementite in steps of 10 % every 67 pixels; the last three stand where they fit.
@@ -281,7 +288,7 @@ void drawAxisTexts(TCanvas& c, bool cementiteAxis)
         c.TextOut(46 + 67 * i, kCementiteAxisY, QString::number(10 * i));
     c.TextOut(583, kCementiteAxisY, QStringLiteral("80"));
     c.TextOut(650, kCementiteAxisY, QStringLiteral("90"));
-    c.TextOut(707, kCementiteAxisY, QStringLiteral("100 % Zementit"));
+    textInside(c, width, 707, kCementiteAxisY, QStringLiteral("100 % Zementit"));
 }
 
 void drawLines(TCanvas& c, std::span<const DiagramLine> lines, int dashWidth)
@@ -349,7 +356,7 @@ void drawView(TCanvas& c, int width, int height, View v)
     drawBackground(c, width, kLastBandComplete);
     const FieldColours field = fieldColours(v);
     drawField(c, field.fill, field.frame);
-    drawAxisTexts(c, v != View::Stable);
+    drawAxisTexts(c, width, v != View::Stable);
     drawLines(c, viewLines(v), 2);
     for (const LabelSet& set : viewLabels(v)) {
         if (set.symbol)
@@ -377,7 +384,7 @@ void drawPlate(TCanvas& c, int width, int height, ClickFrames frames)
     c.Rectangle(0, 0, width, height);
     drawBackground(c, width, kLastBandComplete);
     drawField(c, kMetastableField.fill, kMetastableField.frame);
-    drawAxisTexts(c, true);
+    drawAxisTexts(c, width, true);
     // Width 1 lets the dashed lines show their dashes, the gaps keeping the field's colour.
     drawLines(c, viewLines(View::Metastable), 1);
     drawTimesTexts(c, plateTimesLabels(), kSchwarz);

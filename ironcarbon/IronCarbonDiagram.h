@@ -171,8 +171,8 @@ void drawBackground(TCanvas& c, int width, int lastBand);
 void drawField(TCanvas& c, TColor fill, TColor frame);
 
 // The axis texts: temperatures, "M", the carbon axis and, with the cementite scale, the
-// percentages of cementite under it.
-void drawAxisTexts(TCanvas& c, bool cementiteAxis);
+// percentages of cementite under it; the last text of each axis stays inside `width`.
+void drawAxisTexts(TCanvas& c, int width, bool cementiteAxis);
 
 // The lines with their colours, solid ones with a width-2 pen, dashed ones with `dashWidth`.
 void drawLines(TCanvas& c, std::span<const DiagramLine> lines, int dashWidth);

@@ -246,3 +246,24 @@ TEST(IronCarbonPlate, OnlyTheFramesAskedForAreDrawn)
     EXPECT_EQ(pc.at(140, 410), kMetastabilFeld);
     EXPECT_EQ(pc.at(30, 415), kBlau);
 }
+
+TEST(IronCarbonViews, TheAxesLastTextsEndInsideTheBox)
+{
+    // "6,67 % Kohlenstoff" and "100 % Zementit" would start at 690 and 707; where that runs past
+    // the box they end at its last column instead, and a narrower box moves them further left.
+    for (const int width : { kBoxW, 780 }) {
+        SCOPED_TRACE(width);
+        PixelCanvas pc(kBoxW, kBoxH, clBlack);
+        drawView(pc.canvas, width, kBoxH, View::Metastable);
+        // Measured in the axis texts' font; the view ends with the labels' "Symbol".
+        pc.canvas.Font.SetName(QStringLiteral("Times New Roman"));
+        pc.canvas.Font.SetHeight(15);
+        const int kohlenstoff = pc.canvas.TextWidth(QStringLiteral("6,67 % Kohlenstoff"));
+        const int zementit = pc.canvas.TextWidth(QStringLiteral("100 % Zementit"));
+        // Some white glyph pixel lies in the last 8 columns before the edge, none beyond it.
+        EXPECT_GT(countColour(pc, width - 8, kFieldBottom, width - 1, kFieldBottom + 14, kWeiss), 0);
+        EXPECT_GT(countColour(pc, width - 8, 507, width - 1, 521, kWeiss), 0);
+        EXPECT_GE(width - kohlenstoff, 642 + pc.canvas.TextWidth(QStringLiteral("6,0"))) << "clear of \"6,0\"";
+        EXPECT_GE(width - zementit, 650 + pc.canvas.TextWidth(QStringLiteral("90"))) << "clear of \"90\"";
+    }
+}
