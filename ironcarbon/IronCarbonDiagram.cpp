@@ -12,13 +12,13 @@ namespace wb::ekd {
 
 // --- Texts -----------------------------------------------------------------------------------
 
-bool TextAt::operator==(const TextAt& o) const
+bool sameLabel(const TextAt& a, const TextAt& b)
 {
-    if (x != o.x || y != o.y)
+    if (a.x != b.x || a.y != b.y)
         return false;
-    if (!text || !o.text)
-        return text == o.text;
-    return std::strcmp(text, o.text) == 0;
+    if (!a.text || !b.text)
+        return a.text == b.text;
+    return std::strcmp(a.text, b.text) == 0;
 }
 
 std::vector<TextAt> editedLabels(std::span<const TextAt> base, std::span<const LabelEdit> edits)
@@ -29,7 +29,7 @@ std::vector<TextAt> editedLabels(std::span<const TextAt> base, std::span<const L
     for (const TextAt& t : base) {
         const LabelEdit* edit = nullptr;
         for (size_t i = 0; i < edits.size(); ++i) {
-            if (edits[i].from == t) {
+            if (sameLabel(edits[i].from, t)) {
                 edit = &edits[i];
                 ++used[i];
             }
@@ -46,23 +46,11 @@ std::vector<TextAt> editedLabels(std::span<const TextAt> base, std::span<const L
 
 namespace {
 
-void textOut(TCanvas& c, const TextAt& t)
-{
-    c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
-}
-
 // The axes' last texts stand so far right that in our faces they would run past the box's right
 // edge and be cut; such a text moves left just enough to be read whole.
 void textInside(TCanvas& c, int width, int x, int y, const QString& text)
 {
     c.TextOut(std::min(x, width - c.TextWidth(text)), y, text);
-}
-
-void polyline(TCanvas& c, std::span<const TPoint> points)
-{
-    c.MoveTo(points[0].X, points[0].Y);
-    for (size_t i = 1; i < points.size(); ++i)
-        c.LineTo(points[i].X, points[i].Y);
 }
 
 // --- Axis texts ------------------------------------------------------------------------------
@@ -216,7 +204,7 @@ void drawFrame(TCanvas& c, const Frame& f)
 {
     const TPoint corners[]
         = { f.topLeft, { f.bottomRight.X, f.topLeft.Y }, f.bottomRight, { f.topLeft.X, f.bottomRight.Y }, f.topLeft };
-    polyline(c, corners);
+    draw(c, Polyline { corners });
 }
 
 } // namespace
@@ -270,10 +258,10 @@ void drawAxisTexts(TCanvas& c, int width, bool cementiteAxis)
 {
     c.Font.SetColor(kWeiss);
     for (const TextAt& t : kTemperaturenWeiss)
-        textOut(c, t);
+        draw(c, t);
     c.Font.SetColor(kSchwarz);
     for (const TextAt& t : kTemperaturenSchwarz)
-        textOut(c, t);
+        draw(c, t);
 
     c.Font.SetColor(kWeiss);
     c.TextOut(37, 370, QStringLiteral("M"));
@@ -297,7 +285,7 @@ void drawLines(TCanvas& c, std::span<const DiagramLine> lines, int dashWidth)
         c.Pen.SetColor(l.color);
         c.Pen.SetWidth(l.dash ? dashWidth : 2);
         c.Pen.SetStyle(l.dash ? psDash : psSolid);
-        polyline(c, l.points);
+        draw(c, Polyline { l.points });
     }
 }
 
@@ -307,7 +295,7 @@ void drawTimesTexts(TCanvas& c, std::span<const TextAt> texts, TColor color)
     c.Font.SetHeight(15);
     c.Font.SetColor(color);
     for (const TextAt& t : texts)
-        textOut(c, t);
+        draw(c, t);
 }
 
 void drawSymbolTexts(TCanvas& c, std::span<const TextAt> texts, TColor color)
@@ -316,7 +304,7 @@ void drawSymbolTexts(TCanvas& c, std::span<const TextAt> texts, TColor color)
     c.Font.SetHeight(14);
     c.Font.SetColor(color);
     for (const TextAt& t : texts)
-        textOut(c, t);
+        draw(c, t);
 }
 
 // --- The views of the complete diagram -------------------------------------------------------

@@ -3,8 +3,9 @@
 // austenite–ferrite–pearlite and micrograph-series lessons put their click areas on.
 #pragma once
 
+#include "diagrams/IronCarbonScale.h"
 #include "framework/Canvas.h"
-#include "ironcarbon/IronCarbonScale.h"
+#include "framework/Figures.h"
 
 #include <array>
 #include <span>
@@ -134,13 +135,8 @@ struct DiagramLine {
 
 // --- Texts -----------------------------------------------------------------------------------
 
-// A text cell with its top-left at (x, y); UTF-8, letter for letter with its blanks.
-struct TextAt {
-    int x = 0;
-    int y = 0;
-    const char* text = nullptr;
-    bool operator==(const TextAt& o) const;
-};
+// The same label: place and text.
+bool sameLabel(const TextAt& a, const TextAt& b);
 
 // A label that one view moves, rewrites or leaves out: the label `from` of the base table
 // becomes `to`; a `to` without text drops it. Every edit must match exactly one label.

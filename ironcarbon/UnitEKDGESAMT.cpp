@@ -7,25 +7,18 @@ namespace wb {
 
 namespace {
 
-struct Zeile {
-    int x;
-    int y;
-    TColor farbe;
-    const char* text;
-};
-
 // clang-format off
 // The first two lines name the systems in the colours of their lines.
-constexpr Zeile kTextZeilen[] = {
-    { 10, 10, ekd::kBlau, "metastabiles Eisen-Kohlenstoff-Schaubild" },
-    { 205, 30, ekd::kRot, "+ stabiles Eisen-Kohlenstoff-Schaubild." },
-    { 10, 50, ekd::kSchwarz, "Der Kohlenstoff (C) kann in Form von zwei verschiedenen Phasen vorkommen. " },
-    { 10, 70, ekd::kSchwarz, "a) im stabilen System liegt der Kohlenstoff als Graphit vor. " },
-    { 10, 90, ekd::kSchwarz, "   Dieser Zustand tritt nur bei sehr langsamer Abkühlung ein." },
-    { 10, 110, ekd::kSchwarz, "b) im metastabilen System entsteht bei der Abkühlung die intermediäre" },
-    { 10, 130, ekd::kSchwarz, "   Phase Fe(3)C (Eisenkarbid), genannt Zementit." },
-    { 10, 150, ekd::kBlau, "  Technische Eisen-Kohlenstoff-Legierungen erstarren vorzugweise nach" },
-    { 10, 170, ekd::kBlau, "  dem metastabilen System." },
+constexpr ColoredText kTextZeilen[] = {
+    { 10, 10, "metastabiles Eisen-Kohlenstoff-Schaubild", ekd::kBlau },
+    { 205, 30, "+ stabiles Eisen-Kohlenstoff-Schaubild.", ekd::kRot },
+    { 10, 50, "Der Kohlenstoff (C) kann in Form von zwei verschiedenen Phasen vorkommen. ", ekd::kSchwarz },
+    { 10, 70, "a) im stabilen System liegt der Kohlenstoff als Graphit vor. ", ekd::kSchwarz },
+    { 10, 90, "   Dieser Zustand tritt nur bei sehr langsamer Abkühlung ein.", ekd::kSchwarz },
+    { 10, 110, "b) im metastabilen System entsteht bei der Abkühlung die intermediäre", ekd::kSchwarz },
+    { 10, 130, "   Phase Fe(3)C (Eisenkarbid), genannt Zementit.", ekd::kSchwarz },
+    { 10, 150, "  Technische Eisen-Kohlenstoff-Legierungen erstarren vorzugweise nach", ekd::kBlau },
+    { 10, 170, "  dem metastabilen System.", ekd::kBlau },
 };
 // clang-format on
 static_assert(std::size(kTextZeilen) == 9);
@@ -43,10 +36,7 @@ void ekdgesamt::paintTextBox(TCanvas& c)
     c.Pen.SetWidth(1);
     c.Pen.SetStyle(psSolid);
     c.Rectangle(0, 0, kTextBreite, kTextHoehe);
-    for (const Zeile& z : kTextZeilen) {
-        c.Font.SetColor(z.farbe);
-        c.TextOut(z.x, z.y, QString::fromUtf8(z.text));
-    }
+    drawAll(c, kTextZeilen);
 }
 
 TFORMEKDGESAMT* FORMEKDGESAMT = nullptr;
@@ -101,7 +91,7 @@ void TFORMEKDGESAMT::TextClick()
 {
     // Showing or hiding the box repaints the whole form, so the complete view comes back under it.
     PaintBoxText.SetVisible(!PaintBoxText.Visible());
-    invalidate();
+    Refresh();
 }
 
 void TFORMEKDGESAMT::FormClose()

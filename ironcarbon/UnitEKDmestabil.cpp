@@ -11,7 +11,6 @@ namespace wb {
 namespace {
 
 using ekd::LabelEdit;
-using ekd::TextAt;
 
 using ekd::kBlau;
 using ekd::kSchwarz;
@@ -25,13 +24,8 @@ constexpr std::array<TPoint, 4> kVorne { { { 100, 100 }, { 200, 100 }, { 200, 20
 constexpr std::array<TPoint, 4> kHinten { { { 140, 80 }, { 240, 80 }, { 240, 180 }, { 140, 180 } } };
 enum Ecke { kOL, kOR, kUR, kUL };
 
-struct Strecke {
-    TPoint a;
-    TPoint b;
-};
-
 // The edges seen from the front: the front face is the rectangle itself.
-constexpr Strecke kSichtbareKanten[] = {
+constexpr Segment kSichtbareKanten[] = {
     { kVorne[kOL], kHinten[kOL] },
     { kVorne[kOR], kHinten[kOR] },
     { kHinten[kOL], kHinten[kOR] },
@@ -39,14 +33,14 @@ constexpr Strecke kSichtbareKanten[] = {
     { kHinten[kUR], kVorne[kUR] },
 };
 // The three edges of the hidden back corner.
-constexpr Strecke kVerdeckteKanten[] = {
+constexpr Segment kVerdeckteKanten[] = {
     { kVorne[kUL], kHinten[kUL] },
     { kHinten[kUL], kHinten[kUR] },
     { kHinten[kUL], kHinten[kOL] },
 };
 // Face-centred: the diagonals of the front, top and right faces are seen, those of the left, back
 // and bottom faces hidden.
-constexpr Strecke kKfzSichtbar[] = {
+constexpr Segment kKfzSichtbar[] = {
     { kVorne[kOL], kVorne[kUR] },
     { kVorne[kOR], kVorne[kUL] },
     { kVorne[kOL], kHinten[kOR] },
@@ -54,7 +48,7 @@ constexpr Strecke kKfzSichtbar[] = {
     { kVorne[kOR], kHinten[kUR] },
     { kHinten[kOR], kVorne[kUR] },
 };
-constexpr Strecke kKfzVerdeckt[] = {
+constexpr Segment kKfzVerdeckt[] = {
     { kVorne[kOL], kHinten[kUL] },
     { kHinten[kOL], kVorne[kUL] },
     { kHinten[kOL], kHinten[kUR] },
@@ -63,7 +57,7 @@ constexpr Strecke kKfzVerdeckt[] = {
     { kVorne[kUR], kHinten[kUL] },
 };
 // Body-centred: the four body diagonals through the centre atom, all behind the front face.
-constexpr Strecke kKrzVerdeckt[] = {
+constexpr Segment kKrzVerdeckt[] = {
     { kVorne[kOL], kHinten[kUR] },
     { kVorne[kUL], kHinten[kOR] },
     { kHinten[kUL], kVorne[kOR] },
@@ -78,8 +72,8 @@ constexpr TPoint kRaummitte[] = { { 170, 140 } };
 struct ZellenBox {
     TColor hintergrund;
     int bild; // frame of the image list
-    std::span<const Strecke> sichtbar; // face diagonals seen
-    std::span<const Strecke> verdeckt; // diagonals behind
+    std::span<const Segment> sichtbar; // face diagonals seen
+    std::span<const Segment> verdeckt; // diagonals behind
     TColor atome;
     std::span<const TPoint> mitten; // atoms besides the corners
     std::array<TextAt, 4> gitterTexte;
@@ -124,18 +118,6 @@ constexpr int kBoxHoehe = 300;
 constexpr int kTextHoehe = 18;
 constexpr TPoint kBildOrt { 380, 60 };
 
-void strecke(TCanvas& c, const Strecke& s)
-{
-    c.MoveTo(s.a.X, s.a.Y);
-    c.LineTo(s.b.X, s.b.Y);
-}
-
-void texte(TCanvas& c, std::span<const TextAt> texts)
-{
-    for (const TextAt& t : texts)
-        c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
-}
-
 void atom(TCanvas& c, TPoint p)
 {
     c.Ellipse(p.X - 3, p.Y - 3, p.X + 3, p.Y + 3);
@@ -154,17 +136,17 @@ void paintZellenBox(TCanvas& c, TImageList& bilder, const ZellenBox& box, std::s
     c.Pen.SetStyle(psSolid);
     c.Font.SetColor(kBlau);
     c.Rectangle(kVorne[kOL].X, kVorne[kOL].Y, kVorne[kUR].X, kVorne[kUR].Y);
-    for (const Strecke& s : kSichtbareKanten)
-        strecke(c, s);
-    for (const Strecke& s : box.sichtbar)
-        strecke(c, s);
+    for (const Segment& s : kSichtbareKanten)
+        draw(c, s);
+    for (const Segment& s : box.sichtbar)
+        draw(c, s);
     // Hidden lines dotted, their gaps white.
     c.Brush.SetColor(kWeiss);
     c.Pen.SetStyle(psDot);
-    for (const Strecke& s : kVerdeckteKanten)
-        strecke(c, s);
-    for (const Strecke& s : box.verdeckt)
-        strecke(c, s);
+    for (const Segment& s : kVerdeckteKanten)
+        draw(c, s);
+    for (const Segment& s : box.verdeckt)
+        draw(c, s);
     // The atoms keep the dotted pen: their outlines alternate red and the atom colour.
     c.Brush.SetColor(box.atome);
     for (const TPoint& p : kVorne)
@@ -177,21 +159,21 @@ void paintZellenBox(TCanvas& c, TImageList& bilder, const ZellenBox& box, std::s
     c.Brush.SetStyle(bsClear);
     c.Pen.SetStyle(psSolid);
     c.Font.SetHeight(kTextHoehe);
-    texte(c, box.gitterTexte);
+    drawAll(c, box.gitterTexte);
 
     // The lattice constant: the edge length measured under the front face.
     c.Pen.SetColor(kSchwarz);
-    strecke(c, { { 100, 200 }, { 100, 230 } });
-    strecke(c, { { 200, 200 }, { 200, 230 } });
-    strecke(c, { { 100, 225 }, { 200, 225 } });
+    draw(c, Segment { { 100, 200 }, { 100, 230 } });
+    draw(c, Segment { { 200, 200 }, { 200, 230 } });
+    draw(c, Segment { { 100, 225 }, { 200, 225 } });
     c.Brush.SetColor(kSchwarz);
     c.Polygon({ Point(100, 225), Point(108, 222), Point(108, 228) });
     c.Polygon({ Point(200, 225), Point(192, 222), Point(192, 228) });
-    strecke(c, { kVorne[kOR], kHinten[kOR] });
-    strecke(c, { { 300, 0 }, { 300, 310 } });
+    draw(c, Segment { kVorne[kOR], kHinten[kOR] });
+    draw(c, Segment { { 300, 0 }, { 300, 310 } });
 
     c.Brush.SetStyle(bsClear);
-    texte(c, rechts);
+    drawAll(c, rechts);
 }
 
 } // namespace
@@ -214,8 +196,8 @@ void ekdmestabil::paintPerlit(TCanvas& c, TImageList& bilder)
     // The texts in the box's own font colour, black.
     c.Brush.SetStyle(bsClear);
     c.Font.SetHeight(kTextHoehe);
-    strecke(c, { { 250, 0 }, { 250, 310 } });
-    texte(c, kPerlitTexte);
+    draw(c, Segment { { 250, 0 }, { 250, 310 } });
+    drawAll(c, kPerlitTexte);
 }
 
 TFORMEKDMETASTABIL* FORMEKDMETASTABIL = nullptr;
@@ -255,7 +237,7 @@ void TFORMEKDMETASTABIL::ZeigeBox(TPaintBox* box)
     for (TPaintBox* b : { &PaintBoxAust, &PaintBoxFerrit, &PaintBoxPerlit })
         b->SetVisible(b == box);
     // Every showing or hiding repaints the whole form: the diagram, then the visible box.
-    invalidate();
+    Refresh();
 }
 
 void TFORMEKDMETASTABIL::PaintboxBereich1Click()

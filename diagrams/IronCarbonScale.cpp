@@ -1,5 +1,5 @@
 // The iron–carbon scale: carbon content and temperature to pixels.
-#include "ironcarbon/IronCarbonScale.h"
+#include "diagrams/IronCarbonScale.h"
 
 #include "framework/Types.h"
 

@@ -1,6 +1,6 @@
 // The iron–carbon scale against the points the lessons draw: the complete diagram's and the
 // annealing lesson's steel corner, with the halves that round to even.
-#include "ironcarbon/IronCarbonScale.h"
+#include "diagrams/IronCarbonScale.h"
 
 #include "tests/support/Harness.h"
 
