@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC01* FormBildC01 = nullptr;
 
 TFormBildC01::TFormBildC01()
-    : TMicrographForm(QStringLiteral("FormBildC01"), QStringLiteral("Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC01"), QStringLiteral("Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0.1 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

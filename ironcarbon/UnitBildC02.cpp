@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC02* FormBildC02 = nullptr;
 
 TFormBildC02::TFormBildC02()
-    : TMicrographForm(QStringLiteral("FormBildC02"), QStringLiteral("Gefügeaufnahme Stahl mit 0,2 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC02"), QStringLiteral("Gefügeaufnahme Stahl mit 0,2 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0.2 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC03* FormBildC03 = nullptr;
 
 TFormBildC03::TFormBildC03()
-    : TMicrographForm(QStringLiteral("FormBildC03"), QStringLiteral("Gefügeaufnahme Stahl mit 0,3 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC03"), QStringLiteral("Gefügeaufnahme Stahl mit 0,3 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,3 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

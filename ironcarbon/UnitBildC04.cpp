@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC04* FormBildC04 = nullptr;
 
 TFormBildC04::TFormBildC04()
-    : TMicrographForm(QStringLiteral("FormBildC04"), QStringLiteral("Gefügeaufnahme Stahl mit 0,4 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC04"), QStringLiteral("Gefügeaufnahme Stahl mit 0,4 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,4 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

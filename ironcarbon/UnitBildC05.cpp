@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC05* FormBildC05 = nullptr;
 
 TFormBildC05::TFormBildC05()
-    : TMicrographForm(QStringLiteral("FormBildC05"), QStringLiteral("Gefügeaufnahme Stahl mit 0,5 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC05"), QStringLiteral("Gefügeaufnahme Stahl mit 0,5 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,5 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC06* FormBildC06 = nullptr;
 
 TFormBildC06::TFormBildC06()
-    : TMicrographForm(QStringLiteral("FormBildC06"), QStringLiteral("Gefügeaufnahme Stahl mit 0,6 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC06"), QStringLiteral("Gefügeaufnahme Stahl mit 0,6 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,6 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC07* FormBildC07 = nullptr;
 
 TFormBildC07::TFormBildC07()
-    : TMicrographForm(QStringLiteral("FormBildC07"), QStringLiteral("Gefügeaufnahme Stahl mit 0,7 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC07"), QStringLiteral("Gefügeaufnahme Stahl mit 0,7 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,7 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

@@ -6,7 +6,8 @@ namespace wb {
 TFormBildC08* FormBildC08 = nullptr;
 
 TFormBildC08::TFormBildC08()
-    : TMicrographForm(QStringLiteral("FormBildC08"), QStringLiteral("Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff"))
+    : TMicrographForm(QStringLiteral("FormBildC08"), QStringLiteral("Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff"),
+        QStringLiteral("Stahl mit 0,8 % Kohlenstoff"), QStringLiteral("200      m"))
 {
 }
 

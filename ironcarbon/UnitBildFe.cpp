@@ -6,7 +6,8 @@ namespace wb {
 TFormBildFe* FormBildFe = nullptr;
 
 TFormBildFe::TFormBildFe()
-    : TMicrographForm(QStringLiteral("FormBildFe"), QStringLiteral("Gefügeaufnahme Ferrit"))
+    : TMicrographForm(QStringLiteral("FormBildFe"), QStringLiteral("Gefügeaufnahme Ferrit"),
+        QStringLiteral("Ferritisches Gefüge"), QStringLiteral(" 50      m"))
 {
 }
 
