@@ -1,7 +1,7 @@
 // Quenching and tempering a steel with 0.45 % C: hardening, then tempering below Ac1 to tempered martensite.
 #include "heattreat/UnitVergueten.h"
 
-#include "heattreat/ProcessPause.h"
+#include "heattreat/ProcessRun.h"
 #include "heattreat/UnitVerSch.h"
 #include "resources/Pictures.h"
 
@@ -272,7 +272,7 @@ void TFormVergueten::TimerProzessTimer()
 
 void TFormVergueten::ProzessanhaltenClick()
 {
-    if (processdiagram::pauseOrResume(
+    if (processrun::pauseOrResume(
             m_state.ProzessLaeuft, TimerProzess, PaintBoxHaupt.Canvas(), m_state.ProzessX, m_state.ProzessY))
         LockRun({ &Austenitisierung });
 }
