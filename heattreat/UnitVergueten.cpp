@@ -152,9 +152,6 @@ TFormVergueten::TFormVergueten()
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
     MemoErlaeuterung.SetReadOnly(true);
-    // Ten lines at height 18 do not fit the memo's 170 pixels: a vertical scroll bar lets the
-    // last ones be read.
-    MemoErlaeuterung.SetScrollBars(ssVertical);
     MemoErlaeuterung.Lines.setTable(kMemo);
     pictures::assignStrip(ImageListGef);
 }

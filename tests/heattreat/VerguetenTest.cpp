@@ -42,7 +42,7 @@ TEST_F(Vergueten, ComponentsMenuAndTimerAsDescribed)
     EXPECT_EQ(f.MemoErlaeuterung.Color(), RGB(0xFF, 0xBF, 0xBF));
     EXPECT_EQ(f.MemoErlaeuterung.Font.Height(), 18);
     EXPECT_TRUE(f.MemoErlaeuterung.ReadOnly());
-    EXPECT_EQ(f.MemoErlaeuterung.ScrollBars(), ssVertical) << "its ten lines are taller than the memo";
+    EXPECT_EQ(f.MemoErlaeuterung.ScrollBars(), ssNone) << "its ten lines fit the memo";
     ASSERT_EQ(f.MemoErlaeuterung.Lines.Count(), 10);
     EXPECT_EQ(
         f.MemoErlaeuterung.Lines[0], QStringLiteral("  Eine Verbesserung der Zähigkeit kommt z. B. bei einem Ferrit-"));
