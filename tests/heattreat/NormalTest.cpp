@@ -269,7 +269,7 @@ TEST_F(Normal, F2DoesNothingWithoutAProcessRunUnderWay)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.when);
         c.before();
-        const QImage before = f.surface().copy();
+        const QImage before = picture().copy();
         const int x = f.moduleState().ProzessX;
         pressF2();
         ticks(300);
@@ -277,7 +277,7 @@ TEST_F(Normal, F2DoesNothingWithoutAProcessRunUnderWay)
         EXPECT_FALSE(f.Timer15.Enabled());
         EXPECT_TRUE(f.Enabled());
         EXPECT_EQ(f.moduleState().ProzessX, x);
-        EXPECT_TRUE(f.surface() == before) << "nothing is drawn";
+        EXPECT_TRUE(picture() == before) << "nothing is drawn";
         f.NEU.Click();
     }
 }

@@ -54,9 +54,12 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    // The form's whole client area as it is now.
+    const QImage& picture() { return f.surface(); }
+
     ::testing::AssertionResult showsOpenedPicture()
     {
-        const QImage& now = f.surface();
+        const QImage& now = picture();
         for (int y = 0; y < now.height(); ++y)
             for (int x = 0; x < now.width(); ++x)
                 if (now.pixel(x, y) != opened.pixel(x, y))

@@ -26,7 +26,7 @@ protected:
         ticks(100);
         EXPECT_FALSE(f.TimerProzess.Enabled());
         EXPECT_EQ(f.moduleState().ProzessX, xBefore);
-        EXPECT_TRUE(f.surface() == before) << "nothing is drawn";
+        EXPECT_TRUE(picture() == before) << "nothing is drawn";
     }
 };
 
@@ -257,7 +257,7 @@ TEST_F(Vergueten, F2DoesNothingWhenNoRunIsUnderWay)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.when);
         c.before();
-        const QImage before = f.surface().copy();
+        const QImage before = picture().copy();
         const int x = f.moduleState().ProzessX;
         const bool enabled = f.Enabled();
         pressF2();
