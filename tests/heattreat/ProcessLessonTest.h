@@ -2,6 +2,7 @@
 // reason they are right, image-list frames in place, and the form as it opened.
 #pragma once
 
+#include "framework/FormAccess.h"
 #include "framework/Timers.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
@@ -55,7 +56,7 @@ protected:
     }
 
     // The form's whole client area as it is now.
-    const QImage& picture() { return f.surface(); }
+    const QImage& picture() { return wb::FormAccess::surface(f); }
 
     ::testing::AssertionResult showsOpenedPicture()
     {

@@ -1,6 +1,7 @@
 // The tempering chart of C 45 on the virtual clock: its static chart, the four property lines
 // at their end ticks, running together, again, after a repaint, "Neu" and closing mid-line.
 #include "framework/Timers.h"
+#include "framework/FormAccess.h"
 #include "heattreat/UnitVerSch.h"
 #include "tests/support/Program.h"
 
@@ -35,7 +36,7 @@ protected:
             << box.Name().toStdString() << " (" << p.x << ", " << p.y << ") is " << colorToHex(got).toStdString()
             << ", expected " << colorToHex(p.color).toStdString() << ": " << p.why;
     }
-    bool showsChart() { return f.surface() == opened; }
+    bool showsChart() { return FormAccess::surface(f) == opened; }
     void ticks(int n) { Scheduler::instance().advance(qint64(n) * kInterval); }
 };
 
