@@ -2,6 +2,8 @@
 // normalising share, and pausing and resuming a run with F2.
 #include "heattreat/ProcessRun.h"
 
+#include "framework/Figures.h"
+
 #include <iterator>
 
 namespace wb::processrun {
@@ -11,15 +13,9 @@ namespace {
 constexpr int kHeizenBis = 141;
 constexpr int kHaltenBis = 243;
 
-struct Text {
-    int x;
-    int y;
-    const char* text;
-};
-
 // clang-format off
 // Written again at every holding tick, white on red.
-constexpr Text kHalteTexte[] = {
+constexpr TextAt kHalteTexte[] = {
     { 44, 47, " Austenitisiertemperatur " },
     { 44, 63, " isothermes \"Halten\" " },
     { 44, 79, " T = const. > A[c3] im Gleichgewicht " },
@@ -32,25 +28,23 @@ struct Bild {
     int bildNr; // BildNr := this before the frame is drawn, or kWeiter
     int left;
     int top;
-    const char* text;
-    int textX;
-    int textY;
+    TextAt caption; // none: an empty slot
 };
 constexpr Bild kBildFolge[] = {
     //  x   BildNr    left top   caption
-    {  41,  0,        90, 180,  "Ferrit+Perlit",      90, 284 },
-    {  89,  0,       290,  30,  nullptr,               0,   0 },
-    {  97,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 109,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 119,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 129,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 139,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 149,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 157,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 165,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 173,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 181,  kWeiter, 290,  30,  nullptr,               0,   0 },
-    { 189, 11,       290,  30,  "Homogener Austenit", 290, 135 },
+    {  41,  0,        90, 180,  { 90, 284, "Ferrit+Perlit" } },
+    {  89,  0,       290,  30,  {} },
+    {  97,  kWeiter, 290,  30,  {} },
+    { 109,  kWeiter, 290,  30,  {} },
+    { 119,  kWeiter, 290,  30,  {} },
+    { 129,  kWeiter, 290,  30,  {} },
+    { 139,  kWeiter, 290,  30,  {} },
+    { 149,  kWeiter, 290,  30,  {} },
+    { 157,  kWeiter, 290,  30,  {} },
+    { 165,  kWeiter, 290,  30,  {} },
+    { 173,  kWeiter, 290,  30,  {} },
+    { 181,  kWeiter, 290,  30,  {} },
+    { 189, 11,       290,  30,  { 290, 135, "Homogener Austenit" } },
 };
 // Frame 0 twice, the ten growth frames and the homogeneous austenite.
 static_assert(std::size(kBildFolge) == 13);
@@ -73,8 +67,7 @@ void heatAndHold(TCanvas& c, int& x, float& y)
     }
     if (y <= kHalteY && x <= kHaltenBis) {
         c.Brush.SetColor(clRed);
-        for (const Text& t : kHalteTexte)
-            c.TextOut(t.x, t.y, QString::fromUtf8(t.text));
+        drawAll(c, kHalteTexte);
         c.MoveTo(x, kHalteY);
         ++x;
         y = kHalteY;
@@ -87,14 +80,13 @@ void austenitisingPicture(TCanvas& c, TImageList& list, int x, int& bildNr)
     for (const Bild& b : kBildFolge) {
         if (b.x != x)
             continue;
-        if (b.text)
+        if (b.caption.text)
             c.Brush.SetColor(clBlack);
         if (b.bildNr != kWeiter)
             bildNr = b.bildNr;
         list.Draw(c, b.left, b.top, bildNr);
         ++bildNr;
-        if (b.text)
-            c.TextOut(b.textX, b.textY, QString::fromUtf8(b.text));
+        draw(c, b.caption);
         return;
     }
 }

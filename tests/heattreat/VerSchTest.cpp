@@ -1,7 +1,7 @@
 // The tempering chart of C 45 on the virtual clock: its static chart, the four property lines
 // at their end ticks, running together, again, after a repaint, "Neu" and closing mid-line.
-#include "framework/Timers.h"
 #include "framework/FormAccess.h"
+#include "framework/Timers.h"
 #include "heattreat/UnitVerSch.h"
 #include "tests/support/Program.h"
 
