@@ -2,6 +2,7 @@
 #include "heattreat/UnitHaerten.h"
 
 #include "framework/Figures.h"
+#include "heattreat/ProcessRun.h"
 #include "resources/Pictures.h"
 
 #include <iterator>
@@ -50,52 +51,12 @@ constexpr processdiagram::PanelLine kDefinition[] = {
 // diagram's left edge; the heating line rises until y passes 111 (the austenitising
 // temperature, about 825 °C), the holding line runs on at y = 111, and the quench drops 30
 // pixels per tick for 208 < x ≤ 216.
-constexpr TPoint kProzessStart = { 40, 300 };
-constexpr int kHalteY = 111;
-constexpr int kHeizenBis = 141;
-constexpr int kHaltenBis = 243;
 constexpr int kAbschreckenAb = 208; // exclusive
 constexpr int kAbschreckenBis = 216;
 constexpr int kAbschreckSchritt = 30;
 constexpr int kEndeAb = 215;
 
-// Written again at every holding tick, white on red.
-constexpr TextAt kHalteTexte[] = {
-    { 44, 47, " Austenitisiertemperatur " },
-    { 44, 63, " isothermes \"Halten\" " },
-    { 44, 79, " T = const. > A[c3] im Gleichgewicht " },
-};
-
-// The micrographs by the value of ProzessX after heating and holding: ferrite–pearlite beside
-// the heating line, then at the holding line's level the austenite growing (frames 1 to 10) until
-// it is homogeneous (frame 11). A row with a caption sets the brush black for it, white on black.
-constexpr int kWeiter = -1; // draws frame BildNr as it stands
-struct Bild {
-    int x;
-    int bildNr; // BildNr := this before the frame is drawn, or kWeiter
-    int left;
-    int top;
-    TextAt caption; // none: an empty slot
-};
-constexpr Bild kBildFolge[] = {
-    //  x   BildNr    left top   caption
-    {  41,  0,        90, 180,  { 90, 284, "Ferrit+Perlit" } },
-    {  89,  0,       290,  30,  {} },
-    {  97,  kWeiter, 290,  30,  {} },
-    { 109,  kWeiter, 290,  30,  {} },
-    { 119,  kWeiter, 290,  30,  {} },
-    { 129,  kWeiter, 290,  30,  {} },
-    { 139,  kWeiter, 290,  30,  {} },
-    { 149,  kWeiter, 290,  30,  {} },
-    { 157,  kWeiter, 290,  30,  {} },
-    { 165,  kWeiter, 290,  30,  {} },
-    { 173,  kWeiter, 290,  30,  {} },
-    { 181,  kWeiter, 290,  30,  {} },
-    { 189, 11,       290,  30,  { 290, 135, "Homogener Austenit" } },
-};
-// Frame 0 twice, the ten growth frames and the homogeneous austenite; the run's last tick adds
-// the martensite, frame 12, the last of the 13.
-static_assert(std::size(kBildFolge) == 13);
+// The austenitising run adds the martensite, frame 12, the last of the 13.
 constexpr int kMartensitNr = 12;
 constexpr TPoint kMartensitBild = { 290, 170 };
 constexpr TextAt kMartensit = { 290, 17, " Martensit " }; // y: pixels above the curve's end
@@ -118,11 +79,6 @@ constexpr int kZtuTextHeight = 8;
 } // namespace
 
 namespace haerten {
-
-float heizY(int x)
-{
-    return float(430 - 3.36 * x);
-}
 
 float parabelY(int x)
 {
@@ -182,9 +138,9 @@ void TFormHaerten::AustenitisierungClick()
 {
     TimerZTA.SetEnabled(true);
     LockRun({ &Austenitisierung });
-    m_state.ProzessX = kProzessStart.X;
-    m_state.ProzessY = kProzessStart.Y;
-    PaintBoxHaupt.Canvas().MoveTo(kProzessStart.X, kProzessStart.Y);
+    m_state.ProzessX = processrun::kStart.X;
+    m_state.ProzessY = processrun::kStart.Y;
+    PaintBoxHaupt.Canvas().MoveTo(processrun::kStart.X, processrun::kStart.Y);
 }
 
 void TFormHaerten::TimerZTATimer()
@@ -196,35 +152,8 @@ void TFormHaerten::TimerZTATimer()
     c.Pen.SetWidth(3);
     c.Font.SetColor(clWhite);
 
-    // Heating: the line from the start point is drawn anew, one pixel longer, each tick. The
-    // tick that brings y to the holding temperature goes straight on to holding.
-    if (y > kHalteY && x <= kHeizenBis) {
-        c.MoveTo(kProzessStart.X, kProzessStart.Y);
-        ++x;
-        c.LineTo(x, Round(y));
-        y = haerten::heizY(x);
-    }
-    if (y <= kHalteY && x <= kHaltenBis) {
-        c.Brush.SetColor(clRed);
-        drawAll(c, kHalteTexte);
-        c.MoveTo(x, kHalteY);
-        ++x;
-        y = kHalteY;
-        c.LineTo(x, kHalteY);
-    }
-
-    for (const Bild& b : kBildFolge) {
-        if (b.x != x)
-            continue;
-        if (b.caption.text)
-            c.Brush.SetColor(clBlack);
-        if (b.bildNr != kWeiter)
-            m_state.BildNr = b.bildNr;
-        ImageListGef.Draw(c, b.left, b.top, m_state.BildNr);
-        ++m_state.BildNr;
-        draw(c, b.caption);
-        break;
-    }
+    processrun::heatAndHold(c, x, y);
+    processrun::austenitisingPicture(c, ImageListGef, x, m_state.BildNr);
 
     // Quenching continues the holding line from where it stopped.
     if (x > kAbschreckenAb && x <= kAbschreckenBis) {

@@ -13,8 +13,6 @@ namespace wb {
 // precision, as ProzessY holds it.
 namespace haerten {
 
-// The heating line of the process diagram once ProzessX has reached x: 430 − 3.36 · x.
-float heizY(int x);
 // The water quench in the ZTU diagram, in the coordinates of its curve surface: the parabola
 // 0.025 · x² down to the martensite start, then the straight line (x − 93) · 2.3 + 170.
 float parabelY(int x);

@@ -2,6 +2,7 @@
 // run and the ZTU water quench at their key ticks, resetting and closing mid-run.
 #include "framework/FormAccess.h"
 #include "framework/Timers.h"
+#include "heattreat/ProcessRun.h"
 #include "heattreat/UnitHaerten.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
@@ -314,11 +315,11 @@ TEST_F(Haerten, AustenitisingRunAtItsKeyTicks)
 TEST_F(Haerten, HeatingValuesAreHeldInSinglePrecision)
 {
     // 430 − 3.36 · x in double, stored as float: what ProzessY holds and Round reads.
-    EXPECT_EQ(haerten::heizY(41), float(430 - 3.36 * 41));
-    EXPECT_EQ(Round(haerten::heizY(93)), 118) << "117.52";
-    EXPECT_EQ(Round(haerten::heizY(94)), 114) << "114.16";
-    EXPECT_LE(haerten::heizY(95), 111.0f) << "110.8: the first x at the holding temperature";
-    EXPECT_GT(haerten::heizY(94), 111.0f);
+    EXPECT_EQ(processrun::heizY(41), float(430 - 3.36 * 41));
+    EXPECT_EQ(Round(processrun::heizY(93)), 118) << "117.52";
+    EXPECT_EQ(Round(processrun::heizY(94)), 114) << "114.16";
+    EXPECT_LE(processrun::heizY(95), 111.0f) << "110.8: the first x at the holding temperature";
+    EXPECT_GT(processrun::heizY(94), 111.0f);
     // The ZTU quench: exact halves round to the even neighbour.
     EXPECT_EQ(haerten::parabelY(30), 22.5f) << "0.025 · 900";
     EXPECT_EQ(Round(haerten::parabelY(30)), 22);

@@ -100,7 +100,7 @@ const std::vector<FormRow> kForms = {
     { "FormLMC45", "Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten",
       112, 84, 800, 600, 792, 554, "#D30562", -11, kS1, 18, "ESCAPE", "ESCAPE", false },
     { "FormVerSch", "Vergütungsschaubild eines C 45",
-      112, 84, 800, 600, 792, 554, "#CD5281", -10, kS1, 18, "ESC", "ESC", false },
+      112, 84, 800, 600, 792, 554, "#CD5281", -10, kS1, 19, "ESC", "ESC", false },
     { "FormVerHart", "Härtekurve angelassener Stirnabschreckproben eines C 45 (Austenitisierungstemperatur 880°C) ",
       112, 84, 800, 600, 792, 554, "#CD5281", -11, kS1, 18, "ESC", "ESC", false },
     { "FormBildC01", "Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff",
