@@ -42,4 +42,11 @@ void drawTextCard(TCanvas& c, const TextCard& card)
     }
 }
 
+void showTextCard(TImage& image, const TextCard& card)
+{
+    const QRect r = cardBounds(card.width, card.height);
+    image.SetBounds(r.x(), r.y(), r.width(), r.height());
+    drawTextCard(image.Canvas(), card);
+}
+
 } // namespace wb

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "Controls.h"
 
 #include <QRect>
 #include <cstddef>
@@ -48,6 +49,10 @@ int cardRowX(const TCanvas& c, std::span<const CardRow> rows, std::size_t index)
 // with the pen in force, then every row in its order at the card's font height. The brush
 // stays solid, so each text cell is filled with the page colour first.
 void drawTextCard(TCanvas& c, const TextCard& card);
+
+// What a page form does at every paint: places the image at cardBounds and draws the card into
+// the image's own picture, where it stays between paints.
+void showTextCard(TImage& image, const TextCard& card);
 
 // --- Implementation of the compile-time check --------------------------------------------
 

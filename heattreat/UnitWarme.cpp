@@ -35,4 +35,10 @@ TFormWarme::TFormWarme()
 {
 }
 
+void TFormWarme::FormPaint()
+{
+    // The lesson base has set the outer size and centred the form just before.
+    showTextCard(ImageText, kKarte);
+}
+
 } // namespace wb

@@ -43,4 +43,10 @@ TFormAllEKD::TFormAllEKD()
 {
 }
 
+void TFormAllEKD::FormPaint()
+{
+    // The lesson base has set the outer size and centred the form just before.
+    showTextCard(ImageText, kKarte);
+}
+
 } // namespace wb

@@ -50,4 +50,10 @@ TFormAllZu::TFormAllZu()
 {
 }
 
+void TFormAllZu::FormPaint()
+{
+    // The lesson base has set the outer size and centred the form just before.
+    showTextCard(ImageText, kKarte);
+}
+
 } // namespace wb

@@ -48,4 +48,10 @@ TFormEntZu::TFormEntZu()
 {
 }
 
+void TFormEntZu::FormPaint()
+{
+    // The lesson base has set the outer size and centred the form just before.
+    showTextCard(ImageText, kKarte);
+}
+
 } // namespace wb

@@ -47,4 +47,10 @@ TFormALLZTAZTU::TFormALLZTAZTU()
 {
 }
 
+void TFormALLZTAZTU::FormPaint()
+{
+    // The lesson base has set the outer size and centred the form just before.
+    showTextCard(ImageText, kKarte);
+}
+
 } // namespace wb
