@@ -125,7 +125,12 @@ TFormVerHart::TFormVerHart()
         { .caption = QStringLiteral(
               "Härtekurve angelassener Stirnabschreckproben eines C 45 (Austenitisierungstemperatur 880°C) "),
             .color = kChartColor,
-            .border = bsSizeToolWin })
+            .border = bsSizeToolWin,
+            .statusHeight = 19,
+            .statusFontHeight = -11,
+            .statusName = QStringLiteral("StatusBar1"),
+            .statusBold = false,
+            .statusColor = clBtnFace })
 {
     PaintBoxHaupt.SetAlign(alClient);
 }

@@ -1,0 +1,269 @@
+// The general pages and the static diagrams of the phase-diagram chapter: where they sit, what
+// their cards and diagrams show at exact pixels, their memo, the page colour, Esc and "&Ende".
+#include "phase/UnitAllZu.h"
+#include "phase/UnitEntZu.h"
+#include "phase/UnitZuTyp5.h"
+#include "phase/UnitZuTyp6.h"
+#include "tests/support/PageChecks.h"
+#include "tests/support/Program.h"
+
+#include <QScrollBar>
+#include <QTextEdit>
+
+using namespace wb;
+using wbtest::PageForm;
+
+namespace {
+
+constexpr TColor kLesson = RGB(0xD3, 0x05, 0x62);
+constexpr TColor kPink = RGB(0xFF, 0xBF, 0xBF);
+constexpr TColor kUmfeld = RGB(0xA6, 0xA6, 0xFF);
+constexpr TColor kLinie = RGB(0x01, 0x00, 0x00);
+
+// The colour band of row y of a phase diagram: yellow down to 70, then green 325 − y running
+// out, then red 905 − 2·y.
+constexpr TColor band(int y)
+{
+    return y <= 70 ? clYellow : y <= 325 ? RGB(255, 325 - y, 0) : RGB(905 - 2 * y, 0, 0);
+}
+
+// The cards lie at (20, 40), 750 x 450: the frame from (20, 40) to (769, 489).
+std::vector<wbtest::PagePixel> cardPixels(int lastLineY)
+{
+    return {
+        { 20, 40, clBlack, "the card's frame, top left" },
+        { 769, 489, clBlack, "bottom right" },
+        { 400, 40, clBlack, "top edge" },
+        { 21, 41, kPink, "just inside the frame" },
+        { 768, 488, kPink, "just inside at the bottom right" },
+        { 25, 300, kPink, "left of every line" },
+        { 400, 40 + lastLineY + 30, kPink, "below the last line" },
+        { 19, 300, kLesson, "the form colour left of the card" },
+        { 770, 300, kLesson, "and right of it" },
+        { 400, 490, kLesson, "and below it" },
+    };
+}
+
+// The diagrams lie at (270, 30); (x, y) in the diagram's own coordinates.
+wbtest::PagePixel inDiagram(int x, int y, TColor color, const char* what)
+{
+    return { 270 + x, 30 + y, color, what };
+}
+
+// clang-format off
+const PageForm kPages[] = {
+    { "FormAllZu", "AllgemeinesZU", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, cardPixels(400) },
+    { "FormEntZu", "AllgemeineszumAufstellen1", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, cardPixels(370) },
+    { "FormZuTyp5", "Typ5", kLesson, true, { 780, 300 }, { 270 + 5, 30 + 300, kUmfeld, "around the field" }, {
+        inDiagram(5, 300, kUmfeld, "around the field"),
+        inDiagram(0, 300, clWhite, "the ground's white outline"),
+        inDiagram(480, 200, clWhite, "the field's white outline right of the bands"),
+        inDiagram(200, 50, band(50), "yellow band"),
+        inDiagram(200, 200, band(200), "green 125"),
+        inDiagram(200, 350, band(350), "red 205"),
+        inDiagram(200, 249, kLinie, "eutectic 1, 2 pixels wide: rows 249 and 250"),
+        inDiagram(200, 250, kLinie, "eutectic 1"),
+        inDiagram(200, 251, band(251), "below it the band"),
+        inDiagram(420, 165, kLinie, "eutectic 2"),
+        inDiagram(296, 200, kLinie, "the compound's line at 60 % B, columns 295 and 296"),
+        inDiagram(297, 200, band(200), "right of it the band"),
+        inDiagram(60, 206, kLinie, "liquidus A side: [294 - 0.0013 * 260^2] = [206.12]"),
+        inDiagram(250, 103, kLinie, "rising to the compound: [0.006 * 50^2 + 88] = 103"),
+        inDiagram(340, 108, kLinie, "falling from it: [0.008 * 50^2 + 88] = 108"),
+        inDiagram(450, 119, kLinie, "up to B: [0.003 * 90^2 + 95] = [119.3]"),
+        inDiagram(60, 190, band(190), "above the liquidus the band"),
+    } },
+    { "FormZuTyp6", "Typ6", kLesson, true, { 780, 300 }, { 270 + 5, 30 + 300, kUmfeld, "around the field" }, {
+        inDiagram(5, 300, kUmfeld, "around the field"),
+        inDiagram(480, 200, clBlack, "the field's black outline right of the bands"),
+        inDiagram(400, 40, band(40), "yellow band above the lens"),
+        inDiagram(150, 299, kLinie, "the eutectoid line, rows 299 and 300"),
+        inDiagram(150, 301, band(301), "below it the band"),
+        inDiagram(295, 350, kLinie, "the eutectoid composition, columns 294 and 295"),
+        inDiagram(297, 350, band(350), "right of it the band"),
+        inDiagram(150, 254, kLinie, "A-B: [317 - 0.0007 * 300^2] = 254"),
+        inDiagram(400, 273, kLinie, "B-C: [310 - 0.0007 * 230^2] = [272.97]"),
+        inDiagram(300, 148, kLinie, "solidus: [200 - 0.0004 * 360^2] = [148.16]"),
+        inDiagram(300, 107, kLinie, "liquidus: [0.0004 * 460^2 + 22] = [106.64]"),
+        inDiagram(300, 128, band(128), "inside the lens the band"),
+    } },
+};
+// clang-format on
+
+class PhasePages : public ::testing::TestWithParam<PageForm> { };
+
+std::string nameOf(const ::testing::TestParamInfo<PageForm>& info)
+{
+    return wbtest::pageName(info.param);
+}
+
+} // namespace
+
+TEST_P(PhasePages, SitCentredOnBothScreens)
+{
+    wbtest::expectCentredOn(GetParam(), 1024, 768);
+    wbtest::expectCentredOn(GetParam(), 800, 600);
+}
+
+TEST_P(PhasePages, ShowTheirPixels)
+{
+    wbtest::expectPixels(GetParam());
+}
+
+TEST_P(PhasePages, TakeTheMenusPageColour)
+{
+    wbtest::expectPageColour(GetParam());
+}
+
+TEST_P(PhasePages, GoBackToTheMenuOnEscAndEnde)
+{
+    wbtest::expectEscAndEndeReturnToTheMenu(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Phase, PhasePages, ::testing::ValuesIn(kPages), nameOf);
+
+namespace {
+
+// A repaint puts a moved or resized page back to 800 x 600 in the middle of the screen.
+template <class Form> void expectSnapsBack()
+{
+    wbtest::resetApplication(); // a 1024 x 768 screen
+    Form f;
+    f.create();
+    f.Show();
+    Application.flushPendingPaints();
+    f.SetBounds(10, 20, 640, 480);
+    f.Refresh();
+    EXPECT_EQ(QRect(f.Left(), f.Top(), f.Width(), f.Height()), QRect(112, 84, 800, 600)) << f.Name().toStdString();
+    f.Hide();
+}
+
+// The ink of one text cell of a card, by colour.
+struct Ink {
+    int blue = 0;
+    int black = 0;
+};
+Ink inkIn(const QImage& surface, const QRect& r)
+{
+    Ink ink;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const TColor p = fromPixel(surface.pixel(x, y));
+            ink.blue += p == clBlue;
+            ink.black += p == clBlack;
+        }
+    }
+    return ink;
+}
+
+// The emphasised words cover the same words of their black line: in the words' place only
+// blue ink, in front of them and after them black ink of the line.
+void expectEmphasis(TImage& image, int lineX, int lineY, const QString& before, const QString& words)
+{
+    const QImage& s = image.Owner()->surface();
+    TCanvas& c = image.Canvas(); // the card's font stays set after the paint
+    const int x0 = lineX + c.TextWidth(before);
+    const int x1 = x0 + c.TextWidth(words);
+    const int top = image.Top() + lineY, bottom = top + c.TextHeight(words) - 1;
+    const int left = image.Left();
+    const Ink front = inkIn(s, QRect(QPoint(left + lineX, top), QPoint(left + x0 - 1, bottom)));
+    const Ink inWords = inkIn(s, QRect(QPoint(left + x0, top), QPoint(left + x1 - 1, bottom)));
+    const Ink after = inkIn(s, QRect(QPoint(left + x1, top), QPoint(left + x1 + 40, bottom)));
+    EXPECT_GT(front.black, 20) << "\"" << before.toStdString() << "\" stays black";
+    EXPECT_EQ(front.blue, 0);
+    EXPECT_GT(inWords.blue, 60) << words.toStdString();
+    EXPECT_EQ(inWords.black, 0) << "no black of the plain words shows beside the blue ones";
+    EXPECT_GT(after.black, 20) << "the line goes on in black";
+    EXPECT_EQ(after.blue, 0);
+}
+
+} // namespace
+
+TEST(PhasePages, ARepaintPutsAMovedPageBack)
+{
+    expectSnapsBack<TFormAllZu>();
+    expectSnapsBack<TFormEntZu>();
+    expectSnapsBack<TFormZuTyp5>();
+    expectSnapsBack<TFormZuTyp6>();
+}
+
+using AllZuPage = wbtest::LessonTest<TFormAllZu>;
+
+TEST_F(AllZuPage, TheBlueTermCoversTheSameWordOfTheFirstLine)
+{
+    expectEmphasis(
+        f.ImageText, 30, 20, QStringLiteral("Zustandsschaubilder sind "), QStringLiteral("Gleichgewichtsdiagramme"));
+}
+
+using EntZuPage = wbtest::LessonTest<TFormEntZu>;
+
+TEST_F(EntZuPage, TheBlueTermCoversTheSameWordsOfTheFirstLine)
+{
+    expectEmphasis(f.ImageText, 30, 20, QStringLiteral("Die "), QStringLiteral("thermische Analyse "));
+}
+
+using ZuTyp5Page = wbtest::LessonTest<TFormZuTyp5>;
+
+TEST_F(ZuTyp5Page, TheMemoIsRefilledAtEveryRepaintAndScrollsBackToItsStart)
+{
+    const QStringList& lines = f.MemoErlaeuterung.Lines.list();
+    ASSERT_EQ(lines.size(), 23);
+    EXPECT_EQ(lines[4].toStdString(), std::string(56, '-')) << "the rule has no leading blank";
+    EXPECT_EQ(lines[11].toStdString(), " Weiterhin besteht für diesen Fall ") << "with its trailing blank";
+    EXPECT_EQ(f.MemoErlaeuterung.BoundsRect(), QRect(7, 28, 263, 452));
+    EXPECT_EQ(f.MemoErlaeuterung.Font.Height(), 18);
+    EXPECT_EQ(f.MemoErlaeuterung.Font.Name(), f.Font.Name());
+    EXPECT_EQ(f.MemoErlaeuterung.Color(), RGB(0xFF, 0xBF, 0xBF));
+    EXPECT_TRUE(f.MemoErlaeuterung.ReadOnly());
+
+    // The user selects the text and scrolls to the end of the longest line; the next repaint
+    // refills the memo and both are gone.
+    auto* edit = qobject_cast<QTextEdit*>(f.MemoErlaeuterung.widget());
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QScrollBar* bar = edit->horizontalScrollBar();
+    bar->setValue(bar->maximum());
+    ASSERT_TRUE(edit->textCursor().hasSelection());
+    f.Refresh();
+    EXPECT_FALSE(edit->textCursor().hasSelection());
+    EXPECT_EQ(edit->textCursor().position(), 0);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(f.MemoErlaeuterung.Lines.Count(), 23) << "cleared before it is refilled";
+}
+
+TEST_F(ZuTyp5Page, DottedLinesAlternateWithTheBandBelowThem)
+{
+    // The eutectic compositions drop dotted to the axis: along the column both the line's colour
+    // and the band show, and nothing else.
+    struct Column {
+        int x, from, to;
+    };
+    // Below the labels "Eutektikum 1" at (110, 252) and "Eutektikum 2" at (360, 167) that the
+    // columns cross.
+    for (const Column& col : { Column { 135, 266, 369 }, Column { 388, 181, 369 }, Column { 295, 21, 87 } }) {
+        int dark = 0, bandShown = 0;
+        for (int y = col.from; y < col.to; ++y) {
+            const TColor p = at(f.PaintBoxHaupt, col.x, y);
+            if (p == kLinie)
+                ++dark;
+            else if (p == band(y))
+                ++bandShown;
+            else
+                ADD_FAILURE() << "(" << col.x << ", " << y << ") is " << colorToHex(p).toStdString();
+        }
+        EXPECT_GT(dark, (col.to - col.from) / 4) << "x = " << col.x;
+        EXPECT_GT(bandShown, (col.to - col.from) / 4) << "x = " << col.x;
+    }
+}
+
+using ZuTyp6Page = wbtest::LessonTest<TFormZuTyp6>;
+
+TEST_F(ZuTyp6Page, TheMemoHoldsItsTwentyFiveLinesInTheFormsFontAtHeightEighteen)
+{
+    const QStringList& lines = f.MemoErlaeuterung.Lines.list();
+    ASSERT_EQ(lines.size(), 25);
+    EXPECT_EQ(lines[4].toStdString(), std::string(56, '-'));
+    EXPECT_EQ(lines[24].toStdString(), " = Eisen-Eisenkarbid.");
+    EXPECT_EQ(f.MemoErlaeuterung.BoundsRect(), QRect(7, 28, 263, 452));
+    EXPECT_EQ(f.MemoErlaeuterung.Font.Height(), 18);
+}
