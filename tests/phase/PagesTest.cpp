@@ -27,23 +27,6 @@ constexpr TColor band(int y)
     return y <= 70 ? clYellow : y <= 325 ? RGB(255, 325 - y, 0) : RGB(905 - 2 * y, 0, 0);
 }
 
-// The cards lie at (20, 40), 750 x 450: the frame from (20, 40) to (769, 489).
-std::vector<wbtest::PagePixel> cardPixels(int lastLineY)
-{
-    return {
-        { 20, 40, clBlack, "the card's frame, top left" },
-        { 769, 489, clBlack, "bottom right" },
-        { 400, 40, clBlack, "top edge" },
-        { 21, 41, kPink, "just inside the frame" },
-        { 768, 488, kPink, "just inside at the bottom right" },
-        { 25, 300, kPink, "left of every line" },
-        { 400, 40 + lastLineY + 30, kPink, "below the last line" },
-        { 19, 300, kLesson, "the form colour left of the card" },
-        { 770, 300, kLesson, "and right of it" },
-        { 400, 490, kLesson, "and below it" },
-    };
-}
-
 // The diagrams lie at (270, 30); (x, y) in the diagram's own coordinates.
 wbtest::PagePixel inDiagram(int x, int y, TColor color, const char* what)
 {
@@ -52,8 +35,8 @@ wbtest::PagePixel inDiagram(int x, int y, TColor color, const char* what)
 
 // clang-format off
 const PageForm kPages[] = {
-    { "FormAllZu", "AllgemeinesZU", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, cardPixels(400) },
-    { "FormEntZu", "AllgemeineszumAufstellen1", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, cardPixels(370) },
+    { "FormAllZu", "AllgemeinesZU", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, wbtest::cardPixels(QRect(20, 40, 750, 450), 400) },
+    { "FormEntZu", "AllgemeineszumAufstellen1", kLesson, true, { 10, 10 }, { 21, 41, kPink, "the card" }, wbtest::cardPixels(QRect(20, 40, 750, 450), 370) },
     { "FormZuTyp5", "Typ5", kLesson, true, { 780, 300 }, { 270 + 5, 30 + 300, kUmfeld, "around the field" }, {
         inDiagram(5, 300, kUmfeld, "around the field"),
         inDiagram(0, 300, clWhite, "the ground's white outline"),
@@ -122,76 +105,19 @@ TEST_P(PhasePages, GoBackToTheMenuOnEscAndEnde)
 
 INSTANTIATE_TEST_SUITE_P(Phase, PhasePages, ::testing::ValuesIn(kPages), nameOf);
 
-namespace {
-
-// A repaint puts a moved or resized page back to 800 x 600 in the middle of the screen.
-template <class Form> void expectSnapsBack()
-{
-    wbtest::resetApplication(); // a 1024 x 768 screen
-    Form f;
-    f.create();
-    f.Show();
-    Application.flushPendingPaints();
-    f.SetBounds(10, 20, 640, 480);
-    f.Refresh();
-    EXPECT_EQ(QRect(f.Left(), f.Top(), f.Width(), f.Height()), QRect(112, 84, 800, 600)) << f.Name().toStdString();
-    f.Hide();
-}
-
-// The ink of one text cell of a card, by colour.
-struct Ink {
-    int blue = 0;
-    int black = 0;
-};
-Ink inkIn(const QImage& surface, const QRect& r)
-{
-    Ink ink;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const TColor p = fromPixel(surface.pixel(x, y));
-            ink.blue += p == clBlue;
-            ink.black += p == clBlack;
-        }
-    }
-    return ink;
-}
-
-// The emphasised words cover the same words of their black line: in the words' place only
-// blue ink, in front of them and after them black ink of the line.
-void expectEmphasis(TImage& image, int lineX, int lineY, const QString& before, const QString& words)
-{
-    const QImage& s = image.Owner()->surface();
-    TCanvas& c = image.Canvas(); // the card's font stays set after the paint
-    const int x0 = lineX + c.TextWidth(before);
-    const int x1 = x0 + c.TextWidth(words);
-    const int top = image.Top() + lineY, bottom = top + c.TextHeight(words) - 1;
-    const int left = image.Left();
-    const Ink front = inkIn(s, QRect(QPoint(left + lineX, top), QPoint(left + x0 - 1, bottom)));
-    const Ink inWords = inkIn(s, QRect(QPoint(left + x0, top), QPoint(left + x1 - 1, bottom)));
-    const Ink after = inkIn(s, QRect(QPoint(left + x1, top), QPoint(left + x1 + 40, bottom)));
-    EXPECT_GT(front.black, 20) << "\"" << before.toStdString() << "\" stays black";
-    EXPECT_EQ(front.blue, 0);
-    EXPECT_GT(inWords.blue, 60) << words.toStdString();
-    EXPECT_EQ(inWords.black, 0) << "no black of the plain words shows beside the blue ones";
-    EXPECT_GT(after.black, 20) << "the line goes on in black";
-    EXPECT_EQ(after.blue, 0);
-}
-
-} // namespace
-
 TEST(PhasePages, ARepaintPutsAMovedPageBack)
 {
-    expectSnapsBack<TFormAllZu>();
-    expectSnapsBack<TFormEntZu>();
-    expectSnapsBack<TFormZuTyp5>();
-    expectSnapsBack<TFormZuTyp6>();
+    wbtest::expectSnapsBack<TFormAllZu>();
+    wbtest::expectSnapsBack<TFormEntZu>();
+    wbtest::expectSnapsBack<TFormZuTyp5>();
+    wbtest::expectSnapsBack<TFormZuTyp6>();
 }
 
 using AllZuPage = wbtest::LessonTest<TFormAllZu>;
 
 TEST_F(AllZuPage, TheBlueTermCoversTheSameWordOfTheFirstLine)
 {
-    expectEmphasis(
+    wbtest::expectEmphasis(
         f.ImageText, 30, 20, QStringLiteral("Zustandsschaubilder sind "), QStringLiteral("Gleichgewichtsdiagramme"));
 }
 
@@ -199,7 +125,7 @@ using EntZuPage = wbtest::LessonTest<TFormEntZu>;
 
 TEST_F(EntZuPage, TheBlueTermCoversTheSameWordsOfTheFirstLine)
 {
-    expectEmphasis(f.ImageText, 30, 20, QStringLiteral("Die "), QStringLiteral("thermische Analyse "));
+    wbtest::expectEmphasis(f.ImageText, 30, 20, QStringLiteral("Die "), QStringLiteral("thermische Analyse "));
 }
 
 using ZuTyp5Page = wbtest::LessonTest<TFormZuTyp5>;

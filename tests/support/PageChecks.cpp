@@ -1,6 +1,7 @@
 // The checks every page form shares.
 #include "tests/support/PageChecks.h"
 
+#include "framework/Forms.h"
 #include "tests/support/Program.h"
 
 #include <QJsonArray>
@@ -63,7 +64,7 @@ void expectPageColour(const PageForm& page)
     Script s { "screen 1024 768", "skip-cover", "color #204080", "menu Farbewaehlen",
         std::string("menu ") + page.item };
     const int state = s.state(page.form);
-    const int strip = s.pixel(page.strip);
+    const int strip = page.strip.x() >= 0 ? s.pixel(page.strip) : -1;
     const int kept = s.pixel(page.kept.x, page.kept.y);
     s << "key Esc"
       << "key Esc";
@@ -71,7 +72,8 @@ void expectPageColour(const PageForm& page)
     ASSERT_EQ(s.code(), 0) << s.err();
     const wb::TColor want = page.recoloured ? neu : page.color;
     EXPECT_EQ(s.json(state).value(QStringLiteral("color")).toString().toStdString(), hex(want)) << page.form;
-    EXPECT_EQ(hex(s.color(strip)), hex(want)) << page.form << ": the form colour around the page";
+    if (page.strip.x() >= 0)
+        EXPECT_EQ(hex(s.color(strip)), hex(want)) << page.form << ": the form colour around the page";
     EXPECT_EQ(hex(s.color(kept)), hex(page.kept.color)) << page.form << ": " << page.kept.what;
 }
 
@@ -94,6 +96,58 @@ void expectEscAndEndeReturnToTheMenu(const PageForm& page)
 std::string pageName(const PageForm& page)
 {
     return page.form;
+}
+
+std::vector<PagePixel> cardPixels(const QRect& card, int lastLineY)
+{
+    constexpr wb::TColor pink = wb::RGB(0xFF, 0xBF, 0xBF);
+    constexpr wb::TColor form = wb::RGB(0xD3, 0x05, 0x62);
+    const int middle = card.left() + card.width() / 2;
+    return {
+        { card.left(), card.top(), wb::clBlack, "the card's frame, top left" },
+        { card.right(), card.bottom(), wb::clBlack, "bottom right" },
+        { middle, card.top(), wb::clBlack, "top edge" },
+        { card.left() + 1, card.top() + 1, pink, "just inside the frame" },
+        { card.right() - 1, card.bottom() - 1, pink, "just inside at the bottom right" },
+        { card.left() + 5, card.top() + 200, pink, "left of every line" },
+        { middle, card.top() + lastLineY + 30, pink, "below the last line" },
+        { card.left() - 1, card.top() + 200, form, "the form colour left of the card" },
+        { card.right() + 1, card.top() + 200, form, "and right of it" },
+        { middle, card.bottom() + 1, form, "and below it" },
+    };
+}
+
+Ink inkIn(const QImage& surface, const QRect& r)
+{
+    Ink ink;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const wb::TColor p = wb::fromPixel(surface.pixel(x, y));
+            ink.blue += p == wb::clBlue;
+            ink.black += p == wb::clBlack;
+            ink.red += p == wb::clRed;
+        }
+    }
+    return ink;
+}
+
+void expectEmphasis(wb::TImage& image, int lineX, int lineY, const QString& before, const QString& words)
+{
+    const QImage& s = image.Owner()->surface();
+    wb::TCanvas& c = image.Canvas(); // the card's font stays set after the paint
+    const int x0 = lineX + c.TextWidth(before);
+    const int x1 = x0 + c.TextWidth(words);
+    const int top = image.Top() + lineY, bottom = top + c.TextHeight(words) - 1;
+    const int left = image.Left();
+    const Ink front = inkIn(s, QRect(QPoint(left + lineX, top), QPoint(left + x0 - 1, bottom)));
+    const Ink inWords = inkIn(s, QRect(QPoint(left + x0, top), QPoint(left + x1 - 1, bottom)));
+    const Ink after = inkIn(s, QRect(QPoint(left + x1, top), QPoint(left + x1 + 40, bottom)));
+    EXPECT_GT(front.black, 20) << "\"" << before.toStdString() << "\" stays black";
+    EXPECT_EQ(front.blue, 0);
+    EXPECT_GT(inWords.blue, 60) << words.toStdString();
+    EXPECT_EQ(inWords.black, 0) << "no black of the plain words shows beside the blue ones";
+    EXPECT_GT(after.black, 20) << "the line goes on in black";
+    EXPECT_EQ(after.blue, 0);
 }
 
 } // namespace wbtest

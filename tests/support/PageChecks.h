@@ -3,9 +3,15 @@
 // colour (or keeps its own) and goes back to the main menu on Esc and "&Ende".
 #pragma once
 
+#include "framework/Application.h"
+#include "framework/Controls.h"
 #include "framework/Types.h"
+#include "tests/support/Harness.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -24,7 +30,7 @@ struct PageForm {
     const char* item; // the main-menu item that opens it
     wb::TColor color; // its own form colour
     bool recoloured; // by the main menu's page colour
-    QPoint strip; // a pixel where the form colour shows
+    QPoint strip; // a pixel where the form colour shows; (-1, -1) where it shows nowhere
     PagePixel kept; // a pixel of the page itself, which no form colour changes
     std::vector<PagePixel> pixels;
 };
@@ -41,5 +47,38 @@ void expectEscAndEndeReturnToTheMenu(const PageForm& page);
 
 // For test names: the form's name.
 std::string pageName(const PageForm& page);
+
+// The pixels every text card shows, for a card at `card` in the form's client area whose last
+// line starts at card y `lastLineY`: its thin black frame, the pink page inside, a blank row
+// below the last line and the form colour around it.
+std::vector<PagePixel> cardPixels(const QRect& card, int lastLineY);
+
+// A repaint puts a moved or resized page back to 800 × 600 in the middle of a 1024 × 768
+// screen.
+template <class Form> void expectSnapsBack()
+{
+    resetApplication();
+    Form f;
+    f.create();
+    f.Show();
+    wb::Application.flushPendingPaints();
+    f.SetBounds(10, 20, 640, 480);
+    f.Refresh();
+    EXPECT_EQ(QRect(f.Left(), f.Top(), f.Width(), f.Height()), QRect(112, 84, 800, 600)) << f.Name().toStdString();
+    f.Hide();
+}
+
+// The ink of a rectangle of a form's surface, by colour.
+struct Ink {
+    int blue = 0;
+    int black = 0;
+    int red = 0;
+};
+Ink inkIn(const QImage& surface, const QRect& r);
+
+// Emphasised words of a card cover the same words of their black line: where the words stand
+// only blue ink, in front of them and after them black ink of the line. The line starts at
+// (lineX, lineY) of the image; `before` is its text in front of the words.
+void expectEmphasis(wb::TImage& image, int lineX, int lineY, const QString& before, const QString& words);
 
 } // namespace wbtest
