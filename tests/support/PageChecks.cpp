@@ -72,8 +72,9 @@ void expectPageColour(const PageForm& page)
     ASSERT_EQ(s.code(), 0) << s.err();
     const wb::TColor want = page.recoloured ? neu : page.color;
     EXPECT_EQ(s.json(state).value(QStringLiteral("color")).toString().toStdString(), hex(want)) << page.form;
-    if (page.strip.x() >= 0)
+    if (page.strip.x() >= 0) {
         EXPECT_EQ(hex(s.color(strip)), hex(want)) << page.form << ": the form colour around the page";
+    }
     EXPECT_EQ(hex(s.color(kept)), hex(page.kept.color)) << page.form << ": " << page.kept.what;
 }
 
@@ -96,6 +97,11 @@ void expectEscAndEndeReturnToTheMenu(const PageForm& page)
 std::string pageName(const PageForm& page)
 {
     return page.form;
+}
+
+void PrintTo(const PageForm& page, std::ostream* os)
+{
+    *os << page.form;
 }
 
 std::vector<PagePixel> cardPixels(const QRect& card, int lastLineY)

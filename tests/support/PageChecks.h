@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QRect>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ void expectEscAndEndeReturnToTheMenu(const PageForm& page);
 
 // For test names: the form's name.
 std::string pageName(const PageForm& page);
+// How GoogleTest prints a page parameter.
+void PrintTo(const PageForm& page, std::ostream* os);
 
 // The pixels every text card shows, for a card at `card` in the form's client area whose last
 // line starts at card y `lastLineY`: its thin black frame, the pink page inside, a blank row
