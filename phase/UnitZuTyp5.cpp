@@ -40,8 +40,7 @@ constexpr const char* kMemo[] = {
 };
 static_assert(std::size(kMemo) == 23);
 
-// The field labels. The subscripts m and n of the compound A(m)B(n) are texts of their own,
-// 5 pixels below their line.
+// The field labels.
 constexpr TextAt kBeschriftung[] = {
     { 110, 252, "Eutektikum 1" },
     { 360, 167, "Eutektikum 2" },
@@ -50,19 +49,10 @@ constexpr TextAt kBeschriftung[] = {
     { 25, 217, "Schmelze" },
     { 45, 233, "+A" },
     { 260, 100, "Schmelze" },
-    { 262, 120, "+ A     B   " },
-    { 283, 125, "m" },
-    { 305, 125, "n" },
     { 427, 133, "Schmelze" },
     { 425, 150, "+B" },
     { 160, 300, "Eutektikum 1" },
-    { 167, 320, "+ A     B" },
-    { 188, 325, "m" },
-    { 210, 325, "n" },
     { 300, 260, "Eutektikum 2" },
-    { 307, 280, "+ A     B" },
-    { 328, 285, "m" },
-    { 350, 285, "n" },
     { 70, 300, "A" },
     { 30, 320, "+ Eutektikum 1" },
     { 430, 260, "B" },
@@ -71,13 +61,22 @@ constexpr TextAt kBeschriftung[] = {
     { 110, 160, "Liquiduslinie" },
 };
 
-// The compound's place on the concentration axis, written after the axis texts; its
-// subscripts stand 4 pixels lower.
-constexpr TextAt kVerbindung[] = {
-    { 279, 372, "A     B" },
-    { 290, 376, "m" },
-    { 312, 376, "n" },
+// The compound A(m)B(n) written with its subscripts m and n as texts of their own, 4 or 5
+// pixels below the line. The x given for them fit a face whose blanks are wider than ours;
+// they are drawn right after their letter instead (see drawFormel), so that m does not run
+// into the B.
+struct Formel {
+    TextAt zeile;
+    TextAt m;
+    TextAt n;
 };
+constexpr Formel kFormeln[] = {
+    { { 262, 120, "+ A     B   " }, { 283, 125, "m" }, { 305, 125, "n" } },
+    { { 167, 320, "+ A     B" }, { 188, 325, "m" }, { 210, 325, "n" } },
+    { { 307, 280, "+ A     B" }, { 328, 285, "m" }, { 350, 285, "n" } },
+};
+// The compound's place on the concentration axis, written after the axis texts.
+constexpr Formel kVerbindung = { { 279, 372, "A     B" }, { 290, 376, "m" }, { 312, 376, "n" } };
 
 // The two eutectic lines and the compound's line at 60 % B, open where its label stands.
 constexpr Segment kLinien[] = {
@@ -106,6 +105,19 @@ constexpr phasefield::Branch kLiquidus[] = {
 };
 // clang-format on
 
+// The gap between a letter and its subscript.
+constexpr int kTiefAbstand = 2;
+
+void drawFormel(TCanvas& c, const Formel& f)
+{
+    const QString zeile = QString::fromUtf8(f.zeile.text);
+    draw(c, f.zeile);
+    const int nachA = f.zeile.x + c.TextWidth(zeile.left(zeile.indexOf(QLatin1Char('A')) + 1)) + kTiefAbstand;
+    const int nachB = f.zeile.x + c.TextWidth(zeile.left(zeile.indexOf(QLatin1Char('B')) + 1)) + kTiefAbstand;
+    draw(c, TextAt { nachA, f.m.y, f.m.text });
+    draw(c, TextAt { nachB, f.n.y, f.n.text });
+}
+
 } // namespace
 
 TFormZuTyp5::TFormZuTyp5()
@@ -133,8 +145,10 @@ void TFormZuTyp5::PaintBoxHauptPaint()
     phasefield::drawGround(c, clWhite);
     phasefield::drawBands(c);
     drawAll(c, kBeschriftung);
+    for (const Formel& f : kFormeln)
+        drawFormel(c, f);
     phasefield::drawAxisTexts(c);
-    drawAll(c, kVerbindung);
+    drawFormel(c, kVerbindung);
     c.Pen.SetColor(phasefield::kLinie);
     c.Pen.SetWidth(2);
     drawAll(c, kLinien);

@@ -193,3 +193,28 @@ TEST_F(ZuTyp6Page, TheMemoHoldsItsTwentyFiveLinesInTheFormsFontAtHeightEighteen)
     EXPECT_EQ(f.MemoErlaeuterung.BoundsRect(), QRect(7, 28, 263, 452));
     EXPECT_EQ(f.MemoErlaeuterung.Font.Height(), 18);
 }
+
+TEST_F(ZuTyp5Page, TheSubscriptsOfTheCompoundStandClearOfItsLetters)
+{
+    // Across a formula's rows, the columns with black ink fall into one run per glyph: "+", "A",
+    // "m", "B", "n" (the axis formula has no "+"). A subscript that ran into the next letter
+    // would merge two runs. Rows stop above the compound's line below the B and above the axis
+    // numbers.
+    struct Formula {
+        int left, right, top, bottom;
+        int glyphs;
+    };
+    for (const Formula& g : { Formula { 258, 330, 118, 132, 5 }, Formula { 163, 235, 318, 340, 5 },
+             Formula { 303, 375, 278, 298, 5 }, Formula { 275, 335, 370, 389, 4 } }) {
+        int runs = 0;
+        bool inRun = false;
+        for (int x = g.left; x <= g.right; ++x) {
+            bool ink = false;
+            for (int y = g.top; y <= g.bottom; ++y)
+                ink |= at(f.PaintBoxHaupt, x, y) == clBlack;
+            runs += ink && !inRun;
+            inRun = ink;
+        }
+        EXPECT_EQ(runs, g.glyphs) << "the formula at (" << g.left << ", " << g.top << ")";
+    }
+}
