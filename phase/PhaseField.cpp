@@ -96,10 +96,7 @@ void layoutDiagramPage(TForm& form, TPaintBox& diagram, TMemo& memo, std::span<c
     memo.Lines.Clear();
     memo.Font.Assign(form.Font);
     memo.Font.SetHeight(18);
-    QStringList lines;
-    for (const char* line : text)
-        lines << QString::fromUtf8(line);
-    memo.Lines.setList(lines);
+    memo.Lines.setTable(text);
 }
 
 } // namespace wb::phasefield
