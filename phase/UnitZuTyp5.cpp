@@ -62,9 +62,7 @@ constexpr TextAt kBeschriftung[] = {
 };
 
 // The compound A(m)B(n) written with its subscripts m and n as texts of their own, 4 or 5
-// pixels below the line. The x given for them fit a face whose blanks are wider than ours;
-// they are drawn right after their letter instead (see drawFormel), so that m does not run
-// into the B.
+// pixels below the line, between the letters.
 struct Formel {
     TextAt zeile;
     TextAt m;
@@ -105,17 +103,11 @@ constexpr phasefield::Branch kLiquidus[] = {
 };
 // clang-format on
 
-// The gap between a letter and its subscript.
-constexpr int kTiefAbstand = 2;
-
 void drawFormel(TCanvas& c, const Formel& f)
 {
-    const QString zeile = QString::fromUtf8(f.zeile.text);
     draw(c, f.zeile);
-    const int nachA = f.zeile.x + c.TextWidth(zeile.left(zeile.indexOf(QLatin1Char('A')) + 1)) + kTiefAbstand;
-    const int nachB = f.zeile.x + c.TextWidth(zeile.left(zeile.indexOf(QLatin1Char('B')) + 1)) + kTiefAbstand;
-    draw(c, TextAt { nachA, f.m.y, f.m.text });
-    draw(c, TextAt { nachB, f.n.y, f.n.text });
+    draw(c, f.m);
+    draw(c, f.n);
 }
 
 } // namespace
