@@ -14,8 +14,8 @@ public:
     TMemo MemoErlaeuterung { this, QStringLiteral("MemoErlaeuterung") };
     TMainMenu MainMenuLeiste { this, QStringLiteral("MainMenuLeiste") };
     TMenuItem Ende { MainMenuLeiste, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"),
-        QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    TMenuItem ESCAPE { MainMenuLeiste, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE,
+        false };
 
 private:
     void FormPaint() override;

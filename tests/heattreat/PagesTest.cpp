@@ -87,7 +87,7 @@ TEST(HeatPages, ARepaintPutsTheMovedDefinitionBackButNotTheChart)
 
     wbtest::resetApplication();
     TFormVerHart f;
-    f.create();
+    wb::FormAccess::create(f);
     f.Show();
     Application.flushPendingPaints();
     f.SetLeft(10);
@@ -101,7 +101,7 @@ using WarmeCard = wbtest::LessonTest<TFormWarme>;
 TEST_F(WarmeCard, TheDefinitionStandsInTextCellsTwentyFourPixelsHigh)
 {
     // Lines at y = 60, 100, 140, 180 and the source at 260: ink in each cell, none between.
-    const QImage& s = f.surface();
+    const QImage& s = wb::FormAccess::surface(f);
     const int left = f.ImageText.Left(), top = f.ImageText.Top();
     for (const int y : { 60, 100, 140, 180 })
         EXPECT_GT(wbtest::inkIn(s, QRect(left + 20, top + y, 700, 24)).black, 300) << "line at y = " << y;
@@ -163,7 +163,7 @@ TEST_F(VerHartChart, ARepaintDrawsTheSameChartAndLeavesTheTitleAlone)
     f.ImageTitel.Canvas().Rectangle(2, 2, 6, 6);
     f.Refresh();
     EXPECT_EQ(at(f.ImageTitel, 3, 3), clBlue);
-    QImage now = f.surface().copy();
+    QImage now = wb::FormAccess::surface(f).copy();
     for (int y = 0; y < now.height(); ++y)
         for (int x = 0; x < now.width(); ++x)
             if (!f.ImageTitel.BoundsRect().contains(x, y) && now.pixel(x, y) != opened.pixel(x, y))

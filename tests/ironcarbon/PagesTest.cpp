@@ -52,7 +52,7 @@ TEST_F(AllEKDCard, TheTwoOpeningLinesAreBlueTheRestBlack)
         int y;
         bool blue;
     };
-    const QImage& s = f.surface();
+    const QImage& s = wb::FormAccess::surface(f);
     for (const Line& l :
         { Line { 30, true }, Line { 50, true }, Line { 80, false }, Line { 220, false }, Line { 380, false } }) {
         const wbtest::Ink ink = wbtest::inkIn(s, QRect(f.ImageText.Left() + 20, f.ImageText.Top() + l.y, 300, 18));

@@ -1,6 +1,7 @@
 // The checks every page form shares.
 #include "tests/support/PageChecks.h"
 
+#include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "tests/support/Program.h"
 
@@ -139,7 +140,7 @@ Ink inkIn(const QImage& surface, const QRect& r)
 
 void expectEmphasis(wb::TImage& image, int lineX, int lineY, const QString& before, const QString& words)
 {
-    const QImage& s = image.Owner()->surface();
+    const QImage& s = wb::FormAccess::surface(*image.Owner());
     wb::TCanvas& c = image.Canvas(); // the card's font stays set after the paint
     const int x0 = lineX + c.TextWidth(before);
     const int x1 = x0 + c.TextWidth(words);

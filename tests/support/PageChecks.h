@@ -5,6 +5,7 @@
 
 #include "framework/Application.h"
 #include "framework/Controls.h"
+#include "framework/FormAccess.h"
 #include "framework/Types.h"
 #include "tests/support/Harness.h"
 
@@ -62,7 +63,7 @@ template <class Form> void expectSnapsBack()
 {
     resetApplication();
     Form f;
-    f.create();
+    wb::FormAccess::create(f);
     f.Show();
     wb::Application.flushPendingPaints();
     f.SetBounds(10, 20, 640, 480);

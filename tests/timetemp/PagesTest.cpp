@@ -72,7 +72,7 @@ TEST_F(ZeitAbCard, TheBlueTermCoversTheSameWordsOfItsLine)
 
 TEST_F(ZeitAbCard, DiagramFamiliesInBlueTheirFormsInRed)
 {
-    const QImage& s = f.surface();
+    const QImage& s = wb::FormAccess::surface(f);
     const int left = f.ImageText.Left(), top = f.ImageText.Top();
     for (const int y : { 250, 325 }) {
         const wbtest::Ink ink = wbtest::inkIn(s, QRect(left + 20, top + y, 600, 18));
