@@ -8,7 +8,7 @@ namespace wb {
 
 TLessonForm::TLessonForm(const QString& name, const LessonLook& look)
     : TForm(name)
-    , StatusBarHint(this, QStringLiteral("StatusBarHint"))
+    , StatusBarHint(this, look.statusName)
     , m_look(look)
 {
     SetCaption(look.caption);
@@ -17,10 +17,10 @@ TLessonForm::TLessonForm(const QString& name, const LessonLook& look)
     Font.SetName(QStringLiteral("MS Sans Serif"));
     Font.SetHeight(look.fontHeight);
     SetBounds(Left(), Top(), look.width, look.height);
-    StatusBarHint.SetColor(clSilver);
+    StatusBarHint.SetColor(look.statusColor);
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
     StatusBarHint.Font.SetHeight(look.statusFontHeight);
-    StatusBarHint.Font.SetBold(true);
+    StatusBarHint.Font.SetBold(look.statusBold);
     StatusBarHint.SetHeight(look.statusHeight);
     StatusBarHint.SetSimpleText(look.status);
 }

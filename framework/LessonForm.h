@@ -38,13 +38,18 @@ struct LessonLook {
     QString status = status::S1;
     int statusHeight = 18;
     int statusFontHeight = -13;
+    // Most forms call their status bar StatusBarHint and show it bold on silver; the few that
+    // keep a status bar as it comes name it here.
+    QString statusName = QStringLiteral("StatusBarHint");
+    bool statusBold = true;
+    TColor statusColor = clSilver;
 };
 
 class TMenuItem;
 
 class TLessonForm : public TForm {
 public:
-    // The one line of key help at the bottom.
+    // The one line of key help at the bottom (named by the look).
     TStatusBar StatusBarHint;
 
     const LessonLook& look() const { return m_look; }

@@ -44,6 +44,8 @@ constexpr TColor clBlue = RGB(0, 0, 255);
 constexpr TColor clFuchsia = RGB(255, 0, 255);
 constexpr TColor clAqua = RGB(0, 255, 255);
 constexpr TColor clWhite = RGB(255, 255, 255);
+// The face colour of windows and controls that keep their default colour.
+constexpr TColor clBtnFace = RGB(0xD4, 0xD0, 0xC8);
 
 // The colour a pixel of a 32-bit surface holds (0xFFRRGGBB) and back.
 constexpr std::uint32_t toPixel(TColor c)

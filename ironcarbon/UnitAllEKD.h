@@ -10,9 +10,13 @@ class TFormAllEKD : public TLessonForm {
 public:
     TFormAllEKD();
 
+    TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
     TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+
+private:
+    void FormPaint() override;
 };
 
 extern TFormAllEKD* FormAllEKD;

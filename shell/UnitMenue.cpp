@@ -5,6 +5,7 @@
 #include "heattreat/UnitHaerten.h"
 #include "heattreat/UnitLMC45.h"
 #include "heattreat/UnitNormal.h"
+#include "heattreat/UnitVerHart.h"
 #include "heattreat/UnitVerSch.h"
 #include "heattreat/UnitVergueten.h"
 #include "heattreat/UnitWarme.h"
@@ -299,6 +300,11 @@ void TFormMenue::GefgeC451Click()
 void TFormMenue::Vergtungsschaubild1Click()
 {
     FormVerSch->ShowModal();
+}
+
+void TFormMenue::Haertekurven1Click()
+{
+    FormVerHart->ShowModal();
 }
 
 void TFormMenue::InfoClick()

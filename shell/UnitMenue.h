@@ -67,6 +67,9 @@ public:
     TMenuItem Vergten { Warm, QStringLiteral("Vergten"), QStringLiteral("Vergüten"), &TFormMenue::VergtenClick };
     TMenuItem GefgeC451 { Warm, QStringLiteral("GefgeC451"), QStringLiteral("Gefüge C45: Normalglühen, Härten, Vergüten"), &TFormMenue::GefgeC451Click };
     TMenuItem Vergtungsschaubild1 { Warm, QStringLiteral("Vergtungsschaubild1"), QStringLiteral("Vergütungsschaubild C45"), &TFormMenue::Vergtungsschaubild1Click };
+    // The end-quench hardness curves have no command of their own in the lesson plan; they are
+    // offered here, beside the tempering chart of the same steel.
+    TMenuItem Haertekurven1 { Warm, QStringLiteral("Haertekurven1"), QStringLiteral("Härtekurven Stirnabschreckprobe C45"), &TFormMenue::Haertekurven1Click };
 
     TMenuItem Info { MainMenu1, QStringLiteral("Info"), QStringLiteral("Info"), &TFormMenue::InfoClick };
     // clang-format on
@@ -119,6 +122,7 @@ private:
     void VergtenClick();
     void GefgeC451Click();
     void Vergtungsschaubild1Click();
+    void Haertekurven1Click();
 
     void InfoClick();
 };

@@ -10,9 +10,13 @@ class TFormZeitAb : public TLessonForm {
 public:
     TFormZeitAb();
 
+    TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+
+private:
+    void FormPaint() override;
 };
 
 extern TFormZeitAb* FormZeitAb;

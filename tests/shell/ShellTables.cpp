@@ -102,7 +102,7 @@ const std::vector<FormRow> kForms = {
     { "FormVerSch", "Vergütungsschaubild eines C 45",
       112, 84, 800, 600, 792, 554, "#CD5281", -10, kS1, 19, "ESC", "ESC", false },
     { "FormVerHart", "Härtekurve angelassener Stirnabschreckproben eines C 45 (Austenitisierungstemperatur 880°C) ",
-      112, 84, 800, 600, 792, 554, "#CD5281", -11, kS1, 18, "ESC", "ESC", false },
+      112, 84, 800, 600, 792, 554, "#CD5281", -11, kS1, 19, "ESC", "ESC", false },
     { "FormBildC01", "Gefügeaufnahme Stahl mit 0,1 % Kohlenstoff",
       312, 219, 400, 330, 392, 284, "#D30562", -11, kS1, 18, "ESCAPE", "ESCAPE", false },
     { "FormBildC02", "Gefügeaufnahme Stahl mit 0,2 % Kohlenstoff",
@@ -163,6 +163,7 @@ const std::vector<Command> kCommands = {
     { "Vergten", "FormVergueten" },
     { "GefgeC451", "FormLMC45" },
     { "Vergtungsschaubild1", "FormVerSch" },
+    { "Haertekurven1", "FormVerHart" },
     { "Info", "FormInfo" },
 };
 

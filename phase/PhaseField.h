@@ -1,0 +1,71 @@
+// The field the binary phase diagrams are drawn in: 0 … 100 % B along x = 20 … 480 and the
+// temperature from y = 20 (hot) down to 370, filled with colour bands from yellow through red
+// to dark red, and the curves of the diagrams as parabola branches.
+#pragma once
+
+#include "framework/Canvas.h"
+#include "framework/Controls.h"
+#include "framework/Figures.h"
+#include "framework/Forms.h"
+
+#include <span>
+
+namespace wb::phasefield {
+
+constexpr int kLinks = 20;
+constexpr int kOben = 20;
+constexpr int kRechts = 480;
+constexpr int kUnten = 370;
+
+// The band colour of row y: yellow for 20 … 70, then red 255 with green 325 − y running out
+// down to 325, then red 905 − 2·y darkening to the bottom. Rows 70 and 325 belong to two bands
+// and have the same colour in both.
+TColor bandColor(int y);
+
+// One line per row from x = 20 towards 480 (the end point stays untouched) with a 1-pixel
+// pen in the row's band colour; the pen keeps the last colour and width 1.
+void drawBands(TCanvas& c);
+
+// [a·(x − b)² + c]: computed in floating point, stored in single precision, rounded half to
+// even.
+struct Parabola {
+    double a;
+    double b;
+    double c;
+    int at(int x) const;
+};
+
+// A curve of a diagram: MoveTo its start, then LineTo (x, f(x)) for x = fromX … toX with the
+// pen in force. The start is where the curve was meant to begin and need not lie on f.
+struct Branch {
+    TPoint start;
+    Parabola f;
+    int fromX;
+    int toX;
+};
+void drawBranch(TCanvas& c, const Branch& b);
+
+// --- The static diagrams of types 5 and 6, on a 500 × 450 paint box ---------------------
+
+constexpr TColor kUmfeld = RGB(0xA6, 0xA6, 0xFF); // around the field
+constexpr TColor kLinie = RGB(0x01, 0x00, 0x00); // the diagram lines
+
+// The ground: Rectangle(0, 0, 500, 450) in the surrounding blue with a white pen, then the
+// field Rectangle(20, 20, 481, 370) in white with the given pen colour; the brush is left
+// clear for the texts. The pen width is the one in force.
+void drawGround(TCanvas& c, TColor fieldPen);
+
+// The axis titles, the components A and B and the concentration scale, with the font in force.
+void drawAxisTexts(TCanvas& c);
+
+// The explanation beside the diagram: pink, read-only, long lines run on to a horizontal
+// scroll bar.
+void setUpMemo(TMemo& memo);
+
+// What both pages redo at every repaint: the diagram at (270, 30), 500 × 450; the form
+// canvas's pen 2 pixels black and its font height 10 black; the memo to the left of the
+// diagram, 2 pixels higher at both ends, cleared and refilled with its text in the form's font
+// at height 18 (so its scroll position is lost).
+void layoutDiagramPage(TForm& form, TPaintBox& diagram, TMemo& memo, std::span<const char* const> text);
+
+} // namespace wb::phasefield
