@@ -252,6 +252,8 @@ void TFormZTAZTU::PaintBoxHauptPaint()
     c.Font.SetHeight(kZeitSchrift);
     draw(c, kZeit);
 
+    // The pen goes to the run's current point. During the curves that is (u, F(u)), left of the
+    // curve drawn, so a repaint then joins it to the curve's next point: meant, as the run stores it.
     c.MoveTo(m_state.ProzessX, Round(m_state.ProzessY));
 }
 

@@ -229,3 +229,18 @@ TEST_F(ZTAZTU045, TextToggleReachesTheLockedFormAndClosingHidesIt)
     EXPECT_TRUE(f.Austenitisierung.Enabled());
     EXPECT_FALSE(f.TimerZTA.Enabled());
 }
+
+TEST_F(ZTAZTU045, RepaintWhileHoldingDrawsNoStrayLine)
+{
+    // The picture's texts move the pen of PaintBoxHaupt; the holding line goes on from its own
+    // end all the same, not from the end of the last text (" A(c3) " at (103, 110)).
+    f.Austenitisierung.Click();
+    ticks(150); // x = 145 + (151 − 52) = 244 at the next tick's start
+    f.Refresh();
+    Application.flushPendingPaints();
+    ticks(1);
+    EXPECT_EQ(at(f.PaintBoxHaupt, 244, 158), clRed) << "the holding step from (243, 158) to (244, 158)";
+    for (const QPoint p : { QPoint(196, 134), QPoint(220, 146), QPoint(230, 151) })
+        EXPECT_EQ(at(f.PaintBoxHaupt, p.x(), p.y()), openedAt(f.PaintBoxHaupt, p.x(), p.y()))
+            << "(" << p.x() << ", " << p.y() << ") on the way from the text to the line";
+}
