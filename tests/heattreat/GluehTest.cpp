@@ -378,7 +378,8 @@ TEST_F(Glueh, LoeschenNeuStopsEveryBandStartedJustBeforeOrRunning)
             f.Grobkorn.Click();
             (f.*b.itemMember).Click();
             ticks(before);
-            // The items cannot be reached with the form locked; the fixture clicks it anyway.
+            // Thirty ticks in, the form is locked and its menu out of the mouse's reach; the fixture
+            // clicks the item anyway.
             f.Neu.Click();
             ticks(200);
             for (const BandCase& other : kBands) {
