@@ -230,6 +230,50 @@ TEST_F(Glueh, GridFollowsTheSteelCornersScale)
     EXPECT_EQ(ekd::carbonX(glueh::kScale, 0.8), 386);
 }
 
+TEST(GluehPaths, EachTickDrawsWhereTheBandsPathSaysAndNothingAtTheGaps)
+{
+    struct Case {
+        const char* why;
+        glueh::Tick (*path)(int x, float y);
+        int x;
+        float y; // the band's height before the tick
+        float yAfter;
+        std::vector<std::pair<int, TPoint>> strokes; // pen width (0: the band's own) and end
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "normalising rises along 0.36 x + 136", glueh::normalPath, 388, 0, 0.36f * 388 + 136, { { 0, { 388, 276 } } } },
+        { "up to x = 390", glueh::normalPath, 390, 0, 0.36f * 390 + 136, { { 0, { 390, 276 } } } },
+        { "then runs flat at 277", glueh::normalPath, 392, 276.4f, 277, { { 0, { 392, 277 } } } },
+        { "up to 606", glueh::normalPath, 606, 277, 277, { { 0, { 606, 277 } } } },
+        { "610 draws nothing", glueh::normalPath, 610, 277, 277, {} },
+        { "diffusion at 173", glueh::homoPath, 536, 173, 173, { { 0, { 536, 173 } } } },
+        { "540 draws nothing", glueh::homoPath, 540, 173, 173, {} },
+        { "the taper, 598 − x wide", glueh::homoPath, 544, 173, 173, { { 54, { 544, 173 } } } },
+        { "its point", glueh::homoPath, 596, 173, 173, { { 2, { 596, 173 } } } },
+        { "600 draws nothing", glueh::homoPath, 600, 173, 173, {} },
+        { "stress relief at 330", glueh::armPath, 618, 330, 330, { { 0, { 618, 330 } } } },
+        { "620 draws nothing", glueh::armPath, 620, 330, 330, {} },
+        { "recrystallisation from 331 at 330", glueh::rePath, 268, 331, 331, { { 0, { 268, 330 } } } },
+        { "soft annealing below A1 at 300", glueh::weichPath, 406, 301, 301, { { 0, { 406, 300 } } } },
+        { "then at 292", glueh::weichPath, 412, 301, 301, { { 0, { 412, 292 } } } },
+        { "and from 417 wider, down to the start height", glueh::weichPath, 420, 301, 301,
+          { { 0, { 420, 292 } }, { 34, { 420, 301 } } } },
+        { "the last tick still widens", glueh::weichPath, 624, 301, 301, { { 34, { 624, 301 } } } },
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const glueh::Tick t = c.path(c.x, c.y);
+        EXPECT_EQ(t.y, c.yAfter);
+        ASSERT_EQ(t.count, int(c.strokes.size()));
+        for (int i = 0; i < t.count; ++i) {
+            EXPECT_EQ(t.strokes[i].width, c.strokes[i].first) << "stroke " << i;
+            EXPECT_EQ(t.strokes[i].to, c.strokes[i].second) << "stroke " << i;
+        }
+    }
+}
+
 TEST_F(Glueh, StaticDiagram)
 {
     // clang-format off
