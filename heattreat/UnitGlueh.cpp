@@ -389,7 +389,6 @@ void TFormGlueh::bandTick(const Band& band)
     c.Font.SetHeight(kLabelFontHeight);
     c.Pen.SetColor(kLabelPen);
     c.Pen.SetWidth(3);
-    c.Font.SetColor(clBlack);
     c.Brush.SetColor(kBandBlue);
     c.Brush.SetStyle(band.labelOnBrush ? bsSolid : bsClear);
     c.Font.SetColor(band.labelColor);
