@@ -54,7 +54,8 @@ void expectSamples(const char* menuItem, std::vector<Sample> samples)
         now = due;
         queries.push_back(s.pixel(kLinks + p.x, kOben + p.y));
     }
-    s << "key Esc" << "key Esc";
+    s << "key Esc"
+      << "key Esc";
     s.run();
     ASSERT_EQ(s.code(), 0) << s.err();
     for (size_t i = 0; i < samples.size(); ++i) {
@@ -211,7 +212,8 @@ TEST(CoolingDriver, RunsEndAtTheirLastTickAndAStartAfterTheEndStopsAtOnce)
         const int below = s.pixel(kLinks + c.x, kOben + 453);
         s << "advance 5000";
         const int later = s.state(c.form);
-        s << "key Esc" << "key Esc";
+        s << "key Esc"
+          << "key Esc";
         s.run();
         ASSERT_EQ(s.code(), 0) << s.err();
         EXPECT_TRUE(s.stateView(running).timerEnabled("TimerHaupt"));
@@ -236,11 +238,14 @@ TEST(CoolingDriver, NeuRestartsFromTheTopAndTheSpeedBarChangesTheIntervalAtOnce)
     const int reset = s.state("FormEKD06");
     const int erased = s.pixel(kLinks + 95, kOben + 70);
     const int marker = s.pixel(kLinks + 110, kOben + 25);
-    s << "menu Start" << "advance 12499";
+    s << "menu Start"
+      << "advance 12499";
     const int beforeTick24 = s.pixel(kLinks + 95, kOben + 70);
     s << "advance 1";
     const int atTick24 = s.pixel(kLinks + 95, kOben + 70);
-    s << "menu Neu" << "menu Start" << "advance 5500"; // just after tick 10
+    s << "menu Neu"
+      << "menu Start"
+      << "advance 5500"; // just after tick 10
     s << "scroll ScrollBarVAb 100";
     const int scrolled = s.state("FormEKD06");
     // Ticks 11 … 24 now come every 100 ms from the scroll: tick 24 at 1400 ms.
@@ -250,7 +255,8 @@ TEST(CoolingDriver, NeuRestartsFromTheTopAndTheSpeedBarChangesTheIntervalAtOnce)
     const int fastAt = s.pixel(kLinks + 95, kOben + 70);
     s << "menu Start";
     const int startedAgain = s.state("FormEKD06");
-    s << "key Esc" << "key Esc";
+    s << "key Esc"
+      << "key Esc";
     s.run();
     ASSERT_EQ(s.code(), 0) << s.err();
     EXPECT_EQ(s.color(drawn), clBlack);
@@ -294,7 +300,8 @@ TEST(CoolingDriver, EscResetsTheRunAndHidesTheText)
         s << "advance 5000" << std::string("menu ") + c.menuItem;
         const int reopened = s.state(c.form);
         const int clean = s.pixel(kLinks + c.x, kOben + c.y);
-        s << "key Esc" << "key Esc";
+        s << "key Esc"
+          << "key Esc";
         s.run();
         ASSERT_EQ(s.code(), 0) << s.err();
         EXPECT_TRUE(s.stateView(running).visible("MemoErlaeuterung"));
@@ -323,7 +330,8 @@ TEST(CoolingDriver, ARepaintMidRunLosesTheTracesAndLeavesTheNextErasedTieLine)
     s << advanceTo(33, now);
     const int stays = s.pixel(kLinks + 120, kOben + 82);
     const int state = s.state("FormEKD06");
-    s << "key Esc" << "key Esc";
+    s << "key Esc"
+      << "key Esc";
     s.run();
     ASSERT_EQ(s.code(), 0) << s.err();
     EXPECT_EQ(s.color(firstTie), kGelb) << "the first tie line is gone with the repaint";
