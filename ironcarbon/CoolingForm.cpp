@@ -77,7 +77,7 @@ void TCoolingForm::FormPaint()
 
 void TCoolingForm::PaintBoxHauptPaint()
 {
-    ekd::cooling::drawDiagram(PaintBoxHaupt.Canvas(), PaintBoxHaupt.Width());
+    ekd::cooling::drawDiagram(PaintBoxHaupt.Canvas(), PaintBoxHaupt.Width(), PaintBoxHaupt.Height());
 }
 
 void TCoolingForm::TimerHauptTimer()

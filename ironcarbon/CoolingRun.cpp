@@ -3,6 +3,8 @@
 
 #include "ironcarbon/IronCarbonDiagram.h"
 
+#include <algorithm>
+
 namespace wb::ekd::cooling {
 
 namespace {
@@ -22,8 +24,9 @@ constexpr int kZementitY = 475;
 // The cementite axis ends with its unit: Fe3C, the 3 as an index.
 constexpr TextAt kZementitEnde[] = {
     { 583, kZementitY, "80" }, { 650, kZementitY, "90" }, { 707, kZementitY, "100 % " },
-    { 670, kZementitY, "Fe   C" }, { 682, 480, "3" },
+    { 670, kZementitY, "Fe   C" },
 };
+constexpr TextAt kIndex3 { 682, 480, "3" };
 
 // The field ends at 600 °C here, so the lines that run down to the bottom of the whole diagram
 // end on its lower edge, and A's line to H starts a little lower on the axis.
@@ -81,7 +84,7 @@ void drawField(TCanvas& c)
     }
 }
 
-void drawAxes(TCanvas& c)
+void drawAxes(TCanvas& c, int height)
 {
     c.Font.SetColor(kGelb);
     c.Brush.SetStyle(bsClear);
@@ -99,6 +102,10 @@ void drawAxes(TCanvas& c)
     for (int i = 0; i <= 7; ++i)
         c.TextOut(46 + 67 * i, kZementitY, QString::number(10 * i));
     drawAll(c, kZementitEnde);
+    // The index stands so low that in our faces its cell would run past the box's bottom edge and
+    // be cut; it moves up just enough to be read whole.
+    const QString index = QString::fromUtf8(kIndex3.text);
+    c.TextOut(kIndex3.x, std::min(kIndex3.y, height - c.TextHeight(index)), index);
 }
 
 void setUp(const Leinwand& on, TColor grund)
@@ -211,7 +218,7 @@ void play(const Lauf& lauf, Zustand& z, const Leinwand& on)
 
 } // namespace
 
-void drawDiagram(TCanvas& c, int width)
+void drawDiagram(TCanvas& c, int width, int height)
 {
     c.Font.SetName(QStringLiteral("Times New Roman"));
     c.Font.SetHeight(15);
@@ -221,7 +228,7 @@ void drawDiagram(TCanvas& c, int width)
     c.Pen.SetColor(kSchwarz);
     drawBackground(c, width, kLastBand);
     drawField(c);
-    drawAxes(c);
+    drawAxes(c, height);
     drawAll(c, kLinien);
     drawLines(c, kGestrichelt, 1);
     drawTimesTexts(c, kBeschriftung, kSchwarz);

@@ -12,10 +12,10 @@
 
 namespace wb::ekd::cooling {
 
-// The diagram the three lessons cool through, on a box of `width` pixels: the background bands,
+// The diagram the three lessons cool through, on a box of width × height: the background bands,
 // the shaded field (it ends at y = 452, about 600 °C), the axes, the lines of the metastable
 // system with a one-pixel pen and the labels. The canvas is left with the "Symbol" font.
-void drawDiagram(TCanvas& c, int width);
+void drawDiagram(TCanvas& c, int width, int height);
 
 // The field ends here, and the dark red bands go down to band 439, just below the box.
 inline constexpr int kFieldBottom = 452;

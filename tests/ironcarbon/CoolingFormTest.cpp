@@ -155,6 +155,34 @@ TEST_F(EKD30, ComponentsMenuAndAMemoThatWrapsAndScrolls)
     EXPECT_TRUE(edit->focusPolicy() & Qt::TabFocus) << "the memo is a tab stop";
 }
 
+// The static diagram the three lessons share, at pixels whose colour its steps decide.
+TEST_F(EKD06, StaticDiagram)
+{
+    // The field's shading: width-3 lines at y = 3i + 40 in green 275 - i, so row y has the colour of
+    // line (y - 39) div 3.
+    const auto shade = [](int y) { return RGB(255, 275 - (y - 39) / 3, 0); };
+    struct Case {
+        int x, y;
+        TColor expected;
+        const char* why;
+    };
+    const Case cases[] = {
+        { 400, 10, clYellow, "the background's yellow rows above the field" },
+        { 740, 200, RGB(255, 325 - 200, 0), "the background right of the field: green 325 - y" },
+        { 49, 200, RGB(580 - 439, 0, 0), "the field's frame, width 2, in the last band's dark red" },
+        { 50, 200, RGB(580 - 439, 0, 0), "" },
+        { 51, 200, shade(200), "the shading begins inside the frame" },
+        { 400, 60, clYellow, "the field's own yellow above the shading" },
+        { 400, 103, shade(103), "the first shading line but one, y = 103" },
+        { 300, 394, shade(394), "" },
+        { 300, 395, clBlack, "the line P-S-K, one pixel wide" },
+        { 300, 396, shade(396), "" },
+        { 110, 30, clYellow, "no marker before the start" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(openedAt(f.PaintBoxHaupt, c.x, c.y), c.expected) << c.why << " (" << c.x << ", " << c.y << ")";
+}
+
 // The cast-iron memo can hold the focus; F1 still toggles it, and Esc still closes.
 TEST_F(EKD30, F1TogglesTheTextAlsoWhileTheMemoHasTheFocus)
 {
