@@ -232,70 +232,92 @@ TEST(CoolingDriver, RunsEndAtTheirLastTickAndAStartAfterTheEndStopsAtOnce)
 // the next keyframe's tick by restarting the period at the new interval.
 TEST(CoolingDriver, NeuRestartsFromTheTopAndTheSpeedBarChangesTheIntervalAtOnce)
 {
-    Script s { "screen 1024 768", "skip-cover", "menu C06", "menu Start", "advance 15000" };
-    const int drawn = s.pixel(kLinks + 95, kOben + 70); // tick 29: the first tie line is there
-    s << "menu Neu";
-    const int reset = s.state("FormEKD06");
-    const int erased = s.pixel(kLinks + 95, kOben + 70);
-    const int marker = s.pixel(kLinks + 110, kOben + 25);
-    s << "menu Start"
-      << "advance 12499";
-    const int beforeTick24 = s.pixel(kLinks + 95, kOben + 70);
-    s << "advance 1";
-    const int atTick24 = s.pixel(kLinks + 95, kOben + 70);
-    s << "menu Neu"
-      << "menu Start"
-      << "advance 5500"; // just after tick 10
-    s << "scroll ScrollBarVAb 100";
-    const int scrolled = s.state("FormEKD06");
-    // Ticks 11 … 24 now come every 100 ms from the scroll: tick 24 at 1400 ms.
-    s << "advance 1399";
-    const int fastBefore = s.pixel(kLinks + 95, kOben + 70);
-    s << "advance 1";
-    const int fastAt = s.pixel(kLinks + 95, kOben + 70);
-    s << "menu Start";
-    const int startedAgain = s.state("FormEKD06");
-    s << "key Esc"
-      << "key Esc";
-    s.run();
-    ASSERT_EQ(s.code(), 0) << s.err();
-    EXPECT_EQ(s.color(drawn), clBlack);
-    EXPECT_FALSE(s.stateView(reset).timerEnabled("TimerHaupt"));
-    EXPECT_EQ(s.color(erased), kGelb) << "the repaint took the run away";
-    EXPECT_EQ(s.color(marker), kGelb) << "and the marker with it";
-    EXPECT_EQ(s.color(beforeTick24), kGelb) << "the new run starts at the top, not where the old one stood";
-    EXPECT_EQ(s.color(atTick24), clBlack);
-    const StateView fast = s.stateView(scrolled);
-    EXPECT_EQ(fast.timer("TimerHaupt").value(QStringLiteral("interval")).toInt(), 100);
-    EXPECT_EQ(fast.component("ScrollBarVAb").value(QStringLiteral("position")).toInt(), 100);
-    EXPECT_EQ(s.color(fastBefore), kGelb);
-    EXPECT_EQ(s.color(fastAt), clBlack);
-    const StateView again = s.stateView(startedAgain);
-    EXPECT_EQ(again.timer("TimerHaupt").value(QStringLiteral("interval")).toInt(), 500) << "a start runs at 500";
-    EXPECT_EQ(again.component("ScrollBarVAb").value(QStringLiteral("position")).toInt(), 100)
-        << "and leaves the thumb where it was";
+    struct Case {
+        const char* menuItem;
+        const char* form;
+        int firstTie; // the tick of the first tie line
+        int x, y; // a pixel of it
+        int markerX; // the alloy's vertical
+    };
+    const Case cases[] = {
+        { "C06", "FormEKD06", 24, 95, 70, 110 },
+        { "C12", "FormEKD12", 32, 130, 86, 170 },
+        { "C30", "FormEKD30", 63, 250, 149, 350 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
+        const std::string tie = "pixel " + std::to_string(kLinks + c.x) + " " + std::to_string(kOben + c.y);
+        Script s { "screen 1024 768", "skip-cover", std::string("menu ") + c.menuItem, "menu Start" };
+        int now = 0;
+        s << advanceTo(c.firstTie + 5, now);
+        const int drawn = s.pixel(kLinks + c.x, kOben + c.y);
+        s << "menu Neu";
+        const int reset = s.state(c.form);
+        const int erased = s.pixel(kLinks + c.x, kOben + c.y);
+        const int marker = s.pixel(kLinks + c.markerX, kOben + 25);
+        s << "menu Start"
+          << "advance " + std::to_string(kTakt * (c.firstTie + 1) - 1);
+        const int beforeTie = s.pixel(kLinks + c.x, kOben + c.y);
+        s << "advance 1";
+        const int atTie = s.pixel(kLinks + c.x, kOben + c.y);
+        s << "menu Neu"
+          << "menu Start"
+          << "advance 5500"; // just after tick 10
+        s << "scroll ScrollBarVAb 100";
+        const int scrolled = s.state(c.form);
+        // The ticks from 11 on now come every 100 ms from the scroll.
+        s << "advance " + std::to_string(100 * (c.firstTie - 10) - 1);
+        const int fastBefore = s.pixel(kLinks + c.x, kOben + c.y);
+        s << "advance 1";
+        const int fastAt = s.pixel(kLinks + c.x, kOben + c.y);
+        s << "menu Start";
+        const int startedAgain = s.state(c.form);
+        s << "key Esc"
+          << "key Esc";
+        s.run();
+        ASSERT_EQ(s.code(), 0) << s.err();
+        EXPECT_EQ(s.color(drawn), clBlack);
+        EXPECT_FALSE(s.stateView(reset).timerEnabled("TimerHaupt"));
+        EXPECT_EQ(s.color(erased), shade(c.y)) << "the repaint took the run away";
+        EXPECT_EQ(s.color(marker), kGelb) << "and the marker with it";
+        EXPECT_EQ(s.color(beforeTie), shade(c.y)) << "the new run starts at the top, not where the old one stood";
+        EXPECT_EQ(s.color(atTie), clBlack);
+        const StateView fast = s.stateView(scrolled);
+        EXPECT_EQ(fast.timer("TimerHaupt").value(QStringLiteral("interval")).toInt(), 100);
+        EXPECT_EQ(fast.component("ScrollBarVAb").value(QStringLiteral("position")).toInt(), 100);
+        EXPECT_EQ(s.color(fastBefore), shade(c.y));
+        EXPECT_EQ(s.color(fastAt), clBlack);
+        const StateView again = s.stateView(startedAgain);
+        EXPECT_EQ(again.timer("TimerHaupt").value(QStringLiteral("interval")).toInt(), 500) << "a start runs at 500";
+        EXPECT_EQ(again.component("ScrollBarVAb").value(QStringLiteral("position")).toInt(), 100)
+            << "and leaves the thumb where it was";
+    }
 }
 
-// Esc during a run with the text shown: the next opening is idle, without the text and at the top.
-TEST(CoolingDriver, EscResetsTheRunAndHidesTheText)
+// Closing during a run with the text shown (Esc, "Ende" or the close box, which here does the same
+// on purpose): the next opening is idle, without the text and at the top.
+TEST(CoolingDriver, ClosingResetsTheRunAndHidesTheText)
 {
     struct Case {
         const char* menuItem;
         const char* form;
         int x, y; // a pixel of the marker by tick 99, away from the tie lines that cross it
+        const char* closing;
     };
     const Case cases[] = {
-        { "C06", "FormEKD06", 110, 200 },
-        { "C12", "FormEKD12", 170, 200 },
-        { "C30", "FormEKD30", 350, 191 },
+        { "C06", "FormEKD06", 110, 200, "key Esc" },
+        { "C12", "FormEKD12", 170, 200, "key Esc" },
+        { "C30", "FormEKD30", 350, 191, "key Esc" },
+        { "C12", "FormEKD12", 170, 200, "menu Ende" },
+        { "C30", "FormEKD30", 350, 191, "close" },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.form);
+        SCOPED_TRACE(std::string(c.form) + ", " + c.closing);
         Script s { "screen 1024 768", "skip-cover", std::string("menu ") + c.menuItem, "menu Start", "key F1",
             "advance 50000" };
         const int running = s.state(c.form);
         const int drawn = s.pixel(kLinks + c.x, kOben + c.y);
-        s << "key Esc";
+        s << c.closing;
         const int top = s.forms();
         s << "advance 5000" << std::string("menu ") + c.menuItem;
         const int reopened = s.state(c.form);
