@@ -104,6 +104,8 @@ TEST(CoolingDriver, At06TheTieLinesOfEachStageComeGoAndStayAtTheirTicks)
             { 184, 80, 388, shade(388), "erased at row 390" },
             { 185, 120, 394, shade(394), "before the last ferrite row" },
             { 186, 120, 394, clBlack, "the last ferrite tie line ends at (126, 394) and stays" },
+            { 185, 54, 394, shade(394), "" },
+            { 186, 54, 394, clBlack, "it starts at 55, a pixel left of where the ferrite trace ends (56, 394)" },
             { 186, 110, 420, shade(420), "the marker still ends at 394" },
             { 187, 110, 420, clBlack, "the marker jumps: (110, 396)-(110, 448)" },
         });
