@@ -127,8 +127,8 @@ Segment konode(const Punkte& p)
     return { { p.links, p.y }, { p.rechts, p.y } };
 }
 
-// The stage's rows with the row below its table, if it has one: the row and the marker's end
-// that reaches it.
+// A stage's rows are its table and, if it has one, the row below it; each is reached at its own y,
+// the row below at the marker's end the stage gives.
 int rowCount(const Stufe& s)
 {
     return int(s.zeilen.size()) + (s.schlussMarke != 0 ? 1 : 0);
