@@ -23,7 +23,7 @@ constexpr const char* kMemoErlaeuterung[] = {
     " Die Grafik soll anhand eines unlegierten Stahles mit ",
     " 0.45 % Kohlenstoff  die  Austenitbildung in  Abhängigkeit ",
     " von der Erwärmungsgeschwindigkeit zeigen",
-    " (K. Mustermann: Schaubilder zur Wärmebehandlung unlegierter Stähle).",
+    " (K. Mustermann: Schaubilder unlegierter Stähle).",
     " ",
     " Bei einer Erwärmung von 2.5°C/min beginnt die Austenit-",
     " bildung (A[c1b]) bei ca. 725°C. Die Karbide (K) gehen in",
@@ -93,7 +93,9 @@ constexpr HeatingCurve kKurven[] = {
 
 // The boundary lines, right to left: H − k · (X − vertex)² − inset.
 constexpr Label kEndeAc1[] = {
-    { -40, -10, " A(c1b) ", Look::WhiteOnBlack, 12 },
+    // One pixel right of the line's end less 40, so that the label starts inside the overlay
+    // rather than one pixel left of it, where its first column would be cut.
+    { -39, -10, " A(c1b) ", Look::WhiteOnBlack, 12 },
     { 0, 10, " F+P ", Look::DarkOnYellow, 8 },
 };
 constexpr Label kEndeAc3[] = {
@@ -118,6 +120,8 @@ const ztacon::Lesson kLesson {
                               "Stahl mit C =  0.45 % (schematisch) "),
     .buttonCaption = QStringLiteral("Sta&rt"),
     .memo = kMemoErlaeuterung,
+    // Twenty-eight lines of 16 pixels fit the memo's 480 pixels.
+    .memoScrollBars = ssHorizontal,
     .steelBox = { { 184, 233, 324, 294 }, { { 198, 248, " Stahl mit 0.45% C " }, { 196, 263, "  Gleichgewicht " } } },
     .purpleGapLines = kLegierungslinie,
     .markings = kMarkierungen,

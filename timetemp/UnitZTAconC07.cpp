@@ -24,7 +24,7 @@ constexpr const char* kMemoErlaeuterung[] = {
     " Die Grafik soll anhand eines unlegierten Stahles mit ",
     " 0.70 % Kohlenstoff  die  Austenitbildung in  Abhängigkeit ",
     " von der Erwärmungsgeschwindigkeit zeigen",
-    " (K. Mustermann: Schaubilder zur Wärmebehandlung unlegierter Stähle).",
+    " (K. Mustermann: Schaubilder unlegierter Stähle).",
     " ",
     " Wird die Legierung z. B. mit 35°C/min aufgeheizt, so ",
     " beginnt die Austenitumwandlung (A[c1b]) bei ca. 730°C. ",
@@ -108,7 +108,9 @@ constexpr HeatingCurve kKurven[] = {
 
 // The four boundary lines, right to left: H − k · (X − vertex)² − inset.
 constexpr Label kEndeAc1[] = {
-    { -40, -10, " A(c1b) ", Look::WhiteOnBlack, 12 },
+    // One pixel right of the line's end less 40, so that the label starts inside the overlay
+    // rather than one pixel left of it, where its first column would be cut.
+    { -39, -10, " A(c1b) ", Look::WhiteOnBlack, 12 },
     { -5, 20, " F+P ", Look::DarkOnYellow, 8 },
 };
 constexpr Label kEndeAc3[] = {
@@ -139,6 +141,8 @@ const ztacon::Lesson kLesson {
                               "Stahl mit C =  0.70 % (schematisch) "),
     .buttonCaption = QStringLiteral("S&tart"),
     .memo = kMemoErlaeuterung,
+    // Thirty lines of 16 pixels are more than the memo's 480 pixels show.
+    .memoScrollBars = ssBoth,
     .steelBox = { { 156, 233, 296, 294 }, { { 170, 248, " Stahl mit 0.7% C " }, { 168, 263, "  Gleichgewicht " } } },
     .purpleGapLines = kLegierungslinie,
     .markings = kMarkierungen,

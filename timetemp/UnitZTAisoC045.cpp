@@ -37,7 +37,7 @@ constexpr const char* kMemoErlaeuterung[] = {
     " anhand verschiedener Isothermen für einen unlegierten ",
     // The steel of this lesson: 0.45 % carbon, as its caption and picture say.
     " Stahl mit 0.45% Kohlenstoff",
-    " (K. Mustermann: Schaubilder zur Wärmebehandlung unlegierter Stähle). ",
+    " (K. Mustermann: Schaubilder unlegierter Stähle). ",
     " ",
     " Beispielsweise beginnt die Austenitbildung bei einer ",
     " Isothermen von T= 800°C nach 0.3 s und nach einer ",

@@ -102,7 +102,7 @@ TZtaConForm::TZtaConForm(const QString& name, const ztacon::Lesson& lesson)
     ButtonVauf.OnClick = bindHandler(this, &TZtaConForm::ButtonVaufClick);
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(ssHorizontal);
+    MemoErlaeuterung.SetScrollBars(lesson.memoScrollBars);
     MemoErlaeuterung.SetTabStop(false);
     MemoErlaeuterung.Lines.setTable(lesson.memo);
     MemoErlaeuterung.SetVisible(false);

@@ -24,6 +24,8 @@ struct Lesson {
     QString caption;
     QString buttonCaption;
     std::span<const char* const> memo;
+    // A text longer than the memo shows gets a vertical scroll bar too.
+    TScrollStyle memoScrollBars;
     // The picture: the steel's box and its carbon-content markings.
     ztaztu::SteelBox steelBox;
     std::span<const Segment> purpleGapLines;
