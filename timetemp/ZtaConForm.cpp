@@ -284,8 +284,7 @@ void TZtaConForm::ButtonVaufClick()
 void TZtaConForm::TimerVaufTimer()
 {
     const int w = PaintBoxLog.Width(), h = PaintBoxLog.Height();
-    const zta::CurveTick tick
-        = zta::typedTick(m_lesson.typed, m_state.VaufWert, m_state.KurveX, m_state.KurveY, w, h);
+    const zta::CurveTick tick = zta::typedTick(m_lesson.typed, m_state.VaufWert, m_state.KurveX, m_state.KurveY, w, h);
     zta::drawTypedTick(PaintBoxLog.Canvas(), m_lesson.typed, EditVauf.Text(), tick, m_state.KurveX, m_state.KurveY);
     if (!tick.ended)
         return;

@@ -71,8 +71,8 @@ public:
     TMenuItem Text { MainMenu1, QStringLiteral("Text"), QStringLiteral("&Text ja/nein"), &TZtaConForm::TextClick,
         VK_F1 };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
-    TMenuItem Aufheizungskurven { MainMenu1, QStringLiteral("Aufheizungskurven"),
-        QStringLiteral("&Start ZTA-Diagramm"), &TZtaConForm::AufheizungskurvenClick };
+    TMenuItem Aufheizungskurven { MainMenu1, QStringLiteral("Aufheizungskurven"), QStringLiteral("&Start ZTA-Diagramm"),
+        &TZtaConForm::AufheizungskurvenClick };
     TMenuItem NEU { MainMenu1, QStringLiteral("NEU"), QStringLiteral("&Löschen / Neu"), &TZtaConForm::NEUClick };
 
     // The module state: the pen on PaintBoxLog (left to right along the heating curves, right to

@@ -130,8 +130,8 @@ struct TypedCurve {
 
 double typedY(double rate, int x, int logHeight);
 CurveTick typedTick(const TypedCurve& curve, double rate, int& kurveX, float& kurveY, int logWidth, int logHeight);
-void drawTypedTick(TCanvas& log, const TypedCurve& curve, const QString& typed, const CurveTick& tick, int kurveX,
-    float kurveY);
+void drawTypedTick(
+    TCanvas& log, const TypedCurve& curve, const QString& typed, const CurveTick& tick, int kurveX, float kurveY);
 
 // --- Boundary lines --------------------------------------------------------------------------
 

@@ -1,7 +1,6 @@
 // The boundary lines of an austenitising diagram: a polyline head, a parabola per pixel column and
 // straight pieces at long times, on a small canvas.
 #include "diagrams/ZtaZtuDiagram.h"
-
 #include "tests/support/Harness.h"
 
 using namespace wb;

@@ -249,8 +249,8 @@ TEST(ZTAconForms, MenuMemoAndPictureListAsDescribed)
         EXPECT_EQ(f->LabelVauf.Font.Height(), 18);
         EXPECT_TRUE(f->MemoErlaeuterung.ReadOnly());
         EXPECT_EQ(f->MemoErlaeuterung.widget()->focusPolicy(), Qt::ClickFocus) << "not a tab stop";
-        for (const TTimer* t : { &f->TimerLog1, &f->TimerLog2, &f->TimerLog3, &f->TimerVauf, &f->TimerAc1,
-                 &f->TimerAc3, &f->TimerHomo })
+        for (const TTimer* t :
+            { &f->TimerLog1, &f->TimerLog2, &f->TimerLog3, &f->TimerVauf, &f->TimerAc1, &f->TimerAc3, &f->TimerHomo })
             EXPECT_EQ(t->Interval(), 50) << t->Name().toStdString();
     }
     // 28 lines of 16 pixels fit 480 pixels with the horizontal bar; the 30 of the 0.70 % lesson
@@ -409,10 +409,10 @@ TEST_P(ZTAconForm, TextThatIsNoNumberGetsTheErrorBoxAndChangesNothing)
     const std::string pixel = "pixel " + std::to_string(at.x()) + " " + std::to_string(at.y()) + "\n";
     for (const char* typed : { "abc", "1.000,5", "nan", "inf", "" }) {
         SCOPED_TRACE(std::string("\"") + typed + "\"");
-        const wbtest::ProgramRun r = wbtest::runProgram(std::string("skip-cover\nmenu ") + steel.item
-            + "\nmenu Aufheizungskurven\nadvance " + std::to_string(steel.sequenceTicks * 50) + "\n" + pixel
-            + "type EditVauf " + typed + "\nbutton ButtonVauf\nmessage\nadvance 1000\n" + pixel + "state "
-            + steel.form + "\n");
+        const wbtest::ProgramRun r
+            = wbtest::runProgram(std::string("skip-cover\nmenu ") + steel.item + "\nmenu Aufheizungskurven\nadvance "
+                + std::to_string(steel.sequenceTicks * 50) + "\n" + pixel + "type EditVauf " + typed
+                + "\nbutton ButtonVauf\nmessage\nadvance 1000\n" + pixel + "state " + steel.form + "\n");
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 4u);
         EXPECT_EQ(r.lines[1], std::string("'") + typed + "' ist kein gültiger Gleitkommawert");
@@ -432,10 +432,10 @@ TEST_P(ZTAconForm, ARateOutOfRangeIsRefusedWithoutABox)
     const std::string pixel = "pixel " + std::to_string(at.x()) + " " + std::to_string(at.y()) + "\n";
     for (const char* typed : { "1,5", "1.5", "1000", "1e3", "1e400", "-7" }) {
         SCOPED_TRACE(typed);
-        const wbtest::ProgramRun r = wbtest::runProgram(std::string("skip-cover\nmenu ") + steel.item
-            + "\nmenu Aufheizungskurven\nadvance " + std::to_string(steel.sequenceTicks * 50) + "\n" + pixel
-            + "type EditVauf " + typed + "\nbutton ButtonVauf\nmessage\nadvance 1000\n" + pixel + "state "
-            + steel.form + "\n");
+        const wbtest::ProgramRun r
+            = wbtest::runProgram(std::string("skip-cover\nmenu ") + steel.item + "\nmenu Aufheizungskurven\nadvance "
+                + std::to_string(steel.sequenceTicks * 50) + "\n" + pixel + "type EditVauf " + typed
+                + "\nbutton ButtonVauf\nmessage\nadvance 1000\n" + pixel + "state " + steel.form + "\n");
         ASSERT_EQ(r.code, 0) << r.err;
         ASSERT_EQ(r.lines.size(), 4u);
         EXPECT_EQ(r.lines[1], "") << "no message box";

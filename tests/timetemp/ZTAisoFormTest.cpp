@@ -220,8 +220,8 @@ TEST_F(ZTAisoForm, EachIsothermHandsOverInItsLastTickAndLoeschenNeuOpensAtTheEnd
     const int opened = s.state();
     s.start();
     const int started = s.state();
-    const std::pair<const char*, int> chain[] = { { "Timer800", kEnd800 }, { "Timer850", kEnd850 },
-        { "Timer900", kEnd900 } };
+    const std::pair<const char*, int> chain[]
+        = { { "Timer800", kEnd800 }, { "Timer850", kEnd850 }, { "Timer900", kEnd900 } };
     std::vector<std::pair<int, int>> around;
     for (const auto& [timer, tick] : chain) {
         s.toTick(tick - 1);
@@ -260,7 +260,9 @@ TEST_F(ZTAisoForm, EscDuringTheRunStopsItAndTheNextOpeningShowsTheStaticPicture)
     Script s;
     s.start().toTick(150);
     const int drawn = s.pixel(logPixel(60, 133));
-    s << "key Esc" << "menu ZTAiso045" << "advance 10000";
+    s << "key Esc"
+      << "menu ZTAiso045"
+      << "advance 10000";
     const int reopened = s.state();
     const int pixel = s.pixel(logPixel(60, 133));
     s.run();
@@ -280,7 +282,8 @@ TEST_F(ZTAisoForm, AfterTheRunLoeschenNeuErasesItAndEscKeepsItOpen)
     Script s;
     s.start().toTick(kEnd900);
     const int drawn = s.pixel(logPixel(60, 133));
-    s << "key Esc" << "menu ZTAiso045";
+    s << "key Esc"
+      << "menu ZTAiso045";
     const int reopened = s.state();
     s << "key F1";
     const int text = s.state();

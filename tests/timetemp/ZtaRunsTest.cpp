@@ -271,8 +271,8 @@ TEST(ZtaRuns, EachIsothermRisesToItsTemperatureHoldsAndEndsWithItsDotsAndLabel)
     for (const IsoRow& row : rows) {
         SCOPED_TRACE(row.name);
         const Isotherm& iso = ztaiso045::isotherm(row.t);
-        const Played p = play([&](int& x, float& y) { return isothermTick(iso, l, x, y); }, std::span(&iso.label, 1),
-            0, 160);
+        const Played p
+            = play([&](int& x, float& y) { return isothermTick(iso, l, x, y); }, std::span(&iso.label, 1), 0, 160);
         EXPECT_EQ(p.ticks, row.ticks);
         ASSERT_FALSE(p.lines.empty());
         EXPECT_EQ(p.lines.front(), row.points.front()) << "the first tick draws the heating line up to the isotherm";
