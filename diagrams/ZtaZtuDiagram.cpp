@@ -306,4 +306,25 @@ void drawEquilibriumEnd(TCanvas& haupt, const EquilibriumRun& run)
     drawAll(haupt, run.endLabels);
 }
 
+// --- Static lines of a ZTA diagram -----------------------------------------------------------
+
+int parabolaY(const ParabolaLine& line, int x)
+{
+    const double d = x - line.vertex;
+    return RoundSingle(line.c - line.k * d * d);
+}
+
+void draw(TCanvas& c, const ParabolaLine& line)
+{
+    c.Pen.SetColor(line.color);
+    c.Pen.SetWidth(line.width);
+    c.Pen.SetStyle(psSolid);
+    if (!line.head.empty())
+        draw(c, Polyline { line.head });
+    c.MoveTo(line.from.X, line.from.Y);
+    for (int x = line.firstX; x <= line.lastX; ++x)
+        c.LineTo(x + line.shift, parabolaY(line, x));
+    drawAll(c, line.tail);
+}
+
 } // namespace wb::ztaztu

@@ -244,4 +244,29 @@ void drawEquilibriumTick(TCanvas& haupt, TCanvas& log, const EquilibriumRun& run
 // The end labels on PaintBoxHaupt, written once the run has ended.
 void drawEquilibriumEnd(TCanvas& haupt, const EquilibriumRun& run);
 
+// --- Static lines of a ZTA diagram -----------------------------------------------------------
+
+// A boundary line of an austenitising diagram: a short polyline through the points measured at
+// short times, then a parabola computed per pixel column, LineTo(x + shift, [c − k · (x − vertex)²])
+// for x = firstX … lastX after a MoveTo to `from`, then separate straight pieces at long times.
+// The head and the tail may be empty.
+struct ParabolaLine {
+    TColor color;
+    int width;
+    std::span<const TPoint> head;
+    TPoint from;
+    double c;
+    double k;
+    int vertex;
+    int firstX;
+    int lastX;
+    int shift = 0;
+    std::span<const Segment> tail {};
+};
+
+// The parabola's y at column x, in single precision and rounded as the line draws it.
+int parabolaY(const ParabolaLine& line, int x);
+// The line with a solid pen of its colour and width.
+void draw(TCanvas& c, const ParabolaLine& line);
+
 } // namespace wb::ztaztu

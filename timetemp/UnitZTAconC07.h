@@ -1,21 +1,24 @@
 // Continuous ZTA diagram of an unalloyed steel with 0.70 % C: austenitising at chosen heating rates.
 #pragma once
 
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
+#include "timetemp/ZtaConForm.h"
 
 namespace wb {
 
-class TFormZTAcon07 : public TLessonForm {
+// The lesson's picture, runs and text as data, so that they can be checked without a form.
+namespace ztacon07 {
+const ztacon::Lesson& lesson();
+} // namespace ztacon07
+
+class TFormZTAcon07 : public TZtaConForm {
 public:
     TFormZTAcon07();
 
-    TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
-    TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
+    // In this steel the carbides dissolve well above A(c3): a fourth line, A(c1e), has its timer.
+    TTimer TimerAcm { this, QStringLiteral("TimerAcm"), &TFormZTAcon07::TimerAcmTimer, 50 };
 
 private:
-    void FormClose() override;
+    void TimerAcmTimer();
 };
 
 extern TFormZTAcon07* FormZTAcon07;

@@ -1,9 +1,200 @@
 // Isothermal ZTA diagram of an unalloyed steel with 0.45 % C: austenitising while holding at 800, 850 and 900 °C.
 #include "timetemp/UnitZTAisoC045.h"
 
+#include "resources/Pictures.h"
+
+#include <iterator>
+
 namespace wb {
 
 TFormZTAiso045* FormZTAiso045 = nullptr;
+
+namespace {
+
+using namespace ztaztu;
+using zta::Isotherm;
+using zta::Label;
+using zta::Look;
+using zta::Micrograph;
+
+// The EKD corner at 0 … 2.2 % C and the ZTA panel from 0.1 s to 10^5 s, both from 200 °C at the
+// bottom to 1200 °C in five rows; the EKD panel lies 10 pixels further left than in the
+// continuous diagrams.
+constexpr LayoutRule kLayout {
+    .ztuLinks = 400, .ztuRechtsRand = 22, .untenRand = 100, .zeilen = 5, .ekdLinks = 40, .ekdRechtsRand = 400
+};
+// The overlay ends 2.9 rows above the bottom line (779 °C): the isotherms start from there.
+constexpr OverlayRule kOverlay { .topRows = 0, .bottomRows = 2.9, .extraWidth = 30 };
+
+// clang-format off
+constexpr const char* kMemoErlaeuterung[] = {
+    " Beim isothermen Zeit-Temperatur-Austenitisierungs-",
+    " Schaubild wird mit einer definierten Geschwindigkeit  ",
+    " bis zu einer bestimmten Temperatur schnell erwärmt",
+    " und anschließend bei isothermer Versuchsführung ",
+    " (konstante Temperatur) Beginn und Ende der Austenit-",
+    " bildung verfolgt. Die Grafik zeigt dies schematisch",
+    " anhand verschiedener Isothermen für einen unlegierten ",
+    // The steel of this lesson: 0.45 % carbon, as its caption and picture say.
+    " Stahl mit 0.45% Kohlenstoff",
+    " (K. Mustermann: Schaubilder unlegierter Stähle). ",
+    " ",
+    " Beispielsweise beginnt die Austenitbildung bei einer ",
+    " Isothermen von T= 800°C nach 0.3 s und nach einer ",
+    " Haltedauer von 9 s sind die Karbide aufgelöst.  ",
+    " Nach ca. 1600 s ist schließlich der Ferrit vollständig in ",
+    " Austenit umgewandelt. Erst nach etwa 10500 s ist der ",
+    " Kohlenstoff gleichmäßig im Austenit verteilt und es liegt",
+    " ein homogener Austenit vor.",
+};
+static_assert(std::size(kMemoErlaeuterung) == 17);
+
+// Step 4: the temperature scales (ZTA panel, then EKD panel) and the carbon axis; the time axis
+// is the one every ZTA panel has.
+constexpr ColoredText kAchsen[] = {
+    { 395,   3, "Temperatur/°C", clBlack }, { 367,  14, "1200", clBlack }, { 370,  90, "1000", clBlack },
+    { 370, 171, " 800", clBlack },          { 370, 242, " 600", clYellow },    { 370, 318, " 400", clWhite },
+    {  35,   3, "Temperatur/°C", clBlack }, {   7,  14, "1200", clBlack }, {  10,  90, "1000", clBlack },
+    {  10, 166, " 800", clBlack },          {  10, 242, " 600", clYellow },    {  10, 318, " 400", clWhite },
+    {  35, 406, "0", clWhite },   {  91, 406, "0.4", clWhite }, { 147, 406, "0.8", clWhite },
+    { 203, 406, "1.2", clWhite }, { 259, 406, "1.6", clWhite }, { 315, 406, "2.0", clWhite },
+    { 148, 425, "Kohlenstoffgehalt/Gew.%", clWhite },
+};
+static_assert(std::size(kAchsen) == 6 + 6 + 7);
+
+// Step 5: the steel corner of the metastable diagram, in pixels of (C, T).
+constexpr TPoint kEutektoid[] = { { 152, 202 }, { 152, 400 } };  // 0.8 % C from 722 °C down
+constexpr TPoint kPSK[] = { { 46, 202 }, { 350, 202 } };         // 722 °C from 0.04 % C
+constexpr TPoint kECF[] = { { 328, 41 }, { 350, 41 } };          // 1146 °C from E
+constexpr TPoint kEaufwaerts[] = { { 328, 41 }, { 292, 20 } };   // E up to (1.8 %, 1200 °C)
+constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 786) (0.6, 752) (0.7, 740) (0.8, 724)
+    { 40, 130 }, { 68, 157 }, { 96, 177 }, { 124, 190 }, { 138, 195 }, { 152, 201 },
+};
+constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
+    { 152, 202 }, { 180, 172 }, { 208, 145 }, { 236, 118 }, { 264, 94 }, { 292, 70 }, { 328, 41 },
+};
+constexpr TPoint kGPQ[] = { { 40, 130 }, { 46, 202 }, { 40, 286 } };  // (0, 910) (0.04, 722) (0, 500)
+constexpr Curve kEkdLinien[] = {
+    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
+};
+
+// Step 6.
+constexpr TextAt kEkdTexte[] = {
+    {  43, 111, "G" },          { 155, 202, "S" },          { 328,  28, "E" },
+    {  47, 183, "P" },          { 312, 206, "723°C" },      { 281,  35, "1147°C" },
+    { 140,  58, " Austenit " }, { 250, 119, " Austenit " }, { 250, 134, "+Zementit " },
+    {  43, 172, " Austenit " }, {  65, 187, "+ Ferrit " },  {  42, 225, " Ferrit " },
+    {  70, 309, " Perlit " },   {  80, 324, "+ Ferrit " },  { 210, 309, " Perlit " },
+    { 220, 324, "+ Zementit " }, { 152, 332, "Eutektoid " }, { 152, 347, " Perlit " },
+};
+static_assert(std::size(kEkdTexte) == 18);
+
+// Step 7: the lines of the isothermal diagram, measured points at short times in (d, T), then a
+// parabola per pixel column.
+constexpr TColor kLinie = RGB(0x0A, 0x00, 0x00);
+constexpr TPoint kAc1bKopf[] = { { 400, 167 }, { 411, 168 }, { 422, 171 }, { 432, 172 } };  // (0, 814) (0.2, 810) (0.4, 802) (0.6, 800)
+constexpr TPoint kAc1eKopf[] = { { 400, 153 }, { 411, 154 }, { 432, 158 } };                // (0, 850) (0.2, 848) (0.6, 836)
+constexpr TPoint kAc3Kopf[] = {                                                             // (0, 920) (0.4, 918) (0.6, 914) (0.8, 906) (1, 898)
+    { 400, 126 }, { 422, 127 }, { 432, 129 }, { 443, 132 }, { 454, 135 },
+};
+constexpr Segment kAc3Ende[] = { { { 687, 178 }, { 719, 178 } } };    // (5.31, 784)–(5.9, 784)
+constexpr Segment kHomoEnde[] = { { { 687, 173 }, { 719, 175 } } };   // (5.31, 798)–(5.9, 792)
+constexpr ParabolaLine kZtaLinien[] = {
+    { kLinie, 2, kAc1bKopf, { 430, 173 }, 202, 0.00042, 690, 430, 723 },
+    { kLinie, 2, kAc1eKopf, { 430, 158 }, 188, 0.00045, 690, 430, 723 },
+    { kLinie, 2, kAc3Kopf, { 455, 135 }, 181, 0.00045, 775, 455, 685, 0, kAc3Ende },
+    // The homogeneity line starts with a step up from (455, 56) to the parabola's 53.
+    { clGray, 1, {}, { 455, 56 }, 175, 0.0018, 715, 455, 685, 0, kHomoEnde },
+};
+
+// Step 8, drawn last: the regions in black, then the lines' names white on black left of the panel.
+constexpr ColoredText kZtaTexte[] = {
+    { 438, 195, " Perlit + Ferrit", clBlack }, { 672, 188, " A + F + K", clBlack }, { 518, 159, " A + F ", clBlack },
+    { 428, 43, " Austenit ", clBlack },        { 408, 66, " inhomogen ", clBlack }, { 508, 66, " homogen ", clBlack },
+};
+constexpr TextAt kLinienNamen[] = { { 358, 142, " A(c1e) " }, { 358, 157, " A(c1b) " }, { 358, 119, " A(c3) " } };
+
+// Step 10: as in the continuous diagram, 10 pixels further left.
+constexpr Segment kLegierungslinie[] = { { { 103, 180 }, { 103, 400 } }, { { 103, 180 }, { 350, 180 } } };
+constexpr Marking kMarkierungen[] = {
+    { false, {}, { 220, 172, " A(3) = 780°C " } },
+    { true, { { 103, 201 }, { 350, 201 } }, { 220, 206, " A(1) = 723°C " } },
+};
+constexpr SteelBox kStahl { { 174, 233, 314, 294 }, { { 188, 248, " Stahl mit 0.45% C " }, { 186, 263, "  Gleichgewicht " } } };
+
+// The micrographs along the 800 °C isotherm, on PaintBoxHaupt: before A(c1b), between A(c1b) and
+// A(c1e), between A(c1e) and A(c3), above A(c3). The first tick also names the heating rate,
+// under the 1 s line at 0.3 rows above the bottom.
+constexpr Label kBild0[] = {
+    { 454, 377, "   Aufheizgeschwindigkeit = 130 °C/sec   ", Look::WhiteOnGreen },
+    { 405, 325, "   < A(c1b)       ", Look::WhiteOnBlack },
+    { 405, 340, " Ferrit + Perlit ", Look::BlackOnYellow },
+};
+constexpr Label kBild1[] = {
+    { 490, 325, " > A(c1b) und < A(c1e) ", Look::WhiteOnBlack },
+    { 490, 340, " Ferrit + Austenit +   ", Look::BlackOnYellow },
+    { 490, 355, " Resteisenkarbid      ", Look::BlackOnYellow },
+};
+constexpr Label kBild2[] = {
+    { 625, 325, " > A(c1e) und < A(c3) ", Look::WhiteOnBlack },
+    { 625, 340, "     Austenit +              ", Look::BlackOnYellow },
+    { 625, 355, "       Ferrit                   ", Look::BlackOnYellow },
+};
+constexpr Label kBild3[] = {
+    { 570, 110, "> A(c3)", Look::WhiteOnBlack },
+    { 610, 110, " Austenit  ", Look::BlackOnYellow },
+};
+constexpr Micrograph kBilder[] = {
+    { 0, { 395, 220 }, kBild0 },
+    { 21, { 508, 220 }, kBild1 },
+    { 102, { 620, 220 }, kBild2 },
+    { 231, { 570, 5 }, kBild3 },
+};
+
+// The isotherms: u rows below the panel's top, drawn while X < the first limit, ended at the
+// second; dots by X after the step where they cross A(c1b) and A(c3) (blue) and A(c1e) (white).
+constexpr RunMarker kPunkte800[] = {
+    { 21, -3, -3, 3, 3, clBlue }, { 102, -9, -3, -3, 3, clWhite }, { 231, -3, -3, 3, 3, clBlue },
+};
+constexpr RunMarker kPunkte850[] = { { 6, -9, -3, -3, 3, clWhite }, { 126, -3, -3, 3, 3, clBlue } };
+constexpr RunMarker kPunkte900[] = { { 45, -3, -3, 3, 3, clBlue } };
+constexpr Isotherm kIsothermen[] = {
+    { 3.0, 300, 290, kPunkte800, { 5, -10, " T = 800°C ", Look::WhiteOnRed, 12 } },
+    { 3.25, 270, 270, kPunkte850, { 10, -10, " T = 850°C ", Look::WhiteOnRed, 12 } },
+    { 3.5, 260, 260, kPunkte900, { 10, -8, " T = 900°C ", Look::WhiteOnRed, 12 } },
+};
+// clang-format on
+
+} // namespace
+
+namespace ztaiso045 {
+
+const Isotherm& isotherm(Temperature t)
+{
+    return kIsothermen[int(t)];
+}
+
+std::span<const Micrograph> micrographs()
+{
+    return kBilder;
+}
+
+std::span<const ParabolaLine> boundaryLines()
+{
+    return kZtaLinien;
+}
+
+const LayoutRule& layoutRule()
+{
+    return kLayout;
+}
+
+const OverlayRule& overlayRule()
+{
+    return kOverlay;
+}
+
+} // namespace ztaiso045
 
 TFormZTAiso045::TFormZTAiso045()
     : TLessonForm(QStringLiteral("FormZTAiso045"),
@@ -12,13 +203,123 @@ TFormZTAiso045::TFormZTAiso045()
             .status = status::S2,
             .statusHeight = 19 })
 {
+    // The form description; FormCreate places the rest.
+    PaintBoxLog.SetBounds(405, 25, 358, 160);
+    PaintBoxLog.Font.SetHeight(-13);
+    MemoErlaeuterung.SetColor(kMemoColor);
+    MemoErlaeuterung.SetReadOnly(true);
+    MemoErlaeuterung.SetScrollBars(ssHorizontal);
+    MemoErlaeuterung.SetTabStop(false);
+    MemoErlaeuterung.Lines.setTable(kMemoErlaeuterung);
+    MemoErlaeuterung.SetVisible(false);
+    pictures::assignStrip(ImageListGef);
+    NEU.SetEnabled(false);
+}
+
+void TFormZTAiso045::FormCreate()
+{
+    PaintBoxHaupt.SetBounds(5, 5, 750, 500);
+    MemoErlaeuterung.SetBounds(0, 0, 355, 320);
+    MemoErlaeuterung.Font.SetHeight(18);
+}
+
+void TFormZTAiso045::PaintBoxHauptPaint()
+{
+    const int w = PaintBoxHaupt.Width(), h = PaintBoxHaupt.Height();
+    TCanvas& c = PaintBoxHaupt.Canvas();
+    m_state.Layout = computeLayout(kLayout, w, h);
+    drawBackground(c, w, h);
+    drawFrames(c, m_state.Layout);
+    drawGrids(c, m_state.Layout);
+    drawColoredTexts(c, kAchsen);
+    drawColoredTexts(c, zta::timeAxis());
+    drawCurves(c, kEkdLinien);
+    drawDarkTexts(c, kEkdTexte);
+    for (const ParabolaLine& line : kZtaLinien)
+        draw(c, line);
+    drawSteelBox(c, kStahl);
+    drawMarkings(c, kLegierungslinie, kMarkierungen);
+    // The regions' names come last, over the markings.
+    drawColoredTexts(c, kZtaTexte);
+    c.Brush.SetColor(clBlack);
+    c.Font.SetColor(clWhite);
+    drawAll(c, kLinienNamen);
+}
+
+void TFormZTAiso045::PaintBoxLogPaint()
+{
+    const QRect r = overlayBounds(m_state.Layout, PaintBoxHaupt.BoundsRect(), kOverlay);
+    PaintBoxLog.SetBounds(r.left(), r.top(), r.width(), r.height());
+}
+
+void TFormZTAiso045::penToStart()
+{
+    m_state.KurveX = 0;
+    m_state.KurveY = float(PaintBoxLog.Height());
+    PaintBoxLog.Canvas().MoveTo(0, PaintBoxLog.Height());
+}
+
+void TFormZTAiso045::AufheizungskurvenClick()
+{
+    Timer800.SetEnabled(true);
+    Aufheizungskurven.SetEnabled(false);
+    NEU.SetEnabled(false);
+    penToStart();
+}
+
+void TFormZTAiso045::isothermStep(ztaiso045::Temperature t, TTimer& timer, TTimer* next)
+{
+    // The micrographs show the structure along the 800 °C isotherm.
+    if (t == ztaiso045::Temperature::T800)
+        zta::drawMicrographAt(PaintBoxHaupt.Canvas(), ImageListGef, kBilder, m_state.KurveX, m_state.BildNr);
+    const Isotherm& iso = kIsothermen[int(t)];
+    const zta::CurveTick tick = zta::isothermTick(iso, m_state.Layout, m_state.KurveX, m_state.KurveY);
+    zta::drawIsothermTick(PaintBoxLog.Canvas(), iso, tick, m_state.KurveX, m_state.KurveY);
+    if (!tick.ended)
+        return;
+    penToStart();
+    if (next)
+        next->SetEnabled(true);
+    else
+        NEU.SetEnabled(true);
+    timer.SetEnabled(false);
+}
+
+void TFormZTAiso045::Timer800Timer()
+{
+    isothermStep(ztaiso045::Temperature::T800, Timer800, &Timer850);
+}
+
+void TFormZTAiso045::Timer850Timer()
+{
+    isothermStep(ztaiso045::Temperature::T850, Timer850, &Timer900);
+}
+
+void TFormZTAiso045::Timer900Timer()
+{
+    // The last isotherm leaves "&Start Isotherme" off: the picture is complete until "Löschen / Neu".
+    isothermStep(ztaiso045::Temperature::T900, Timer900, nullptr);
+}
+
+void TFormZTAiso045::NEUClick()
+{
+    m_state.BildNr = 0;
+    Aufheizungskurven.SetEnabled(true);
+    Refresh();
+}
+
+void TFormZTAiso045::TextClick()
+{
+    ToggleText(MemoErlaeuterung);
 }
 
 void TFormZTAiso045::FormClose()
 {
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
+    // Ende, Esc and the close box all stop the isotherms; "Löschen / Neu" keeps its state, so a
+    // form closed during a run opens with it still off.
+    Aufheizungskurven.SetEnabled(true);
+    MemoErlaeuterung.SetVisible(false);
     StopTimers();
-    UnlockRun();
 }
 
 } // namespace wb
