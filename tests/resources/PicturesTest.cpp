@@ -364,6 +364,27 @@ TEST(Pictures, GrowingPhaseGainsGroundFrameByFrame)
     }
 }
 
+// Residual carbide: the near-neutral dark dots left in the austenite where pearlite was.
+bool isCarbideDot(QRgb c)
+{
+    return qRed(c) <= 70 && std::abs(qRed(c) - qGreen(c)) <= 12 && std::abs(qGreen(c) - qBlue(c)) <= 12;
+}
+
+TEST(Pictures, TheSevenTenthsSteelHeatsThroughFerriteAusteniteAndResidualCarbide)
+{
+    // Frame 0 ferrite and pearlite; 1 ferrite, austenite and residual carbide; 2 austenite and
+    // residual carbide; 3 austenite.
+    const StripEntry& e = *findStrip("FormZTAcon07.ImageListGef");
+    const double ferrite1 = shareOf(frameOf(e, 1), isLight);
+    EXPECT_GT(ferrite1, 0.01) << "some ferrite is left in frame 1";
+    EXPECT_LT(ferrite1, 0.10) << "the 0.7 % steel has little ferrite";
+    EXPECT_GT(shareOf(frameOf(e, 1), isRedAustenite), 0.5);
+    EXPECT_GT(shareOf(frameOf(e, 1), isCarbideDot), 0.01);
+    EXPECT_LT(shareOf(frameOf(e, 2), isLight), 0.005) << "no ferrite in frame 2";
+    EXPECT_GT(shareOf(frameOf(e, 2), isCarbideDot), 0.01);
+    EXPECT_LT(shareOf(frameOf(e, 3), isCarbideDot), 0.002) << "the carbide has dissolved in frame 3";
+}
+
 TEST(Pictures, FerriteOfTheSixTenthsSteelMatchesTheLeverRule)
 {
     // (0.8 − 0.6) / (0.8 − 0.02) ≈ 26 % ferrite once the pearlite forms.

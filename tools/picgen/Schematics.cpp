@@ -1284,8 +1284,11 @@ void makeAustenitising(StripSet& out)
         const FerritePearlite fp(rng, 100, 100, 20, 0.9);
         const Front a = austenitise(rng, fp, 4);
         const Carbides carb(rng, fp);
+        // Frame 0: ferrite and pearlite; 1: the pearlite has become austenite with carbide left in
+        // it, a little ferrite not yet; 2: austenite with the last carbide; 3: austenite.
+        const double pearliteDone = 0.96;
         out["FormZTAcon07.ImageListGef"]
-            = heatingFrames(fp, a, { 0.0, 0.45, 1.0, 1.0 }, &carb, { false, false, true, false });
+            = heatingFrames(fp, a, { 0.0, pearliteDone, 1.0, 1.0 }, &carb, { false, true, true, false });
     }
 }
 
