@@ -101,23 +101,14 @@ constexpr Titel kTitel[] = {
 // on for k = kVon … kBis, at x = k − 270.
 constexpr TColor kZtaStift = RGB(0x0A, 0x00, 0x00);
 constexpr int kParabelVersatz = 270;
-struct Parabel {
-    TPoint from;
-    int kVon, kBis;
-    double c, f;
-    int k0;
-};
-struct ZtaLinie {
-    std::span<const TPoint> anfang;
-    Parabel parabel;
-};
 constexpr TPoint kAc1b[] = { { 147, 153 }, { 158, 155 }, { 169, 157 }, { 179, 158 } };
 constexpr TPoint kAc1e[] = { { 147, 141 }, { 158, 142 }, { 179, 146 } };
 constexpr TPoint kAc3[] = { { 147, 117 }, { 169, 118 }, { 179, 119 }, { 190, 122 }, { 201, 125 } };
-constexpr ZtaLinie kZtaLinien[] = {
-    { kAc1b, { { 160, 156 }, 430, 680, 184, 0.00042, 690 } },
-    { kAc1e, { { 160, 142 }, 440, 680, 178, 0.0005, 704 } },
-    { kAc3, { { 185, 122 }, 455, 640, 166, 0.00044, 775 } },
+// Pen, width, polyline, the parabola's start point, c, f, k0, kVon, kBis and the shift to x.
+constexpr ztaztu::ParabolaLine kZtaLinien[] = {
+    { kZtaStift, 2, kAc1b, { 160, 156 }, 184, 0.00042, 690, 430, 680, -kParabelVersatz },
+    { kZtaStift, 2, kAc1e, { 160, 142 }, 178, 0.0005,  704, 440, 680, -kParabelVersatz },
+    { kZtaStift, 2, kAc3,  { 185, 122 }, 166, 0.00044, 775, 455, 640, -kParabelVersatz },
 };
 // The homogeneity line running into the ZTU diagram at 800 °C, and the line at 1 s.
 constexpr Segment kZtaGeraden[] = { { { 368, 157 }, { 412, 161 } }, { { 146, 20 }, { 146, 430 } } };
@@ -223,13 +214,6 @@ static_assert(std::size(kStages) == ztaztu045::kStageCount);
 constexpr int kLabelHeight = 8;
 // clang-format on
 
-void drawParabel(TCanvas& c, const Parabel& p)
-{
-    c.MoveTo(p.from.X, p.from.Y);
-    for (int k = p.kVon; k <= p.kBis; ++k)
-        c.LineTo(k - kParabelVersatz, Round(p.c - p.f * double(k - p.k0) * double(k - p.k0)));
-}
-
 } // namespace
 
 namespace ztaztu045 {
@@ -332,14 +316,11 @@ void TFormZTAZTU045::PaintBoxHauptPaint()
         drawAll(c, t.lines);
     }
 
-    // The ZTA lines' pen is dashed, but at width 2 it draws solid.
-    c.Pen.SetColor(kZtaStift);
-    c.Pen.SetWidth(2);
+    // The ZTA lines' pen is dashed, but at width 2 it draws solid, as the shared parabola lines
+    // draw. The pen stays dashed for the lines at 1 s and for the dots of the run.
+    for (const ztaztu::ParabolaLine& linie : kZtaLinien)
+        draw(c, linie);
     c.Pen.SetStyle(psDash);
-    for (const ZtaLinie& linie : kZtaLinien) {
-        draw(c, Polyline { linie.anfang });
-        drawParabel(c, linie.parabel);
-    }
     drawAll(c, kZtaGeraden);
 
     c.Brush.SetStyle(bsClear);

@@ -1,8 +1,6 @@
 // Isothermal ZTA diagram of an unalloyed steel with 0.45 % C: austenitising while holding at 800, 850 and 900 °C.
 #include "timetemp/UnitZTAisoC045.h"
 
-#include "resources/Pictures.h"
-
 #include <iterator>
 
 namespace wb {
@@ -49,45 +47,14 @@ constexpr const char* kMemoErlaeuterung[] = {
 };
 static_assert(std::size(kMemoErlaeuterung) == 17);
 
-// Step 4: the temperature scales (ZTA panel, then EKD panel) and the carbon axis; the time axis
-// is the one every ZTA panel has.
+// Step 4: the ZTA panel's temperature scale, its " 800" 5 pixels lower than in the continuous
+// diagrams; the EKD panel's scales, the time axis and the steel corner are the ones every ZTA
+// form draws, here 10 pixels further left.
 constexpr ColoredText kAchsen[] = {
     { 395,   3, "Temperatur/°C", clBlack }, { 367,  14, "1200", clBlack }, { 370,  90, "1000", clBlack },
     { 370, 171, " 800", clBlack },          { 370, 242, " 600", clYellow },    { 370, 318, " 400", clWhite },
-    {  35,   3, "Temperatur/°C", clBlack }, {   7,  14, "1200", clBlack }, {  10,  90, "1000", clBlack },
-    {  10, 166, " 800", clBlack },          {  10, 242, " 600", clYellow },    {  10, 318, " 400", clWhite },
-    {  35, 406, "0", clWhite },   {  91, 406, "0.4", clWhite }, { 147, 406, "0.8", clWhite },
-    { 203, 406, "1.2", clWhite }, { 259, 406, "1.6", clWhite }, { 315, 406, "2.0", clWhite },
-    { 148, 425, "Kohlenstoffgehalt/Gew.%", clWhite },
 };
-static_assert(std::size(kAchsen) == 6 + 6 + 7);
-
-// Step 5: the steel corner of the metastable diagram, in pixels of (C, T).
-constexpr TPoint kEutektoid[] = { { 152, 202 }, { 152, 400 } };  // 0.8 % C from 722 °C down
-constexpr TPoint kPSK[] = { { 46, 202 }, { 350, 202 } };         // 722 °C from 0.04 % C
-constexpr TPoint kECF[] = { { 328, 41 }, { 350, 41 } };          // 1146 °C from E
-constexpr TPoint kEaufwaerts[] = { { 328, 41 }, { 292, 20 } };   // E up to (1.8 %, 1200 °C)
-constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 786) (0.6, 752) (0.7, 740) (0.8, 724)
-    { 40, 130 }, { 68, 157 }, { 96, 177 }, { 124, 190 }, { 138, 195 }, { 152, 201 },
-};
-constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
-    { 152, 202 }, { 180, 172 }, { 208, 145 }, { 236, 118 }, { 264, 94 }, { 292, 70 }, { 328, 41 },
-};
-constexpr TPoint kGPQ[] = { { 40, 130 }, { 46, 202 }, { 40, 286 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Curve kEkdLinien[] = {
-    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
-};
-
-// Step 6.
-constexpr TextAt kEkdTexte[] = {
-    {  43, 111, "G" },          { 155, 202, "S" },          { 328,  28, "E" },
-    {  47, 183, "P" },          { 312, 206, "723°C" },      { 281,  35, "1147°C" },
-    { 140,  58, " Austenit " }, { 250, 119, " Austenit " }, { 250, 134, "+Zementit " },
-    {  43, 172, " Austenit " }, {  65, 187, "+ Ferrit " },  {  42, 225, " Ferrit " },
-    {  70, 309, " Perlit " },   {  80, 324, "+ Ferrit " },  { 210, 309, " Perlit " },
-    { 220, 324, "+ Zementit " }, { 152, 332, "Eutektoid " }, { 152, 347, " Perlit " },
-};
-static_assert(std::size(kEkdTexte) == 18);
+static_assert(std::size(kAchsen) == 6);
 
 // Step 7: the lines of the isothermal diagram, measured points at short times in (d, T), then a
 // parabola per pixel column.
@@ -204,15 +171,7 @@ TFormZTAiso045::TFormZTAiso045()
             .statusHeight = 19 })
 {
     // The form description; FormCreate places the rest.
-    PaintBoxLog.SetBounds(405, 25, 358, 160);
-    PaintBoxLog.Font.SetHeight(-13);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(ssHorizontal);
-    MemoErlaeuterung.SetTabStop(false);
-    MemoErlaeuterung.Lines.setTable(kMemoErlaeuterung);
-    MemoErlaeuterung.SetVisible(false);
-    pictures::assignStrip(ImageListGef);
+    zta::setUpComponents(PaintBoxLog, 160, MemoErlaeuterung, kMemoErlaeuterung, ssHorizontal, ImageListGef);
     NEU.SetEnabled(false);
 }
 
@@ -231,10 +190,7 @@ void TFormZTAiso045::PaintBoxHauptPaint()
     drawBackground(c, w, h);
     drawFrames(c, m_state.Layout);
     drawGrids(c, m_state.Layout);
-    drawColoredTexts(c, kAchsen);
-    drawColoredTexts(c, zta::timeAxis());
-    drawCurves(c, kEkdLinien);
-    drawDarkTexts(c, kEkdTexte);
+    zta::drawScalesAndSteelCorner(c, m_state.Layout, kAchsen);
     for (const ParabolaLine& line : kZtaLinien)
         draw(c, line);
     drawSteelBox(c, kStahl);
@@ -248,15 +204,12 @@ void TFormZTAiso045::PaintBoxHauptPaint()
 
 void TFormZTAiso045::PaintBoxLogPaint()
 {
-    const QRect r = overlayBounds(m_state.Layout, PaintBoxHaupt.BoundsRect(), kOverlay);
-    PaintBoxLog.SetBounds(r.left(), r.top(), r.width(), r.height());
+    zta::placeOverlay(PaintBoxLog, PaintBoxHaupt, m_state.Layout, kOverlay);
 }
 
 void TFormZTAiso045::penToStart()
 {
-    m_state.KurveX = 0;
-    m_state.KurveY = float(PaintBoxLog.Height());
-    PaintBoxLog.Canvas().MoveTo(0, PaintBoxLog.Height());
+    zta::penToStart(PaintBoxLog, m_state.KurveX, m_state.KurveY);
 }
 
 void TFormZTAiso045::AufheizungskurvenClick()

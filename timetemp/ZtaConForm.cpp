@@ -3,7 +3,6 @@
 #include "timetemp/ZtaConForm.h"
 
 #include "framework/Application.h"
-#include "resources/Pictures.h"
 #include "timetemp/HeatingRate.h"
 
 #include <algorithm>
@@ -23,45 +22,13 @@ constexpr LayoutRule kLayout {
 constexpr OverlayRule kOverlay { .topRows = 0, .bottomRows = 2.4, .extraWidth = 30 };
 
 // clang-format off
-// Step 4: the temperature scales (ZTA panel, then EKD panel; no " 200" on the bottom line) and
-// the carbon axis. The time axis is the one every ZTA panel has.
+// Step 4: the ZTA panel's temperature scale; the EKD panel's scales, the time axis and the steel
+// corner are the ones every ZTA form draws.
 constexpr ColoredText kAchsen[] = {
     { 395,   3, "Temperatur/°C", clBlack }, { 367,  14, "1200", clBlack }, { 370,  90, "1000", clBlack },
     { 370, 166, " 800", clBlack },          { 370, 242, " 600", clYellow },    { 370, 318, " 400", clWhite },
-    {  45,   3, "Temperatur/°C", clBlack }, {  17,  14, "1200", clBlack }, {  20,  90, "1000", clBlack },
-    {  20, 166, " 800", clBlack },          {  20, 242, " 600", clYellow },    {  20, 318, " 400", clWhite },
-    {  45, 406, "0", clWhite },   { 101, 406, "0.4", clWhite }, { 157, 406, "0.8", clWhite },
-    { 213, 406, "1.2", clWhite }, { 269, 406, "1.6", clWhite }, { 325, 406, "2.0", clWhite },
-    { 158, 425, "Kohlenstoffgehalt/Gew.%", clWhite },
 };
-static_assert(std::size(kAchsen) == 6 + 6 + 7);
-
-// Step 5: the steel corner of the metastable diagram, in pixels of (C, T).
-constexpr TPoint kEutektoid[] = { { 162, 202 }, { 162, 400 } };  // 0.8 % C from 722 °C down
-constexpr TPoint kPSK[] = { { 56, 202 }, { 360, 202 } };         // 722 °C from 0.04 % C
-constexpr TPoint kECF[] = { { 338, 41 }, { 360, 41 } };          // 1146 °C from E
-constexpr TPoint kEaufwaerts[] = { { 338, 41 }, { 302, 20 } };   // E up to (1.8 %, 1200 °C)
-constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 786) (0.6, 752) (0.7, 740) (0.8, 724)
-    { 50, 130 }, { 78, 157 }, { 106, 177 }, { 134, 190 }, { 148, 195 }, { 162, 201 },
-};
-constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
-    { 162, 202 }, { 190, 172 }, { 218, 145 }, { 246, 118 }, { 274, 94 }, { 302, 70 }, { 338, 41 },
-};
-constexpr TPoint kGPQ[] = { { 50, 130 }, { 56, 202 }, { 50, 286 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Curve kEkdLinien[] = {
-    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
-};
-
-// Step 6.
-constexpr TextAt kEkdTexte[] = {
-    {  53, 111, "G" },          { 165, 202, "S" },          { 338,  28, "E" },
-    {  57, 183, "P" },          { 322, 206, "723°C" },      { 291,  35, "1147°C" },
-    { 150,  58, " Austenit " }, { 260, 119, " Austenit " }, { 260, 134, "+Zementit " },
-    {  53, 172, " Austenit " }, {  75, 187, "+ Ferrit " },  {  52, 225, " Ferrit " },
-    {  80, 309, " Perlit " },   {  90, 324, "+ Ferrit " },  { 220, 309, " Perlit " },
-    { 230, 324, "+ Zementit " }, { 162, 332, "Eutektoid " }, { 162, 347, " Perlit " },
-};
-static_assert(std::size(kEkdTexte) == 18);
+static_assert(std::size(kAchsen) == 6);
 // clang-format on
 
 constexpr TColor kHauptFarbe = RGB(0x76, 0x02, 0x86);
@@ -89,8 +56,7 @@ TZtaConForm::TZtaConForm(const QString& name, const ztacon::Lesson& lesson)
 {
     // The form description; FormCreate places the rest.
     PaintBoxHaupt.SetColor(kHauptFarbe);
-    PaintBoxLog.SetBounds(405, 25, 358, 198);
-    PaintBoxLog.Font.SetHeight(-13);
+    zta::setUpComponents(PaintBoxLog, 198, MemoErlaeuterung, lesson.memo, lesson.memoScrollBars, ImageListGef);
     LabelVauf.SetCaption(QStringLiteral(" Aufheizgeschwindigkeit in °C/min (2-999 °C/min)"));
     LabelVauf.SetColor(clWhite);
     LabelVauf.SetTransparent(false);
@@ -100,13 +66,6 @@ TZtaConForm::TZtaConForm(const QString& name, const ztacon::Lesson& lesson)
     ButtonVauf.SetCaption(lesson.buttonCaption);
     ButtonVauf.SetEnabled(false);
     ButtonVauf.OnClick = bindHandler(this, &TZtaConForm::ButtonVaufClick);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(lesson.memoScrollBars);
-    MemoErlaeuterung.SetTabStop(false);
-    MemoErlaeuterung.Lines.setTable(lesson.memo);
-    MemoErlaeuterung.SetVisible(false);
-    pictures::assignStrip(ImageListGef);
     NEU.SetEnabled(false);
 }
 
@@ -138,25 +97,19 @@ void TZtaConForm::PaintBoxHauptPaint()
     drawBackground(c, w, h);
     drawFrames(c, m_state.Layout);
     drawGrids(c, m_state.Layout);
-    drawColoredTexts(c, kAchsen);
-    drawColoredTexts(c, zta::timeAxis());
-    drawCurves(c, kEkdLinien);
-    drawDarkTexts(c, kEkdTexte);
+    zta::drawScalesAndSteelCorner(c, m_state.Layout, kAchsen);
     drawSteelBox(c, m_lesson.steelBox);
     drawMarkings(c, m_lesson.purpleGapLines, m_lesson.markings);
 }
 
 void TZtaConForm::PaintBoxLogPaint()
 {
-    const QRect r = overlayBounds(m_state.Layout, PaintBoxHaupt.BoundsRect(), kOverlay);
-    PaintBoxLog.SetBounds(r.left(), r.top(), r.width(), r.height());
+    zta::placeOverlay(PaintBoxLog, PaintBoxHaupt, m_state.Layout, kOverlay);
 }
 
 void TZtaConForm::penToStart()
 {
-    m_state.KurveX = 0;
-    m_state.KurveY = float(PaintBoxLog.Height());
-    PaintBoxLog.Canvas().MoveTo(0, PaintBoxLog.Height());
+    zta::penToStart(PaintBoxLog, m_state.KurveX, m_state.KurveY);
 }
 
 void TZtaConForm::enableEntry(bool on)

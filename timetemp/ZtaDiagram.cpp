@@ -1,9 +1,15 @@
-// What the three austenitising (ZTA) lessons share: the time axis, the looks of their texts, the
-// micrographs on the way and the runs on the overlay.
+// What the three austenitising (ZTA) lessons share: the steel corner and the time axis, the set-up
+// of their common components, the looks of their texts, the micrographs on the way and the runs
+// on the overlay.
 #include "timetemp/ZtaDiagram.h"
 
+#include "framework/LessonForm.h"
+#include "resources/Pictures.h"
+
+#include <array>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 namespace wb::zta {
 
@@ -24,6 +30,56 @@ constexpr ColoredText kZeitachse[] = {
 };
 // clang-format on
 static_assert(std::size(kZeitachse) == 13);
+
+// clang-format off
+// The EKD panel's temperature scale (no " 200" on the bottom line) and the carbon axis.
+constexpr ColoredText kEkdAchsen[] = {
+    {  45,   3, "Temperatur/°C", clBlack }, {  17,  14, "1200", clBlack }, {  20,  90, "1000", clBlack },
+    {  20, 166, " 800", clBlack },          {  20, 242, " 600", clYellow },    {  20, 318, " 400", clWhite },
+    {  45, 406, "0", clWhite },   { 101, 406, "0.4", clWhite }, { 157, 406, "0.8", clWhite },
+    { 213, 406, "1.2", clWhite }, { 269, 406, "1.6", clWhite }, { 325, 406, "2.0", clWhite },
+    { 158, 425, "Kohlenstoffgehalt/Gew.%", clWhite },
+};
+static_assert(std::size(kEkdAchsen) == 6 + 7);
+
+// The steel corner of the metastable diagram, in pixels of (C, T).
+constexpr TPoint kEutektoid[] = { { 162, 202 }, { 162, 400 } };  // 0.8 % C from 722 °C down
+constexpr TPoint kPSK[] = { { 56, 202 }, { 360, 202 } };         // 722 °C from 0.04 % C
+constexpr TPoint kECF[] = { { 338, 41 }, { 360, 41 } };          // 1146 °C from E
+constexpr TPoint kEaufwaerts[] = { { 338, 41 }, { 302, 20 } };   // E up to (1.8 %, 1200 °C)
+constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 786) (0.6, 752) (0.7, 740) (0.8, 724)
+    { 50, 130 }, { 78, 157 }, { 106, 177 }, { 134, 190 }, { 148, 195 }, { 162, 201 },
+};
+constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
+    { 162, 202 }, { 190, 172 }, { 218, 145 }, { 246, 118 }, { 274, 94 }, { 302, 70 }, { 338, 41 },
+};
+constexpr TPoint kGPQ[] = { { 50, 130 }, { 56, 202 }, { 50, 286 } };  // (0, 910) (0.04, 722) (0, 500)
+constexpr ztaztu::Curve kEkdLinien[] = {
+    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
+};
+
+// The names of its points, lines and fields.
+constexpr TextAt kEkdTexte[] = {
+    {  53, 111, "G" },          { 165, 202, "S" },          { 338,  28, "E" },
+    {  57, 183, "P" },          { 322, 206, "723°C" },      { 291,  35, "1147°C" },
+    { 150,  58, " Austenit " }, { 260, 119, " Austenit " }, { 260, 134, "+Zementit " },
+    {  53, 172, " Austenit " }, {  75, 187, "+ Ferrit " },  {  52, 225, " Ferrit " },
+    {  80, 309, " Perlit " },   {  90, 324, "+ Ferrit " },  { 220, 309, " Perlit " },
+    { 230, 324, "+ Zementit " }, { 162, 332, "Eutektoid " }, { 162, 347, " Perlit " },
+};
+static_assert(std::size(kEkdTexte) == 18);
+// clang-format on
+
+// A table of texts `dx` pixels to the right.
+template <class Text, size_t N> std::array<Text, N> shifted(const Text (&texts)[N], int dx)
+{
+    std::array<Text, N> out;
+    for (size_t i = 0; i < N; ++i) {
+        out[i] = texts[i];
+        out[i].x += dx;
+    }
+    return out;
+}
 
 constexpr TColor kGruen = RGB(0x00, 0x80, 0x00);
 
@@ -46,6 +102,59 @@ void dotsAtX(CurveTick& t, std::span<const RunMarker> markers, int kurveX, float
 std::span<const ColoredText> timeAxis()
 {
     return kZeitachse;
+}
+
+// --- The forms' common components ------------------------------------------------------------
+
+void setUpComponents(TPaintBox& log, int logHeight, TMemo& memo, std::span<const char* const> lines,
+    TScrollStyle scrollBars, TImageList& pictures)
+{
+    log.SetBounds(405, 25, 358, logHeight);
+    log.Font.SetHeight(-13);
+    memo.SetColor(kMemoColor);
+    memo.SetReadOnly(true);
+    memo.SetScrollBars(scrollBars);
+    memo.SetTabStop(false);
+    memo.Lines.setTable(lines);
+    memo.SetVisible(false);
+    pictures::assignStrip(pictures);
+}
+
+void placeOverlay(
+    TPaintBox& log, const TPaintBox& haupt, const ztaztu::DiagramLayout& l, const ztaztu::OverlayRule& rule)
+{
+    const QRect r = ztaztu::overlayBounds(l, haupt.BoundsRect(), rule);
+    log.SetBounds(r.left(), r.top(), r.width(), r.height());
+}
+
+void penToStart(TPaintBox& log, int& kurveX, float& kurveY)
+{
+    kurveX = 0;
+    kurveY = float(log.Height());
+    log.Canvas().MoveTo(0, log.Height());
+}
+
+// --- The steel corner of the iron–carbon diagram --------------------------------------------
+
+void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::span<const ColoredText> ztaScale)
+{
+    const int dx = l.EkdLinks - kEkdLinks;
+    ztaztu::drawColoredTexts(c, ztaScale);
+    ztaztu::drawColoredTexts(c, shifted(kEkdAchsen, dx));
+    ztaztu::drawColoredTexts(c, kZeitachse);
+
+    // The lines' points moved as a whole, each line keeping its pen width.
+    std::vector<std::vector<TPoint>> points;
+    std::vector<ztaztu::Curve> lines;
+    points.reserve(std::size(kEkdLinien));
+    for (const ztaztu::Curve& line : kEkdLinien) {
+        std::vector<TPoint>& moved = points.emplace_back(line.line.points.begin(), line.line.points.end());
+        for (TPoint& p : moved)
+            p.X += dx;
+        lines.push_back({ line.width, { moved } });
+    }
+    ztaztu::drawCurves(c, lines);
+    ztaztu::drawDarkTexts(c, shifted(kEkdTexte, dx));
 }
 
 // --- Texts -----------------------------------------------------------------------------------

@@ -1,12 +1,14 @@
-// What the three austenitising (ZTA) lessons share: the time axis under their panel, the looks of
-// the texts they write beside the micrographs and at the ends of their lines, the micrographs
-// that appear as a run passes a line, and the runs on the overlay — heating curves and the
-// boundary lines drawn right to left of the continuous diagrams, the isotherms of the isothermal
-// one. Each lesson gives its own tables.
+// What the three austenitising (ZTA) lessons share: the steel corner of the iron–carbon diagram
+// with its scales, the time axis under their panel, the set-up of their common components, the
+// looks of the texts they write beside the micrographs and at the ends of their lines, the
+// micrographs that appear as a run passes a line, and the runs on the overlay — heating curves and
+// the boundary lines drawn right to left of the continuous diagrams, the isotherms of the
+// isothermal one. Each lesson gives its own tables.
 #pragma once
 
 #include "diagrams/ZtaZtuDiagram.h"
 #include "framework/Canvas.h"
+#include "framework/Controls.h"
 #include "framework/Figures.h"
 #include "framework/ImageList.h"
 
@@ -22,6 +24,30 @@ constexpr double kBottomCelsius = 200;
 
 // The time axis under the ZTA panel, white: 10^-1 … 10^5 s and "Zeit/sec".
 std::span<const ColoredText> timeAxis();
+
+// --- The forms' common components ------------------------------------------------------------
+
+// What every ZTA form's description sets: the overlay `logHeight` high at (405, 25) with a 13-pixel
+// font, the explanation pink, read-only, out of the tab order and hidden, holding the lesson's
+// lines, and the micrographs' strip.
+void setUpComponents(TPaintBox& log, int logHeight, TMemo& memo, std::span<const char* const> lines,
+    TScrollStyle scrollBars, TImageList& pictures);
+// The overlay moved to where the last paint's layout puts it.
+void placeOverlay(
+    TPaintBox& log, const TPaintBox& haupt, const ztaztu::DiagramLayout& l, const ztaztu::OverlayRule& rule);
+// The pen back at the overlay's bottom-left corner, where every run starts.
+void penToStart(TPaintBox& log, int& kurveX, float& kurveY);
+
+// --- The steel corner of the iron–carbon diagram --------------------------------------------
+
+// The EKD panel's left edge the steel corner's tables are measured from; a form whose panel lies
+// elsewhere gets the same corner moved with it.
+constexpr int kEkdLinks = 50;
+
+// Steps 4 to 6 of the static picture: the ZTA panel's temperature scale (the form's own), the EKD
+// panel's temperature scale and carbon axis, the time axis, then the steel corner's lines and
+// texts, all of the EKD panel moved from kEkdLinks to the layout's EkdLinks.
+void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::span<const ColoredText> ztaScale);
 
 // --- Texts -----------------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // The austenitising lessons' runs without a form: the heating curves, boundary lines and typed
 // curves of both continuous diagrams and the isotherms of the isothermal one, each against the
 // lesson's table of resulting runs (ticks, telling points, dots and labels, on PaintBoxLog).
+#include "tests/support/Harness.h"
 #include "timetemp/UnitZTAconC045.h"
 #include "timetemp/UnitZTAconC07.h"
 #include "timetemp/UnitZTAisoC045.h"
@@ -284,4 +285,38 @@ TEST(ZtaRuns, EachIsothermRisesToItsTemperatureHoldsAndEndsWithItsDotsAndLabel)
         ASSERT_EQ(p.labels.size(), 1u);
         EXPECT_EQ(p.labels[0], row.label);
     }
+}
+
+namespace {
+
+// The scales and the steel corner as a form with this layout rule draws them, without the ZTA
+// panel's own temperature scale.
+void drawSteelCorner(wbtest::PixelCanvas& p, const ztaztu::LayoutRule& rule)
+{
+    drawScalesAndSteelCorner(p.canvas, ztaztu::computeLayout(rule, p.image.width(), p.image.height()), {});
+}
+
+} // namespace
+
+TEST(ZtaSteelCorner, MovesWithTheEkdPanelWhileTheTimeAxisStays)
+{
+    wbtest::PixelCanvas con(750, 500), iso(750, 500);
+    drawSteelCorner(con, ztacon::layoutRule());
+    drawSteelCorner(iso, ztaiso045::layoutRule());
+    // The eutectoid line at 0.8 % C runs down from 722 °C (y 202) at x = 162 in the continuous
+    // diagrams, whose EKD panel starts at x = 50; the isothermal one's starts at x = 40.
+    EXPECT_EQ(con.at(162, 300), ztaztu::kDunkel);
+    EXPECT_EQ(iso.at(152, 300), ztaztu::kDunkel);
+    EXPECT_EQ(iso.at(162, 300), clWhite);
+    // Everything left of the ZTA panel is the same picture 10 pixels further left; the time axis
+    // under the ZTA panel is where it was.
+    int wrong = 0;
+    for (int y = 0; y < 500; ++y) {
+        for (int x = 0; x < 750; ++x) {
+            const TColor want = x < 380 ? con.at(x + 10, y) : con.at(x, y);
+            if (iso.at(x, y) != want && wrong++ == 0)
+                ADD_FAILURE() << "first wrong pixel at (" << x << ", " << y << ")";
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
