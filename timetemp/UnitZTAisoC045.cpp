@@ -187,10 +187,7 @@ void TFormZTAiso045::PaintBoxHauptPaint()
     const int w = PaintBoxHaupt.Width(), h = PaintBoxHaupt.Height();
     TCanvas& c = PaintBoxHaupt.Canvas();
     m_state.Layout = computeLayout(kLayout, w, h);
-    drawBackground(c, w, h);
-    drawFrames(c, m_state.Layout);
-    drawGrids(c, m_state.Layout);
-    zta::drawScalesAndSteelCorner(c, m_state.Layout, kAchsen);
+    zta::drawPanelsAndSteelCorner(c, m_state.Layout, w, h, kAchsen);
     for (const ParabolaLine& line : kZtaLinien)
         draw(c, line);
     drawSteelBox(c, kStahl);

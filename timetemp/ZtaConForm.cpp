@@ -94,10 +94,7 @@ void TZtaConForm::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     m_state.Layout = computeLayout(kLayout, w, h);
     // The ZTA panel is empty: everything in it is drawn by the runs.
-    drawBackground(c, w, h);
-    drawFrames(c, m_state.Layout);
-    drawGrids(c, m_state.Layout);
-    zta::drawScalesAndSteelCorner(c, m_state.Layout, kAchsen);
+    zta::drawPanelsAndSteelCorner(c, m_state.Layout, w, h, kAchsen);
     drawSteelBox(c, m_lesson.steelBox);
     drawMarkings(c, m_lesson.purpleGapLines, m_lesson.markings);
 }

@@ -157,6 +157,15 @@ void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::s
     ztaztu::drawDarkTexts(c, shifted(kEkdTexte, dx));
 }
 
+void drawPanelsAndSteelCorner(
+    TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height, std::span<const ColoredText> ztaScale)
+{
+    ztaztu::drawBackground(c, width, height);
+    ztaztu::drawFrames(c, l);
+    ztaztu::drawGrids(c, l);
+    drawScalesAndSteelCorner(c, l, ztaScale);
+}
+
 // --- Texts -----------------------------------------------------------------------------------
 
 TPoint labelAt(const Label& label, int x, float y)

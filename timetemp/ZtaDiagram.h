@@ -48,6 +48,10 @@ constexpr int kEkdLinks = 50;
 // panel's temperature scale and carbon axis, the time axis, then the steel corner's lines and
 // texts, all of the EKD panel moved from kEkdLinks to the layout's EkdLinks.
 void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::span<const ColoredText> ztaScale);
+// Steps 1 to 6: the background, both panels framed and gridded, then the scales and the steel
+// corner as above.
+void drawPanelsAndSteelCorner(
+    TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height, std::span<const ColoredText> ztaScale);
 
 // --- Texts -----------------------------------------------------------------------------------
 
