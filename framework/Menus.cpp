@@ -68,6 +68,7 @@ TMenuItem::TMenuItem(
     : TMenuItem(menu, name, caption, shortCut, visible)
 {
     OnClick = [form = Owner()] { form->Close(); };
+    m_closesForm = true;
 }
 
 TMenuItem::TMenuItem(
@@ -75,6 +76,7 @@ TMenuItem::TMenuItem(
     : TMenuItem(parent, name, caption, shortCut, visible)
 {
     OnClick = [form = Owner()] { form->Close(); };
+    m_closesForm = true;
 }
 
 void TMenuItem::changed()

@@ -82,6 +82,8 @@ public:
     bool visibleChain() const;
     // "Esc", "F1", "F2" or "" (other keys by code).
     QString shortCutText() const;
+    // Declared with closesForm: its click does nothing but close the form.
+    bool closesForm() const { return m_closesForm; }
 
 private:
     void changed();
@@ -92,6 +94,7 @@ private:
     int m_shortCut = 0;
     bool m_visible = true;
     bool m_enabled = true;
+    bool m_closesForm = false;
 };
 
 } // namespace wb

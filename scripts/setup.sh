@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages) if anything is missing, then configures
-# and builds a release build in build/. Safe to run again: it only does what is not done yet.
+# and builds a release build in build/ (with --sanitize: the sanitizer build in build-sanitize/).
+# Safe to run again: it only does what is not done yet.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+dir=build
+config=(-DCMAKE_BUILD_TYPE=Release)
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-sanitize
+  config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DWB_SANITIZE=ON -DWB_BUILD_BENCH=OFF)
+  . scripts/sanitizer-env.sh
+fi
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
           libgtest-dev googletest fonts-liberation qt6-translations-l10n clang-format)
@@ -20,7 +29,7 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+  cmake -S . -B "$dir" "${config[@]}"
 fi
-cmake --build build -j "$jobs"
+cmake --build "$dir" -j "$jobs"

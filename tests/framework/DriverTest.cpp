@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace wb;
 
@@ -156,10 +157,99 @@ TEST(Driver, FormsListsCreationOrderModalStackAndTop)
 
 TEST(Driver, ClosingTheMainFormEndsTheRunWithItsExitCode)
 {
-    const ScriptRun r = run("menu Beenden\nforms\n");
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "") << "commands after the end are not run";
+    const ScriptRun r = run("menu Beenden\n# nothing follows but comments\n\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
     EXPECT_EQ(run("key Esc\n").code, 0);
+}
+
+TEST(Driver, ACommandAfterTheProgramHasEndedIsRefused)
+{
+    const ScriptRun r = run("menu Beenden\nforms\npixel 1 1\n");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "") << "commands after the end are not run";
+    EXPECT_EQ(r.err, "error: line 2: the program has ended (after line 1): 'forms' cannot run\n");
+
+    // Going on after errors, each such command is reported; the exit code stays the program's.
+    const ScriptRun k = run("menu Beenden\nforms\n# a comment\npixel 1 1\n", true);
+    EXPECT_EQ(k.code, 0);
+    EXPECT_EQ(k.err,
+        "error: line 2: the program has ended (after line 1): 'forms' cannot run\n"
+        "error: line 4: the program has ended (after line 1): 'pixel' cannot run\n");
+}
+
+TEST(Driver, BadArgumentsAreRefusedWithTheLineAndExitCodeTwo)
+{
+    struct Case {
+        std::string script;
+        std::string error;
+    };
+    const Case cases[] = {
+        // A point is checked in 64 bits: an offset near the int limit cannot wrap into the form.
+        { "menu Open\nclick Box 2147483647 0\n",
+            "error: line 2: (2147483647, 0) in 'Box' lies outside the client area of Lesson" },
+        { "menu Open\nmousemove Box -2147483648 -2147483648\n",
+            "error: line 2: (-2147483648, -2147483648) in 'Box' lies outside the client area of Lesson" },
+        { "menu Open\nclick Box 782 0\n", "error: line 2: (782, 0) in 'Box' lies outside the client area of Lesson" },
+        { "menu Open\nclick Lesson 0 554\n",
+            "error: line 2: (0, 554) in 'Lesson' lies outside the client area of Lesson" },
+        // Screens no display has.
+        { "screen 20000 20000\n",
+            "error: line 1: a screen of 20000 x 20000 pixels cannot be: a screen is 320 x 200 to 8192 x 8192 pixels" },
+        { "screen 2147483647 2147483647\n",
+            "error: line 1: a screen of 2147483647 x 2147483647 pixels cannot be: a screen is 320 x 200 to 8192 x 8192 "
+            "pixels" },
+        { "screen 319 600\n",
+            "error: line 1: a screen of 319 x 600 pixels cannot be: a screen is 320 x 200 to 8192 x 8192 pixels" },
+        { "screen 800 0\n",
+            "error: line 1: a screen of 800 x 0 pixels cannot be: a screen is 320 x 200 to 8192 x 8192 pixels" },
+        { "screen 800 99999999999\n", "error: line 1: usage: screen W H" },
+        // Components that exist but cannot take the action.
+        { "menu Open\nclick Tick 1 1\n",
+            "error: line 2: 'Tick' on Lesson is a timer, which has no place on the form and cannot be clicked" },
+        { "mousemove ColorDialog1 1 1\n",
+            "error: line 1: 'ColorDialog1' on Hub is a colour dialog, which has no place on the form and cannot be "
+            "pointed "
+            "at" },
+        { "menu Open\ntype Memo 12\n", "error: line 2: 'Memo' on Lesson is a memo, not an edit" },
+        { "menu Open\nbutton Edit\n", "error: line 2: 'Edit' on Lesson is an edit, not a button" },
+        { "menu Open\nscroll Start 5\n", "error: line 2: 'Start' on Lesson is a menu item, not a scroll bar" },
+        // Arguments in error lines: control characters escaped, long ones cut.
+        { std::string("menu a\x01"
+                      "b\0c\\\x7f\n",
+              12),
+            "error: line 1: unknown menu item 'a\\x01b\\x00c\\\\\\x7f' on Hub" },
+        { "menu " + std::string(100, 'x') + "\n",
+            "error: line 1: unknown menu item '" + std::string(80, 'x') + "… (100 characters)' on Hub" },
+        { "frob\tnicate " + std::string(1 << 20, 'x') + "\n", "error: line 1: the line is longer than 65536 bytes" },
+    };
+    for (const auto& c : cases) {
+        const ScriptRun r = run(c.script);
+        SCOPED_TRACE(c.error);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, c.error + "\n");
+    }
+}
+
+TEST(Driver, ALongLineIsSkippedWholeWhenGoingOn)
+{
+    const ScriptRun r = run("menu " + std::string(70000, 'x') + "\npixel 5 5\n", true);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "error: line 1: the line is longer than 65536 bytes\n");
+    EXPECT_EQ(r.out, "#000000\n") << "the next line is read from its start";
+}
+
+TEST(Driver, ASnapshotThatCannotBeWrittenIsARefusedCommand)
+{
+    QTemporaryDir dir;
+    for (const QString& target : { dir.path() + QStringLiteral("/missing/shot.png"), dir.path() }) {
+        const ScriptRun r = run("menu Open\nsnapshot " + target.toStdString() + "\n");
+        SCOPED_TRACE(target.toStdString());
+        EXPECT_EQ(r.code, 2);
+        const std::string prefix = "error: line 2: cannot write '" + target.toStdString() + "': ";
+        EXPECT_EQ(r.err.substr(0, prefix.size()), prefix);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
 }
 
 TEST(Driver, PixelPrintsTheSurfaceColourInUpperCaseHex)

@@ -8,8 +8,10 @@
 #include "framework/Timers.h"
 #include "resources/Pictures.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -121,6 +123,58 @@ QString stripComment(const QString& line)
     if (m.hasMatch())
         s.truncate(m.capturedStart());
     return s;
+}
+
+// A script's own text as it appears in an error line: control characters escaped, so that an
+// error is always one printable line, and long arguments cut, so that it stays short.
+QString shown(const QString& text)
+{
+    constexpr int kMaxShown = 80;
+    QString out;
+    for (const QChar c : text) {
+        if (out.size() >= kMaxShown) {
+            out += QStringLiteral("… (%1 characters)").arg(text.size());
+            break;
+        }
+        const char16_t u = c.unicode();
+        if (u == '\\')
+            out += QStringLiteral("\\\\");
+        else if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The kinds of component a script names, as an error line says them.
+QString kindName(const TComponent* c)
+{
+    struct Kind {
+        const char* kind;
+        const char* name;
+    };
+    static constexpr Kind kKinds[] = {
+        { "button", "a button" },
+        { "colordialog", "a colour dialog" },
+        { "edit", "an edit" },
+        { "image", "an image" },
+        { "imagelist", "an image list" },
+        { "label", "a label" },
+        { "mainmenu", "a main menu" },
+        { "memo", "a memo" },
+        { "menuitem", "a menu item" },
+        { "paintbox", "a paint box" },
+        { "panel", "a panel" },
+        { "scrollbar", "a scroll bar" },
+        { "statusbar", "a status bar" },
+        { "timer", "a timer" },
+    };
+    const QString kind = c->kind();
+    for (const Kind& k : kKinds)
+        if (kind == QLatin1String(k.kind))
+            return QLatin1String(k.name);
+    return QStringLiteral("a component of kind '%1'").arg(kind);
 }
 
 bool parseInt(const QString& s, int* out)
@@ -241,7 +295,11 @@ void ScriptDriver::print(const QString& line)
 
 bool ScriptDriver::fail(const QString& what)
 {
-    m_err << "error: line " << m_lineNo << ": " << what.toStdString() << '\n';
+    QString line = what;
+    for (QChar& c : line)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('?');
+    m_err << "error: line " << m_lineNo << ": " << line.toStdString() << '\n';
     m_err.flush();
     if (!m_keepGoing) {
         m_failed = true;
@@ -250,11 +308,44 @@ bool ScriptDriver::fail(const QString& what)
     return false;
 }
 
+// Reads one line of at most kMaxLineBytes bytes (without its newline). A longer line is read
+// to its end but not kept. False at the end of the input.
+bool ScriptDriver::readLine(std::string* raw, bool* tooLong)
+{
+    raw->clear();
+    *tooLong = false;
+    std::streambuf* in = m_in.rdbuf();
+    if (!in || !m_in.good())
+        return false;
+    bool any = false;
+    for (;;) {
+        const int c = in->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            m_in.setstate(std::ios::eofbit);
+            return any;
+        }
+        any = true;
+        if (c == '\n')
+            return true;
+        if (raw->size() < kMaxLineBytes)
+            raw->push_back(char(c));
+        else
+            *tooLong = true;
+    }
+}
+
 bool ScriptDriver::nextCommand(QStringList* words, QString* rest)
 {
     std::string raw;
-    while (std::getline(m_in, raw)) {
+    bool tooLong = false;
+    while (readLine(&raw, &tooLong)) {
         ++m_lineNo;
+        if (tooLong) {
+            fail(QStringLiteral("the line is longer than %1 bytes").arg(kMaxLineBytes));
+            if (m_failed)
+                return false;
+            continue;
+        }
         QString line = QString::fromStdString(raw);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -278,7 +369,7 @@ int ScriptDriver::run(const std::function<int()>& program)
     QString rest;
     while (!m_started && !m_failed) {
         if (!nextCommand(&words, &rest))
-            return 0;
+            return m_failed ? 2 : 0;
         const QString cmd = words[0];
         if (cmd == QLatin1String("screen")) {
             cmdScreen(words);
@@ -298,7 +389,18 @@ int ScriptDriver::run(const std::function<int()>& program)
         return 2;
     const int code = program();
     m_ended = true;
-    return m_failed ? 2 : code;
+    if (m_failed)
+        return 2;
+    // The program has ended: a command after it cannot run, and a script that goes on as if it
+    // had is wrong.
+    const int endLine = m_lineNo;
+    while (nextCommand(&words, &rest)) {
+        fail(
+            QStringLiteral("the program has ended (after line %1): '%2' cannot run").arg(endLine).arg(shown(words[0])));
+        if (m_failed)
+            return 2;
+    }
+    return code;
 }
 
 bool ScriptDriver::pumpOne()
@@ -327,7 +429,7 @@ TForm* ScriptDriver::formArg(const QString& name)
 {
     TForm* f = Application.findForm(name);
     if (!f)
-        fail(QStringLiteral("unknown form '%1'").arg(name));
+        fail(QStringLiteral("unknown form '%1'").arg(shown(name)));
     return f;
 }
 
@@ -385,7 +487,7 @@ bool ScriptDriver::execute(const QStringList& w, const QString& rest)
         return cmdPixel(w);
     if (cmd == QLatin1String("snapshot"))
         return cmdSnapshot(w, rest);
-    return fail(QStringLiteral("unknown command '%1'").arg(cmd));
+    return fail(QStringLiteral("unknown command '%1'").arg(shown(cmd)));
 }
 
 // export-pictures DIR: every built-in picture and every image-list frame as PNG files, so that
@@ -403,8 +505,17 @@ bool ScriptDriver::cmdExportPictures(const QStringList& w)
 bool ScriptDriver::cmdScreen(const QStringList& w)
 {
     int width = 0, height = 0;
-    if (w.size() != 3 || !parseInt(w[1], &width) || !parseInt(w[2], &height) || width <= 0 || height <= 0)
+    if (w.size() != 3 || !parseInt(w[1], &width) || !parseInt(w[2], &height))
         return fail(QStringLiteral("usage: screen W H"));
+    if (width < kMinScreen.width() || height < kMinScreen.height() || width > kMaxScreen.width()
+        || height > kMaxScreen.height())
+        return fail(QStringLiteral("a screen of %1 x %2 pixels cannot be: a screen is %3 x %4 to %5 x %6 pixels")
+                        .arg(width)
+                        .arg(height)
+                        .arg(kMinScreen.width())
+                        .arg(kMinScreen.height())
+                        .arg(kMaxScreen.width())
+                        .arg(kMaxScreen.height()));
     Screen.setSize(width, height);
     return true;
 }
@@ -425,13 +536,13 @@ bool ScriptDriver::cmdMenu(const QStringList& w)
     TForm* form = topForm();
     TMenuItem* item = form->findMenuItem(w[1]);
     if (!item)
-        return fail(QStringLiteral("unknown menu item '%1' on %2").arg(w[1], form->Name()));
+        return fail(QStringLiteral("unknown menu item '%1' on %2").arg(shown(w[1]), form->Name()));
     if (!form->acceptsMouse())
         return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
     if (!item->visibleChain())
-        return fail(QStringLiteral("menu item '%1' is hidden").arg(w[1]));
+        return fail(QStringLiteral("menu item '%1' is hidden").arg(shown(w[1])));
     if (!item->enabledChain())
-        return fail(QStringLiteral("menu item '%1' is disabled").arg(w[1]));
+        return fail(QStringLiteral("menu item '%1' is disabled").arg(shown(w[1])));
     item->Click();
     return true;
 }
@@ -442,7 +553,7 @@ bool ScriptDriver::cmdKey(const QStringList& w)
         return fail(QStringLiteral("usage: key KEY"));
     const int code = keyCode(w[1]);
     if (!code)
-        return fail(QStringLiteral("unknown key '%1'").arg(w[1]));
+        return fail(QStringLiteral("unknown key '%1'").arg(shown(w[1])));
     topForm()->pressKey(code);
     return true;
 }
@@ -455,16 +566,29 @@ bool ScriptDriver::cmdMouse(const QStringList& w, bool click)
     TForm* form = topForm();
     QPoint origin;
     if (w[1] != form->Name()) {
-        auto* ctl = dynamic_cast<TControl*>(form->findComponent(w[1]));
+        TComponent* component = form->findComponent(w[1]);
+        if (!component)
+            return fail(QStringLiteral("unknown component '%1' on %2").arg(shown(w[1]), form->Name()));
+        auto* ctl = dynamic_cast<TControl*>(component);
         if (!ctl)
-            return fail(QStringLiteral("unknown component '%1' on %2").arg(w[1], form->Name()));
+            return fail(QStringLiteral("'%1' on %2 is %3, which has no place on the form and cannot be %4")
+                            .arg(shown(w[1]), form->Name(), kindName(component),
+                                click ? QStringLiteral("clicked") : QStringLiteral("pointed at")));
         if (!ctl->Visible())
-            return fail(QStringLiteral("component '%1' is hidden").arg(w[1]));
+            return fail(QStringLiteral("component '%1' is hidden").arg(shown(w[1])));
         origin = ctl->clientRect().topLeft();
     }
     if (!form->acceptsMouse())
         return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
-    const QPoint pos = origin + QPoint(x, y);
+    // In 64 bits: a point far outside cannot wrap around into the form.
+    const qint64 px = qint64(origin.x()) + x;
+    const qint64 py = qint64(origin.y()) + y;
+    if (px < 0 || py < 0 || px >= form->ClientWidth() || py >= form->ClientHeight())
+        return fail(QStringLiteral("(%1, %2) in '%3' lies outside the client area of %4")
+                        .arg(x)
+                        .arg(y)
+                        .arg(shown(w[1]), form->Name()));
+    const QPoint pos { int(px), int(py) };
     if (click)
         form->clickAt(pos);
     else
@@ -477,15 +601,23 @@ bool ScriptDriver::cmdType(const QStringList& w, const QString& rest)
     if (w.size() < 2)
         return fail(QStringLiteral("usage: type EDIT TEXT"));
     TForm* form = topForm();
-    auto* edit = dynamic_cast<TEdit*>(form->findComponent(w[1]));
+    TComponent* component = form->findComponent(w[1]);
+    auto* edit = dynamic_cast<TEdit*>(component);
     if (!edit)
-        return fail(QStringLiteral("unknown edit '%1' on %2").arg(w[1], form->Name()));
+        return component ? notA(component, QStringLiteral("an edit"))
+                         : fail(QStringLiteral("unknown edit '%1' on %2").arg(shown(w[1]), form->Name()));
     if (!form->acceptsMouse())
         return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
     if (!edit->Visible() || !edit->Enabled() || edit->ReadOnly())
-        return fail(QStringLiteral("edit '%1' takes no input").arg(w[1]));
+        return fail(QStringLiteral("edit '%1' takes no input").arg(shown(w[1])));
     edit->typeText(rest);
     return true;
+}
+
+bool ScriptDriver::notA(TComponent* component, const QString& wanted)
+{
+    return fail(QStringLiteral("'%1' on %2 is %3, not %4")
+                    .arg(shown(component->Name()), component->Owner()->Name(), kindName(component), wanted));
 }
 
 bool ScriptDriver::cmdButton(const QStringList& w)
@@ -493,13 +625,15 @@ bool ScriptDriver::cmdButton(const QStringList& w)
     if (w.size() != 2)
         return fail(QStringLiteral("usage: button BUTTON"));
     TForm* form = topForm();
-    auto* button = dynamic_cast<TButton*>(form->findComponent(w[1]));
+    TComponent* component = form->findComponent(w[1]);
+    auto* button = dynamic_cast<TButton*>(component);
     if (!button)
-        return fail(QStringLiteral("unknown button '%1' on %2").arg(w[1], form->Name()));
+        return component ? notA(component, QStringLiteral("a button"))
+                         : fail(QStringLiteral("unknown button '%1' on %2").arg(shown(w[1]), form->Name()));
     if (!form->acceptsMouse())
         return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
     if (!button->Visible() || !button->Enabled())
-        return fail(QStringLiteral("button '%1' is disabled").arg(w[1]));
+        return fail(QStringLiteral("button '%1' is disabled").arg(shown(w[1])));
     button->press();
     return true;
 }
@@ -510,13 +644,15 @@ bool ScriptDriver::cmdScroll(const QStringList& w)
     if (w.size() != 3 || !parseInt(w[2], &pos))
         return fail(QStringLiteral("usage: scroll BAR POS"));
     TForm* form = topForm();
-    auto* bar = dynamic_cast<TScrollBar*>(form->findComponent(w[1]));
+    TComponent* component = form->findComponent(w[1]);
+    auto* bar = dynamic_cast<TScrollBar*>(component);
     if (!bar)
-        return fail(QStringLiteral("unknown scroll bar '%1' on %2").arg(w[1], form->Name()));
+        return component ? notA(component, QStringLiteral("a scroll bar"))
+                         : fail(QStringLiteral("unknown scroll bar '%1' on %2").arg(shown(w[1]), form->Name()));
     if (!form->acceptsMouse())
         return fail(QStringLiteral("%1 is disabled").arg(form->Name()));
     if (!bar->Visible() || !bar->Enabled())
-        return fail(QStringLiteral("scroll bar '%1' is disabled").arg(w[1]));
+        return fail(QStringLiteral("scroll bar '%1' is disabled").arg(shown(w[1])));
     bar->scrollTo(pos);
     return true;
 }
@@ -537,9 +673,9 @@ bool ScriptDriver::cmdActivate(const QStringList& w)
     if (!form)
         return false;
     if (!form->Visible())
-        return fail(QStringLiteral("%1 is not shown").arg(w[1]));
+        return fail(QStringLiteral("%1 is not shown").arg(shown(w[1])));
     if (form->isBlocked())
-        return fail(QStringLiteral("%1 lies under a modal form").arg(w[1]));
+        return fail(QStringLiteral("%1 lies under a modal form").arg(shown(w[1])));
     Application.raise(form);
     return true;
 }
@@ -554,7 +690,7 @@ bool ScriptDriver::cmdColor(const QStringList& w)
     }
     TColor c = 0;
     if (!w[1].startsWith(QLatin1Char('#')) || !parseColor(w[1], &c))
-        return fail(QStringLiteral("not a colour: '%1'").arg(w[1]));
+        return fail(QStringLiteral("not a colour: '%1'").arg(shown(w[1])));
     m_colorAnswers.push_back(c);
     return true;
 }
@@ -613,8 +749,14 @@ bool ScriptDriver::cmdSnapshot(const QStringList& w, const QString& rest)
     if (w.size() < 2)
         return fail(QStringLiteral("usage: snapshot FILE"));
     const QString file = (w[1] + (rest.isEmpty() ? QString() : QLatin1Char(' ') + rest)).trimmed();
-    if (!formSnapshot(topForm()).save(file, "PNG"))
-        return fail(QStringLiteral("cannot write '%1'").arg(file));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!formSnapshot(topForm()).save(&buffer, "PNG"))
+        return fail(QStringLiteral("cannot encode the snapshot of %1").arg(topForm()->Name()));
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(png) != png.size() || !out.commit())
+        return fail(QStringLiteral("cannot write '%1': %2").arg(shown(file), out.errorString()));
     return true;
 }
 

@@ -5,16 +5,20 @@
 #include "framework/Application.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace wb {
 
 class TForm;
+class TComponent;
 
 class ScriptDriver : public EventSource, public DialogAnswers {
 public:
@@ -42,11 +46,20 @@ public:
     int lineNumber() const { return m_lineNo; }
     TForm* topForm() const;
 
+    // What a script may ask of the simulated screen: from a small netbook to an 8K display.
+    static constexpr QSize kMinScreen { 320, 200 };
+    static constexpr QSize kMaxScreen { 8192, 8192 };
+    // The longest script line read (a longer one is refused).
+    static constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
 private:
+    bool readLine(std::string* raw, bool* tooLong);
     bool nextCommand(QStringList* words, QString* rest);
     bool execute(const QStringList& words, const QString& rest);
     bool startProgram();
     TForm* formArg(const QString& name);
+    // Refuses a command whose component exists but is of another kind.
+    bool notA(TComponent* component, const QString& wanted);
 
     bool cmdScreen(const QStringList& w);
     bool cmdMenu(const QStringList& w);
