@@ -134,9 +134,9 @@ int main(int argc, char** argv)
     }
     QProcess xvfb;
     if (!xvfbDisplay.isEmpty()) {
-        xvfb.start(QStringLiteral("Xvfb"), { xvfbDisplay, QStringLiteral("-screen"), QStringLiteral("0"),
-                                               QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                               QStringLiteral("tcp") });
+        xvfb.start(QStringLiteral("Xvfb"),
+            { xvfbDisplay, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                QStringLiteral("-nolisten"), QStringLiteral("tcp") });
         xvfb.waitForStarted();
         QThread::msleep(1000);
         qputenv("DISPLAY", xvfbDisplay.toLocal8Bit());
