@@ -67,6 +67,8 @@ public:
         , m_x1(box.right())
         , m_y1(box.bottom())
         , m_cells(size_t(std::max(0, box.width())) * size_t(std::max(0, box.height())), None)
+        , m_rowFirst(size_t(std::max(0, box.height())), INT_MAX)
+        , m_rowLast(size_t(std::max(0, box.height())), INT_MIN)
     {
     }
     const QRect& box() const { return m_box; }
@@ -74,21 +76,29 @@ public:
     bool contains(int x, int y) const { return x >= m_x0 && x <= m_x1 && y >= m_y0 && y <= m_y1; }
     void set(int x, int y, std::uint8_t v)
     {
-        if (contains(x, y))
+        if (contains(x, y)) {
             m_cells[index(x, y)] = v;
+            extend(y, x, x);
+        }
     }
     // Sets x0 … x1 of row y (already inside the box).
     void setRow(int y, int x0, int x1, std::uint8_t v)
     {
         std::fill_n(m_cells.begin() + std::ptrdiff_t(index(x0, y)), x1 - x0 + 1, v);
+        extend(y, x0, x1);
     }
+    // The stretch of row y that anything was set in (first > last: none).
+    int rowFirst(int y) const { return m_rowFirst[size_t(y - m_y0)]; }
+    int rowLast(int y) const { return m_rowLast[size_t(y - m_y0)]; }
     const std::uint8_t* row(int y) const { return m_cells.data() + index(m_x0, y); }
     // Pen wins over fill and gaps.
     void setPen(int x, int y) { set(x, y, Pen); }
     void setGap(int x, int y)
     {
-        if (contains(x, y) && m_cells[index(x, y)] != Pen)
+        if (contains(x, y) && m_cells[index(x, y)] != Pen) {
             m_cells[index(x, y)] = Gap;
+            extend(y, x, x);
+        }
     }
     std::uint8_t at(int x, int y) const { return m_cells[index(x, y)]; }
 
@@ -97,9 +107,17 @@ private:
     {
         return size_t(y - m_box.top()) * size_t(m_box.width()) + size_t(x - m_box.left());
     }
+    void extend(int y, int x0, int x1)
+    {
+        int& first = m_rowFirst[size_t(y - m_y0)];
+        int& last = m_rowLast[size_t(y - m_y0)];
+        first = std::min(first, x0);
+        last = std::max(last, x1);
+    }
     QRect m_box;
     int m_x0, m_y0, m_x1, m_y1;
     std::vector<std::uint8_t> m_cells;
+    std::vector<int> m_rowFirst, m_rowLast;
 };
 
 // The band a wide pen covers along the segment (x0, y0)-(x1, y1): all pixels within half the
@@ -607,10 +625,13 @@ void apply(TCanvas::Surface& s, const Coverage& cov, const TPen& pen, const TBru
     const bool notXor = pen.Mode() == pmNotXor;
     const QRect b = cov.box().intersected(s.clip);
     for (int y = b.top(); y <= b.bottom(); ++y) {
+        const int from = std::max(b.left(), cov.rowFirst(y)), to = std::min(b.right(), cov.rowLast(y));
+        if (from > to)
+            continue;
         const std::uint8_t* cells = cov.row(y) - cov.box().left();
         Pixel32* line = s.row(y);
         int first = INT_MAX, last = INT_MIN;
-        for (int x = b.left(); x <= b.right(); ++x) {
+        for (int x = from; x <= to; ++x) {
             const std::uint8_t v = cells[x];
             if (!writes[v])
                 continue;
