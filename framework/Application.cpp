@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "FormAccess.h"
 #include "FormWindow.h"
@@ -150,6 +151,12 @@ TForm* TApplication::findForm(const QString& name) const
     return nullptr;
 }
 
+void TApplication::releaseHiddenSurfaces()
+{
+    for (TForm* f : m_all)
+        f->releaseSurfaceIfIdle();
+}
+
 void TApplication::raise(TForm* f)
 {
     m_zorder.erase(std::remove(m_zorder.begin(), m_zorder.end(), f), m_zorder.end());
@@ -253,6 +260,8 @@ void TApplication::flushPendingPaints()
         if (!any)
             break;
     }
+    // Memos of the forms on screen that were filled outside a repaint.
+    TMemo::syncPending(true);
 }
 
 void TApplication::reset()

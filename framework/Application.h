@@ -68,6 +68,9 @@ public:
     // All living forms (also those a test builds directly).
     void registerForm(TForm* f);
     void unregisterForm(TForm* f);
+    // Hidden forms that no timer of their own draws on give up their pixels (a form that is
+    // shown again repaints all of them).
+    void releaseHiddenSurfaces();
 
     // Visible forms, bottom to top; the last is the top form.
     const std::vector<TForm*>& zOrder() const { return m_zorder; }

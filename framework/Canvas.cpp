@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -61,22 +62,43 @@ public:
 
     explicit Coverage(const QRect& box)
         : m_box(box)
+        , m_x0(box.left())
+        , m_y0(box.top())
+        , m_x1(box.right())
+        , m_y1(box.bottom())
         , m_cells(size_t(std::max(0, box.width())) * size_t(std::max(0, box.height())), None)
+        , m_rowFirst(size_t(std::max(0, box.height())), INT_MAX)
+        , m_rowLast(size_t(std::max(0, box.height())), INT_MIN)
     {
     }
     const QRect& box() const { return m_box; }
     bool empty() const { return m_box.isEmpty(); }
+    bool contains(int x, int y) const { return x >= m_x0 && x <= m_x1 && y >= m_y0 && y <= m_y1; }
     void set(int x, int y, std::uint8_t v)
     {
-        if (m_box.contains(x, y))
+        if (contains(x, y)) {
             m_cells[index(x, y)] = v;
+            extend(y, x, x);
+        }
     }
+    // Sets x0 … x1 of row y (already inside the box).
+    void setRow(int y, int x0, int x1, std::uint8_t v)
+    {
+        std::fill_n(m_cells.begin() + std::ptrdiff_t(index(x0, y)), x1 - x0 + 1, v);
+        extend(y, x0, x1);
+    }
+    // The stretch of row y that anything was set in (first > last: none).
+    int rowFirst(int y) const { return m_rowFirst[size_t(y - m_y0)]; }
+    int rowLast(int y) const { return m_rowLast[size_t(y - m_y0)]; }
+    const std::uint8_t* row(int y) const { return m_cells.data() + index(m_x0, y); }
     // Pen wins over fill and gaps.
     void setPen(int x, int y) { set(x, y, Pen); }
     void setGap(int x, int y)
     {
-        if (m_box.contains(x, y) && m_cells[index(x, y)] != Pen)
+        if (contains(x, y) && m_cells[index(x, y)] != Pen) {
             m_cells[index(x, y)] = Gap;
+            extend(y, x, x);
+        }
     }
     std::uint8_t at(int x, int y) const { return m_cells[index(x, y)]; }
 
@@ -85,8 +107,17 @@ private:
     {
         return size_t(y - m_box.top()) * size_t(m_box.width()) + size_t(x - m_box.left());
     }
+    void extend(int y, int x0, int x1)
+    {
+        int& first = m_rowFirst[size_t(y - m_y0)];
+        int& last = m_rowLast[size_t(y - m_y0)];
+        first = std::min(first, x0);
+        last = std::max(last, x1);
+    }
     QRect m_box;
+    int m_x0, m_y0, m_x1, m_y1;
     std::vector<std::uint8_t> m_cells;
+    std::vector<int> m_rowFirst, m_rowLast;
 };
 
 // The band a wide pen covers along the segment (x0, y0)-(x1, y1): all pixels within half the
@@ -103,23 +134,75 @@ void addCapsule(Coverage& cov, int x0, int y0, int x1, int y1, int w)
     const QRect area = QRect(QPoint(std::min(x0, x1) - reach, std::min(y0, y1) - reach),
         QPoint(std::max(x0, x1) + reach, std::max(y0, y1) + reach))
                            .intersected(cov.box());
-    for (int py = area.top(); py <= area.bottom(); ++py) {
-        for (int px = area.left(); px <= area.right(); ++px) {
-            const long long qx = 2LL * px + shift - ax, qy = 2LL * py + shift - ay;
-            const long long t = qx * dx + qy * dy;
-            bool inside;
-            if (len2 == 0 || t <= 0) {
-                inside = qx * qx + qy * qy <= r2;
-            } else if (t >= len2) {
-                const long long ex = 2LL * px + shift - bx, ey = 2LL * py + shift - by;
-                inside = ex * ex + ey * ey <= r2;
-            } else {
-                const long long cross = qx * dy - qy * dx;
-                inside = static_cast<__int128>(cross) * cross <= static_cast<__int128>(r2) * len2;
-            }
-            if (inside)
-                cov.setPen(px, py);
+    auto inside = [&](int px, int py) {
+        const long long qx = 2LL * px + shift - ax, qy = 2LL * py + shift - ay;
+        const long long t = qx * dx + qy * dy;
+        if (len2 == 0 || t <= 0)
+            return qx * qx + qy * qy <= r2;
+        if (t >= len2) {
+            const long long ex = 2LL * px + shift - bx, ey = 2LL * py + shift - by;
+            return ex * ex + ey * ey <= r2;
         }
+        const long long cross = qx * dy - qy * dx;
+        return static_cast<__int128>(cross) * cross <= static_cast<__int128>(r2) * len2;
+    };
+    // The band is convex, so on every row its pixels form one run. A pixel farther from the
+    // segment's rows or columns than the radius is outside, which leaves a short stretch of
+    // each row; the pixel nearest to where the segment crosses the row lies inside, and from
+    // there the run's ends are found by halving (a full scan of the stretch settles any doubt).
+    const int xmin = std::min(x0, x1), xmax = std::max(x0, x1), ymin = std::min(y0, y1), ymax = std::max(y0, y1);
+    auto floorHalf = [](long long v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
+    const int lo = int(std::max<long long>(area.left(), -floorHalf(-(2LL * xmin - w - shift))));
+    const int hi = int(std::min<long long>(area.right(), floorHalf(2LL * xmax + w - shift)));
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        const long long vy = 2LL * py + shift;
+        const long long away = vy < 2LL * ymin ? 2LL * ymin - vy : (vy > 2LL * ymax ? vy - 2LL * ymax : 0);
+        if (away > w || lo > hi)
+            continue;
+        int guess;
+        if (y0 == y1) {
+            guess = (x0 + x1) / 2;
+        } else {
+            const double t = std::clamp(double(py - y0) / double(y1 - y0), 0.0, 1.0);
+            guess = int(std::lround(x0 + t * (x1 - x0)));
+        }
+        guess = std::clamp(guess, lo, hi);
+        int seed = INT_MIN;
+        for (const int px : { guess, guess - 1, guess + 1 }) {
+            if (px >= lo && px <= hi && inside(px, py)) {
+                seed = px;
+                break;
+            }
+        }
+        if (seed == INT_MIN) {
+            for (int px = lo; px <= hi; ++px) {
+                if (inside(px, py)) {
+                    seed = px;
+                    break;
+                }
+            }
+            if (seed == INT_MIN)
+                continue;
+        }
+        int a = lo, b = seed; // first inside pixel in [a, b]
+        while (a < b) {
+            const int m = a + (b - a) / 2;
+            if (inside(m, py))
+                b = m;
+            else
+                a = m + 1;
+        }
+        const int left = a;
+        a = seed;
+        b = hi; // last inside pixel in [a, b]
+        while (a < b) {
+            const int m = b - (b - a) / 2;
+            if (inside(m, py))
+                a = m;
+            else
+                b = m - 1;
+        }
+        cov.setRow(py, left, a, Coverage::Pen);
     }
 }
 
@@ -178,29 +261,41 @@ struct TCanvas::Surface {
 
     CanvasTarget* target = nullptr;
     QImage* image = nullptr;
+    uchar* bits = nullptr; // the image's pixels, detached once when the operation starts
+    qsizetype stride = 0;
     int ox = 0, oy = 0;
     QRect clip; // in canvas coordinates
+    int cx0 = 0, cy0 = 0, cx1 = -1, cy1 = -1; // the clip's edges
     QRect touched; // in canvas coordinates
     int tx0 = INT_MAX, ty0 = INT_MAX, tx1 = INT_MIN, ty1 = INT_MIN; // pixels put one by one
 
     // The touched area: spans filled at once and single pixels put.
     QRect changedRect() const { return tx0 <= tx1 ? touched | QRect(QPoint(tx0, ty0), QPoint(tx1, ty1)) : touched; }
 
-    bool inside(int x, int y) const { return clip.contains(x, y); }
+    bool inside(int x, int y) const { return x >= cx0 && x <= cx1 && y >= cy0 && y <= cy1; }
+
+    // Row y in canvas coordinates: row(y)[x] is the pixel at (x, y).
+    Pixel32* row(int y) const { return reinterpret_cast<Pixel32*>(bits + (y + oy) * stride) + ox; }
+
+    // Records pixels written directly through row().
+    void mark(int x0, int y0, int x1, int y1)
+    {
+        tx0 = std::min(tx0, x0);
+        tx1 = std::max(tx1, x1);
+        ty0 = std::min(ty0, y0);
+        ty1 = std::max(ty1, y1);
+    }
 
     void put(int x, int y, Pixel32 color, TPenMode mode)
     {
-        if (!clip.contains(x, y))
+        if (!inside(x, y))
             return;
-        auto* px = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + (x + ox);
+        Pixel32* px = row(y) + x;
         *px = penPixel(color, *px, mode);
-        tx0 = std::min(tx0, x);
-        tx1 = std::max(tx1, x);
-        ty0 = std::min(ty0, y);
-        ty1 = std::max(ty1, y);
+        mark(x, y, x, y);
     }
 
-    Pixel32 get(int x, int y) const { return reinterpret_cast<const Pixel32*>(image->constScanLine(y + oy))[x + ox]; }
+    Pixel32 get(int x, int y) const { return row(y)[x]; }
 
     void fill(const QRect& r, Pixel32 color, TPenMode mode)
     {
@@ -208,9 +303,13 @@ struct TCanvas::Surface {
         if (c.isEmpty())
             return;
         for (int y = c.top(); y <= c.bottom(); ++y) {
-            auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + ox;
-            for (int x = c.left(); x <= c.right(); ++x)
-                row[x] = penPixel(color, row[x], mode);
+            Pixel32* line = row(y);
+            if (mode == pmCopy) {
+                std::fill(line + c.left(), line + c.right() + 1, color);
+            } else {
+                for (int x = c.left(); x <= c.right(); ++x)
+                    line[x] = penPixel(color, line[x], pmNotXor);
+            }
         }
         touched |= c;
     }
@@ -218,14 +317,14 @@ struct TCanvas::Surface {
     // Copies the pixels src[0 … x1 − x0] to row y, x0 … x1 (already inside the clip).
     void copyRow(int y, int x0, int x1, const Pixel32* src)
     {
-        auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y + oy)) + ox;
+        Pixel32* line = row(y);
         for (int x = x0; x <= x1; ++x)
-            row[x] = penPixel(src[x - x0] | 0xFF000000u, row[x], pmCopy);
+            line[x] = src[x - x0] | 0xFF000000u;
         touched |= QRect(QPoint(x0, y), QPoint(x1, y));
     }
 };
 
-bool TCanvas::open(Surface& s) const
+bool TCanvas::open(Surface& s, bool forWriting) const
 {
     if (!m_target)
         return false;
@@ -238,7 +337,16 @@ bool TCanvas::open(Surface& s) const
     s.ox = o.x();
     s.oy = o.y();
     s.clip = m_target->clip().intersected(s.image->rect()).translated(-o);
-    return !s.clip.isEmpty();
+    if (s.clip.isEmpty())
+        return false;
+    // Reading leaves a shared picture shared; writing detaches it once, here.
+    s.bits = forWriting ? s.image->bits() : const_cast<uchar*>(s.image->constBits());
+    s.stride = s.image->bytesPerLine();
+    s.cx0 = s.clip.left();
+    s.cy0 = s.clip.top();
+    s.cx1 = s.clip.right();
+    s.cy1 = s.clip.bottom();
+    return true;
 }
 
 namespace {
@@ -320,8 +428,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         if (Brush.Style() == bsSolid) {
             const QRect inner = box.adjusted(1, 1, -1, -1).intersected(cov.box());
             for (int y = inner.top(); y <= inner.bottom(); ++y)
-                for (int x = inner.left(); x <= inner.right(); ++x)
-                    cov.set(x, y, Coverage::Fill);
+                cov.setRow(y, inner.left(), inner.right(), Coverage::Fill);
         }
         const TPoint corners[4] = { { x1, y1 }, { x2 - 1, y1 }, { x2 - 1, y2 - 1 }, { x1, y2 - 1 } };
         addOutline(cov, corners, 4, Pen);
@@ -413,10 +520,11 @@ void TCanvas::Polygon(const TPoint* pts, int n)
             }
             std::sort(xs.begin(), xs.end());
             for (size_t k = 0; k + 1 < xs.size(); k += 2) {
-                for (int px = b.left(); px <= b.right(); ++px) {
-                    if (px >= xs[k] && px < xs[k + 1])
-                        cov.set(px, py, Coverage::Fill);
-                }
+                // The pixels with xs[k] <= px < xs[k + 1].
+                const double from = std::max(std::ceil(xs[k]), double(b.left()));
+                const double to = std::min(std::ceil(xs[k + 1]) - 1, double(b.right()));
+                if (from <= to)
+                    cov.setRow(py, int(from), int(to), Coverage::Fill);
             }
         }
     }
@@ -444,9 +552,17 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     const QRect c = cell.intersected(s.clip);
     for (int py = c.top(); py <= c.bottom(); ++py) {
         const uchar* m = mask.constScanLine(py - y);
-        for (int px = c.left(); px <= c.right(); ++px)
-            if (m[px - x])
-                s.put(px, py, ink, pmCopy);
+        Pixel32* line = s.row(py);
+        int first = INT_MAX, last = INT_MIN;
+        for (int px = c.left(); px <= c.right(); ++px) {
+            if (m[px - x]) {
+                line[px] = ink;
+                first = std::min(first, px);
+                last = px;
+            }
+        }
+        if (first <= last)
+            s.mark(first, py, last, py);
     }
 }
 
@@ -491,7 +607,7 @@ void TCanvas::fillRect(const QRect& r, TColor color)
 TColor TCanvas::Pixel(int x, int y) const
 {
     Surface s;
-    if (!open(s) || !s.inside(x, y))
+    if (!open(s, false) || !s.inside(x, y))
         return -1;
     return fromPixel(s.get(x, y));
 }
@@ -503,24 +619,28 @@ void apply(TCanvas::Surface& s, const Coverage& cov, const TPen& pen, const TBru
     const Pixel32 penColor = toPixel(pen.Color());
     const Pixel32 brushColor = toPixel(brush.Color());
     const bool gaps = brush.Style() == bsSolid;
-    const QRect& b = cov.box();
+    // What each coverage value writes, or nothing.
+    const Pixel32 colorOf[4] = { 0, brushColor, penColor, brushColor };
+    const bool writes[4] = { false, true, true, gaps };
+    const bool notXor = pen.Mode() == pmNotXor;
+    const QRect b = cov.box().intersected(s.clip);
     for (int y = b.top(); y <= b.bottom(); ++y) {
-        for (int x = b.left(); x <= b.right(); ++x) {
-            switch (cov.at(x, y)) {
-            case Coverage::Pen:
-                s.put(x, y, penColor, pen.Mode());
-                break;
-            case Coverage::Fill:
-                s.put(x, y, brushColor, pen.Mode());
-                break;
-            case Coverage::Gap:
-                if (gaps)
-                    s.put(x, y, brushColor, pen.Mode());
-                break;
-            default:
-                break;
-            }
+        const int from = std::max(b.left(), cov.rowFirst(y)), to = std::min(b.right(), cov.rowLast(y));
+        if (from > to)
+            continue;
+        const std::uint8_t* cells = cov.row(y) - cov.box().left();
+        Pixel32* line = s.row(y);
+        int first = INT_MAX, last = INT_MIN;
+        for (int x = from; x <= to; ++x) {
+            const std::uint8_t v = cells[x];
+            if (!writes[v])
+                continue;
+            line[x] = notXor ? penPixel(colorOf[v], line[x], pmNotXor) : colorOf[v];
+            first = std::min(first, x);
+            last = x;
         }
+        if (first <= last)
+            s.mark(first, y, last, y);
     }
 }
 

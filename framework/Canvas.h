@@ -122,7 +122,7 @@ public:
     struct Surface;
 
 private:
-    bool open(Surface& s) const;
+    bool open(Surface& s, bool forWriting = true) const;
 
     CanvasTarget* m_target = nullptr;
     TPoint m_pos;

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -504,12 +505,62 @@ void TStrings::setTable(std::span<const char* const> lines)
     setList(list);
 }
 
+namespace {
+
+// The memo's text field: it takes the memo's pending text before it shows or paints anything,
+// or takes input.
+class MemoEdit : public QTextEdit {
+public:
+    std::function<void()> sync;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (needsText(e->type()) && sync)
+            sync();
+        return QTextEdit::event(e);
+    }
+    bool viewportEvent(QEvent* e) override
+    {
+        if (needsText(e->type()) && sync)
+            sync();
+        return QTextEdit::viewportEvent(e);
+    }
+
+private:
+    static bool needsText(QEvent::Type t)
+    {
+        switch (t) {
+        case QEvent::Show:
+        case QEvent::Paint:
+        case QEvent::KeyPress:
+        case QEvent::FocusIn:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::InputMethod:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+std::vector<TMemo*>& pendingMemos()
+{
+    static std::vector<TMemo*> memos;
+    return memos;
+}
+
+} // namespace
+
 TMemo::TMemo(TForm* owner, const QString& name)
     : TWinControl(owner, name)
     , Lines([this] { linesChanged(); })
 {
     m_color = clWhite;
-    auto* edit = new QTextEdit;
+    auto* edit = new MemoEdit;
+    edit->sync = [this] { syncWidget(); };
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -517,16 +568,79 @@ TMemo::TMemo(TForm* owner, const QString& name)
     edit->setFrameShape(QFrame::Panel);
     edit->setFrameShadow(QFrame::Sunken);
     edit->setLineWidth(2);
+    edit->document()->setDocumentMargin(1);
     attach(edit);
+}
+
+TMemo::~TMemo()
+{
+    setPending(false);
+    if (auto* edit = dynamic_cast<MemoEdit*>(m_widget.data()))
+        edit->sync = nullptr;
+}
+
+void TMemo::setPending(bool pending)
+{
+    if (pending == m_textPending)
+        return;
+    m_textPending = pending;
+    auto& memos = pendingMemos();
+    if (pending)
+        memos.push_back(this);
+    else
+        memos.erase(std::remove(memos.begin(), memos.end(), this), memos.end());
 }
 
 void TMemo::linesChanged()
 {
+    if (!m_widget)
+        return;
+    setPending(true);
+    // A memo on screen takes its text before the next paint; one filled line by line inside a
+    // handler still lays it out once.
+    if (m_widget->isVisible() && !m_syncQueued) {
+        m_syncQueued = true;
+        QTimer::singleShot(0, m_widget.data(), [this] {
+            m_syncQueued = false;
+            syncWidget();
+        });
+    }
+}
+
+void TMemo::syncWidget()
+{
+    if (!m_textPending)
+        return;
+    setPending(false);
     auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
     if (!edit)
         return;
+    // The text and its line format in one edit: the document is laid out once.
+    QTextCursor block(edit->document());
+    block.beginEditBlock();
     edit->setPlainText(Lines.list().join(QLatin1Char('\n')));
     layoutLines();
+    block.endEditBlock();
+    // The explanation is read from its first line: caret and view at the top.
+    edit->moveCursor(QTextCursor::Start);
+    edit->verticalScrollBar()->setValue(0);
+    edit->horizontalScrollBar()->setValue(0);
+}
+
+void TMemo::syncPending(bool visibleFormsOnly)
+{
+    const std::vector<TMemo*> memos = pendingMemos();
+    for (TMemo* m : memos)
+        if (!visibleFormsOnly || m->Owner()->Visible())
+            m->syncWidget();
+}
+
+void TMemo::syncPending(const TForm* form)
+{
+    const std::vector<TMemo*> memos = pendingMemos();
+    for (TMemo* m : memos)
+        if (m->Owner() == form)
+            m->syncWidget();
 }
 
 void TMemo::layoutLines()
@@ -542,16 +656,20 @@ void TMemo::layoutLines()
     QTextCursor cursor(edit->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
-    // The explanation is read from its first line: caret and view at the top.
-    edit->moveCursor(QTextCursor::Start);
-    edit->verticalScrollBar()->setValue(0);
-    edit->horizontalScrollBar()->setValue(0);
 }
 
 void TMemo::fontChanged()
 {
     TWinControl::fontChanged();
+    // Pending text takes the new line height with it; text already shown is laid out again.
+    if (m_textPending)
+        return;
     layoutLines();
+    if (auto* edit = qobject_cast<QTextEdit*>(m_widget.data())) {
+        edit->moveCursor(QTextCursor::Start);
+        edit->verticalScrollBar()->setValue(0);
+        edit->horizontalScrollBar()->setValue(0);
+    }
 }
 
 void TMemo::SetReadOnly(bool on)

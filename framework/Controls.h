@@ -208,7 +208,13 @@ public:
     TWinControl(TForm* owner, const QString& name, TWinControl* parent = nullptr);
     ~TWinControl() override;
     bool isWindowed() const override { return true; }
-    QWidget* widget() const { return m_widget; }
+    // The Qt widget, up to date: what the control still owes it (a memo's pending text) is
+    // applied first.
+    QWidget* widget() const
+    {
+        const_cast<TWinControl*>(this)->syncWidget();
+        return m_widget;
+    }
 
     // Framework: the widget that child widgets of this control lie in.
     QWidget* childHost() const { return m_widget; }
@@ -217,6 +223,8 @@ public:
     void SetTabStop(bool on);
 
 protected:
+    // Brings the widget up to date with the control; most controls keep it so all the time.
+    virtual void syncWidget() { }
     // Called by derived constructors once their widget exists.
     void attach(QWidget* w);
     void boundsChanged() override;
@@ -252,9 +260,13 @@ private:
     std::function<void()> m_changed;
 };
 
+// A memo lays its text out once per fill: changing the lines only marks the text pending, and
+// it is put into the widget (and laid out) when the memo is next painted or shown, when its
+// form's repaint ends or its paints are flushed, or when someone asks for the widget.
 class TMemo : public TWinControl {
 public:
     TMemo(TForm* owner, const QString& name);
+    ~TMemo() override;
     QString kind() const override { return QStringLiteral("memo"); }
 
     TStrings Lines;
@@ -268,10 +280,21 @@ public:
     bool Bordered() const { return m_bordered; }
     void SetBordered(bool on);
 
+    // Framework: puts the pending text of every memo (of visible forms only, or of one form)
+    // into its widget.
+    static void syncPending(bool visibleFormsOnly);
+    static void syncPending(const TForm* form);
+
+protected:
+    void syncWidget() override;
+
 private:
     void linesChanged();
     void layoutLines();
     void fontChanged() override;
+    void setPending(bool pending);
+    bool m_textPending = false;
+    bool m_syncQueued = false;
     bool m_readOnly = false;
     TScrollStyle m_scrollBars = ssNone;
     bool m_wordWrap = true;

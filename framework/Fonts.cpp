@@ -267,9 +267,18 @@ int textWidth(const ResolvedFont& rf, const QString& text)
 {
     if (text.isEmpty())
         return 0;
+    // Labels and paints ask for the same few texts again and again; shaping them once is enough.
+    static QHash<MaskKey, int> widths;
+    const MaskKey key { &rf, text };
+    if (const auto it = widths.constFind(key); it != widths.constEnd())
+        return *it;
     static QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     const QFontMetrics fm(rf.qfont, &device);
-    return fm.horizontalAdvance(mapText(rf, text));
+    const int width = fm.horizontalAdvance(mapText(rf, text));
+    if (widths.size() > 8192)
+        widths.clear();
+    widths.insert(key, width);
+    return width;
 }
 
 QImage glyphMask(const ResolvedFont& rf, const QString& text)

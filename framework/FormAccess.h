@@ -14,6 +14,8 @@ class FormAccess {
 public:
     // The client area's pixels as the canvas wrote them.
     static QImage& surface(TForm& form) { return form.surface(); }
+    // Whether the form holds pixels at the moment (a hidden, idle form gives them up).
+    static bool hasSurface(const TForm& form) { return !form.m_surface.isNull(); }
     // Runs OnCreate, as the application does once at start-up.
     static void create(TForm& form) { form.create(); }
     // The form's Qt window (null without a display).

@@ -5,6 +5,7 @@
 #include "FormWindow.h"
 #include "Menus.h"
 #include "SurfaceWidget.h"
+#include "Timers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -465,6 +466,8 @@ void TForm::paintRegion(QRect region)
     m_paintClip = QRect();
     m_painting = false;
     surfaceChanged(area);
+    // A paint handler that refills a memo has it laid out once, now.
+    TMemo::syncPending(this);
 }
 
 void TForm::surfaceChanged(const QRect& r)
@@ -491,6 +494,9 @@ void TForm::setShown(bool on)
         return;
     m_visible = on;
     if (on) {
+        // The forms closed before this one give up their pixels now (a closed form keeps its
+        // picture until the next form opens).
+        Application.releaseHiddenSurfaces();
         realign();
         m_dirty = clientRect();
         Application.raise(this);
@@ -512,6 +518,19 @@ void TForm::setShown(bool on)
         if (!Application.headless())
             m_window->hide();
     }
+}
+
+void TForm::releaseSurfaceIfIdle()
+{
+    // A hidden form repaints all of its client area when it is shown again, so its pixels are
+    // not needed meanwhile, unless a timer of its own still draws on them (an animation that
+    // runs on behind the menu). Drawing on it while hidden allocates a fresh surface.
+    if (m_visible)
+        return;
+    for (TComponent* c : m_components)
+        if (auto* t = dynamic_cast<TTimer*>(c); t && t->Enabled())
+            return;
+    m_surface = QImage();
 }
 
 void TForm::Show()

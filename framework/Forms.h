@@ -199,6 +199,8 @@ private:
 
     // Visibility as the application's window list sees it, and the modal loop's state.
     void setShown(bool on);
+    // Frees the pixels of a hidden form that no timer of its own draws on.
+    void releaseSurfaceIfIdle();
     void endModal() { m_modalRunning = false; }
     void beginModal() { m_modalRunning = true; }
 

@@ -41,6 +41,8 @@
 #include "timetemp/UnitZTUisoC07.h"
 #include "timetemp/UnitZeitab.h"
 
+#include <future>
+
 namespace wb {
 
 TFormMenue* FormMenue = nullptr;
@@ -61,7 +63,11 @@ TFormMenue::TFormMenue()
     SetClientHeight(550);
     ImageHinter.SetBounds(4, 10, 767, 517);
     // A 1200 × 865 photograph, not stretched and not centred: the image shows its top-left part.
-    pictures::assignJpeg(ImageHinter);
+    // It is decoded once, on a second thread while the other forms are created, so that the
+    // menu's first paint only waits for what is left of it.
+    const std::shared_future<QImage> photo
+        = std::async(std::launch::async, pictures::jpegLoader(QStringLiteral("FormMenue.ImageHinter"))).share();
+    ImageHinter.SetPictureLoader([photo] { return photo.get(); });
     StatusBarHint.SetHeight(18);
     StatusBarHint.SetColor(clSilver);
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
