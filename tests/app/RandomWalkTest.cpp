@@ -547,6 +547,7 @@ TEST(RandomWalk, EveryFormSurvivesWhatAUserCanDo)
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         std::printf("random walk seed %u: %d actions in %d sessions, %zu of %zu forms reached, %.1f s\n", seed,
             walk.actionsDone(), walk.sessions(), walk.reached().size(), walk.all().size(), seconds);
+        std::fflush(stdout);
         if (walk.failed())
             break;
         EXPECT_EQ(walk.actionsDone(), actions);
