@@ -1,18 +1,17 @@
 // Wärmebehandlung: the program's entry.
+#include "app/AppIcon.h"
 #include "app/Program.h"
 #include "framework/Application.h"
-#include "waermebehandlung.xpm"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 
 int main(int argc, char** argv)
 {
     wb::prepareQtEnvironment(false);
     QApplication app(argc, argv);
-    // One icon for every window of the program.
-    QApplication::setWindowIcon(QIcon(QPixmap(waermebehandlung_xpm)));
+    // One icon for every window of the program, drawn at every size it may be shown at.
+    QApplication::setWindowIcon(wb::appIcon());
+    QGuiApplication::setDesktopFileName(QLatin1String(wb::kAppId));
     const int code = wb::runProgram();
     wb::shutdownProgram();
     return code;

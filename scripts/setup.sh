@@ -14,7 +14,8 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
-          libgtest-dev googletest fonts-liberation qt6-translations-l10n clang-format)
+          libgtest-dev googletest fonts-liberation qt6-translations-l10n clang-format
+          desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
