@@ -255,8 +255,14 @@ struct TCanvas::Surface {
     Surface& operator=(const Surface&) = delete;
     ~Surface()
     {
-        if (const QRect r = changedRect(); target && !r.isEmpty())
-            target->changed(r.translated(ox, oy));
+        QRect r = changedRect();
+        if (!r.isEmpty())
+            r.translate(ox, oy);
+        if (dx0 <= dx1)
+            r |= QRect(QPoint(logicalOf(dx0, ratio), logicalOf(dy0, ratio)),
+                QPoint(logicalOf(dx1, ratio), logicalOf(dy1, ratio)));
+        if (target && !r.isEmpty())
+            target->changed(r);
     }
 
     CanvasTarget* target = nullptr;
@@ -268,6 +274,27 @@ struct TCanvas::Surface {
     int cx0 = 0, cy0 = 0, cx1 = -1, cy1 = -1; // the clip's edges
     QRect touched; // in canvas coordinates
     int tx0 = INT_MAX, ty0 = INT_MAX, tx1 = INT_MIN, ty1 = INT_MIN; // pixels put one by one
+    // Above ratio 1 the image holds device pixels: figures are rasterised at its resolution
+    // and written through dput; what they touched is kept in image device pixels.
+    qreal ratio = 1.0;
+    QRect devClip; // in image device pixels
+    int dx0 = INT_MAX, dy0 = INT_MAX, dx1 = INT_MIN, dy1 = INT_MIN;
+
+    bool device() const { return ratio != 1.0; }
+    // The device pixels of a rectangle in canvas coordinates, inside the clip.
+    QRect deviceBox(const QRect& r) const { return deviceRect(r.translated(ox, oy), ratio).intersected(devClip); }
+
+    void dput(int X, int Y, Pixel32 color, TPenMode mode)
+    {
+        if (!devClip.contains(X, Y))
+            return;
+        auto* px = reinterpret_cast<Pixel32*>(image->scanLine(Y)) + X;
+        *px = penPixel(color, *px, mode);
+        dx0 = std::min(dx0, X);
+        dx1 = std::max(dx1, X);
+        dy0 = std::min(dy0, Y);
+        dy1 = std::max(dy1, Y);
+    }
 
     // The touched area: spans filled at once and single pixels put.
     QRect changedRect() const { return tx0 <= tx1 ? touched | QRect(QPoint(tx0, ty0), QPoint(tx1, ty1)) : touched; }
@@ -275,7 +302,11 @@ struct TCanvas::Surface {
     bool inside(int x, int y) const { return x >= cx0 && x <= cx1 && y >= cy0 && y <= cy1; }
 
     // Row y in canvas coordinates: row(y)[x] is the pixel at (x, y).
-    Pixel32* row(int y) const { return reinterpret_cast<Pixel32*>(bits + (y + oy) * stride) + ox; }
+    Pixel32* row(int y) const
+    {
+        assert(!device());
+        return reinterpret_cast<Pixel32*>(bits + (y + oy) * stride) + ox;
+    }
 
     // Records pixels written directly through row().
     void mark(int x0, int y0, int x1, int y1)
@@ -290,18 +321,39 @@ struct TCanvas::Surface {
     {
         if (!inside(x, y))
             return;
+        if (device()) {
+            fill(QRect(x, y, 1, 1), color, mode);
+            return;
+        }
         Pixel32* px = row(y) + x;
         *px = penPixel(color, *px, mode);
         mark(x, y, x, y);
     }
 
-    Pixel32 get(int x, int y) const { return row(y)[x]; }
+    Pixel32 get(int x, int y) const
+    {
+        if (device())
+            return reinterpret_cast<const Pixel32*>(
+                image->constScanLine(deviceProbe(y + oy, ratio)))[deviceProbe(x + ox, ratio)];
+        return row(y)[x];
+    }
 
     void fill(const QRect& r, Pixel32 color, TPenMode mode)
     {
         const QRect c = r.intersected(clip);
         if (c.isEmpty())
             return;
+        if (device()) {
+            // A rectangle of logical pixels covers their blocks exactly.
+            const QRect d = deviceBox(c);
+            for (int y = d.top(); y <= d.bottom(); ++y) {
+                auto* row = reinterpret_cast<Pixel32*>(image->scanLine(y));
+                for (int x = d.left(); x <= d.right(); ++x)
+                    row[x] = penPixel(color, row[x], mode);
+            }
+            touched |= c;
+            return;
+        }
         for (int y = c.top(); y <= c.bottom(); ++y) {
             Pixel32* line = row(y);
             if (mode == pmCopy) {
@@ -336,12 +388,24 @@ bool TCanvas::open(Surface& s, bool forWriting) const
     const QPoint o = m_target->origin();
     s.ox = o.x();
     s.oy = o.y();
-    s.clip = m_target->clip().intersected(s.image->rect()).translated(-o);
-    if (s.clip.isEmpty())
-        return false;
-    // Reading leaves a shared picture shared; writing detaches it once, here.
-    s.bits = forWriting ? s.image->bits() : const_cast<uchar*>(s.image->constBits());
-    s.stride = s.image->bytesPerLine();
+    s.ratio = m_target->ratio();
+    if (s.device()) {
+        const QRect logical(
+            0, 0, logicalOf(s.image->width() - 1, s.ratio) + 1, logicalOf(s.image->height() - 1, s.ratio) + 1);
+        const QRect c = m_target->clip().intersected(logical);
+        s.devClip = deviceRect(c, s.ratio).intersected(s.image->rect());
+        s.clip = c.translated(-o);
+        if (s.clip.isEmpty() || s.devClip.isEmpty())
+            return false;
+        // Device pixels are written through dput and the device boxes, never through row().
+    } else {
+        s.clip = m_target->clip().intersected(s.image->rect()).translated(-o);
+        if (s.clip.isEmpty())
+            return false;
+        // Reading leaves a shared picture shared; writing detaches it once, here.
+        s.bits = forWriting ? s.image->bits() : const_cast<uchar*>(s.image->constBits());
+        s.stride = s.image->bytesPerLine();
+    }
     s.cx0 = s.clip.left();
     s.cy0 = s.clip.top();
     s.cx1 = s.clip.right();
@@ -357,6 +421,246 @@ void apply(TCanvas::Surface&, const Coverage&, const TPen&, const TBrush&);
 
 } // namespace
 
+namespace {
+
+// --- Rasterising at device resolution -------------------------------------------------------
+//
+// Above ratio 1 every figure keeps its definition in logical pixels and is sampled at the
+// centre of each device pixel instead of each logical one: device pixel X is looked at where
+// it lies in logical pixel coordinates, sampleOf(X), which is X itself at ratio 1. So lines,
+// circles and text are as sharp as the screen, and a figure that wholly covers a logical
+// pixel gives its whole block the colour the pixel has at ratio 1. The coverages below are in
+// image device pixels and the figures' points in image logical pixels.
+
+double sampleOf(int device, qreal r)
+{
+    return (device + 0.5) / r - 0.5;
+}
+
+// The device pixels of a logical box (image coordinates), within the coverage.
+QRect deviceBoxOf(const Coverage& cov, const QRect& logical, qreal r)
+{
+    return deviceRect(logical, r).intersected(cov.box());
+}
+
+// The wide pen's band, as addCapsule, at each device pixel.
+void addDeviceCapsule(Coverage& cov, int x0, int y0, int x1, int y1, int w, qreal r)
+{
+    const double shift = (w % 2 == 0) ? 1 : 0;
+    const double ax = 2.0 * x0, ay = 2.0 * y0, bx = 2.0 * x1, by = 2.0 * y1;
+    const double dx = bx - ax, dy = by - ay;
+    const double len2 = dx * dx + dy * dy;
+    const double r2 = double(w) * w;
+    const int reach = w / 2 + 1;
+    const QRect area = deviceBoxOf(cov,
+        QRect(QPoint(std::min(x0, x1) - reach, std::min(y0, y1) - reach),
+            QPoint(std::max(x0, x1) + reach, std::max(y0, y1) + reach)),
+        r);
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        const double sy = sampleOf(py, r);
+        for (int px = area.left(); px <= area.right(); ++px) {
+            const double sx = sampleOf(px, r);
+            const double qx = 2 * sx + shift - ax, qy = 2 * sy + shift - ay;
+            const double t = qx * dx + qy * dy;
+            bool inside;
+            if (len2 == 0 || t <= 0) {
+                inside = qx * qx + qy * qy <= r2;
+            } else if (t >= len2) {
+                const double ex = 2 * sx + shift - bx, ey = 2 * sy + shift - by;
+                inside = ex * ex + ey * ey <= r2;
+            } else {
+                const double cross = qx * dy - qy * dx;
+                inside = cross * cross <= r2 * len2;
+            }
+            if (inside)
+                cov.setPen(px, py);
+        }
+    }
+}
+
+// A 1-pixel line from (x0, y0) towards (x1, y1), end pixel excluded, at each device pixel:
+// along the major axis the blocks of the pixels the line steps through, across it one logical
+// pixel of thickness centred on the ideal line, so it is as heavy as at ratio 1 and smooth.
+// The pattern index is the logical step along the major axis, continuing at `index`.
+int addDeviceThinSegment(Coverage& cov, int x0, int y0, int x1, int y1, TPenStyle style, int index, qreal r)
+{
+    const int dx = x1 - x0, dy = y1 - y0;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    if (steps == 0)
+        return index;
+    const QRect area = deviceBoxOf(
+        cov, QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1))), r);
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        const double sy = sampleOf(py, r);
+        for (int px = area.left(); px <= area.right(); ++px) {
+            const double sx = sampleOf(px, r);
+            const int major
+                = xMajor ? (logicalOf(px, r) - x0) * (dx < 0 ? -1 : 1) : (logicalOf(py, r) - y0) * (dy < 0 ? -1 : 1);
+            if (major < 0 || major >= steps)
+                continue;
+            const double across = xMajor ? sy - (y0 + (sx - x0) * dy / dx) : sx - (x0 + (sy - y0) * dx / dy);
+            if (across < -0.5 || across >= 0.5)
+                continue;
+            if (style == psSolid || patternOn(style, index + major))
+                cov.setPen(px, py);
+            else
+                cov.setGap(px, py);
+        }
+    }
+    return index + steps;
+}
+
+void addDeviceOutline(Coverage& cov, const TPoint* pts, int n, const TPen& pen, QPoint o, qreal r)
+{
+    int index = 0;
+    for (int i = 0; i < n; ++i) {
+        const TPoint a = pts[i];
+        const TPoint b = pts[(i + 1) % n];
+        if (pen.Width() > 1)
+            addDeviceCapsule(cov, a.X + o.x(), a.Y + o.y(), b.X + o.x(), b.Y + o.y(), pen.Width(), r);
+        else
+            index
+                = addDeviceThinSegment(cov, a.X + o.x(), a.Y + o.y(), b.X + o.x(), b.Y + o.y(), pen.Style(), index, r);
+    }
+}
+
+// Writes a device coverage as apply does a logical one.
+void applyDevice(TCanvas::Surface& s, const Coverage& cov, const TPen& pen, const TBrush& brush)
+{
+    const Pixel32 penColor = toPixel(pen.Color());
+    const Pixel32 brushColor = toPixel(brush.Color());
+    const bool gaps = brush.Style() == bsSolid;
+    const QRect& b = cov.box();
+    for (int y = b.top(); y <= b.bottom(); ++y) {
+        for (int x = b.left(); x <= b.right(); ++x) {
+            switch (cov.at(x, y)) {
+            case Coverage::Pen:
+                s.dput(x, y, penColor, pen.Mode());
+                break;
+            case Coverage::Fill:
+                s.dput(x, y, brushColor, pen.Mode());
+                break;
+            case Coverage::Gap:
+                if (gaps)
+                    s.dput(x, y, brushColor, pen.Mode());
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+// The ellipse inscribed in (x1, y1, x2, y2) (image coordinates) as Ellipse draws it, sampled
+// at each device pixel of `box`: the outline is a band one pen width wide in logical pixels.
+void ellipseOnDevice(
+    TCanvas::Surface& s, int x1, int y1, int x2, int y2, const QRect& box, const TPen& pen, const TBrush& brush)
+{
+    Coverage cov(box);
+    if (cov.empty())
+        return;
+    const double W = x2 - x1, H = y2 - y1;
+    const int w = pen.Width();
+    const qreal r = s.ratio;
+    auto inside = [&](double px, double py) {
+        const double ex = 2 * px + 1 - (x1 + x2), ey = 2 * py + 1 - (y1 + y2);
+        return ex * ex * H * H + ey * ey * W * W <= W * W * H * H;
+    };
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0, rx = W / 2.0, ry = H / 2.0;
+    auto insideGrown = [&](double px, double py, double d) {
+        const double ax = rx + d, ay = ry + d;
+        if (ax <= 0 || ay <= 0)
+            return false;
+        const double ex = (px + 0.5 - cx) / ax, ey = (py + 0.5 - cy) / ay;
+        return ex * ex + ey * ey <= 1.0;
+    };
+    for (int py = box.top(); py <= box.bottom(); ++py) {
+        const double sy = sampleOf(py, r);
+        for (int px = box.left(); px <= box.right(); ++px) {
+            const double sx = sampleOf(px, r);
+            if (w == 1) {
+                if (!inside(sx, sy))
+                    continue;
+                const bool edge
+                    = !inside(sx - 1, sy) || !inside(sx + 1, sy) || !inside(sx, sy - 1) || !inside(sx, sy + 1);
+                if (edge)
+                    cov.setPen(px, py);
+                else if (brush.Style() == bsSolid)
+                    cov.set(px, py, Coverage::Fill);
+            } else {
+                const bool outer = insideGrown(sx, sy, -0.5 + w / 2.0);
+                const bool inner = insideGrown(sx, sy, -0.5 - w / 2.0);
+                if (outer && !inner)
+                    cov.setPen(px, py);
+                else if (inner && brush.Style() == bsSolid)
+                    cov.set(px, py, Coverage::Fill);
+            }
+        }
+    }
+    applyDevice(s, cov, pen, brush);
+}
+
+// A polygon (canvas coordinates) as Polygon draws it, sampled at each device pixel of `box`.
+void polygonOnDevice(
+    TCanvas::Surface& s, const TPoint* pts, int n, const QRect& box, const TPen& pen, const TBrush& brush)
+{
+    Coverage cov(box);
+    if (cov.empty())
+        return;
+    const qreal r = s.ratio;
+    const double ox = s.ox, oy = s.oy;
+    if (brush.Style() == bsSolid) {
+        std::vector<double> xs;
+        for (int py = box.top(); py <= box.bottom(); ++py) {
+            const double sy = sampleOf(py, r);
+            xs.clear();
+            for (int i = 0; i < n; ++i) {
+                const double ax = pts[i].X + ox, ay = pts[i].Y + oy;
+                const double cx = pts[(i + 1) % n].X + ox, cy = pts[(i + 1) % n].Y + oy;
+                if (ay == cy)
+                    continue;
+                if ((ay <= sy && sy < cy) || (cy <= sy && sy < ay))
+                    xs.push_back(ax + (sy - ay) * (cx - ax) / (cy - ay));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (size_t k = 0; k + 1 < xs.size(); k += 2)
+                for (int px = box.left(); px <= box.right(); ++px) {
+                    const double sx = sampleOf(px, r);
+                    if (sx >= xs[k] && sx < xs[k + 1])
+                        cov.set(px, py, Coverage::Fill);
+                }
+        }
+    }
+    addDeviceOutline(cov, pts, n, pen, QPoint(s.ox, s.oy), r);
+    applyDevice(s, cov, pen, brush);
+}
+
+} // namespace
+
+int deviceEdge(int logical, qreal r)
+{
+    return int(std::ceil(logical * r - 0.5));
+}
+
+QRect deviceRect(const QRect& logical, qreal r)
+{
+    if (logical.isEmpty())
+        return {};
+    return QRect(QPoint(deviceEdge(logical.left(), r), deviceEdge(logical.top(), r)),
+        QPoint(deviceEdge(logical.right() + 1, r) - 1, deviceEdge(logical.bottom() + 1, r) - 1));
+}
+
+int logicalOf(int device, qreal r)
+{
+    return int(std::floor((device + 0.5) / r));
+}
+
+int deviceProbe(int logical, qreal r)
+{
+    return (deviceEdge(logical, r) + deviceEdge(logical + 1, r)) / 2;
+}
+
 void TCanvas::LineTo(int x, int y)
 {
     const TPoint from = m_pos;
@@ -365,6 +669,20 @@ void TCanvas::LineTo(int x, int y)
     if (!open(s))
         return;
     const Pixel32 pen = toPixel(Pen.Color());
+    if (s.device() && (Pen.Width() > 1 || Pen.Style() != psSolid || (from.Y != y && from.X != x))) {
+        // Axis-parallel solid lines are spans and cover whole blocks; the others are sampled.
+        const int reach = Pen.Width() / 2 + 1;
+        Coverage cov(s.deviceBox(QRect(QPoint(std::min(from.X, x) - reach, std::min(from.Y, y) - reach),
+            QPoint(std::max(from.X, x) + reach, std::max(from.Y, y) + reach))));
+        if (cov.empty())
+            return;
+        if (Pen.Width() > 1)
+            addDeviceCapsule(cov, from.X + s.ox, from.Y + s.oy, x + s.ox, y + s.oy, Pen.Width(), s.ratio);
+        else
+            addDeviceThinSegment(cov, from.X + s.ox, from.Y + s.oy, x + s.ox, y + s.oy, Pen.Style(), 0, s.ratio);
+        applyDevice(s, cov, Pen, Brush);
+        return;
+    }
     if (Pen.Width() > 1) {
         const int reach = Pen.Width() / 2 + 1;
         Coverage cov(QRect(QPoint(std::min(from.X, x) - reach, std::min(from.Y, y) - reach),
@@ -420,6 +738,20 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             if (box.width() > 1)
                 s.fill(QRect(box.right(), box.top() + 1, 1, box.height() - 2), pen, Pen.Mode());
         }
+    } else if (s.device()) {
+        const int reach = Pen.Width() / 2 + 1;
+        Coverage cov(s.deviceBox(box.adjusted(-reach, -reach, reach, reach)));
+        if (cov.empty())
+            return;
+        if (Brush.Style() == bsSolid) {
+            const QRect inner = s.deviceBox(box.adjusted(1, 1, -1, -1)).intersected(cov.box());
+            for (int y = inner.top(); y <= inner.bottom(); ++y)
+                for (int x = inner.left(); x <= inner.right(); ++x)
+                    cov.set(x, y, Coverage::Fill);
+        }
+        const TPoint corners[4] = { { x1, y1 }, { x2 - 1, y1 }, { x2 - 1, y2 - 1 }, { x1, y2 - 1 } };
+        addDeviceOutline(cov, corners, 4, Pen, QPoint(s.ox, s.oy), s.ratio);
+        applyDevice(s, cov, Pen, Brush);
     } else {
         const int reach = Pen.Width() / 2 + 1;
         Coverage cov(box.adjusted(-reach, -reach, reach, reach).intersected(s.clip));
@@ -450,7 +782,12 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
         return;
     const int w = Pen.Width();
     const int reach = w / 2 + 1;
-    Coverage cov(QRect(QPoint(x1 - reach, y1 - reach), QPoint(x2 - 1 + reach, y2 - 1 + reach)).intersected(s.clip));
+    const QRect around(QPoint(x1 - reach, y1 - reach), QPoint(x2 - 1 + reach, y2 - 1 + reach));
+    if (s.device()) {
+        ellipseOnDevice(s, x1 + s.ox, y1 + s.oy, x2 + s.ox, y2 + s.oy, s.deviceBox(around), Pen, Brush);
+        return;
+    }
+    Coverage cov(around.intersected(s.clip));
     if (cov.empty())
         return;
     // Inside the inscribed ellipse: the pixel's centre lies in it (doubled coordinates).
@@ -499,6 +836,10 @@ void TCanvas::Polygon(const TPoint* pts, int n)
     Surface s;
     if (!open(s))
         return;
+    if (s.device()) {
+        polygonOnDevice(s, pts, n, s.deviceBox(boundsOf(pts, n, Pen.Width() / 2 + 1)), Pen, Brush);
+        return;
+    }
     Coverage cov(boundsOf(pts, n, Pen.Width() / 2 + 1).intersected(s.clip));
     if (cov.empty())
         return;
@@ -547,6 +888,20 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     // The text is not drawn with the pen mode: its cell and glyphs are plain copies.
     if (Brush.Style() == bsSolid)
         s.fill(cell, toPixel(Brush.Color()), pmCopy);
+    if (s.device()) {
+        // The glyphs drawn at the device's resolution into the cell's blocks.
+        const QRect d = deviceRect(cell.translated(s.ox, s.oy), s.ratio);
+        const QImage mask = fonts::glyphMask(rf, text, s.ratio);
+        const Pixel32 ink = toPixel(Font.Color());
+        const QRect c = d.intersected(s.devClip).intersected(QRect(d.topLeft(), mask.size()));
+        for (int py = c.top(); py <= c.bottom(); ++py) {
+            const uchar* m = mask.constScanLine(py - d.top());
+            for (int px = c.left(); px <= c.right(); ++px)
+                if (m[px - d.left()])
+                    s.dput(px, py, ink, pmCopy);
+        }
+        return;
+    }
     const QImage mask = fonts::glyphMask(rf, text);
     const Pixel32 ink = toPixel(Font.Color());
     const QRect c = cell.intersected(s.clip);
@@ -581,6 +936,23 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
     Surface s;
     if (!open(s) || picture.isNull())
         return;
+    if (s.device()) {
+        // The picture scaled smoothly onto the blocks of the pixels it covers; the mask keeps
+        // its hard edge.
+        const QRect d = deviceRect(QRect(x + s.ox, y + s.oy, picture.width(), picture.height()), s.ratio);
+        const QImage src = picture.scaled(d.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+        const QImage m = mask ? mask->scaled(d.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation) : QImage();
+        const QRect c = d.intersected(s.devClip);
+        for (int py = c.top(); py <= c.bottom(); ++py) {
+            const auto* row = reinterpret_cast<const Pixel32*>(src.constScanLine(py - d.top()));
+            const uchar* mrow = mask ? m.constScanLine(py - d.top()) : nullptr;
+            for (int px = c.left(); px <= c.right(); ++px)
+                if (!mrow || mrow[px - d.left()])
+                    s.dput(px, py, row[px - d.left()] | 0xFF000000u, pmCopy);
+        }
+        return;
+    }
     const QImage src
         = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     const QRect c = QRect(x, y, src.width(), src.height()).intersected(s.clip);

@@ -64,6 +64,11 @@ constexpr TPoint Point(int x, int y)
 // Where a canvas draws: a 32-bit image, the canvas origin inside it and the rectangle the
 // canvas may touch (both in image coordinates). `changed` is told which pixels a drawing
 // operation touched, so that only those are shown again.
+//
+// An image may hold more device pixels than the canvas has pixels (`ratio` above 1, as on a
+// screen with a device pixel ratio): origin, clip and the changed rectangle stay in the
+// canvas's own (logical) pixels, and the image is ratio times as wide and high. Each logical
+// pixel then owns a block of device pixels, those whose centres fall into it.
 class CanvasTarget {
 public:
     virtual ~CanvasTarget() = default;
@@ -71,7 +76,18 @@ public:
     virtual QPoint origin() const = 0;
     virtual QRect clip() const = 0;
     virtual void changed(const QRect& imageRect) = 0;
+    virtual qreal ratio() const { return 1.0; }
 };
+
+// The device pixels a logical pixel's block starts at (ratio r): the first whose centre lies in
+// it. Blocks tile the device image: logical x owns deviceEdge(x, r) ... deviceEdge(x + 1, r) - 1.
+int deviceEdge(int logical, qreal r);
+// The device rectangle of a logical rectangle's blocks.
+QRect deviceRect(const QRect& logical, qreal r);
+// The logical pixel a device pixel belongs to.
+int logicalOf(int device, qreal r);
+// The device pixel read for a logical pixel: the middle of its block.
+int deviceProbe(int logical, qreal r);
 
 class TCanvas {
 public:

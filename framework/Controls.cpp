@@ -136,22 +136,25 @@ namespace {
 // A canvas target over a rectangle of some image, for one-off drawing by the framework.
 class RectTarget : public CanvasTarget {
 public:
-    RectTarget(QImage* image, QPoint origin, QRect clip)
+    RectTarget(QImage* image, QPoint origin, QRect clip, qreal ratio = 1.0)
         : m_image(image)
         , m_origin(origin)
         , m_clip(clip)
+        , m_ratio(ratio)
     {
     }
     QImage* pixels() override { return m_image; }
     QPoint origin() const override { return m_origin; }
     QRect clip() const override { return m_clip; }
     void changed(const QRect& r) override { m_changed |= r; }
+    qreal ratio() const override { return m_ratio; }
     QRect changedRect() const { return m_changed; }
 
 private:
     QImage* m_image;
     QPoint m_origin;
     QRect m_clip;
+    qreal m_ratio;
     QRect m_changed;
 };
 
@@ -169,6 +172,7 @@ public:
     QPoint origin() const override { return m_box->clientRect().topLeft(); }
     QRect clip() const override { return m_box->clientRect().intersected(m_box->Owner()->paintClip()); }
     void changed(const QRect& r) override { m_box->Owner()->surfaceChanged(r); }
+    qreal ratio() const override { return m_box->Owner()->ratio(); }
 
 private:
     TPaintBox* m_box;
@@ -278,7 +282,7 @@ void TImage::showPicture(const QRect& pictureRect)
     const QRect area = pictureRect.translated(bounds.topLeft()).intersected(bounds).intersected(form->paintClip());
     if (area.isEmpty())
         return;
-    RectTarget target(&form->surface(), bounds.topLeft(), area);
+    RectTarget target(&form->surface(), bounds.topLeft(), area, form->ratio());
     TCanvas canvas(&target);
     canvas.CopyPicture(0, 0, m_picture);
     if (!target.changedRect().isEmpty())
@@ -355,7 +359,7 @@ void TLabel::paintOn(TCanvas& canvas)
 void TLabel::paint()
 {
     TForm* form = Owner();
-    RectTarget target(&form->surface(), QPoint(0, 0), clientRect().intersected(form->paintClip()));
+    RectTarget target(&form->surface(), QPoint(0, 0), clientRect().intersected(form->paintClip()), form->ratio());
     TCanvas canvas(&target);
     paintOn(canvas);
     if (!target.changedRect().isEmpty())

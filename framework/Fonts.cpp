@@ -126,12 +126,13 @@ using Key = std::tuple<int, int, bool>; // face, height, bold
 struct MaskKey {
     const ResolvedFont* font;
     QString text;
-    bool operator==(const MaskKey& o) const { return font == o.font && text == o.text; }
+    qreal ratio = 1.0;
+    bool operator==(const MaskKey& o) const { return font == o.font && text == o.text && ratio == o.ratio; }
 };
 
 size_t qHash(const MaskKey& k, size_t seed = 0)
 {
-    return ::qHash(k.text, seed) ^ ::qHash(quintptr(k.font), seed);
+    return ::qHash(k.text, seed) ^ ::qHash(quintptr(k.font), seed) ^ ::qHash(k.ratio, seed);
 }
 
 QHash<MaskKey, QImage>& maskCache()
@@ -312,6 +313,45 @@ QImage glyphMask(const ResolvedFont& rf, const QString& text)
             for (int x = 0; x < w; ++x)
                 dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
         }
+    }
+    if (cache.size() > 4096)
+        cache.clear();
+    cache.insert(key, mask);
+    return mask;
+}
+
+QImage glyphMask(const ResolvedFont& rf, const QString& text, qreal ratio)
+{
+    if (ratio == 1.0)
+        return glyphMask(rf, text);
+    auto& cache = maskCache();
+    const MaskKey key { &rf, text, ratio };
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+
+    const int w = int(std::ceil(textWidth(rf, text) * ratio)) + 1;
+    const int h = int(std::ceil(rf.cellHeight * ratio)) + 1;
+    QImage mask(w, h, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QFont big = rf.qfont;
+    big.setPixelSize(std::max(1, Round(rf.qfont.pixelSize() * ratio)));
+    const int ascent = Round(rf.ascent * ratio);
+    QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setFont(big);
+        p.setPen(Qt::white);
+        p.drawText(QPoint(h, h + ascent), mapText(rf, text));
+    }
+    for (int y = 0; y < h; ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(canvas.constScanLine(y + h)) + h;
+        uchar* dst = mask.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
     }
     if (cache.size() > 4096)
         cache.clear();

@@ -97,6 +97,9 @@ int textWidth(const ResolvedFont& rf, const QString& text);
 // The glyph pixels of a text: an 8-bit image of the text cell (textWidth × cellHeight),
 // 255 where a glyph pixel is set and 0 elsewhere. Rendered without anti-aliasing.
 QImage glyphMask(const ResolvedFont& rf, const QString& text);
+// The same at a device pixel ratio: the face drawn ratio times as large, still without
+// anti-aliasing, on a mask at least as large as the text cell's device blocks.
+QImage glyphMask(const ResolvedFont& rf, const QString& text, qreal ratio);
 
 // A text a canvas draws: its font, the text, the text cell and the area the canvas may draw
 // in, both in the canvas's own coordinates.

@@ -12,10 +12,13 @@ class TStatusBar;
 
 class FormAccess {
 public:
-    // The client area's pixels as the canvas wrote them.
+    // The client area's pixels as the canvas wrote them (ratio() device pixels per logical
+    // pixel in each direction).
     static QImage& surface(TForm& form) { return form.surface(); }
     // Whether the form holds pixels at the moment (a hidden, idle form gives them up).
     static bool hasSurface(const TForm& form) { return !form.m_surface.isNull(); }
+    static qreal ratio(const TForm& form) { return form.ratio(); }
+    static void setRatio(TForm& form, qreal ratio) { form.setRatio(ratio); }
     // Runs OnCreate, as the application does once at start-up.
     static void create(TForm& form) { form.create(); }
     // The form's Qt window (null without a display).

@@ -34,6 +34,20 @@ FrameMetrics frameMetrics(TBorderStyle style)
     return { 4, 22 };
 }
 
+namespace {
+qreal g_defaultPixelRatio = 1.0;
+}
+
+qreal defaultPixelRatio()
+{
+    return g_defaultPixelRatio;
+}
+
+void setDefaultPixelRatio(qreal ratio)
+{
+    g_defaultPixelRatio = ratio > 0 ? ratio : 1.0;
+}
+
 // The form's own canvas: the whole client area.
 class TForm::SurfaceTarget : public CanvasTarget {
 public:
@@ -45,6 +59,7 @@ public:
     QPoint origin() const override { return { 0, 0 }; }
     QRect clip() const override { return m_form->paintClip(); }
     void changed(const QRect& r) override { m_form->surfaceChanged(r); }
+    qreal ratio() const override { return m_form->ratio(); }
 
 private:
     TForm* m_form;
@@ -52,6 +67,7 @@ private:
 
 TForm::TForm(const QString& name)
     : m_name(name)
+    , m_ratio(defaultPixelRatio())
     , m_surfaceTarget(std::make_unique<SurfaceTarget>(this))
     , m_canvas(m_surfaceTarget.get())
     , m_window(std::make_unique<FormWindow>(this))
@@ -223,11 +239,11 @@ void TForm::resizeSurface()
 {
     if (m_surface.isNull())
         return;
-    const QSize size(ClientWidth(), ClientHeight());
+    const QSize size = deviceRect(clientRect(), m_ratio).size().expandedTo(QSize(1, 1));
     if (m_surface.size() == size)
         return;
     // The old picture stays where it was; new areas show the form colour until the repaint.
-    QImage next(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage next(size, QImage::Format_RGB32);
     next.fill(toPixel(m_color));
     QPainter p(&next);
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -239,10 +255,19 @@ void TForm::resizeSurface()
 QImage& TForm::surface()
 {
     if (m_surface.isNull()) {
-        m_surface = QImage(QSize(ClientWidth(), ClientHeight()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        m_surface = QImage(deviceRect(clientRect(), m_ratio).size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         m_surface.fill(toPixel(m_color));
     }
     return m_surface;
+}
+
+void TForm::setRatio(qreal ratio)
+{
+    if (ratio <= 0 || ratio == m_ratio)
+        return;
+    m_ratio = ratio;
+    m_surface = QImage();
+    invalidate();
 }
 
 void TForm::applyWindowGeometry()

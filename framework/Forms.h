@@ -39,6 +39,11 @@ Qt::WindowFlags windowFlagsFor(TBorderStyle style);
 bool userSizeable(TBorderStyle style);
 constexpr int kMenuBarHeight = 20;
 
+// The device pixel ratio forms are created with (1: a surface pixel per logical pixel). The
+// headless driver's `scale` sets it before start-up.
+qreal defaultPixelRatio();
+void setDefaultPixelRatio(qreal ratio);
+
 class TForm {
 public:
     explicit TForm(const QString& name);
@@ -161,8 +166,12 @@ private:
     // Runs FormCreate; the application calls it once when it creates the form.
     void create();
 
-    // The client area's pixels (allocated on first use).
+    // The client area's pixels (allocated on first use), ratio() device pixels per logical
+    // pixel in each direction.
     QImage& surface();
+    qreal ratio() const { return m_ratio; }
+    // Draws at another device pixel ratio from now on; the surface is made anew and repainted.
+    void setRatio(qreal ratio);
     // Asks for a repaint (of all or part of the client area) before the next event is handled.
     void invalidate();
     void invalidateRect(const QRect& r);
@@ -247,6 +256,7 @@ private:
     std::vector<TComponent*> m_components;
     TMainMenu* m_menu = nullptr;
     QImage m_surface;
+    qreal m_ratio = 1.0;
     std::unique_ptr<SurfaceTarget> m_surfaceTarget;
     TCanvas m_canvas;
     std::unique_ptr<FormWindow> m_window;

@@ -23,7 +23,11 @@ void SurfaceWidget::paintEvent(QPaintEvent* e)
     const QRect r = e->rect();
     const QImage& s = m_form->surface();
     p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
-    p.drawImage(r.topLeft(), s, r);
+    if (m_form->ratio() == 1.0)
+        p.drawImage(r.topLeft(), s, r);
+    else
+        // The surface holds device pixels: its blocks land one to one on the screen's pixels.
+        p.drawImage(QRectF(r), s, QRectF(deviceRect(r, m_form->ratio())));
 }
 
 namespace {

@@ -260,8 +260,13 @@ QString formStateJson(TForm* form)
 
 QImage formSnapshot(TForm* form)
 {
-    QImage image = FormAccess::surface(*form).copy(0, 0, form->ClientWidth(), form->ClientHeight());
+    const qreal ratio = FormAccess::ratio(*form);
+    QImage image
+        = FormAccess::surface(*form).copy(deviceRect(QRect(0, 0, form->ClientWidth(), form->ClientHeight()), ratio));
     QPainter p(&image);
+    // Windowed controls are drawn as vectors: at a ratio above 1 their text is as sharp as the
+    // canvas's.
+    p.scale(ratio, ratio);
     for (TComponent* c : form->components()) {
         auto* w = dynamic_cast<TWinControl*>(c);
         if (w && !w->Parent() && w->Visible() && w->widget())
@@ -373,6 +378,8 @@ int ScriptDriver::run(const std::function<int()>& program)
         const QString cmd = words[0];
         if (cmd == QLatin1String("screen")) {
             cmdScreen(words);
+        } else if (cmd == QLatin1String("scale")) {
+            cmdScale(words);
         } else if (cmd == QLatin1String("start")) {
             m_started = true;
         } else if (cmd == QLatin1String("color")) {
@@ -440,6 +447,8 @@ bool ScriptDriver::execute(const QStringList& w, const QString& rest)
         return fail(QStringLiteral("screen must come before start"));
     if (cmd == QLatin1String("start"))
         return fail(QStringLiteral("the program has already started"));
+    if (cmd == QLatin1String("scale"))
+        return fail(QStringLiteral("scale must come before start"));
     if (cmd == QLatin1String("color"))
         return cmdColor(w);
     if (cmd == QLatin1String("advance"))
@@ -517,6 +526,18 @@ bool ScriptDriver::cmdScreen(const QStringList& w)
                         .arg(kMaxScreen.width())
                         .arg(kMaxScreen.height()));
     Screen.setSize(width, height);
+    return true;
+}
+
+// scale S: the forms draw at device pixel ratio S (1 to 4), as on a screen with that ratio;
+// snapshots have S times as many pixels each way, `pixel` still reads logical pixels.
+bool ScriptDriver::cmdScale(const QStringList& w)
+{
+    bool ok = false;
+    const double ratio = w.size() == 2 ? w[1].toDouble(&ok) : 0;
+    if (!ok || ratio < 1 || ratio > 4)
+        return fail(QStringLiteral("usage: scale S (1 to 4)"));
+    setDefaultPixelRatio(ratio);
     return true;
 }
 
@@ -722,7 +743,8 @@ bool ScriptDriver::cmdPixel(const QStringList& w)
     if (x < 0 || y < 0 || x >= form->ClientWidth() || y >= form->ClientHeight())
         return fail(QStringLiteral("(%1, %2) lies outside the client area of %3").arg(x).arg(y).arg(form->Name()));
     const QImage& s = FormAccess::surface(*form);
-    print(colorToHex(fromPixel(s.pixel(x, y))));
+    const qreal ratio = FormAccess::ratio(*form);
+    print(colorToHex(fromPixel(s.pixel(deviceProbe(x, ratio), deviceProbe(y, ratio)))));
     return true;
 }
 

@@ -62,6 +62,7 @@ private:
     bool notA(TComponent* component, const QString& wanted);
 
     bool cmdScreen(const QStringList& w);
+    bool cmdScale(const QStringList& w);
     bool cmdMenu(const QStringList& w);
     bool cmdKey(const QStringList& w);
     bool cmdMouse(const QStringList& w, bool click);
