@@ -370,3 +370,49 @@ TEST(Driver, ScreenSizeIsSetBeforeStart)
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.err, "error: line 5: screen must come before start\n");
 }
+
+TEST(Driver, ScaleDrawsAtTheDeviceRatioWhilePixelReadsLogicalPixels)
+{
+    // The same script at scale 1 and 2 reads the same colours: the white box, the form colour
+    // and the red line a click draws, each a whole block at ratio 2.
+    const std::string script = "menu Open\npixel 5 5\npixel 50 50\nclick Hand 10 10\npixel 50 80\n";
+    const ScriptRun one = run(script);
+    const ScriptRun two = run("scale 2\n" + script);
+    ASSERT_EQ(two.code, 0) << two.err;
+    EXPECT_EQ(two.out, one.out);
+    EXPECT_EQ(two.out, "#D30562\n#FFFFFF\n#FF0000\n");
+
+    QTemporaryDir dir;
+    const std::string file = QDir(dir.path()).filePath(QStringLiteral("lesson.png")).toStdString();
+    const ScriptRun shot = run("scale 2\nmenu Open\nclick Hand 10 10\nsnapshot " + file + "\n");
+    ASSERT_EQ(shot.code, 0) << shot.err;
+    QImage image(QString::fromStdString(file));
+    ASSERT_EQ(image.size(), QSize(1584, 1108));
+    EXPECT_EQ(fromPixel(image.pixel(700, 120)), RGB(0xFF, 0xBF, 0xBF)) << "the memo at twice its place";
+    // The line at logical y 80 of the form covers device rows 160 and 161.
+    EXPECT_EQ(fromPixel(image.pixel(100, 159)), clWhite);
+    EXPECT_EQ(fromPixel(image.pixel(100, 160)), clRed);
+    EXPECT_EQ(fromPixel(image.pixel(100, 161)), clRed);
+    EXPECT_EQ(fromPixel(image.pixel(100, 162)), clWhite);
+}
+
+TEST(Driver, ScaleIsSetBeforeStartAndTakesARatioFrom1To4)
+{
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        { "scale 0\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale 5\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale zwei\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "menu Open\nscale 2\n", "error: line 2: scale must come before start" },
+    };
+    for (const auto& c : cases) {
+        const ScriptRun r = run(c.script);
+        EXPECT_EQ(r.code, 2) << c.script;
+        EXPECT_EQ(r.err, std::string(c.error) + "\n") << c.script;
+    }
+    EXPECT_EQ(run("scale 1.5\nmenu Open\npixel 50 50\n").out, "#FFFFFF\n");
+}

@@ -102,6 +102,7 @@ void resetApplication()
     events().colors.clear();
     events().messages.clear();
     wb::Screen.setSize(1024, 768);
+    wb::setDefaultPixelRatio(1.0);
 }
 
 } // namespace wbtest
