@@ -1,7 +1,9 @@
 #include "Program.h"
 
 #include "framework/Application.h"
+#include "framework/Forms.h"
 #include "framework/Timers.h"
+#include "framework/Zoom.h"
 #include "heattreat/UnitGlueh.h"
 #include "heattreat/UnitHaerten.h"
 #include "heattreat/UnitLMC45.h"
@@ -108,9 +110,32 @@ void createAllForms()
     Application.CreateForm(FormInfo);
 }
 
+namespace {
+
+// The zoom the program starts at: the largest step at which its windows fit the screen. The
+// cover page and the main menu fill the screen and were laid out for at least 800 × 600; a
+// lesson is an 800 × 600 tool window with its frame.
+void chooseZoom()
+{
+    const FrameMetrics tool = frameMetrics(bsToolWindow);
+    const QSize toolFrame(2 * tool.border, 2 * tool.border + tool.caption);
+    const zoom::Window windows[] = {
+        { QSize(800, 600), QSize(0, 0) },
+        { QSize(800, 600) - toolFrame, toolFrame },
+    };
+    const double z = zoom::fittingStep(Screen.availableArea().size(), windows);
+    zoom::setDefaultStep(z);
+    zoom::setCurrent(z);
+}
+
+} // namespace
+
 int runProgram()
 {
     Application.Initialize();
+    // Before the forms are created: those that fill the screen take its size at the zoom.
+    if (!Application.headless())
+        chooseZoom();
     createAllForms();
     return Application.Run();
 }

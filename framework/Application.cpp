@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "InputRouter.h"
 #include "Timers.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -71,8 +72,13 @@ void TApplication::Initialize()
     QApplication::setFont(fonts::qfontFor(f));
     Scheduler::instance().setBeforeTick([this] { flushPendingPaints(); });
     Scheduler::instance().setCancelled([this] { return m_terminated; });
-    if (!headless())
+    if (!headless()) {
         qApp->installEventFilter(&inputRouter());
+        zoom::setChangeHandler([this] {
+            for (TForm* f : m_all)
+                f->zoomChanged();
+        });
+    }
 }
 
 void TApplication::setHeadless(EventSource* source, DialogAnswers* answers)
@@ -274,12 +280,14 @@ void TApplication::reset()
     m_terminated = false;
 }
 
+// The real screen in the program's logical pixels: at a zoom of 2 a 1920 × 1080 screen is a
+// 960 × 540 one to the forms.
 int TScreen::Width() const
 {
     if (m_width > 0)
         return m_width;
     if (QScreen* s = QGuiApplication::primaryScreen())
-        return s->geometry().width();
+        return int(s->geometry().width() / zoom::current());
     return 1024;
 }
 
@@ -288,8 +296,17 @@ int TScreen::Height() const
     if (m_height > 0)
         return m_height;
     if (QScreen* s = QGuiApplication::primaryScreen())
-        return s->geometry().height();
+        return int(s->geometry().height() / zoom::current());
     return 768;
+}
+
+QRect TScreen::availableArea() const
+{
+    if (m_width > 0 && m_height > 0)
+        return QRect(0, 0, m_width, m_height);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return s->availableGeometry();
+    return QRect(0, 0, 1024, 768);
 }
 
 void TScreen::setSize(int width, int height)

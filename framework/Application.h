@@ -5,6 +5,7 @@
 #include "Component.h"
 #include "Types.h"
 
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -121,6 +122,9 @@ public:
     int Height() const;
     // A simulated screen (headless runs); 0 × 0 returns to the real one.
     void setSize(int width, int height);
+    // The part of the real screen windows may take (without the desktop's panels), in the
+    // screen's pixels; the simulated screen whole.
+    QRect availableArea() const;
 
 private:
     int m_width = 0;

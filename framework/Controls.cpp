@@ -412,8 +412,8 @@ void TWinControl::attach(QWidget* w)
 {
     m_widget = w;
     w->setParent(m_parent ? m_parent->childHost() : Owner()->clientWidget());
-    w->setGeometry(m_bounds);
-    w->setFont(fonts::qfontFor(Font));
+    w->setGeometry(Owner()->zoomed(m_bounds));
+    w->setFont(fonts::qfontFor(Font, Owner()->zoom()));
     applyPalette();
     w->setVisible(m_visible);
 }
@@ -421,7 +421,13 @@ void TWinControl::attach(QWidget* w)
 void TWinControl::boundsChanged()
 {
     if (m_widget)
-        m_widget->setGeometry(m_bounds);
+        m_widget->setGeometry(Owner()->zoomed(m_bounds));
+}
+
+void TWinControl::zoomChanged()
+{
+    boundsChanged();
+    fontChanged();
 }
 
 void TWinControl::visibilityChanged()
@@ -447,7 +453,7 @@ void TWinControl::fontChanged()
 {
     if (!m_widget)
         return;
-    m_widget->setFont(fonts::qfontFor(Font));
+    m_widget->setFont(fonts::qfontFor(Font, Owner()->zoom()));
     applyPalette();
     m_widget->update();
 }
@@ -656,7 +662,7 @@ void TMemo::layoutLines()
     // with these metrics a memo holds as many lines as it was laid out for.
     edit->document()->setDocumentMargin(1);
     QTextBlockFormat format;
-    format.setLineHeight(fonts::resolve(Font).cellHeight, QTextBlockFormat::FixedHeight);
+    format.setLineHeight(fonts::resolve(Font).cellHeight * Owner()->zoom(), QTextBlockFormat::FixedHeight);
     QTextCursor cursor(edit->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
@@ -793,11 +799,13 @@ void TPanel::applyPalette()
 
 QImage TPanel::render()
 {
-    QImage img(std::max(1, Width()), std::max(1, Height()), QImage::Format_RGB32);
+    // Drawn at the form's zoom, so that it is as sharp as the window it lies in.
+    const double z = Owner()->zoom();
+    QImage img(deviceRect(QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z).size(), QImage::Format_RGB32);
     img.fill(toPixel(Color()));
-    RectTarget target(&img, QPoint(0, 0), img.rect());
+    RectTarget target(&img, QPoint(0, 0), QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z);
     TCanvas c(&target);
-    QRect r = img.rect();
+    QRect r = target.clip();
     c.Brush.SetStyle(bsClear);
     if (m_singleBorder) {
         c.Pen.SetColor(clBlack);
@@ -880,12 +888,14 @@ void TStatusBar::SetSimpleText(const QString& text)
 
 QImage TStatusBar::render()
 {
-    QImage img(std::max(1, Width()), std::max(1, Height()), QImage::Format_RGB32);
+    // Drawn at the form's zoom, so that it is as sharp as the window it lies in.
+    const double z = Owner()->zoom();
+    QImage img(deviceRect(QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z).size(), QImage::Format_RGB32);
     img.fill(toPixel(Color()));
-    RectTarget target(&img, QPoint(0, 0), img.rect());
+    RectTarget target(&img, QPoint(0, 0), QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z);
     TCanvas c(&target);
     // The simple panel: a sunken field one pixel in from the edges, the text inside it.
-    const QRect r = img.rect().adjusted(0, 2, -1, -1);
+    const QRect r = target.clip().adjusted(0, 2, -1, -1);
     c.Pen.SetColor(clGray);
     c.MoveTo(r.left(), r.bottom());
     c.LineTo(r.left(), r.top());

@@ -222,6 +222,9 @@ public:
     // Whether Tab reaches the control (a click always does).
     void SetTabStop(bool on);
 
+    // The form's zoom changed: the widget takes its zoomed bounds and font.
+    virtual void zoomChanged();
+
 protected:
     // Brings the widget up to date with the control; most controls keep it so all the time.
     virtual void syncWidget() { }

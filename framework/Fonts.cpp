@@ -254,6 +254,14 @@ QFont qfontFor(const TFont& f)
     return resolve(f).qfont;
 }
 
+QFont qfontFor(const TFont& f, double zoom)
+{
+    QFont q = resolve(f).qfont;
+    if (zoom != 1.0)
+        q.setPixelSize(std::max(1, Round(q.pixelSize() * zoom)));
+    return q;
+}
+
 QString mapText(const ResolvedFont& rf, const QString& text)
 {
     if (!rf.symbol)

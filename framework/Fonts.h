@@ -85,8 +85,9 @@ inline const ResolvedFont& resolve(const TFont& f)
     return resolve(f.Name(), f.Height(), f.Bold());
 }
 
-// A QFont for a windowed control showing this font.
+// A QFont for a windowed control showing this font (at a zoom: that many times as large).
 QFont qfontFor(const TFont& f);
+QFont qfontFor(const TFont& f, double zoom);
 
 // The text as the face shows it: for "Symbol" the Latin letters become Greek ones.
 QString mapText(const ResolvedFont& rf, const QString& text);

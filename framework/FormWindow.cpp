@@ -2,6 +2,7 @@
 #include "FormWindow.h"
 
 #include "Application.h"
+#include "Fonts.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "SurfaceWidget.h"
@@ -40,6 +41,7 @@ void FormWindow::addItems(QWidget* into, const std::vector<TMenuItem*>& items)
         QAction* action;
         if (!item->Items().empty()) {
             auto* menu = new QMenu(item->Caption(), into);
+            menu->setFont(menuFont());
             addItems(menu, item->Items());
             action = menu->menuAction();
         } else {
@@ -63,9 +65,24 @@ void FormWindow::rebuildMenu()
         m_menuBar = new QMenuBar(this);
         m_menuBar->setNativeMenuBar(false);
     }
+    m_menuBar->setFont(menuFont());
     m_menuBar->clear();
     m_actions.clear();
     addItems(m_menuBar, m_form->Menu()->Items());
+}
+
+QFont FormWindow::menuFont() const
+{
+    return fonts::qfontFor(TFont(), m_form->zoom());
+}
+
+void FormWindow::zoomChanged()
+{
+    if (!m_menuBar)
+        return;
+    m_menuBar->setFont(menuFont());
+    for (QMenu* menu : m_menuBar->findChildren<QMenu*>())
+        menu->setFont(menuFont());
 }
 
 void FormWindow::updateMenuItem(TMenuItem* item)

@@ -26,6 +26,8 @@ public:
     void layoutChildren(int clientWidth, int clientHeight, int menuHeight, int inset);
     // Builds the Qt menu bar from the form's menu (real windows only).
     void rebuildMenu();
+    // The menu bar's and its menus' text at the form's zoom.
+    void zoomChanged();
     void updateMenuItem(TMenuItem* item);
 
 protected:
@@ -34,6 +36,7 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    QFont menuFont() const;
     void addItems(QWidget* into, const std::vector<TMenuItem*>& items);
     TForm* m_form;
     SurfaceWidget* m_client;

@@ -73,6 +73,9 @@ TForm::TForm(const QString& name)
     , m_window(std::make_unique<FormWindow>(this))
 {
     Application.registerForm(this);
+    // In the program the surface has the screen's resolution at the zoom in force.
+    if (!Application.headless())
+        m_ratio = zoom::current() * (qApp ? qApp->devicePixelRatio() : 1.0);
     m_window->setWindowFlags(windowFlagsFor(m_borderStyle));
     Font.setChangeHandler([this] {
         for (TComponent* c : m_components)
@@ -261,6 +264,41 @@ QImage& TForm::surface()
     return m_surface;
 }
 
+double TForm::zoom() const
+{
+    return Application.headless() ? 1.0 : zoom::current();
+}
+
+int TForm::zoomed(int v) const
+{
+    return deviceEdge(v, zoom());
+}
+
+QRect TForm::zoomed(const QRect& r) const
+{
+    const int l = zoomed(r.left()), t = zoomed(r.top());
+    return QRect(l, t, zoomed(r.left() + r.width()) - l, zoomed(r.top() + r.height()) - t);
+}
+
+void TForm::zoomChanged()
+{
+    setRatio(zoom() * (qApp ? qApp->devicePixelRatio() : 1.0));
+    for (TComponent* c : m_components)
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->zoomChanged();
+    if (!Application.headless())
+        m_window->zoomChanged();
+    applyWindowGeometry();
+    invalidate();
+}
+
+zoom::Window zoomWindow(const TForm& form)
+{
+    const FrameMetrics m = frameMetrics(form.BorderStyle());
+    const int outerW = 2 * m.border, outerH = 2 * m.border + m.caption;
+    return { QSize(form.Width() - outerW, form.Height() - outerH), QSize(outerW, outerH) };
+}
+
 void TForm::setRatio(qreal ratio)
 {
     if (ratio <= 0 || ratio == m_ratio)
@@ -273,11 +311,11 @@ void TForm::setRatio(qreal ratio)
 void TForm::applyWindowGeometry()
 {
     const FrameMetrics m = frameMetrics(m_borderStyle);
-    const int menu = hasMenuBar() ? kMenuBarHeight : 0;
-    m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
-    const int inset = m_borderWidth;
-    const QRect inner(
-        m_left + m.border, m_top + m.border + m.caption, ClientWidth() + 2 * inset, menu + ClientHeight() + 2 * inset);
+    const int menu = zoomed(hasMenuBar() ? kMenuBarHeight : 0);
+    const int inset = zoomed(m_borderWidth);
+    m_window->layoutChildren(zoomed(ClientWidth()), zoomed(ClientHeight()), menu, inset);
+    QRect inner(zoomed(m_left) + m.border, zoomed(m_top) + m.border + m.caption, zoomed(ClientWidth()) + 2 * inset,
+        menu + zoomed(ClientHeight()) + 2 * inset);
     // Forms with a fixed border keep their size; the window manager is told so, and offers
     // neither resizing nor maximising.
     if (userSizeable(m_borderStyle)) {
@@ -288,6 +326,9 @@ void TForm::applyWindowGeometry()
     }
     if (Application.headless())
         return;
+    // However large the zoom makes it, the window's title bar stays on the screen.
+    const QRect frame = inner.adjusted(-m.border, -m.border - m.caption, m.border, m.border);
+    inner.translate(zoom::placedOnScreen(frame, Screen.availableArea()).topLeft() - frame.topLeft());
     if (m_window->geometry() != inner)
         m_window->setGeometry(inner);
 }
@@ -300,16 +341,17 @@ void TForm::userResized(QSize inner)
     if (!userSizeable(m_borderStyle) || !m_visible)
         return;
     const FrameMetrics m = frameMetrics(m_borderStyle);
-    const int width = inner.width() + 2 * m.border;
-    const int height = inner.height() + 2 * m.border + m.caption;
+    const double z = zoom();
+    const int width = int(inner.width() / z) + 2 * m.border;
+    const int height = int(inner.height() / z) + 2 * m.border + m.caption;
     if (width == m_width && height == m_height)
         return;
     m_width = width;
     m_height = height;
     resizeSurface();
     realign();
-    const int menu = hasMenuBar() ? kMenuBarHeight : 0;
-    m_window->layoutChildren(ClientWidth(), ClientHeight(), menu, m_borderWidth);
+    const int menu = zoomed(hasMenuBar() ? kMenuBarHeight : 0);
+    m_window->layoutChildren(zoomed(ClientWidth()), zoomed(ClientHeight()), menu, zoomed(m_borderWidth));
 }
 
 void TForm::realign()
@@ -498,7 +540,7 @@ void TForm::paintRegion(QRect region)
 void TForm::surfaceChanged(const QRect& r)
 {
     if (m_visible && !Application.headless())
-        m_window->client()->update(r);
+        m_window->client()->update(zoomed(r));
 }
 
 void TForm::redrawControl(TGraphicControl* c)

@@ -4,6 +4,7 @@
 
 #include "Canvas.h"
 #include "Controls.h"
+#include "Zoom.h"
 
 #include <QImage>
 #include <QPoint>
@@ -38,6 +39,10 @@ Qt::WindowFlags windowFlagsFor(TBorderStyle style);
 // Whether the user may resize a form of this border style.
 bool userSizeable(TBorderStyle style);
 constexpr int kMenuBarHeight = 20;
+
+// The window a form needs on the screen for the zoom to fit it: the part that zooms and the
+// frame around it.
+zoom::Window zoomWindow(const TForm& form);
 
 // The device pixel ratio forms are created with (1: a surface pixel per logical pixel). The
 // headless driver's `scale` sets it before start-up.
@@ -97,6 +102,11 @@ public:
 
     // The canvas of the whole client area.
     TCanvas& Canvas() { return m_canvas; }
+    // The program-wide zoom its window is shown at (1 in headless runs), and logical pixels
+    // zoomed to the window's.
+    double zoom() const;
+    int zoomed(int v) const;
+    QRect zoomed(const QRect& r) const;
     TMainMenu* Menu() const { return m_menu; }
 
     // The form's own events. A form class overrides FormCreate, FormPaint, FormClose and
@@ -170,6 +180,9 @@ private:
     // pixel in each direction.
     QImage& surface();
     qreal ratio() const { return m_ratio; }
+    // The zoom changed: the surface is made at the new resolution and the window, its menu bar
+    // and its controls laid out at the new size.
+    void zoomChanged();
     // Draws at another device pixel ratio from now on; the surface is made anew and repainted.
     void setRatio(qreal ratio);
     // Asks for a repaint (of all or part of the client area) before the next event is handled.

@@ -3,10 +3,12 @@
 
 #include "FormWindow.h"
 #include "Forms.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace wb {
 
@@ -49,6 +51,24 @@ public:
             if (widget != first)
                 return false;
             auto* ke = static_cast<QKeyEvent*>(event);
+            // Ctrl + Plus, Ctrl + Minus and Ctrl + 0 zoom the whole program, over any form. Up to
+            // the step at which the windows fit the screen: beyond it the window manager would
+            // squeeze the main menu and push lessons off the screen.
+            if (ke->modifiers() & Qt::ControlModifier) {
+                const int k = ke->key();
+                if (k == Qt::Key_Plus || k == Qt::Key_Equal) {
+                    zoom::setCurrent(std::min(zoom::stepUp(zoom::current()), zoom::defaultStep()));
+                    return true;
+                }
+                if (k == Qt::Key_Minus) {
+                    zoom::setCurrent(zoom::stepDown(zoom::current()));
+                    return true;
+                }
+                if (k == Qt::Key_0) {
+                    zoom::setCurrent(zoom::defaultStep());
+                    return true;
+                }
+            }
             if (form->isBlocked())
                 return true;
             if ((ke->modifiers() & Qt::AltModifier) && !form->acceptsMouse())

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace wb {
 
@@ -23,14 +24,24 @@ void SurfaceWidget::paintEvent(QPaintEvent* e)
     const QRect r = e->rect();
     const QImage& s = m_form->surface();
     p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
-    if (m_form->ratio() == 1.0)
+    if (m_form->ratio() == 1.0 && m_form->zoom() == 1.0) {
         p.drawImage(r.topLeft(), s, r);
-    else
-        // The surface holds device pixels: its blocks land one to one on the screen's pixels.
-        p.drawImage(QRectF(r), s, QRectF(deviceRect(r, m_form->ratio())));
+    } else {
+        // The surface holds device pixels, zoom × the screen's ratio per logical pixel: they
+        // land one to one on the screen's pixels.
+        const qreal k = m_form->ratio() / m_form->zoom();
+        p.drawImage(QRectF(r), s, QRectF(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
+    }
 }
 
 namespace {
+
+// A position on the widget in the form's logical pixels.
+QPoint logicalPos(const TForm* form, const QMouseEvent* e)
+{
+    const QPointF p = e->position() / form->zoom();
+    return QPoint(int(std::floor(p.x())), int(std::floor(p.y())));
+}
 
 TShiftState shiftOf(const QMouseEvent* e)
 {
@@ -47,18 +58,18 @@ TShiftState shiftOf(const QMouseEvent* e)
 void SurfaceWidget::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
-        m_form->mouseDownAt(e->position().toPoint(), shiftOf(e));
+        m_form->mouseDownAt(logicalPos(m_form, e), shiftOf(e));
 }
 
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
-        m_form->mouseUpAt(e->position().toPoint());
+        m_form->mouseUpAt(logicalPos(m_form, e));
 }
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint pos = e->position().toPoint();
+    const QPoint pos = logicalPos(m_form, e);
     m_form->mouseMoveAt(pos, shiftOf(e));
     if (m_form->Busy())
         setCursor(Qt::BusyCursor);
