@@ -338,12 +338,21 @@ QImage glyphMask(const ResolvedFont& rf, const QString& text, qreal ratio)
     if (it != cache.constEnd())
         return *it;
 
-    const int w = int(std::ceil(textWidth(rf, text) * ratio)) + 1;
+    const int logicalWidth = textWidth(rf, text);
+    const int w = int(std::ceil(logicalWidth * ratio)) + 1;
     const int h = int(std::ceil(rf.cellHeight * ratio)) + 1;
     QImage mask(w, h, QImage::Format_Grayscale8);
     mask.fill(0);
+    // The face at ratio times the size; where hinting makes a text wider than its cell's
+    // blocks, a pixel smaller, so that no letter is cut at the cell's end.
     QFont big = rf.qfont;
-    big.setPixelSize(std::max(1, Round(rf.qfont.pixelSize() * ratio)));
+    const int size = std::max(1, Round(rf.qfont.pixelSize() * ratio));
+    static QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    for (int px = size; px >= std::max(1, size * 9 / 10); --px) {
+        big.setPixelSize(px);
+        if (QFontMetrics(big, &device).horizontalAdvance(mapText(rf, text)) <= logicalWidth * ratio)
+            break;
+    }
     const int ascent = Round(rf.ascent * ratio);
     QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
