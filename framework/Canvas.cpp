@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <list>
 
 namespace wb {
 
@@ -931,6 +932,39 @@ int TCanvas::TextHeight(const QString&) const
     return fonts::resolve(Font).cellHeight;
 }
 
+namespace {
+
+// A picture scaled to a device size, smoothly (a photograph) or not (a mask, which keeps its
+// hard edge). Animations show the same few frames again and again, so the last scaled versions
+// are kept: a picture's cache key changes whenever its pixels do.
+QImage scaledPicture(const QImage& picture, QSize size, bool smooth)
+{
+    struct Entry {
+        qint64 key;
+        QSize size;
+        bool smooth;
+        QImage scaled;
+    };
+    static std::list<Entry> cache;
+    constexpr std::size_t kKept = 24;
+    for (auto it = cache.begin(); it != cache.end(); ++it) {
+        if (it->key == picture.cacheKey() && it->size == size && it->smooth == smooth) {
+            cache.splice(cache.begin(), cache, it);
+            return it->scaled;
+        }
+    }
+    QImage scaled
+        = picture.scaled(size, Qt::IgnoreAspectRatio, smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+    if (smooth)
+        scaled = scaled.convertToFormat(QImage::Format_RGB32);
+    cache.push_front({ picture.cacheKey(), size, smooth, scaled });
+    if (cache.size() > kKept)
+        cache.pop_back();
+    return scaled;
+}
+
+} // namespace
+
 void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mask)
 {
     Surface s;
@@ -940,9 +974,8 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
         // The picture scaled smoothly onto the blocks of the pixels it covers; the mask keeps
         // its hard edge.
         const QRect d = deviceRect(QRect(x + s.ox, y + s.oy, picture.width(), picture.height()), s.ratio);
-        const QImage src = picture.scaled(d.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                               .convertToFormat(QImage::Format_RGB32);
-        const QImage m = mask ? mask->scaled(d.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation) : QImage();
+        const QImage src = scaledPicture(picture, d.size(), true);
+        const QImage m = mask ? scaledPicture(*mask, d.size(), false) : QImage();
         const QRect c = d.intersected(s.devClip);
         for (int py = c.top(); py <= c.bottom(); ++py) {
             const auto* row = reinterpret_cast<const Pixel32*>(src.constScanLine(py - d.top()));

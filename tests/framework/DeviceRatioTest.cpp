@@ -141,9 +141,10 @@ TEST(DeviceRatio, BlocksAFigureCoversWhollyHaveTheirRatio1Colour)
             for (int y = 0; y < kH; ++y) {
                 for (int x = 0; x < kW; ++x) {
                     const TColor block = dev.blockColor(x, y);
-                    if (plainAround(one, x, y))
+                    if (plainAround(one, x, y)) {
                         EXPECT_EQ(block, at(one, x, y))
                             << f.name << " at ratio " << ratio << ", (" << x << ", " << y << ")";
+                    }
                     if (block == kPen || block == kBrush) {
                         ++wholeBlocks;
                         EXPECT_NE(at(one, x, y), kGround)
@@ -178,8 +179,9 @@ TEST(DeviceRatio, EveryPixelAFigureDrawsAtRatio1IsDrawnAtTheDeviceRatio)
                     for (int py = b.top(); py <= b.bottom(); ++py)
                         for (int px = b.left(); px <= b.right(); ++px)
                             touched = touched || dev.device(px, py) != kGround;
-                    if (whole && drawnAt1(x, y))
+                    if (whole && drawnAt1(x, y)) {
                         EXPECT_TRUE(touched) << f.name << " at ratio " << ratio << ", (" << x << ", " << y << ")";
+                    }
                     if (!touched)
                         continue;
                     bool near = false;
@@ -297,6 +299,29 @@ TEST(DeviceRatio, PicturesAreScaledOntoTheirBlocks)
     EXPECT_EQ(dev.blockColor(7, 6), kPen);
     EXPECT_EQ(dev.blockColor(8, 6), kGround) << "beside the picture";
     EXPECT_EQ(dev.blockColor(5, 7), kGround) << "below the picture";
+}
+
+// Scaled pictures are kept for the next draw; a picture changed in between (a frame drawn
+// anew into the same image) shows its new pixels, and so does a changed mask.
+TEST(DeviceRatio, APictureChangedBetweenTwoDrawsShowsItsNewPixels)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(toPixel(kBrush));
+    QImage mask(4, 4, QImage::Format_Grayscale8);
+    mask.fill(255);
+    DeviceCanvas dev(8, 8, 2.0);
+    dev.canvas.CopyPicture(1, 1, picture, &mask);
+    ASSERT_EQ(dev.blockColor(2, 2), kBrush);
+
+    picture.fill(toPixel(kPen)); // drawn anew in place: the same image, other pixels
+    dev.canvas.CopyPicture(1, 1, picture, &mask);
+    EXPECT_EQ(dev.blockColor(2, 2), kPen) << "the changed picture";
+
+    mask.setPixel(0, 0, 0);
+    dev.canvas.fillRect(QRect(0, 0, 8, 8), kGround);
+    dev.canvas.CopyPicture(1, 1, picture, &mask);
+    EXPECT_EQ(dev.blockColor(1, 1), kGround) << "the changed mask";
+    EXPECT_EQ(dev.blockColor(2, 2), kPen);
 }
 
 TEST(DeviceRatio, AFormAtRatio2KeepsItsLogicalSizeAndReadsLogicalPixels)
