@@ -290,6 +290,35 @@ int textWidth(const ResolvedFont& rf, const QString& text)
     return width;
 }
 
+namespace {
+
+// Draws a text's glyphs into a cleared mask of the cell's size (255 where ink, 0 elsewhere),
+// its baseline `ascent` below the top. Glyphs may reach outside the cell (descenders of big
+// faces, italics): they are drawn on a larger canvas and the cell is cut out, as the cell clips
+// them.
+void drawGlyphs(QImage& mask, const QFont& font, int ascent, const QString& mapped)
+{
+    const int w = mask.width(), h = mask.height();
+    QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QPoint(h, h + ascent), mapped);
+    }
+    for (int y = 0; y < h; ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(canvas.constScanLine(y + h)) + h;
+        uchar* dst = mask.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
+    }
+}
+
+} // namespace
+
 QImage glyphMask(const ResolvedFont& rf, const QString& text)
 {
     auto& cache = maskCache();
@@ -302,26 +331,8 @@ QImage glyphMask(const ResolvedFont& rf, const QString& text)
     const int h = rf.cellHeight;
     QImage mask(std::max(w, 1), std::max(h, 1), QImage::Format_Grayscale8);
     mask.fill(0);
-    if (w > 0 && h > 0) {
-        // Glyphs may reach outside the cell (descenders of big faces, italics); draw on a
-        // larger canvas and cut the cell out, as the cell clips them.
-        QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::transparent);
-        {
-            QPainter p(&canvas);
-            p.setRenderHint(QPainter::TextAntialiasing, false);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.setFont(rf.qfont);
-            p.setPen(Qt::white);
-            p.drawText(QPoint(h, h + rf.ascent), mapText(rf, text));
-        }
-        for (int y = 0; y < h; ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(canvas.constScanLine(y + h)) + h;
-            uchar* dst = mask.scanLine(y);
-            for (int x = 0; x < w; ++x)
-                dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
-        }
-    }
+    if (w > 0 && h > 0)
+        drawGlyphs(mask, rf.qfont, rf.ascent, mapText(rf, text));
     if (cache.size() > 4096)
         cache.clear();
     cache.insert(key, mask);
@@ -353,23 +364,7 @@ QImage glyphMask(const ResolvedFont& rf, const QString& text, qreal ratio)
         if (QFontMetrics(big, &device).horizontalAdvance(mapText(rf, text)) <= logicalWidth * ratio)
             break;
     }
-    const int ascent = Round(rf.ascent * ratio);
-    QImage canvas(w + 2 * h, 3 * h, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    {
-        QPainter p(&canvas);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setFont(big);
-        p.setPen(Qt::white);
-        p.drawText(QPoint(h, h + ascent), mapText(rf, text));
-    }
-    for (int y = 0; y < h; ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(canvas.constScanLine(y + h)) + h;
-        uchar* dst = mask.scanLine(y);
-        for (int x = 0; x < w; ++x)
-            dst[x] = qAlpha(src[x]) >= 128 ? 255 : 0;
-    }
+    drawGlyphs(mask, big, Round(rf.ascent * ratio), mapText(rf, text));
     if (cache.size() > 4096)
         cache.clear();
     cache.insert(key, mask);
