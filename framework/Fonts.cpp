@@ -8,6 +8,7 @@
 #include <QRawFont>
 #include <cassert>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 #include <map>
 #include <tuple>
 
@@ -157,6 +158,21 @@ QChar symbolFor(QChar c)
     return c;
 }
 
+// Qt finds and sets up its fonts through fontconfig. The program draws only with the faces built
+// into it, never merged with others, so fontconfig gets a configuration of its own that holds just
+// these faces: the system's configuration files and its list of installed fonts are neither
+// parsed nor matched against at start-up (most of the cost of the first text), and an installed
+// face of the same family name can never stand in for a built-in one.
+void useOwnFontConfiguration()
+{
+    FcConfig* own = FcConfigCreate();
+    if (!own)
+        return;
+    FcConfigSetCurrent(own);
+    // The current configuration keeps a reference of its own.
+    FcConfigDestroy(own);
+}
+
 } // namespace
 
 void ensureLoaded()
@@ -164,6 +180,7 @@ void ensureLoaded()
     if (g_loaded)
         return;
     initFontResources();
+    useOwnFontConfiguration();
     for (const auto& f : kFaceFiles) {
         QFile file(QString::fromLatin1(f.resource));
         const bool opened = file.open(QIODevice::ReadOnly);

@@ -13,7 +13,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   . scripts/sanitizer-env.sh
 fi
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libfontconfig-dev
           libgtest-dev googletest fonts-liberation qt6-translations-l10n clang-format
           desktop-file-utils appstream)
 missing=()
