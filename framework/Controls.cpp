@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cassert>
 
 namespace wb {
 
@@ -124,7 +125,8 @@ void TControl::SetAlign(TAlign a)
 void TControl::lookChanged(const QRect& before)
 {
     if (m_parent) {
-        if (QWidget* w = m_parent->widget())
+        // A panel without its widget yet draws its labels when the widget is made.
+        if (QWidget* w = m_parent->childHost())
             w->update();
         return;
     }
@@ -415,7 +417,33 @@ void TWinControl::attach(QWidget* w)
     w->setGeometry(Owner()->zoomed(m_bounds));
     w->setFont(fonts::qfontFor(Font, Owner()->zoom()));
     applyPalette();
+    if (!m_enabled)
+        w->setEnabled(false);
+    if (m_tabStop >= 0)
+        w->setFocusPolicy(m_tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     w->setVisible(m_visible);
+}
+
+void TWinControl::ensureWidget()
+{
+    if (!m_widgetMade)
+        createWidgets(Owner());
+}
+
+void TWinControl::createWidgets(TForm* form)
+{
+    // A copy: making a widget may not change the list, but the list is the form's.
+    const std::vector<TComponent*> components = form->components();
+    for (TComponent* c : components) {
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if (!w || w->m_widgetMade)
+            continue;
+        // A panel's children lie in its widget: the panel comes first in the description.
+        assert(!w->m_parent || w->m_parent->m_widgetMade);
+        w->m_widgetMade = true;
+        w->attach(w->makeWidget());
+        w->widgetMade();
+    }
 }
 
 void TWinControl::boundsChanged()
@@ -474,6 +502,7 @@ void TWinControl::applyPalette()
 
 void TWinControl::SetTabStop(bool on)
 {
+    m_tabStop = on ? 1 : 0;
     if (m_widget)
         m_widget->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -556,6 +585,16 @@ private:
     }
 };
 
+void applyScrollStyle(QTextEdit* edit, TScrollStyle s, bool wordWrap)
+{
+    const bool h = s == ssHorizontal || s == ssBoth;
+    const bool v = s == ssVertical || s == ssBoth;
+    edit->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // With a horizontal scroll bar long lines run on instead of wrapping.
+    edit->setLineWrapMode(wordWrap && !h ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
 std::vector<TMemo*>& pendingMemos()
 {
     static std::vector<TMemo*> memos;
@@ -569,17 +608,26 @@ TMemo::TMemo(TForm* owner, const QString& name)
     , Lines([this] { linesChanged(); })
 {
     m_color = clWhite;
+}
+
+QWidget* TMemo::makeWidget()
+{
     auto* edit = new MemoEdit;
     edit->sync = [this] { syncWidget(); };
     edit->setAcceptRichText(false);
-    edit->setLineWrapMode(QTextEdit::WidgetWidth);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setFrameShape(QFrame::Panel);
+    edit->setFrameShape(m_bordered ? QFrame::Panel : QFrame::NoFrame);
     edit->setFrameShadow(QFrame::Sunken);
     edit->setLineWidth(2);
     edit->document()->setDocumentMargin(1);
-    attach(edit);
+    edit->setReadOnly(m_readOnly);
+    applyScrollStyle(edit, m_scrollBars, m_wordWrap);
+    return edit;
+}
+
+void TMemo::widgetMade()
+{
+    // The lines (and their line height) go in when the memo is next shown, painted or asked for.
+    setPending(true);
 }
 
 TMemo::~TMemo()
@@ -603,12 +651,10 @@ void TMemo::setPending(bool pending)
 
 void TMemo::linesChanged()
 {
-    if (!m_widget)
-        return;
     setPending(true);
     // A memo on screen takes its text before the next paint; one filled line by line inside a
     // handler still lays it out once.
-    if (m_widget->isVisible() && !m_syncQueued) {
+    if (m_widget && m_widget->isVisible() && !m_syncQueued) {
         m_syncQueued = true;
         QTimer::singleShot(0, m_widget.data(), [this] {
             m_syncQueued = false;
@@ -619,12 +665,11 @@ void TMemo::linesChanged()
 
 void TMemo::syncWidget()
 {
-    if (!m_textPending)
+    // Without its widget yet, the text waits for it.
+    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
+    if (!m_textPending || !edit)
         return;
     setPending(false);
-    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
-    if (!edit)
-        return;
     // The text and its line format in one edit: the document is laid out once.
     QTextCursor block(edit->document());
     block.beginEditBlock();
@@ -692,15 +737,8 @@ void TMemo::SetReadOnly(bool on)
 void TMemo::SetScrollBars(TScrollStyle s)
 {
     m_scrollBars = s;
-    auto* edit = qobject_cast<QTextEdit*>(m_widget.data());
-    if (!edit)
-        return;
-    const bool h = s == ssHorizontal || s == ssBoth;
-    const bool v = s == ssVertical || s == ssBoth;
-    edit->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    edit->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    // With a horizontal scroll bar long lines run on instead of wrapping.
-    edit->setLineWrapMode(m_wordWrap && !h ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    if (auto* edit = qobject_cast<QTextEdit*>(m_widget.data()))
+        applyScrollStyle(edit, m_scrollBars, m_wordWrap);
 }
 
 void TMemo::SetWordWrap(bool on)
@@ -722,23 +760,30 @@ TEdit::TEdit(TForm* owner, const QString& name)
     : TWinControl(owner, name)
 {
     m_color = clWhite;
+}
+
+QWidget* TEdit::makeWidget()
+{
     auto* edit = new QLineEdit;
+    edit->setReadOnly(m_readOnly);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] {
         if (OnChange)
             OnChange();
     });
-    attach(edit);
+    return edit;
 }
 
+// The text lives in the Qt field (the user types into it): reading or setting it makes the
+// form's widgets.
 QString TEdit::Text() const
 {
-    auto* edit = qobject_cast<QLineEdit*>(m_widget.data());
+    auto* edit = qobject_cast<QLineEdit*>(widget());
     return edit ? edit->text() : QString();
 }
 
 void TEdit::SetText(const QString& text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data()))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget()))
         edit->setText(text);
 }
 
@@ -760,7 +805,11 @@ TPanel::TPanel(TForm* owner, const QString& name)
     : TWinControl(owner, name)
 {
     m_color = RGB(0xD4, 0xD0, 0xC8);
-    attach(new RenderedWidget([this] { return render(); }, nullptr));
+}
+
+QWidget* TPanel::makeWidget()
+{
+    return new RenderedWidget([this] { return render(); }, nullptr);
 }
 
 void TPanel::SetCaption(const QString& caption)
@@ -846,13 +895,17 @@ TButton::TButton(TForm* owner, const QString& name)
     : TWinControl(owner, name)
 {
     m_color = RGB(0xD4, 0xD0, 0xC8);
-    auto* button = new QPushButton;
+}
+
+QWidget* TButton::makeWidget()
+{
+    auto* button = new QPushButton(m_caption);
     button->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (Owner()->acceptsMouse())
             press();
     });
-    attach(button);
+    return button;
 }
 
 void TButton::SetCaption(const QString& caption)
@@ -875,8 +928,12 @@ TStatusBar::TStatusBar(TForm* owner, const QString& name)
 {
     m_color = clSilver;
     m_bounds.setHeight(19);
-    attach(new RenderedWidget([this] { return render(); }, nullptr));
     SetAlign(alBottom);
+}
+
+QWidget* TStatusBar::makeWidget()
+{
+    return new RenderedWidget([this] { return render(); }, nullptr);
 }
 
 void TStatusBar::SetSimpleText(const QString& text)
@@ -917,13 +974,21 @@ TScrollBar::TScrollBar(TForm* owner, const QString& name)
     : TWinControl(owner, name)
 {
     m_color = RGB(0xD4, 0xD0, 0xC8);
+}
+
+QWidget* TScrollBar::makeWidget()
+{
     auto* bar = new QScrollBar(Qt::Horizontal);
     QObject::connect(bar, &QScrollBar::valueChanged, bar, [this](int v) {
         if (m_syncing)
             return;
         scrollTo(v);
     });
-    attach(bar);
+    return bar;
+}
+
+void TScrollBar::widgetMade()
+{
     syncWidget();
 }
 

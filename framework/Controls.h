@@ -202,21 +202,27 @@ private:
     bool m_autoSize = true;
 };
 
-// A control that is a Qt widget of its own, above the form's surface.
+// A control that is a Qt widget of its own, above the form's surface. The control keeps its
+// state itself; the Qt widgets of a form are made when the form is first shown or when anything
+// asks for one of them, all of the form's at once and in description order, and from then on
+// follow the control.
 class TWinControl : public TControl {
 public:
     TWinControl(TForm* owner, const QString& name, TWinControl* parent = nullptr);
     ~TWinControl() override;
     bool isWindowed() const override { return true; }
-    // The Qt widget, up to date: what the control still owes it (a memo's pending text) is
-    // applied first.
+    // The Qt widget, up to date: made if the form has none yet, and what the control still owes
+    // it (a memo's pending text) is applied first.
     QWidget* widget() const
     {
-        const_cast<TWinControl*>(this)->syncWidget();
+        auto* self = const_cast<TWinControl*>(this);
+        self->ensureWidget();
+        self->syncWidget();
         return m_widget;
     }
 
-    // Framework: the widget that child widgets of this control lie in.
+    // Framework: the widget that child widgets of this control lie in (null while the form has
+    // no widgets).
     QWidget* childHost() const { return m_widget; }
 
     // Whether Tab reaches the control (a click always does).
@@ -225,11 +231,20 @@ public:
     // The form's zoom changed: the widget takes its zoomed bounds and font.
     virtual void zoomChanged();
 
+    // Framework: makes the Qt widgets of every windowed control of the form that has none yet,
+    // in description order (so that they stack as described).
+    static void createWidgets(TForm* form);
+
 protected:
     // Brings the widget up to date with the control; most controls keep it so all the time.
     virtual void syncWidget() { }
-    // Called by derived constructors once their widget exists.
-    void attach(QWidget* w);
+    // Makes the control's Qt widget with the control's own settings; the base places it and
+    // gives it the common ones (bounds, font, colours, visibility, enabled state, tab stop).
+    virtual QWidget* makeWidget() = 0;
+    // After the widget is placed: what the control hands over last (a memo's text).
+    virtual void widgetMade() { }
+    // Makes the form's widgets if this control has none yet.
+    void ensureWidget();
     void boundsChanged() override;
     void visibilityChanged() override;
     void enabledChanged() override;
@@ -238,6 +253,11 @@ protected:
     virtual void applyPalette();
 
     QPointer<QWidget> m_widget;
+
+private:
+    void attach(QWidget* w);
+    bool m_widgetMade = false;
+    int m_tabStop = -1; // -1: as the widget comes, 0 or 1: set
 };
 
 // Memo lines: Clear, Add, Lines[i] := s.
@@ -290,6 +310,8 @@ public:
 
 protected:
     void syncWidget() override;
+    QWidget* makeWidget() override;
+    void widgetMade() override;
 
 private:
     void linesChanged();
@@ -322,6 +344,9 @@ public:
     // Framework: the text as a user typing it would leave it.
     void typeText(const QString& text);
 
+protected:
+    QWidget* makeWidget() override;
+
 private:
     bool m_readOnly = false;
 };
@@ -347,6 +372,9 @@ public:
     // Framework: draws the panel and its labels into an image of its size.
     QImage render();
 
+protected:
+    QWidget* makeWidget() override;
+
 private:
     void applyPalette() override;
     QString m_caption;
@@ -370,6 +398,9 @@ public:
     // Framework: a press as the user makes it (refused by the caller when disabled).
     void press();
 
+protected:
+    QWidget* makeWidget() override;
+
 private:
     QString m_caption;
 };
@@ -386,6 +417,9 @@ public:
     QString text() const override { return m_text; }
 
     QImage render();
+
+protected:
+    QWidget* makeWidget() override;
 
 private:
     QString m_text;
@@ -411,8 +445,12 @@ public:
     // Framework: a move by the user to `position`.
     void scrollTo(int position);
 
+protected:
+    QWidget* makeWidget() override;
+    void widgetMade() override;
+
 private:
-    void syncWidget();
+    void syncWidget() override;
     int m_position = 0;
     int m_min = 0;
     int m_max = 100;

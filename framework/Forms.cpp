@@ -561,6 +561,8 @@ void TForm::setShown(bool on)
         return;
     m_visible = on;
     if (on) {
+        // A form's Qt widgets are made when it is first shown (or asked for one).
+        TWinControl::createWidgets(this);
         // The forms closed before this one give up their pixels now (a closed form keeps its
         // picture until the next form opens).
         Application.releaseHiddenSurfaces();
