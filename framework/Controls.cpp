@@ -764,7 +764,8 @@ TEdit::TEdit(TForm* owner, const QString& name)
 
 QWidget* TEdit::makeWidget()
 {
-    auto* edit = new QLineEdit;
+    // The text it held so far goes in before OnChange is connected: nothing changes by it.
+    auto* edit = new QLineEdit(m_text);
     edit->setReadOnly(m_readOnly);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] {
         if (OnChange)
@@ -773,18 +774,27 @@ QWidget* TEdit::makeWidget()
     return edit;
 }
 
-// The text lives in the Qt field (the user types into it): reading or setting it makes the
-// form's widgets.
+// Once the Qt field exists the text lives there (the user types into it); before, the edit keeps
+// it as the field would: cut at the field's length limit, OnChange only when it changes.
 QString TEdit::Text() const
 {
-    auto* edit = qobject_cast<QLineEdit*>(widget());
-    return edit ? edit->text() : QString();
+    if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data()))
+        return edit->text();
+    return m_text;
 }
 
 void TEdit::SetText(const QString& text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(widget()))
+    if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data())) {
         edit->setText(text);
+        return;
+    }
+    const QString next = text.left(kMaxLength);
+    if (next == m_text)
+        return;
+    m_text = next;
+    if (OnChange)
+        OnChange();
 }
 
 void TEdit::typeText(const QString& text)

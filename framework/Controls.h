@@ -348,7 +348,10 @@ protected:
     QWidget* makeWidget() override;
 
 private:
+    // A Qt line edit's default length limit.
+    static constexpr int kMaxLength = 32767;
     bool m_readOnly = false;
+    QString m_text; // until the Qt field is made
 };
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
+#include <QResource>
 #include <cassert>
 #include <cmath>
 #include <fontconfig/fontconfig.h>
@@ -182,11 +183,12 @@ void ensureLoaded()
     initFontResources();
     useOwnFontConfiguration();
     for (const auto& f : kFaceFiles) {
-        QFile file(QString::fromLatin1(f.resource));
-        const bool opened = file.open(QIODevice::ReadOnly);
-        assert(opened && "embedded font missing");
-        (void)opened;
-        const QByteArray data = file.readAll();
+        // The faces are embedded uncompressed: Qt reads them where they lie, without a copy.
+        const QResource resource(QString::fromLatin1(f.resource));
+        assert(resource.isValid() && "embedded font missing");
+        const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()))
+            : resource.uncompressedData();
         QFontDatabase::addApplicationFontFromData(data);
         if (!f.bold) {
             if (QLatin1String(f.family) == QLatin1String("Liberation Sans Narrow"))

@@ -399,9 +399,15 @@ void TForm::realign()
 
 void TForm::menuChanged()
 {
-    // The Qt menu bar is built when the window is first shown (items arrive one by one).
+    // The Qt menu bar is built when the window is first shown (items arrive one by one). Only
+    // a menu bar coming or going changes the geometry.
     m_menuBuilt = false;
-    m_hadMenuBar = hasMenuBar();
+    const bool bar = hasMenuBar();
+    if (bar == m_hadMenuBar) {
+        invalidate();
+        return;
+    }
+    m_hadMenuBar = bar;
     geometryChanged();
 }
 

@@ -23,10 +23,14 @@ void SurfaceWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const QRect r = e->rect();
     const QImage& s = m_form->surface();
-    p.fillRect(r, QColor(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color())));
+    const QColor colour(GetRValue(m_form->Color()), GetGValue(m_form->Color()), GetBValue(m_form->Color()));
     if (m_form->ratio() == 1.0 && m_form->zoom() == 1.0) {
+        // The opaque surface covers what it holds; only what lies beyond it shows the form colour.
+        if (!s.rect().contains(r))
+            p.fillRect(r, colour);
         p.drawImage(r.topLeft(), s, r);
     } else {
+        p.fillRect(r, colour);
         // The surface holds device pixels, zoom × the screen's ratio per logical pixel: they
         // land one to one on the screen's pixels.
         const qreal k = m_form->ratio() / m_form->zoom();

@@ -33,10 +33,8 @@ TFormDeckblatt::TFormDeckblatt()
 
 void TFormDeckblatt::FormPaint()
 {
-    SetWidth(Screen.Width());
-    SetHeight(Screen.Height());
-    SetLeft((Screen.Width() - Width()) / 2);
-    SetTop((Screen.Height() - Height()) / 2);
+    // The whole screen, in one step.
+    SetBounds(0, 0, Screen.Width(), Screen.Height());
     const int cw = ClientWidth(), ch = ClientHeight();
     // The fade surface lies 4 pixels right and 10 pixels up, so thin strips of the black form
     // show at its left and bottom edges.

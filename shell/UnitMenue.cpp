@@ -78,11 +78,9 @@ TFormMenue::TFormMenue()
 
 void TFormMenue::FormPaint()
 {
-    // Every paint lays the form over the whole screen again, whatever the user did to it.
-    SetWidth(Screen.Width());
-    SetHeight(Screen.Height());
-    SetLeft((Screen.Width() - Width()) / 2);
-    SetTop((Screen.Height() - Height()) / 2);
+    // Every paint lays the form over the whole screen again, whatever the user did to it (in
+    // one step, so that the form is resized once).
+    SetBounds(0, 0, Screen.Width(), Screen.Height());
     // The photograph is not scaled: the image shows its top-left 1000 x 700 pixels, centred above
     // the status bar, and on a smaller client area it is cut on both sides.
     ImageHinter.SetWidth(1000);
