@@ -232,7 +232,9 @@ public:
     virtual void zoomChanged();
 
     // Framework: makes the Qt widgets of every windowed control of the form that has none yet,
-    // in description order (so that they stack as described).
+    // in description order (so that they stack as described). Runs whenever the form is shown,
+    // so a control added to a form that has its widgets gets its own at the next show at the
+    // latest.
     static void createWidgets(TForm* form);
 
 protected:
