@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 using namespace wb;
@@ -199,7 +200,8 @@ void settle()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-int tick()
+// Runs a measurement on a shown TickForm under a display, after the window has settled.
+int onTickForm(const std::function<void(TickForm&)>& measure)
 {
     prepareQtEnvironment(false);
     QApplication app(g_argc, g_argv);
@@ -209,6 +211,16 @@ int tick()
         TickForm form;
         form.Show();
         settle();
+        measure(form);
+        form.Hide();
+    }
+    Application.reset();
+    return 0;
+}
+
+int tick()
+{
+    return onTickForm([](TickForm& form) {
         auto& c = form.Layer.Canvas();
         c.Pen.SetWidth(3);
         c.Pen.SetMode(pmNotXor);
@@ -225,22 +237,12 @@ int tick()
             us.push_back(t.nsecsElapsed() / 1e3 / 2000);
         }
         printValue("tick_us", median(us));
-        form.Hide();
-    }
-    Application.reset();
-    return 0;
+    });
 }
 
 int pace(double seconds)
 {
-    prepareQtEnvironment(false);
-    QApplication app(g_argc, g_argv);
-    Application.Initialize();
-    Screen.setSize(1024, 768);
-    {
-        TickForm form;
-        form.Show();
-        settle();
+    return onTickForm([seconds](TickForm& form) {
         int ticks = 0;
         form.Tick.OnTimer = [&] {
             ++ticks;
@@ -258,10 +260,7 @@ int pace(double seconds)
         form.Tick.SetEnabled(false);
         const double elapsed = clock.nsecsElapsed() / 1e9;
         printValue("pace_pct", ticks / elapsed / 10.0);
-        form.Hide();
-    }
-    Application.reset();
-    return 0;
+    });
 }
 
 } // namespace

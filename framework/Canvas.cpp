@@ -553,6 +553,31 @@ void applyDevice(TCanvas::Surface& s, const Coverage& cov, const TPen& pen, cons
     }
 }
 
+// What an ellipse makes of the pixel (px, py) of its coverage, looked at in (sx, sy): a thin pen
+// marks the pixels inside whose four neighbours are not all inside, a wide pen the band
+// centred on the outline through the outermost pixel centres; inside it the brush fills.
+// At ratio 1 the sample is the pixel itself in whole numbers, so the test stays exact.
+template <class Sample, class Inside, class InsideGrown>
+void coverEllipsePixel(Coverage& cov, int px, int py, Sample sx, Sample sy, int w, bool fill, const Inside& inside,
+    const InsideGrown& insideGrown)
+{
+    if (w == 1) {
+        if (!inside(sx, sy))
+            return;
+        if (!inside(sx - 1, sy) || !inside(sx + 1, sy) || !inside(sx, sy - 1) || !inside(sx, sy + 1))
+            cov.setPen(px, py);
+        else if (fill)
+            cov.set(px, py, Coverage::Fill);
+        return;
+    }
+    const bool outer = insideGrown(sx, sy, -0.5 + w / 2.0);
+    const bool inner = insideGrown(sx, sy, -0.5 - w / 2.0);
+    if (outer && !inner)
+        cov.setPen(px, py);
+    else if (inner && fill)
+        cov.set(px, py, Coverage::Fill);
+}
+
 // The ellipse inscribed in (x1, y1, x2, y2) (image coordinates) as Ellipse draws it, sampled
 // at each device pixel of `box`: the outline is a band one pen width wide in logical pixels.
 void ellipseOnDevice(
@@ -578,26 +603,8 @@ void ellipseOnDevice(
     };
     for (int py = box.top(); py <= box.bottom(); ++py) {
         const double sy = sampleOf(py, r);
-        for (int px = box.left(); px <= box.right(); ++px) {
-            const double sx = sampleOf(px, r);
-            if (w == 1) {
-                if (!inside(sx, sy))
-                    continue;
-                const bool edge
-                    = !inside(sx - 1, sy) || !inside(sx + 1, sy) || !inside(sx, sy - 1) || !inside(sx, sy + 1);
-                if (edge)
-                    cov.setPen(px, py);
-                else if (brush.Style() == bsSolid)
-                    cov.set(px, py, Coverage::Fill);
-            } else {
-                const bool outer = insideGrown(sx, sy, -0.5 + w / 2.0);
-                const bool inner = insideGrown(sx, sy, -0.5 - w / 2.0);
-                if (outer && !inner)
-                    cov.setPen(px, py);
-                else if (inner && brush.Style() == bsSolid)
-                    cov.set(px, py, Coverage::Fill);
-            }
-        }
+        for (int px = box.left(); px <= box.right(); ++px)
+            coverEllipsePixel(cov, px, py, sampleOf(px, r), sy, w, brush.Style() == bsSolid, inside, insideGrown);
     }
     applyDevice(s, cov, pen, brush);
 }
@@ -807,26 +814,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
     };
     const QRect& b = cov.box();
     for (int py = b.top(); py <= b.bottom(); ++py) {
-        for (int px = b.left(); px <= b.right(); ++px) {
-            if (w == 1) {
-                if (!inside(px, py))
-                    continue;
-                const bool edge
-                    = !inside(px - 1, py) || !inside(px + 1, py) || !inside(px, py - 1) || !inside(px, py + 1);
-                if (edge)
-                    cov.setPen(px, py);
-                else if (Brush.Style() == bsSolid)
-                    cov.set(px, py, Coverage::Fill);
-            } else {
-                // The pen band is centred on the outline through the outermost pixel centres.
-                const bool outer = insideGrown(px, py, -0.5 + w / 2.0);
-                const bool inner = insideGrown(px, py, -0.5 - w / 2.0);
-                if (outer && !inner)
-                    cov.setPen(px, py);
-                else if (inner && Brush.Style() == bsSolid)
-                    cov.set(px, py, Coverage::Fill);
-            }
-        }
+        for (int px = b.left(); px <= b.right(); ++px)
+            coverEllipsePixel(cov, px, py, px, py, w, Brush.Style() == bsSolid, inside, insideGrown);
     }
     apply(s, cov, Pen, Brush);
 }
