@@ -1,6 +1,8 @@
 # Fails when a source file includes a layer it may not use. Run with
 #   cmake -DROOT=<source tree> -P CheckLayers.cmake
-# The layers, lowest first: framework and resources; diagrams (shared by several lesson folders);
+# The layers, lowest first: framework and resources; model (the diagrams in physical units), steel
+# (the steel models) and micrograph (the micrograph synthesis), which use none of the others;
+# diagrams (shared by several lesson folders);
 # the lesson folders; shell (opens the lessons); app (creates every form); tools (the driver and
 # the picture generator, which may use the program, never the other way round). tests/ and
 # bench/ are not checked: they may look at any layer.
@@ -11,21 +13,25 @@ endif()
 get_filename_component(ROOT "${ROOT}" ABSOLUTE)
 
 set(lessons phase ironcarbon timetemp heattreat)
-set(known framework resources diagrams ${lessons} shell app tools tests bench)
+set(known framework resources model steel micrograph diagrams ${lessons} shell app tools tests bench)
+set(below_lessons framework resources model steel micrograph diagrams)
 
 set(allowed_framework framework)
 set(allowed_resources resources)
-set(allowed_diagrams framework resources diagrams)
+set(allowed_model model)
+set(allowed_steel steel)
+set(allowed_micrograph micrograph)
+set(allowed_diagrams framework resources model diagrams)
 foreach(lesson ${lessons})
   # A lesson uses what lies below it and its own folder: never the shell, the program or
   # another lesson folder.
-  set(allowed_${lesson} framework resources diagrams ${lesson})
+  set(allowed_${lesson} ${below_lessons} ${lesson})
 endforeach()
-set(allowed_shell framework resources diagrams ${lessons} shell)
-set(allowed_app framework resources diagrams ${lessons} shell app)
-set(allowed_tools framework resources diagrams ${lessons} shell app tools)
+set(allowed_shell ${below_lessons} ${lessons} shell)
+set(allowed_app ${below_lessons} ${lessons} shell app)
+set(allowed_tools ${below_lessons} ${lessons} shell app tools)
 
-set(checked framework resources diagrams ${lessons} shell app tools)
+set(checked framework resources model steel micrograph diagrams ${lessons} shell app tools)
 set(violations 0)
 set(files_seen 0)
 foreach(layer ${checked})
