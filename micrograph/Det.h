@@ -1,4 +1,4 @@
-// Reproducible numbers for the picture generator: a seeded random generator, integer hashes and
+// Reproducible numbers for the micrograph synthesis: a seeded random generator, integer hashes and
 // the few transcendental functions the pictures need, computed with +, −, ×, ÷ only, so that the
 // same build writes the same bytes whatever the C library's sin or exp would round to.
 #pragma once
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace picgen {
+namespace wb::micrograph {
 
 inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kLn2 = 0.69314718055994530942;
@@ -155,4 +155,10 @@ inline double smoothstep(double e0, double e1, double x)
     return t * t * (3.0 - 2.0 * t);
 }
 
-} // namespace picgen
+// Coverage of a line of half width hw at distance d, anti-aliased over aa pixels.
+inline double lineCoverage(double d, double hw, double aa)
+{
+    return clamp01((hw - d) / aa + 0.5);
+}
+
+} // namespace wb::micrograph

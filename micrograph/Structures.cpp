@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace picgen {
+namespace wb::micrograph {
 
 namespace {
 
@@ -13,12 +13,6 @@ std::uint64_t pairKey(int a, int b)
     const auto lo = static_cast<std::uint64_t>(std::min(a, b));
     const auto hi = static_cast<std::uint64_t>(std::max(a, b));
     return (hi << 32) | lo;
-}
-
-// Coverage of a line of half width hw at distance d, anti-aliased over aa pixels.
-double lineCoverage(double d, double hw, double aa)
-{
-    return clamp01((hw - d) / aa + 0.5);
 }
 
 } // namespace
@@ -381,4 +375,4 @@ Col Palette::operator()(double v) const
     return stops.back().colour;
 }
 
-} // namespace picgen
+} // namespace wb::micrograph
