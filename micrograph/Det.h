@@ -31,6 +31,14 @@ inline std::uint64_t seedOf(std::string_view name, std::uint64_t salt = 0)
     return mix64(h);
 }
 
+// One key for the boundary between two cells, whichever side asks.
+inline std::uint64_t pairKey(int a, int b)
+{
+    const auto lo = static_cast<std::uint64_t>(a < b ? a : b);
+    const auto hi = static_cast<std::uint64_t>(a < b ? b : a);
+    return (hi << 32) | lo;
+}
+
 // Hash of two lattice coordinates and a seed to [0, 1).
 inline double hash01(std::int64_t x, std::int64_t y, std::uint64_t seed)
 {

@@ -6,17 +6,6 @@
 
 namespace wb::micrograph {
 
-namespace {
-
-std::uint64_t pairKey(int a, int b)
-{
-    const auto lo = static_cast<std::uint64_t>(std::min(a, b));
-    const auto hi = static_cast<std::uint64_t>(std::max(a, b));
-    return (hi << 32) | lo;
-}
-
-} // namespace
-
 Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p)
 {
     const double s = p.scale;
