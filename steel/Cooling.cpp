@@ -9,7 +9,6 @@ namespace wb::steel {
 namespace {
 
 constexpr double kPerInch = 1 / 0.0254; // 1/in in 1/m
-constexpr int kTerms = 80;
 
 // exp(x²) erfc(x), for large x by its asymptotic series.
 double erfcx(double x)
@@ -49,27 +48,31 @@ double heatTransferCoefficient(Quenchant quenchant)
 }
 
 // F. P. Incropera, D. P. DeWitt, Fundamentals of Heat and Mass Transfer, Wiley (2002) eq. 5.50. The n-th
-// root lies between the (n−1)-th zero of J1 and the n-th zero of J0, so alone in ((n−1)π, nπ): a few
-// halvings, then Newton's steps with d/dζ (ζ J1 − Bi J0) = ζ J0 + Bi J1.
+// root lies alone in ((n−1)π, nπ). Where J0 and J1 take their large-argument forms the equation reads
+// tan(ζ − π/4) = Bi/ζ, so ζ ≈ (n − 3/4)π + atan(Bi/ζ) starts Newton's steps with
+// d/dζ (ζ J1 − Bi J0) = ζ J0 + Bi J1; a step leaving the bracket falls back to halving.
 double cylinderEigenvalue(double biot, int n)
 {
-    const auto f = [biot](double z) { return z * std::cyl_bessel_j(1.0, z) - biot * std::cyl_bessel_j(0.0, z); };
     double lo = n == 1 ? 1e-9 : (n - 1) * M_PI, hi = n * M_PI;
+    const auto f = [biot](double z) { return z * std::cyl_bessel_j(1.0, z) - biot * std::cyl_bessel_j(0.0, z); };
     const bool rising = f(lo) < 0;
-    for (int i = 0; i < 12; ++i) {
-        const double m = (lo + hi) / 2;
-        if ((f(m) < 0) == rising)
-            lo = m;
-        else
-            hi = m;
-    }
-    double z = (lo + hi) / 2;
-    for (int i = 0; i < 8; ++i) {
+    double z = (n - 0.75) * M_PI;
+    for (int i = 0; i < 3; ++i)
+        z = (n - 0.75) * M_PI + std::atan(biot / std::max(z, 1e-9));
+    z = std::clamp(z, lo + 1e-12, hi - 1e-12);
+    for (int i = 0; i < 40; ++i) {
         const double j0 = std::cyl_bessel_j(0.0, z), j1 = std::cyl_bessel_j(1.0, z);
-        const double step = (z * j1 - biot * j0) / (z * j0 + biot * j1);
-        z = std::clamp(z - step, lo, hi);
-        if (std::abs(step) < 1e-13 * z)
-            break;
+        const double value = z * j1 - biot * j0;
+        if ((value < 0) == rising)
+            lo = z;
+        else
+            hi = z;
+        double next = z - value / (z * j0 + biot * j1);
+        if (!(next > lo && next < hi))
+            next = (lo + hi) / 2;
+        if (std::abs(next - z) < 1e-13 * z)
+            return next;
+        z = next;
     }
     return z;
 }
@@ -85,7 +88,7 @@ double cylinderCoefficient(double zeta)
 double cylinderTemperatureRatio(double biot, double fourier, double relativeRadius)
 {
     double sum = 0;
-    for (int n = 1; n <= kTerms; ++n) {
+    for (int n = 1; n <= kBarTerms; ++n) {
         const double zeta = cylinderEigenvalue(biot, n);
         const double decay = std::exp(-zeta * zeta * fourier);
         if (decay < 1e-16)
@@ -95,29 +98,32 @@ double cylinderTemperatureRatio(double biot, double fourier, double relativeRadi
     return std::clamp(sum, 0.0, 1.0);
 }
 
-std::vector<TimeTemperature> barCoolingCurve(
-    double diameterMm, Quenchant quenchant, double relativeRadius, double t0, double tFluid)
+BarCooling::BarCooling(double diameterMm, Quenchant quenchant)
+    : m_radius(diameterMm / 2000)
 {
-    const double radius = diameterMm / 2000;
-    const double biot = heatTransferCoefficient(quenchant) * radius / kConductivity;
-    // Eigenvalues once for the whole curve.
-    double zeta[kTerms], coefficient[kTerms], shape[kTerms];
-    for (int n = 0; n < kTerms; ++n) {
-        zeta[n] = cylinderEigenvalue(biot, n + 1);
-        coefficient[n] = cylinderCoefficient(zeta[n]);
-        shape[n] = std::cyl_bessel_j(0.0, zeta[n] * relativeRadius);
+    const double biot = heatTransferCoefficient(quenchant) * m_radius / kConductivity;
+    for (int n = 0; n < kBarTerms; ++n) {
+        m_zeta[n] = cylinderEigenvalue(biot, n + 1);
+        m_coefficient[n] = cylinderCoefficient(m_zeta[n]);
     }
+}
+
+std::vector<TimeTemperature> BarCooling::curve(double relativeRadius, double t0, double tFluid) const
+{
+    double shape[kBarTerms];
+    for (int n = 0; n < kBarTerms; ++n)
+        shape[n] = m_coefficient[n] * std::cyl_bessel_j(0.0, m_zeta[n] * relativeRadius);
     std::vector<TimeTemperature> curve { { 0, t0 } };
-    // Times on a logarithmic grid from Fo = 1e-3 (where 80 terms still converge at the surface) until the place is
-    // within 1 K of the fluid.
-    const double timeScale = radius * radius / kDiffusivity;
+    // Times on a logarithmic grid from Fo = 1e-3 (where the terms still converge at the surface) until
+    // the place is within 1 K of the fluid.
+    const double timeScale = m_radius * m_radius / kDiffusivity;
     for (double fourier = 1e-3; fourier < 1e3; fourier *= 1.06) {
         double sum = 0;
-        for (int n = 0; n < kTerms; ++n) {
-            const double decay = std::exp(-zeta[n] * zeta[n] * fourier);
+        for (int n = 0; n < kBarTerms; ++n) {
+            const double decay = std::exp(-m_zeta[n] * m_zeta[n] * fourier);
             if (decay < 1e-16)
                 break;
-            sum += coefficient[n] * decay * shape[n];
+            sum += shape[n] * decay;
         }
         const double temperature = tFluid + (t0 - tFluid) * std::clamp(sum, 0.0, 1.0);
         if (temperature < curve.back().temperature)
@@ -126,6 +132,12 @@ std::vector<TimeTemperature> barCoolingCurve(
             break;
     }
     return curve;
+}
+
+std::vector<TimeTemperature> barCoolingCurve(
+    double diameterMm, Quenchant quenchant, double relativeRadius, double t0, double tFluid)
+{
+    return BarCooling(diameterMm, quenchant).curve(relativeRadius, t0, tFluid);
 }
 
 // The water jet of the end-quench test taken as Grossmann's "violently agitated water", H = 4 per inch

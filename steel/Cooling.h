@@ -31,7 +31,24 @@ double cylinderCoefficient(double zeta);
 // (T − T_fluid) / (T0 − T_fluid) at r/R for the Fourier number αt/R².
 double cylinderTemperatureRatio(double biot, double fourier, double relativeRadius);
 
-// The cooling curve of a round bar (diameter in mm) quenched from t0 into a fluid at tFluid, at a
+// The terms of the series kept: enough for the surface from Fo = 1e-3 on.
+inline constexpr int kBarTerms = 80;
+
+// A round bar (diameter in mm) quenched into a fluid: the series' eigenvalues once, then the cooling
+// curve of any place, from t0 into the fluid at tFluid.
+class BarCooling {
+public:
+    BarCooling(double diameterMm, Quenchant quenchant);
+    // relativeRadius: 0 the core, 0.5 half radius, 1 the surface.
+    std::vector<TimeTemperature> curve(double relativeRadius, double t0 = 850, double tFluid = 20) const;
+
+private:
+    double m_radius; // m
+    double m_zeta[kBarTerms];
+    double m_coefficient[kBarTerms];
+};
+
+// One place's curve alone: quenched from t0 into a fluid at tFluid, at a
 // relative radius (0 the core, 0.5 half radius, 1 the surface).
 std::vector<TimeTemperature> barCoolingCurve(
     double diameterMm, Quenchant quenchant, double relativeRadius, double t0 = 850, double tFluid = 20);
