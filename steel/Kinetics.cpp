@@ -11,6 +11,9 @@ namespace wb::steel {
 
 namespace {
 
+// Less austenite than this left at a reaction's start counts as none (its start is not shown).
+constexpr double kNothingLeft = 1e-3;
+
 // Q / R with Q = 27 500 cal/mol and R = 1.987 cal/(mol K) (Li et al. 1998), in K.
 constexpr double kActivationOverR = 27500.0 / 1.987;
 constexpr double kKelvin = 273.15;
@@ -252,7 +255,8 @@ CctResult continuousCooling(const LiKinetics& k, std::span<const TimeTemperature
             if (shareB >= 0) {
                 bainiteStarted = ferriteStopped = pearliteStopped = true;
                 availableB = 1 - result.ferrite - result.pearlite;
-                result.bainiteStart = at(shareB);
+                if (availableB > kNothingLeft) // no start is shown where no austenite is left to transform
+                    result.bainiteStart = at(shareB);
             }
             if (bainiteStarted)
                 result.bainite = availableB * sInverse(integralB);
@@ -263,7 +267,7 @@ CctResult continuousCooling(const LiKinetics& k, std::span<const TimeTemperature
                 if (availableM < 0) {
                     availableM = 1 - result.ferrite - result.pearlite - result.bainite;
                     ferriteStopped = pearliteStopped = true;
-                    if (availableM > 0)
+                    if (availableM > kNothingLeft)
                         result.martensiteStart = { k.ms, t0 + h * (from - k.ms) / std::max(from - to, 1e-12) };
                 }
                 result.martensite = availableM * martensiteShare(k.ms, lowest);

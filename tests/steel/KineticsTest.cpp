@@ -145,6 +145,10 @@ TEST(SteelKinetics, FasterCoolingMoreMartensiteLessFerrite)
     // (0.7585 − 0.46)/(0.7585 − 0.02) = 0.4042.
     const CctResult slow = continuousCooling(k, constantRateCurve(850, 0.01));
     EXPECT_NEAR(slow.ferrite, k.ferriteMax, 0.01);
+    // All of it ferrite and pearlite: bainite's nucleation clock runs out below Bs, but with no austenite
+    // left no bainite start is shown.
+    EXPECT_NEAR(slow.ferrite + slow.pearlite, 1.0, 1e-6);
+    EXPECT_TRUE(std::isnan(slow.bainiteStart.temperature));
     EXPECT_NEAR(k.ferriteMax, 0.4042, 1e-4);
     // Quenched hard: martensite by Koistinen–Marburger to 20 °C, 1 − exp(−0.011·(321.51 − 20)) = 0.9638.
     const CctResult fast = continuousCooling(k, constantRateCurve(850, 5000));
