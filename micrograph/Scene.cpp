@@ -159,11 +159,11 @@ std::unique_ptr<Field> Synthesis::Scene::makeField(FieldKind kind)
     f->value.resize(size());
     auto& v = f->value;
     switch (kind) {
-    case FieldKind::Crystal: {
-        const Crystals& c = crystals();
-        v = c.map.t1;
+    case FieldKind::Crystal:
+        // The arrival times are needed for this field only, which is made once.
+        crystals();
+        v = std::move(m_crystals->map.t1);
         break;
-    }
     case FieldKind::SolidState: {
         // Depth below the former grain boundaries, a little deeper in some grains than in
         // others and unevenly along each boundary, so that a film along the boundaries varies
@@ -294,11 +294,15 @@ void Synthesis::Scene::finishField(Field& f) const
     std::sort(f.order.begin(), f.order.end(), [&](int a, int b) { return v[a] < v[b] || (v[a] == v[b] && a < b); });
 }
 
-const std::vector<float>& Synthesis::Scene::texture(Constituent c)
+const std::vector<std::uint16_t>& Synthesis::Scene::texture(Constituent c)
 {
     auto& t = m_textures[static_cast<int>(c)];
-    if (t.empty())
-        t = makeTexture(c);
+    if (t.empty()) {
+        const std::vector<float> grey = makeTexture(c);
+        t.resize(grey.size());
+        for (std::size_t i = 0; i < grey.size(); ++i)
+            t[i] = static_cast<std::uint16_t>(std::clamp(grey[i] / kTextureStep + 0.5f, 0.0f, 65535.0f));
+    }
     return t;
 }
 

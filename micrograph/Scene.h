@@ -52,8 +52,10 @@ public:
 
     const Field& field(FieldKind kind);
     // Grey reflectance (0 black … 1 white) of the constituent at every device pixel; for the
-    // melt and graphite a factor on their own colour.
-    const std::vector<float>& texture(Constituent c);
+    // melt and graphite a factor on their own colour. Kept in steps of kTextureStep (a texture
+    // at ratio 2 is then half the size), in 0 … 2.
+    static constexpr float kTextureStep = 1.0f / 32768.0f;
+    const std::vector<std::uint16_t>& texture(Constituent c);
     // The photograph's lighting (a factor) and sensor grain (added), per device pixel.
     const std::vector<float>& lighting();
     const std::vector<float>& sensorGrain();
@@ -118,7 +120,7 @@ private:
     std::optional<std::vector<Plate>> m_martensite;
     std::optional<std::vector<Plate>> m_bainite;
     std::array<std::unique_ptr<Field>, kFieldCount> m_fields;
-    std::array<std::vector<float>, kConstituentCount> m_textures;
+    std::array<std::vector<std::uint16_t>, kConstituentCount> m_textures;
     std::vector<float> m_lighting;
     std::vector<float> m_grain;
 };

@@ -122,8 +122,9 @@ constexpr OwnColour kOwnColours[] = {
 // Where two constituents meet, the etch marks the interface.
 constexpr double kInterfaceHalfWidth = 0.45; // logical pixels
 constexpr double kInterfaceDepth = 0.5;
-// Scenes kept: enough for the explorers' pictures at two ratios.
-constexpr std::size_t kScenesKept = 4;
+// Scenes kept: a picture and the one before it, say at two ratios while a window moves between
+// screens. At ratio 2 a scene with a handful of constituents holds some 15 MB.
+constexpr std::size_t kScenesKept = 2;
 constexpr int kPaletteSteps = 1024;
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -138,8 +139,6 @@ struct Claim {
     std::size_t taken = 0;
     float lo = -kInf; // a band's pixels have values between lo and hi
     float hi = kInf; // a dispersed constituent or a guest: its pixels lie at or below hi
-    // The contours a pixel of this claim may lie next to: (field, level).
-    std::vector<std::pair<const Field*, float>> borders;
 };
 
 } // namespace
@@ -170,6 +169,11 @@ Synthesis::Synthesis()
 }
 
 Synthesis::~Synthesis() = default;
+
+void Synthesis::clear()
+{
+    m_scenes.clear();
+}
 
 Micrograph Synthesis::render(const Request& request)
 {
@@ -328,12 +332,27 @@ Micrograph Synthesis::render(const Request& request)
         }
     }
 
-    // The contours each claim's pixels may lie next to.
+    // The contours each claim's pixels may lie next to, and what each claim draws with.
+    struct Border {
+        const float* value;
+        const float* invSlope;
+        float level;
+    };
+    struct Look {
+        std::size_t first = 0, last = 0; // its borders
+        const std::uint16_t* texture = nullptr;
+        const float* rgb = nullptr; // an own colour, or the etch's tones
+        Constituent constituent = C::Melt;
+    };
+    std::vector<Border> borders;
+    std::vector<Look> looks(claims.size());
     for (std::size_t k = 0; k < claims.size(); ++k) {
-        Claim& c = claims[k];
+        const Claim& c = claims[k];
+        Look& look = looks[k];
+        look.first = borders.size();
         auto add = [&](const Claim& of, float level) {
             if (std::isfinite(level))
-                c.borders.emplace_back(of.field, level);
+                borders.push_back({ of.field->value.data(), of.field->invSlope.data(), level });
         };
         const Claim& own = c.placement == kGuest ? claims[c.host] : c;
         if (own.placement == kBand) {
@@ -347,24 +366,24 @@ Micrograph Synthesis::render(const Request& request)
         for (std::size_t j = 0; j < claims.size(); ++j)
             if (j != k && claims[j].placement == kDispersed)
                 add(claims[j], claims[j].hi);
+        look.last = borders.size();
+        look.texture = scene.texture(c.constituent).data();
+        for (const OwnColour& colour : kOwnColours)
+            if (colour.constituent == c.constituent)
+                look.rgb = colour.rgb;
+        look.constituent = c.constituent;
     }
 
     // The picture: each pixel in its constituent's texture, the interfaces etched, under the
     // photograph's lighting.
-    const std::vector<float>& light = scene.lighting();
-    const std::vector<float>& grain = scene.sensorGrain();
-    std::vector<const float*> textures;
-    std::vector<const float*> colours;
-    for (const Claim& c : claims) {
-        textures.push_back(scene.texture(c.constituent).data());
-        colours.push_back(nullptr);
-        for (const OwnColour& own : kOwnColours)
-            if (own.constituent == c.constituent)
-                colours.back() = own.rgb;
-    }
+    const float* light = scene.lighting().data();
+    const float* grain = scene.sensorGrain().data();
     const double ratio = scene.ratio();
-    const double aa = 0.75 / ratio;
-    const double reach = kInterfaceHalfWidth + 0.5 * aa;
+    const auto aa = static_cast<float>(0.75 / ratio);
+    const auto halfWidth = static_cast<float>(kInterfaceHalfWidth);
+    const auto depth = static_cast<float>(kInterfaceDepth);
+    const float reach = halfWidth + 0.5f * aa;
+    const float steps = kPaletteSteps - 1;
     out.image = QImage(W, H, QImage::Format_RGB32);
     out.image.setDevicePixelRatio(ratio);
     out.owner.resize(n);
@@ -372,20 +391,21 @@ Micrograph Synthesis::render(const Request& request)
         auto* row = reinterpret_cast<QRgb*>(out.image.scanLine(y));
         for (int x = 0; x < W; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * W + x;
-            const Claim& c = claims[owner[i]];
-            out.owner[i] = c.constituent;
-            double d = reach;
-            for (const auto& [field, level] : c.borders)
-                d = std::min(d, std::abs(static_cast<double>(field->value[i] - level)) * field->invSlope[i]);
-            const double etched = 1.0 - kInterfaceDepth * lineCoverage(d, kInterfaceHalfWidth, aa);
-            const double t = textures[owner[i]][i];
-            if (const float* rgb = colours[owner[i]]) {
-                const double f = t * etched * light[i];
-                auto channel = [&](float v) { return static_cast<int>(std::clamp(v * f, 0.0, 255.0) + 0.5); };
-                row[x] = qRgb(channel(rgb[0]), channel(rgb[1]), channel(rgb[2]));
+            const Look& look = looks[owner[i]];
+            out.owner[i] = look.constituent;
+            float d = reach;
+            for (std::size_t b = look.first; b < look.last; ++b) {
+                const Border& border = borders[b];
+                d = std::min(d, std::abs(border.value[i] - border.level) * border.invSlope[i]);
+            }
+            const float etched = d < reach ? 1.0f - depth * std::clamp((halfWidth - d) / aa + 0.5f, 0.0f, 1.0f) : 1.0f;
+            const float shade = look.texture[i] * Scene::kTextureStep * etched * light[i];
+            if (look.rgb) {
+                auto channel = [&](float c) { return static_cast<int>(std::clamp(c * shade, 0.0f, 255.0f) + 0.5f); };
+                row[x] = qRgb(channel(look.rgb[0]), channel(look.rgb[1]), channel(look.rgb[2]));
             } else {
-                const double v = clamp01(t * etched * light[i] + grain[i]);
-                row[x] = m_palette[static_cast<int>(v * (kPaletteSteps - 1) + 0.5)];
+                const float v = std::clamp(shade + grain[i], 0.0f, 1.0f);
+                row[x] = m_palette[static_cast<int>(v * steps + 0.5f)];
             }
         }
     }

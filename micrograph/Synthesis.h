@@ -99,6 +99,8 @@ public:
 
     // A null image and no owners for an empty size or no positive share.
     Micrograph render(const Request& request);
+    // Gives up what is kept (a window that closes need not hold it).
+    void clear();
 
     struct Scene;
 
