@@ -243,13 +243,15 @@ Micrograph Synthesis::render(const Request& request)
         }
     }
 
+    // The last claim that is not a guest takes what is left.
+    int last = -1;
+    for (std::size_t k = 0; k < claims.size(); ++k)
+        if (claims[k].placement != kGuest)
+            last = static_cast<int>(k);
+
     // How many pixels each takes: cumulative shares rounded, so that the counts add up to the
     // picture; a host's count includes its guest's, which it gives up afterwards.
     {
-        int last = -1;
-        for (std::size_t k = 0; k < claims.size(); ++k)
-            if (claims[k].placement != kGuest)
-                last = static_cast<int>(k);
         double cum = 0.0;
         std::size_t before = 0;
         for (std::size_t k = 0; k < claims.size(); ++k) {
@@ -274,10 +276,6 @@ Micrograph Synthesis::render(const Request& request)
     constexpr std::uint8_t kFree = 0xFF;
     std::vector<std::uint8_t> owner(n, kFree);
     {
-        int last = -1;
-        for (std::size_t k = 0; k < claims.size(); ++k)
-            if (claims[k].placement != kGuest)
-                last = static_cast<int>(k);
         std::size_t cursor = 0; // the bands go down the arrangement's order one after the other
         float level = -kInf;
         for (int k = 0; k < static_cast<int>(claims.size()); ++k) {

@@ -77,7 +77,7 @@ struct Micrograph {
     double areaShare(Constituent c) const;
 };
 
-// Keeps, for the last few seeds and sizes, what does not depend on the shares (the grain map,
+// Keeps, for the last two seeds and sizes, what does not depend on the shares (the grain map,
 // the fields that order the pixels, each constituent's texture, made when first asked for), so
 // that a call after the first only assigns the pixels and composes the picture.
 //
@@ -102,7 +102,7 @@ public:
     // Gives up what is kept (a window that closes need not hold it).
     void clear();
 
-    struct Scene;
+    class Scene; // what is kept for one seed and size (Scene.h)
 
 private:
     std::vector<std::unique_ptr<Scene>> m_scenes; // most recently used first
