@@ -1,13 +1,16 @@
 // Writing the generated pictures: baseline JPEG through libjpeg, lossless RGBA PNG strips.
 #pragma once
 
-#include "Raster.h"
+#include "micrograph/Raster.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <vector>
 
 namespace picgen {
+
+// The generator works in the synthesis library's pictures and numbers.
+using namespace wb::micrograph;
 
 // 8-bit value of a reflectance or colour component, rounded.
 inline int to8(float v)

@@ -1,10 +1,13 @@
-// The photographs: light micrographs of the program's steels, rendered from their structures.
+// The photographs of the picture table: which structure, finish and colours each entry gets.
 #pragma once
 
-#include "Raster.h"
+#include "micrograph/Raster.h"
 #include "resources/PictureTable.h"
 
 namespace picgen {
+
+// The generator works in the synthesis library's pictures and numbers.
+using namespace wb::micrograph;
 
 struct Picture {
     bool grey = false;

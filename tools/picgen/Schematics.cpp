@@ -1,9 +1,9 @@
 #include "Schematics.h"
 
-#include "Det.h"
-#include "Grains.h"
-#include "Noise.h"
-#include "Structures.h"
+#include "micrograph/Det.h"
+#include "micrograph/Grains.h"
+#include "micrograph/Noise.h"
+#include "micrograph/Structures.h"
 
 #include <algorithm>
 #include <functional>

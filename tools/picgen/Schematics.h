@@ -2,13 +2,16 @@
 // families so that the lists of one lesson show the same grains from frame to frame.
 #pragma once
 
-#include "Raster.h"
+#include "micrograph/Raster.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
 namespace picgen {
+
+// The generator works in the synthesis library's pictures and numbers.
+using namespace wb::micrograph;
 
 using Frames = std::vector<Rgba>;
 // Frames by strip key ("<form>.<list>").

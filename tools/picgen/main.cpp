@@ -4,12 +4,14 @@
 //                                    files, if listed, must be exactly those of the table
 //   wb-picgen --timings OUTDIR       the same, and reports the processor time of each picture
 //   wb-picgen --contact-sheet DIR    writes contact sheets of all pictures and frames to look at
+//   wb-picgen --synthesis-sheet DIR  writes contact sheets of run-time micrographs (ratio 1 and 2)
 //   wb-picgen --view KEY ZOOM OUT    writes one picture or strip, enlarged ZOOM times, as PNG
 //
 // The pictures depend on nothing but this program: the same build writes the same bytes.
 #include "Encode.h"
 #include "Micrographs.h"
 #include "Schematics.h"
+#include "SynthesisSheet.h"
 #include "resources/PictureTable.h"
 
 #include <QDir>
@@ -330,6 +332,14 @@ int main(int argc, char** argv)
         QGuiApplication app(argc, argv);
         return contactSheets(QString::fromLocal8Bit(argv[2]));
     }
+    if (argc == 3 && std::string(argv[1]) == "--synthesis-sheet") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        if (writeSynthesisSheets(QString::fromLocal8Bit(argv[2])))
+            return 0;
+        std::fprintf(stderr, "wb-picgen: cannot write the sheets into %s\n", argv[2]);
+        return 1;
+    }
     if (argc == 5 && std::string(argv[1]) == "--view")
         return viewOne(argv[2], std::max(1, std::atoi(argv[3])), QString::fromLocal8Bit(argv[4]));
     if (argc >= 3 && std::string(argv[1]) == "--timings")
@@ -341,6 +351,7 @@ int main(int argc, char** argv)
         return writeAll(QString::fromLocal8Bit(argv[1]), false, expected);
     }
     std::fprintf(stderr,
-        "usage: wb-picgen OUTDIR [FILE...] | --timings OUTDIR | --contact-sheet DIR | --view KEY ZOOM OUT.png\n");
+        "usage: wb-picgen OUTDIR [FILE...] | --timings OUTDIR | --contact-sheet DIR | --synthesis-sheet DIR | "
+        "--view KEY ZOOM OUT.png\n");
     return 2;
 }

@@ -4,24 +4,7 @@
 
 #include <algorithm>
 
-namespace picgen {
-
-namespace {
-
-std::uint64_t pairKey(int a, int b)
-{
-    const auto lo = static_cast<std::uint64_t>(std::min(a, b));
-    const auto hi = static_cast<std::uint64_t>(std::max(a, b));
-    return (hi << 32) | lo;
-}
-
-// Coverage of a line of half width hw at distance d, anti-aliased over aa pixels.
-double lineCoverage(double d, double hw, double aa)
-{
-    return clamp01((hw - d) / aa + 0.5);
-}
-
-} // namespace
+namespace wb::micrograph {
 
 Gray ferritePearlite(int w, int h, Rng& rng, const FerritePearliteParams& p)
 {
@@ -381,4 +364,4 @@ Col Palette::operator()(double v) const
     return stops.back().colour;
 }
 
-} // namespace picgen
+} // namespace wb::micrograph

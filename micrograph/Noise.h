@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace picgen {
+namespace wb::micrograph {
 
 class Noise {
 public:
@@ -66,4 +66,4 @@ private:
     std::uint32_t m_seed32;
 };
 
-} // namespace picgen
+} // namespace wb::micrograph

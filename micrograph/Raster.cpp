@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace picgen {
+namespace wb::micrograph {
 
 namespace {
 
@@ -167,4 +167,4 @@ float quantile(std::vector<float> values, double q)
     return values[k];
 }
 
-} // namespace picgen
+} // namespace wb::micrograph

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace picgen {
+namespace wb::micrograph {
 
 struct Site {
     double x = 0;
@@ -115,4 +115,4 @@ struct FrontMap {
 
 FrontMap spreadFront(int w, int h, const std::vector<Source>& sources, const std::vector<float>& slowness);
 
-} // namespace picgen
+} // namespace wb::micrograph

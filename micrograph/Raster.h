@@ -1,4 +1,4 @@
-// Float pictures for the generator: grey and colour buffers, blurring, distance transforms and
+// Float pictures for the synthesis: grey and colour buffers, blurring, distance transforms and
 // the reduction of supersampled schematics to pixels.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace picgen {
+namespace wb::micrograph {
 
 struct Gray {
     int w = 0;
@@ -89,4 +89,4 @@ std::vector<float> distanceTransform(const std::vector<std::uint8_t>& inside, in
 // The value below which the share `q` (0 … 1) of the values lies.
 float quantile(std::vector<float> values, double q);
 
-} // namespace picgen
+} // namespace wb::micrograph

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace picgen {
+namespace wb::micrograph {
 
 // Ferrite and pearlite after slow cooling: ferrite forms first along the boundaries of the
 // former austenite grains, pearlite fills what is left, so a low share makes islands in the
@@ -111,4 +111,4 @@ struct Palette {
     Col operator()(double v) const;
 };
 
-} // namespace picgen
+} // namespace wb::micrograph

@@ -7,7 +7,7 @@
 #include <limits>
 #include <queue>
 
-namespace picgen {
+namespace wb::micrograph {
 
 std::vector<Site> scatterSites(Rng& rng, double x0, double y0, double x1, double y1, double spacing, double spread)
 {
@@ -359,4 +359,4 @@ FrontMap spreadFront(int w, int h, const std::vector<Source>& sources, const std
     return f;
 }
 
-} // namespace picgen
+} // namespace wb::micrograph

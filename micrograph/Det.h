@@ -1,4 +1,4 @@
-// Reproducible numbers for the picture generator: a seeded random generator, integer hashes and
+// Reproducible numbers for the micrograph synthesis: a seeded random generator, integer hashes and
 // the few transcendental functions the pictures need, computed with +, −, ×, ÷ only, so that the
 // same build writes the same bytes whatever the C library's sin or exp would round to.
 #pragma once
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace picgen {
+namespace wb::micrograph {
 
 inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kLn2 = 0.69314718055994530942;
@@ -29,6 +29,14 @@ inline std::uint64_t seedOf(std::string_view name, std::uint64_t salt = 0)
         h *= 0x100000001B3ull;
     }
     return mix64(h);
+}
+
+// One key for the boundary between two cells, whichever side asks.
+inline std::uint64_t pairKey(int a, int b)
+{
+    const auto lo = static_cast<std::uint64_t>(a < b ? a : b);
+    const auto hi = static_cast<std::uint64_t>(a < b ? b : a);
+    return (hi << 32) | lo;
 }
 
 // Hash of two lattice coordinates and a seed to [0, 1).
@@ -155,4 +163,10 @@ inline double smoothstep(double e0, double e1, double x)
     return t * t * (3.0 - 2.0 * t);
 }
 
-} // namespace picgen
+// Coverage of a line of half width hw at distance d, anti-aliased over aa pixels.
+inline double lineCoverage(double d, double hw, double aa)
+{
+    return clamp01((hw - d) / aa + 0.5);
+}
+
+} // namespace wb::micrograph
