@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <sys/stat.h>
 
 using namespace wb;
+using namespace std::string_literals;
 
 namespace {
 
@@ -170,9 +172,9 @@ TEST(Driver, ACommandAfterTheProgramHasEndedIsRefused)
     EXPECT_EQ(r.out, "") << "commands after the end are not run";
     EXPECT_EQ(r.err, "error: line 2: the program has ended (after line 1): 'forms' cannot run\n");
 
-    // Going on after errors, each such command is reported; the exit code stays the program's.
+    // Going on after errors, each such command is reported, and the run still ends with exit code 2.
     const ScriptRun k = run("menu Beenden\nforms\n# a comment\npixel 1 1\n", true);
-    EXPECT_EQ(k.code, 0);
+    EXPECT_EQ(k.code, 2);
     EXPECT_EQ(k.err,
         "error: line 2: the program has ended (after line 1): 'forms' cannot run\n"
         "error: line 4: the program has ended (after line 1): 'pixel' cannot run\n");
@@ -222,6 +224,41 @@ TEST(Driver, BadArgumentsAreRefusedWithTheLineAndExitCodeTwo)
         { "menu " + std::string(100, 'x') + "\n",
             "error: line 1: unknown menu item '" + std::string(80, 'x') + "… (100 characters)' on Hub" },
         { "frob\tnicate " + std::string(1 << 20, 'x') + "\n", "error: line 1: the line is longer than 65536 bytes" },
+        // Scales that are not numbers, and screens whose surfaces would not fit in memory.
+        { "scale nan\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale inf\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale -inf\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "scale 1e400\n", "error: line 1: usage: scale S (1 to 4)" },
+        { "screen 8192 8192\nscale 4\n",
+            "error: line 2: a screen of 8192 x 8192 pixels at scale 4 needs 1074 million device pixels a surface; at "
+            "most 67 million are allowed" },
+        { "scale 2.5\nscreen 4096 4096\n",
+            "error: line 2: a screen of 4096 x 4096 pixels at scale 2.5 needs 105 million device pixels a surface; at "
+            "most 67 million are allowed" },
+        // Words a command does not take: the script meant something else.
+        { "start now\n", "error: line 1: usage: start (it takes no arguments)" },
+        { "forms all\n", "error: line 1: usage: forms (it takes no arguments)" },
+        { "message please\n", "error: line 1: usage: message (it takes no arguments)" },
+        { "menu Open\nclose Lesson\n", "error: line 2: usage: close (it takes no arguments)" },
+        { "menu Open\nrepaint 3\n", "error: line 2: usage: repaint (it takes no arguments)" },
+        // Old Mac line ends make the script one line: its first command must not run alone.
+        { "forms\rmenu Open\rpixel 5 5\r",
+            "error: line 1: a carriage return inside the line: lines end with LF or CR LF" },
+        { "menu Open\npixel 5\r5\r\n", "error: line 2: a carriage return inside the line: lines end with LF or CR LF" },
+        // A script is UTF-8 text.
+        { "menu Op\xff"
+          "en\n",
+            "error: line 1: the line is not UTF-8 text" },
+        { "menu Open\nsnapshot /tmp/shot\xc3"
+          "(.png\n",
+            "error: line 2: the line is not UTF-8 text" },
+        // A snapshot writes a regular file only: never a device, and never under a name cut at a NUL.
+        { "menu Open\nsnapshot /dev/null\n",
+            "error: line 2: cannot write '/dev/null': it is not a regular file (a device, pipe or socket)" },
+        { "menu Open\nsnapshot /tmp/shot\0.png\n"s,
+            "error: line 2: cannot write '/tmp/shot\\x00.png': a file name cannot hold a NUL character" },
+        { "menu Open\nexport-pictures /tmp/pictures\0x\n"s,
+            "error: line 2: a folder name cannot hold a NUL character" },
     };
     for (const auto& c : cases) {
         const ScriptRun r = run(c.script);
@@ -234,7 +271,7 @@ TEST(Driver, BadArgumentsAreRefusedWithTheLineAndExitCodeTwo)
 TEST(Driver, ALongLineIsSkippedWholeWhenGoingOn)
 {
     const ScriptRun r = run("menu " + std::string(70000, 'x') + "\npixel 5 5\n", true);
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, 2) << "an error reported on the way still fails the run";
     EXPECT_EQ(r.err, "error: line 1: the line is longer than 65536 bytes\n");
     EXPECT_EQ(r.out, "#000000\n") << "the next line is read from its start";
 }
@@ -250,6 +287,42 @@ TEST(Driver, ASnapshotThatCannotBeWrittenIsARefusedCommand)
         EXPECT_EQ(r.err.substr(0, prefix.size()), prefix);
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+}
+
+TEST(Driver, LinesEndingInCarriageReturnAndLineFeedRunAsLinesEndingInLineFeed)
+{
+    const ScriptRun r = run("menu Open\r\npixel 5 5\r\nclick Hand 10 10\r\npixel 50 80\r\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "#D30562\n#FF0000\n");
+}
+
+TEST(Driver, ASnapshotWritesRegularFilesOnlyAndLeavesAnythingElseAsItWas)
+{
+    QTemporaryDir dir;
+    // A pipe: refused without opening it (opening a pipe with no reader would block).
+    const QByteArray fifo = QFile::encodeName(dir.path() + QStringLiteral("/pipe"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const ScriptRun p = run("menu Open\nsnapshot " + fifo.toStdString() + "\n");
+    EXPECT_EQ(p.code, 2);
+    EXPECT_EQ(p.err,
+        "error: line 2: cannot write '" + fifo.toStdString()
+            + "': it is not a regular file (a device, pipe or socket)\n");
+    struct stat st { };
+    ASSERT_EQ(::lstat(fifo.constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the pipe is still a pipe";
+
+    // An existing regular file, also behind a link, is replaced by the picture.
+    const QString file = dir.path() + QStringLiteral("/old.png");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+    }
+    const QString link = dir.path() + QStringLiteral("/link.png");
+    ASSERT_TRUE(QFile::link(file, link));
+    const ScriptRun r = run("menu Open\nsnapshot " + file.toStdString() + "\nsnapshot " + link.toStdString() + "\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_FALSE(QImage(file).isNull());
 }
 
 TEST(Driver, PixelPrintsTheSurfaceColourInUpperCaseHex)
@@ -295,10 +368,11 @@ TEST(Driver, ActionsAUserCouldNotPerformAreRefused)
 
 TEST(Driver, KeepGoingReportsAndCarriesOn)
 {
-    const ScriptRun r = run("menu Open\nmenu Hidden\npixel 5 5\n", true);
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.err, "error: line 2: menu item 'Hidden' is hidden\n");
+    const ScriptRun r = run("menu Open\nmenu Hidden\npixel 5 5\nfrob\n", true);
+    EXPECT_EQ(r.code, 2) << "the errors on the way fail the run at its end";
+    EXPECT_EQ(r.err, "error: line 2: menu item 'Hidden' is hidden\nerror: line 4: unknown command 'frob'\n");
     EXPECT_EQ(r.out, "#D30562\n");
+    EXPECT_EQ(run("menu Open\npixel 5 5\n", true).code, 0) << "going on without an error";
 }
 
 TEST(Driver, EscClosesALockedFormThroughItsHiddenItem)

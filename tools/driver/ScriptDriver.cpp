@@ -9,12 +9,15 @@
 #include "resources/Pictures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 
 namespace wb {
 
@@ -186,6 +189,60 @@ bool parseInt(const QString& s, int* out)
     return ok;
 }
 
+// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
+// above U+10FFFF.
+bool isUtf8(const std::string& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        int more = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            more = 1, code = c & 0x1F, least = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2, code = c & 0x0F, least = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3, code = c & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        for (int i = 1; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += more + 1;
+    }
+    return true;
+}
+
+// Why a script may not write a file at `path`, or an empty string: only a regular file (new or
+// existing, also behind a link) is written, never a device, pipe, socket or folder.
+QString whyNotWritable(const QString& path)
+{
+    if (path.contains(QChar(0)))
+        return QStringLiteral("a file name cannot hold a NUL character");
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st { };
+    if (::stat(native.constData(), &st) != 0)
+        return {}; // not there yet (or not reachable: writing says why)
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("it is a folder");
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("it is not a regular file (a device, pipe or socket)");
+    return {};
+}
+
 } // namespace
 
 QString formStateJson(TForm* form)
@@ -306,6 +363,7 @@ bool ScriptDriver::fail(const QString& what)
             c = QLatin1Char('?');
     m_err << "error: line " << m_lineNo << ": " << line.toStdString() << '\n';
     m_err.flush();
+    ++m_errors;
     if (!m_keepGoing) {
         m_failed = true;
         Application.Terminate();
@@ -351,9 +409,23 @@ bool ScriptDriver::nextCommand(QStringList* words, QString* rest)
                 return false;
             continue;
         }
-        QString line = QString::fromStdString(raw);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        // A line may end in CR LF; a CR anywhere else would hide the commands after it (a script
+        // with old Mac line ends is one long line).
+        if (!raw.empty() && raw.back() == '\r')
+            raw.pop_back();
+        if (raw.find('\r') != std::string::npos) {
+            fail(QStringLiteral("a carriage return inside the line: lines end with LF or CR LF"));
+            if (m_failed)
+                return false;
+            continue;
+        }
+        if (!isUtf8(raw)) {
+            fail(QStringLiteral("the line is not UTF-8 text"));
+            if (m_failed)
+                return false;
+            continue;
+        }
+        const QString line = QString::fromStdString(raw);
         const QString code = stripComment(line);
         *words = code.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         if (words->isEmpty())
@@ -374,14 +446,17 @@ int ScriptDriver::run(const std::function<int()>& program)
     QString rest;
     while (!m_started && !m_failed) {
         if (!nextCommand(&words, &rest))
-            return m_failed ? 2 : 0;
+            return m_failed || m_errors > 0 ? 2 : 0;
         const QString cmd = words[0];
         if (cmd == QLatin1String("screen")) {
             cmdScreen(words);
         } else if (cmd == QLatin1String("scale")) {
             cmdScale(words);
         } else if (cmd == QLatin1String("start")) {
-            m_started = true;
+            if (words.size() != 1)
+                fail(QStringLiteral("usage: start (it takes no arguments)"));
+            else
+                m_started = true;
         } else if (cmd == QLatin1String("color")) {
             cmdColor(words);
         } else {
@@ -407,7 +482,8 @@ int ScriptDriver::run(const std::function<int()>& program)
         if (m_failed)
             return 2;
     }
-    return code;
+    // Going on after an error still ends with the error's exit code.
+    return m_errors > 0 ? 2 : code;
 }
 
 bool ScriptDriver::pumpOne()
@@ -455,6 +531,12 @@ bool ScriptDriver::execute(const QStringList& w, const QString& rest)
         return cmdAdvance(w);
     if (cmd == QLatin1String("run-until-idle"))
         return cmdRunUntilIdle(w);
+    // Commands that take no arguments refuse words after them: a script that meant something
+    // else must not pass as if it had run.
+    static const QStringList kBare { QStringLiteral("forms"), QStringLiteral("message"), QStringLiteral("skip-cover"),
+        QStringLiteral("close"), QStringLiteral("repaint") };
+    if (kBare.contains(cmd) && w.size() != 1)
+        return fail(QStringLiteral("usage: %1 (it takes no arguments)").arg(cmd));
     if (cmd == QLatin1String("forms"))
         return cmdForms();
     if (cmd == QLatin1String("message"))
@@ -505,6 +587,8 @@ bool ScriptDriver::cmdExportPictures(const QStringList& w)
 {
     if (w.size() != 2)
         return fail(QStringLiteral("usage: export-pictures DIR"));
+    if (w[1].contains(QChar(0)))
+        return fail(QStringLiteral("a folder name cannot hold a NUL character"));
     QString error;
     if (!pictures::exportAll(w[1], &error))
         return fail(error);
@@ -525,6 +609,9 @@ bool ScriptDriver::cmdScreen(const QStringList& w)
                         .arg(kMinScreen.height())
                         .arg(kMaxScreen.width())
                         .arg(kMaxScreen.height()));
+    if (!affordable(QSize(width, height), m_scale))
+        return fail(tooCostly(QSize(width, height), m_scale));
+    m_screen = QSize(width, height);
     Screen.setSize(width, height);
     return true;
 }
@@ -535,10 +622,31 @@ bool ScriptDriver::cmdScale(const QStringList& w)
 {
     bool ok = false;
     const double ratio = w.size() == 2 ? w[1].toDouble(&ok) : 0;
-    if (!ok || ratio < 1 || ratio > 4)
+    if (!ok || !std::isfinite(ratio) || ratio < 1 || ratio > 4)
         return fail(QStringLiteral("usage: scale S (1 to 4)"));
+    if (!affordable(m_screen, ratio))
+        return fail(tooCostly(m_screen, ratio));
+    m_scale = ratio;
     setDefaultPixelRatio(ratio);
     return true;
+}
+
+// A form as large as the screen holds one surface of screen × scale² device pixels: what a
+// script may ask is bounded so that such a surface stays below kMaxDevicePixels.
+bool ScriptDriver::affordable(QSize screen, double scale)
+{
+    return double(screen.width()) * screen.height() * scale * scale <= double(kMaxDevicePixels);
+}
+
+QString ScriptDriver::tooCostly(QSize screen, double scale)
+{
+    return QStringLiteral("a screen of %1 x %2 pixels at scale %3 needs %4 million device pixels a surface; at most "
+                          "%5 million are allowed")
+        .arg(screen.width())
+        .arg(screen.height())
+        .arg(scale)
+        .arg(qRound64(double(screen.width()) * screen.height() * scale * scale / 1e6))
+        .arg(kMaxDevicePixels / 1000000);
 }
 
 bool ScriptDriver::cmdSkipCover()
@@ -771,6 +879,8 @@ bool ScriptDriver::cmdSnapshot(const QStringList& w, const QString& rest)
     if (w.size() < 2)
         return fail(QStringLiteral("usage: snapshot FILE"));
     const QString file = (w[1] + (rest.isEmpty() ? QString() : QLatin1Char(' ') + rest)).trimmed();
+    if (const QString why = whyNotWritable(file); !why.isEmpty())
+        return fail(QStringLiteral("cannot write '%1': %2").arg(shown(file), why));
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

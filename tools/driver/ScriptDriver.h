@@ -51,6 +51,10 @@ public:
     static constexpr QSize kMaxScreen { 8192, 8192 };
     // The longest script line read (a longer one is refused).
     static constexpr std::size_t kMaxLineBytes = 64 * 1024;
+    // The most device pixels a screen-sized surface may have (screen × scale²): 8192 × 8192.
+    static constexpr qint64 kMaxDevicePixels = qint64(8192) * 8192;
+    // The errors reported so far (with --keep-going the run goes on after each).
+    int errorCount() const { return m_errors; }
 
 private:
     bool readLine(std::string* raw, bool* tooLong);
@@ -63,6 +67,8 @@ private:
 
     bool cmdScreen(const QStringList& w);
     bool cmdScale(const QStringList& w);
+    static bool affordable(QSize screen, double scale);
+    static QString tooCostly(QSize screen, double scale);
     bool cmdMenu(const QStringList& w);
     bool cmdKey(const QStringList& w);
     bool cmdMouse(const QStringList& w, bool click);
@@ -92,6 +98,9 @@ private:
     bool m_started = false;
     bool m_failed = false;
     bool m_ended = false;
+    int m_errors = 0;
+    QSize m_screen { 1024, 768 };
+    double m_scale = 1;
     std::optional<QString> m_pendingLine;
     QStringList m_pendingWords;
     QString m_pendingRest;

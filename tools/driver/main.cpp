@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <sys/stat.h>
 
 int main(int argc, char** argv)
 {
@@ -28,11 +29,22 @@ int main(int argc, char** argv)
     }
     std::ifstream script;
     if (file) {
+        // A folder opens like a file but cannot be read: say so instead of failing on it.
+        struct stat st { };
+        if (::stat(file, &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::cerr << "error: '" << file << "' is a folder, not a script\n";
+            return 2;
+        }
         script.open(file);
         if (!script) {
             std::cerr << "error: cannot read '" << file << "'\n";
             return 2;
         }
+    }
+    struct stat in_st { };
+    if (!file && ::fstat(0, &in_st) == 0 && S_ISDIR(in_st.st_mode)) {
+        std::cerr << "error: the standard input is a folder, not a script\n";
+        return 2;
     }
     std::istream& in = file ? static_cast<std::istream&>(script) : std::cin;
 
