@@ -38,21 +38,21 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The first line is the summary; the rest, each line indented by one blank, the long description.
+# The first line is the summary, the rest the long description (CPack indents its lines).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "teaching program on the heat treatment of steels
- Wärmebehandlung is an interactive, German-language teaching program on the
- fundamentals of the heat treatment of steels (Lernprogramm zur
- Wärmebehandlung von Stählen). Each lesson draws a schematic diagram and
- animates a process on it:
-  - binary phase diagrams: thermal analysis, the basic diagram types with
-    tie lines and the lever rule;
-  - the iron-carbon diagram with the cooling of steels and cast iron;
-  - continuous and isothermal time-temperature-austenitising (ZTA) and
-    time-temperature-transformation (ZTU) diagrams;
-  - normalising, hardening, quenching and tempering and the annealing
-    processes, with micrographs.
- .
- The package also holds waermebehandlung-script, which runs the program
- headless from a command script and saves pictures of its windows.")
+Wärmebehandlung is an interactive, German-language teaching program on the
+fundamentals of the heat treatment of steels (Lernprogramm zur
+Wärmebehandlung von Stählen). Each lesson draws a schematic diagram and
+animates a process on it:
+ - binary phase diagrams: thermal analysis, the basic diagram types with
+   tie lines and the lever rule;
+ - the iron-carbon diagram with the cooling of steels and cast iron;
+ - continuous and isothermal time-temperature-austenitising (ZTA) and
+   time-temperature-transformation (ZTU) diagrams;
+ - normalising, hardening, quenching and tempering and the annealing
+   processes, with micrographs.
+.
+The package also holds waermebehandlung-script, which runs the program
+headless from a command script and saves pictures of its windows.")
 include(CPack)
