@@ -29,6 +29,11 @@ if ((${#missing[@]})); then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# scripts/package.sh needs only the packages: it builds in a folder of its own.
+if [ "${1:-}" = "--packages-only" ]; then
+  exit 0
+fi
+
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ ! -f "$dir/CMakeCache.txt" ]; then
   cmake -S . -B "$dir" "${config[@]}"
