@@ -148,122 +148,132 @@ double on(Line l, double celsius)
     return *carbonAt(l, std::clamp(celsius, low, high));
 }
 
-std::vector<PhaseShare> one(Phase p, double carbon)
+// The phases at a point and, in a two-phase field, the boundaries its tie line ends on.
+struct Field {
+    std::vector<PhaseShare> phases;
+    std::optional<Line> leanLine;
+    std::optional<Line> richLine;
+};
+
+Field one(Phase p, double carbon)
 {
-    return { { p, carbon, 1.0 } };
+    return { { { p, carbon, 1.0 } }, std::nullopt, std::nullopt };
 }
 
-std::vector<PhaseShare> two(Phase lean, double leanC, Phase rich, double richC, double carbon)
+// A phase at the end of a tie line: its composition and the boundary it lies on, if any.
+struct End {
+    Phase phase;
+    double carbon;
+    std::optional<Line> line;
+};
+
+Field two(End lean, End rich, double carbon)
 {
-    const double r = std::clamp(richShare(carbon, leanC, richC), 0.0, 1.0);
-    return { { lean, leanC, 1.0 - r }, { rich, richC, r } };
+    const double r = std::clamp(richShare(carbon, lean.carbon, rich.carbon), 0.0, 1.0);
+    return { { { lean.phase, lean.carbon, 1.0 - r }, { rich.phase, rich.carbon, r } }, lean.line, rich.line };
 }
 
-// The solubility of carbon in ferrite below the eutectoid line.
-double ferritLoeslichkeit(System s, double celsius)
+End boundary(Phase p, Line l, double celsius)
+{
+    return { p, on(l, celsius), l };
+}
+
+End pure(Phase p, double carbon)
+{
+    return { p, carbon, std::nullopt };
+}
+
+// Ferrite below the eutectoid line: its composition on Q–P, or, below Q, on the iron axis.
+End ferritUnten(System s, double celsius)
 {
     if (celsius < kTiefsteTemperatur)
-        return 0;
-    return on(s == System::Metastable ? Line::QP : Line::QPs, celsius);
+        return pure(Phase::Ferrit, 0);
+    return boundary(Phase::Ferrit, s == System::Metastable ? Line::QP : Line::QPs, celsius);
 }
 
 // The fields both systems share above the peritectic horizontal and down to N: δ-ferrite, melt and
 // austenite around the iron axis. Nothing when the point lies right of them.
-std::optional<std::vector<PhaseShare>> deltaCorner(State p)
+std::optional<Field> deltaCorner(State p)
 {
     const double c = p.carbon, t = p.celsius;
     if (t > kPeritektikale) {
         if (t >= kSchmelzpunkt)
             return c == 0 && t == kSchmelzpunkt ? one(Phase::DeltaFerrit, 0) : one(Phase::Schmelze, c);
-        const double delta = on(Line::AH, t), melt = on(Line::AB, t);
-        if (c <= delta)
+        const End delta = boundary(Phase::DeltaFerrit, Line::AH, t);
+        const End melt = boundary(Phase::Schmelze, Line::AB, t);
+        if (c <= delta.carbon)
             return one(Phase::DeltaFerrit, c);
-        if (c < melt)
-            return two(Phase::DeltaFerrit, delta, Phase::Schmelze, melt, c);
+        if (c < melt.carbon)
+            return two(delta, melt, c);
         return std::nullopt;
     }
     if (t > kDeltaGamma) {
-        const double delta = on(Line::HN, t), gamma = on(Line::JN, t);
-        if (c <= delta)
+        const End delta = boundary(Phase::DeltaFerrit, Line::HN, t);
+        const End gamma = boundary(Phase::Austenit, Line::JN, t);
+        if (c <= delta.carbon)
             return one(Phase::DeltaFerrit, c);
-        if (c < gamma)
-            return two(Phase::DeltaFerrit, delta, Phase::Austenit, gamma, c);
+        if (c < gamma.carbon)
+            return two(delta, gamma, c);
     }
     return std::nullopt;
 }
 
-std::vector<PhaseShare> metastable(State p)
-{
-    const double c = p.carbon, t = p.celsius;
-    if (auto corner = deltaCorner(p))
-        return *corner;
-    if (t > kPeritektikale)
-        return one(Phase::Schmelze, c);
-    if (t > kEutektikale) {
-        const double solidus = on(Line::JE, t), liquidus = on(Line::BC, t);
-        if (c <= solidus)
-            return one(Phase::Austenit, c);
-        if (c < liquidus)
-            return two(Phase::Austenit, solidus, Phase::Schmelze, liquidus, c);
-        if (t <= kZementitLiquidus) {
-            const double melt = on(Line::CD, t);
-            if (c > melt)
-                return two(Phase::Schmelze, melt, Phase::Zementit, kZementitC, c);
-        }
-        return one(Phase::Schmelze, c);
-    }
-    if (t > kEutektoid) {
-        if (t <= kGammaAlpha && c <= on(Line::SG, t)) {
-            const double ferrit = on(Line::PG, t);
-            if (c <= ferrit)
-                return one(Phase::Ferrit, c);
-            return two(Phase::Ferrit, ferrit, Phase::Austenit, on(Line::SG, t), c);
-        }
-        const double austenit = on(Line::SE, t);
-        if (c <= austenit)
-            return one(Phase::Austenit, c);
-        return two(Phase::Austenit, austenit, Phase::Zementit, kZementitC, c);
-    }
-    const double ferrit = ferritLoeslichkeit(System::Metastable, t);
-    if (c <= ferrit)
-        return one(Phase::Ferrit, c);
-    return two(Phase::Ferrit, ferrit, Phase::Zementit, kZementitC, c);
-}
+// The lines that differ between the systems.
+struct SystemLines {
+    double eutektikale;
+    double eutektoid;
+    Line solidus; // J–E
+    Line liquidus; // B–C
+    Line a3; // G–S
+    Line ferrit; // P–G
+    Line acm; // S–E
+    Phase rich; // cementite or graphite
+    double richC;
+};
+constexpr SystemLines kMetastabil { kEutektikale, kEutektoid, Line::JE, Line::BC, Line::SG, Line::PG, Line::SE,
+    Phase::Zementit, kZementitC };
+constexpr SystemLines kStabil { kStabilEutektikale, kStabilEutektoid, Line::JEs, Line::BCs, Line::SsG, Line::PsG,
+    Line::SsEs, Phase::Graphit, kGraphitC };
 
-std::vector<PhaseShare> stable(State p)
+Field field(System s, State p)
 {
+    const SystemLines& l = s == System::Metastable ? kMetastabil : kStabil;
     const double c = p.carbon, t = p.celsius;
-    // Graphite separates from the melt right of C´–D´ at any temperature the diagram shows.
-    if (t > kStabilEutektikale && c > on(Line::CsDs, t))
-        return two(Phase::Schmelze, on(Line::CsDs, t), Phase::Graphit, kGraphitC, c);
+    const End rich = pure(l.rich, l.richC);
+    // Primary cementite (up to D) or graphite separates from the melt right of C–D or C´–D´.
+    if (s == System::Metastable && t > kEutektikale && t <= kZementitLiquidus && c > on(Line::CD, t))
+        return two(boundary(Phase::Schmelze, Line::CD, t), rich, c);
+    if (s == System::Stable && t > kStabilEutektikale && c > on(Line::CsDs, t))
+        return two(boundary(Phase::Schmelze, Line::CsDs, t), rich, c);
     if (auto corner = deltaCorner(p))
         return *corner;
     if (t > kPeritektikale)
         return one(Phase::Schmelze, c);
-    if (t > kStabilEutektikale) {
-        const double solidus = on(Line::JEs, t), liquidus = on(Line::BCs, t);
-        if (c <= solidus)
+    if (t > l.eutektikale) {
+        const End solidus = boundary(Phase::Austenit, l.solidus, t);
+        const End liquidus = boundary(Phase::Schmelze, l.liquidus, t);
+        if (c <= solidus.carbon)
             return one(Phase::Austenit, c);
-        if (c < liquidus)
-            return two(Phase::Austenit, solidus, Phase::Schmelze, liquidus, c);
+        if (c < liquidus.carbon)
+            return two(solidus, liquidus, c);
         return one(Phase::Schmelze, c);
     }
-    if (t > kStabilEutektoid) {
-        if (t <= kGammaAlpha && c <= on(Line::SsG, t)) {
-            const double ferrit = on(Line::PsG, t);
-            if (c <= ferrit)
+    if (t > l.eutektoid) {
+        if (t <= kGammaAlpha && c <= on(l.a3, t)) {
+            const End ferrit = boundary(Phase::Ferrit, l.ferrit, t);
+            if (c <= ferrit.carbon)
                 return one(Phase::Ferrit, c);
-            return two(Phase::Ferrit, ferrit, Phase::Austenit, on(Line::SsG, t), c);
+            return two(ferrit, boundary(Phase::Austenit, l.a3, t), c);
         }
-        const double austenit = on(Line::SsEs, t);
-        if (c <= austenit)
+        const End austenit = boundary(Phase::Austenit, l.acm, t);
+        if (c <= austenit.carbon)
             return one(Phase::Austenit, c);
-        return two(Phase::Austenit, austenit, Phase::Graphit, kGraphitC, c);
+        return two(austenit, rich, c);
     }
-    const double ferrit = ferritLoeslichkeit(System::Stable, t);
-    if (c <= ferrit)
+    const End ferrit = ferritUnten(s, t);
+    if (c <= ferrit.carbon)
         return one(Phase::Ferrit, c);
-    return two(Phase::Ferrit, ferrit, Phase::Graphit, kGraphitC, c);
+    return two(ferrit, rich, c);
 }
 
 void checkRange(State p)
@@ -379,16 +389,16 @@ std::optional<double> celsiusAt(Line l, double carbon)
 std::vector<PhaseShare> phases(System s, State p)
 {
     checkRange(p);
-    return present(s == System::Metastable ? metastable(p) : stable(p));
+    return present(field(s, p).phases);
 }
 
 std::optional<TieLine> tieLine(System s, State p)
 {
     checkRange(p);
-    const std::vector<PhaseShare> all = s == System::Metastable ? metastable(p) : stable(p);
-    if (all.size() != 2)
+    const Field f = field(s, p);
+    if (f.phases.size() != 2)
         return std::nullopt;
-    return TieLine { all[0], all[1] };
+    return TieLine { f.phases[0], f.phases[1], f.leanLine, f.richLine };
 }
 
 std::vector<ConstituentShare> constituents(State p)
@@ -403,7 +413,7 @@ std::vector<ConstituentShare> constituents(State p)
     if (t > kEutektikale) {
         // Melt and what crystallises from it, as the phases are.
         std::vector<ConstituentShare> out;
-        for (const PhaseShare& ph : metastable(p)) {
+        for (const PhaseShare& ph : field(System::Metastable, p).phases) {
             switch (ph.phase) {
             case Phase::Schmelze:
                 out.push_back({ Constituent::Schmelze, ph.share });
@@ -441,7 +451,7 @@ std::vector<ConstituentShare> constituents(State p)
                 { Constituent::Sekundaerzementit, sekundaer }, { Constituent::Ledeburit, 1 - primaerAustenit } });
         }
         std::vector<ConstituentShare> out;
-        for (const PhaseShare& ph : metastable(p)) {
+        for (const PhaseShare& ph : field(System::Metastable, p).phases) {
             switch (ph.phase) {
             case Phase::Ferrit:
                 out.push_back({ ph.share < 1 ? Constituent::VoreutektoiderFerrit : Constituent::Ferrit, ph.share });
@@ -464,7 +474,7 @@ std::vector<ConstituentShare> constituents(State p)
 
     // Below the eutectoid line: ferrite that held P's carbon at 723 °C gives off tertiary cementite
     // as its solubility falls along P–Q.
-    const double loeslich = ferritLoeslichkeit(System::Metastable, t);
+    const double loeslich = ferritUnten(System::Metastable, t).carbon;
     const double tertiaerAus = richShare(pPoint.carbon, loeslich, kZementitC);
     if (c <= pPoint.carbon) {
         const double tertiaer = std::max(0.0, richShare(c, loeslich, kZementitC));

@@ -114,10 +114,13 @@ struct PhaseShare {
 // temperature outside 0 … 1600 °C is a programmer error.
 std::vector<PhaseShare> phases(System s, State p);
 
-// The tie line through a point of a two-phase field: the leaner phase's end first.
+// The tie line through a point of a two-phase field: the leaner phase's end first, each with the
+// boundary line it lies on (nothing for a pure phase: cementite, graphite, ferrite below Q).
 struct TieLine {
     PhaseShare lean;
     PhaseShare rich;
+    std::optional<Line> leanLine;
+    std::optional<Line> richLine;
 };
 std::optional<TieLine> tieLine(System s, State p);
 

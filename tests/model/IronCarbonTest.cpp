@@ -328,13 +328,18 @@ TEST(IronCarbonModel, TieLineEndsLieOnTheFieldsBoundaries)
         { System::Stable, 0.4, 780, Line::PsG, Line::SsG },
         { System::Stable, 1.5, 900, Line::SsEs, std::nullopt },
         { System::Stable, 0.3, 600, Line::QPs, std::nullopt },
+        { System::Metastable, 0.3, 400, std::nullopt, std::nullopt },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.carbon) + " % C, " + std::to_string(c.celsius) + " °C");
         const std::optional<TieLine> tie = tieLine(c.system, { c.carbon, c.celsius });
         ASSERT_TRUE(tie);
+        EXPECT_EQ(tie->leanLine, c.lean);
+        EXPECT_EQ(tie->richLine, c.rich);
         if (c.lean) {
             EXPECT_DOUBLE_EQ(tie->lean.carbon, *carbonAt(*c.lean, c.celsius));
+        } else {
+            EXPECT_EQ(tie->lean.carbon, 0) << "ferrite below Q holds no carbon";
         }
         if (c.rich) {
             EXPECT_DOUBLE_EQ(tie->rich.carbon, *carbonAt(*c.rich, c.celsius));
