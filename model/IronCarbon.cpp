@@ -10,42 +10,9 @@ namespace wb::model::ekd {
 
 namespace {
 
-// clang-format off
-// The characteristic points, in the order of the enumeration. The compositions of the stable
-// system's points are the rounded ones the diagram draws (S´ 0.7, E´ 2.0, C´ 4.2 % C); D´ is where
-// the stable liquidus leaves the diagram at its top.
-constexpr State kPoints[] = {
-    { 0,     kSchmelzpunkt },      // A
-    { 0.53,  kPeritektikale },     // B
-    { 0.10,  kPeritektikale },     // H
-    { 0.16,  kPeritektikale },     // J
-    { 0,     kDeltaGamma },        // N
-    { 0,     kGammaAlpha },        // G
-    { 0,     kCuriepunkt },        // M
-    { 0.5,   kCuriepunkt },        // O, where the magnetic change meets G–S
-    { 0.02,  kEutektoid },         // P
-    { 0.8,   kEutektoid },         // S
-    { kZementitC, kEutektoid },    // K
-    { 0,     kTiefsteTemperatur }, // Q
-    { kZementitC, kTiefsteTemperatur }, // L
-    { 2.06,  kEutektikale },       // E
-    { 4.3,   kEutektikale },       // C
-    { kZementitC, kEutektikale },  // F
-    { kZementitC, kZementitLiquidus }, // D
-    { 0.02,  kStabilEutektoid },   // P´
-    { 0.7,   kStabilEutektoid },   // S´
-    { kZementitC, kStabilEutektoid }, // K´
-    { 2.0,   kStabilEutektikale }, // E´
-    { 4.2,   kStabilEutektikale }, // C´
-    { kZementitC, kStabilEutektikale }, // F´
-    { 5.4,   1600 },               // D´
-};
-// clang-format on
-static_assert(std::size(kPoints) == kPointCount);
-
 constexpr Vertex v(Point p)
 {
-    return { kPoints[int(p)], p };
+    return { at(p), p };
 }
 
 constexpr Vertex v(double carbon, double celsius)
@@ -56,7 +23,7 @@ constexpr Vertex v(double carbon, double celsius)
 // A point's composition at the diagram's lowest temperature.
 constexpr Vertex below(Point p)
 {
-    return v(kPoints[int(p)].carbon, kTiefsteTemperatur);
+    return v(at(p).carbon, kTiefsteTemperatur);
 }
 
 template <size_t N> using Vertices = std::array<Vertex, N>;
@@ -291,11 +258,6 @@ template <class T> std::vector<T> present(std::vector<T> items)
 }
 
 } // namespace
-
-State at(Point p)
-{
-    return kPoints[int(p)];
-}
 
 std::span<const Vertex> vertices(Line l)
 {

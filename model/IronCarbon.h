@@ -3,6 +3,7 @@
 // the lever rule, and the constituents an alloy shows after slow cooling.
 #pragma once
 
+#include <iterator>
 #include <optional>
 #include <span>
 #include <vector>
@@ -43,7 +44,45 @@ inline constexpr double kTiefsteTemperatur = 500;
 enum class Point { A, B, H, J, N, G, M, O, P, S, K, Q, L, E, C, F, D, Ps, Ss, Ks, Es, Cs, Fs, Ds };
 inline constexpr int kPointCount = int(Point::Ds) + 1;
 
-State at(Point p);
+namespace detail {
+// clang-format off
+// In the order of the enumeration. The compositions of the stable system's points are the rounded
+// ones the diagram draws (S´ 0.7, E´ 2.0, C´ 4.2 % C); D´ is where the stable liquidus leaves the
+// diagram at its top.
+inline constexpr State kPoints[] = {
+    { 0,     kSchmelzpunkt },      // A
+    { 0.53,  kPeritektikale },     // B
+    { 0.10,  kPeritektikale },     // H
+    { 0.16,  kPeritektikale },     // J
+    { 0,     kDeltaGamma },        // N
+    { 0,     kGammaAlpha },        // G
+    { 0,     kCuriepunkt },        // M
+    { 0.5,   kCuriepunkt },        // O, where the magnetic change meets G–S
+    { 0.02,  kEutektoid },         // P
+    { 0.8,   kEutektoid },         // S
+    { kZementitC, kEutektoid },    // K
+    { 0,     kTiefsteTemperatur }, // Q
+    { kZementitC, kTiefsteTemperatur }, // L
+    { 2.06,  kEutektikale },       // E
+    { 4.3,   kEutektikale },       // C
+    { kZementitC, kEutektikale },  // F
+    { kZementitC, kZementitLiquidus }, // D
+    { 0.02,  kStabilEutektoid },   // P´
+    { 0.7,   kStabilEutektoid },   // S´
+    { kZementitC, kStabilEutektoid }, // K´
+    { 2.0,   kStabilEutektikale }, // E´
+    { 4.2,   kStabilEutektikale }, // C´
+    { kZementitC, kStabilEutektikale }, // F´
+    { 5.4,   1600 },               // D´
+};
+// clang-format on
+static_assert(std::size(kPoints) == kPointCount);
+} // namespace detail
+
+constexpr State at(Point p)
+{
+    return detail::kPoints[int(p)];
+}
 
 // --- Lines -----------------------------------------------------------------------------------
 
