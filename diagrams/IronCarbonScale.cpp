@@ -44,6 +44,24 @@ int temperatureY(const Projection& p, double celsius)
     return p.rows.back().y;
 }
 
+double carbonOf(const Projection& p, double x)
+{
+    return (x - p.scale.left) / p.scale.perPercent;
+}
+
+double celsiusOf(const Projection& p, double y)
+{
+    // The rows run upwards as the temperatures rise.
+    if (p.rows.empty() || y > p.rows.front().y || y < p.rows.back().y)
+        return p.scale.baseCelsius + (p.scale.baseY - y) / p.scale.perDegree;
+    for (size_t i = 0; i + 1 < p.rows.size(); ++i) {
+        const Row a = p.rows[i], b = p.rows[i + 1];
+        if (y >= b.y)
+            return a.celsius + (b.celsius - a.celsius) * (a.y - y) / (a.y - b.y);
+    }
+    return p.rows.back().celsius;
+}
+
 TPoint pixelOf(const Projection& p, mek::State s)
 {
     return { carbonX(p, s.carbon), temperatureY(p, std::clamp(s.celsius, p.lowest, p.highest)) };

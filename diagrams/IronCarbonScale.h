@@ -72,6 +72,10 @@ struct Projection {
 
 int carbonX(const Projection& p, double percentC);
 int temperatureY(const Projection& p, double celsius);
+// Back from a pixel to the model (a pointer over the drawing): the carbon content of a column and
+// the temperature of a row, through the rows where they reach.
+double carbonOf(const Projection& p, double x);
+double celsiusOf(const Projection& p, double y);
 TPoint pixelOf(const Projection& p, model::ekd::State s);
 TPoint pixelOf(const Projection& p, model::ekd::Point point);
 // A line's vertices on the drawing, in the model's order.

@@ -115,6 +115,23 @@ TEST(IronCarbonProjection, TemperaturesGoThroughTheRowsThenTheScale)
     EXPECT_EQ(carbonX(kSmall, 2.5), 25);
 }
 
+TEST(IronCarbonProjection, APixelGoesBackToItsTemperatureAndCarbonContent)
+{
+    // Every row of the complete diagram's field is the row of the temperature it reads back as,
+    // and the named rows read back as their temperatures.
+    const Projection& p = diagramProjection();
+    for (int y = 20; y <= 493; ++y)
+        EXPECT_EQ(temperatureY(p, celsiusOf(p, y)), y) << y;
+    for (const Row& r : p.rows)
+        EXPECT_DOUBLE_EQ(celsiusOf(p, r.y), r.celsius);
+    EXPECT_DOUBLE_EQ(celsiusOf(kSmall, 40), 50);
+    EXPECT_DOUBLE_EQ(celsiusOf(kSmall, 70), 25);
+    EXPECT_DOUBLE_EQ(celsiusOf(kSmall, -20), 120) << "above the rows: the scale";
+    for (int x = 50; x <= 717; ++x)
+        EXPECT_EQ(carbonX(p, carbonOf(p, x)), x) << x;
+    EXPECT_DOUBLE_EQ(carbonOf(p, 130), 0.8);
+}
+
 TEST(IronCarbonProjection, PlacedPointsMovedVerticesAndTheFieldsEdges)
 {
     // S is placed; E–S's other points go through the scale, its first vertex is moved.
