@@ -124,13 +124,10 @@ constexpr TextAt kAxisLabels[] = {
     { 615, 506, "2.0" }, { 649, 506, "2.2" },
 };
 
-// The lines of the steel corner: E–S–G, 1147 °C, 723 °C (P–S–K), the liquidus and solidus with
-// the peritectic, and G–P–Q.
-constexpr TPoint kESG[] = { { 632, 156 }, { 386, 283 }, { 230, 227 } };
-constexpr TPoint kGPQ[] = { { 230, 350 }, { 234, 283 }, { 230, 227 } };
-constexpr Segment kLines[] = {
-    { { 632, 156 }, { 659, 156 } },
-    { { 230, 283 }, { 659, 283 } },
+// The δ corner and the liquidus above E, sketched by hand: J ("I") at 0.3 % C, N at 1380 °C, A at
+// 1540 °C, B at 0.5 % C and the liquidus reaching the diagram's edge at 1360 °C, where the
+// iron–carbon model would put J at x = 261, N at y = 82, A at 39, B at 333 and the liquidus at 84.
+constexpr Segment kDeltaEcke[] = {
     { { 632, 156 }, { 288, 52 } },
     { { 288, 52 }, { 230, 86 } },
     { { 230, 86 }, { 250, 52 } },
@@ -334,20 +331,28 @@ void TFormGlueh::PaintBoxHauptPaint()
     c.Font.SetColor(clBlack);
     drawAll(c, kAxisLabels);
 
-    // The eutectoid composition, 0.8 % C, from the axis up to 723 °C.
+    // The steel corner from the iron–carbon model, G–S and S–E straight: the eutectoid composition
+    // from the axis up to S, E–S–G, E–C–F and P–S–K to the diagram's edge, the δ corner, G–P–Q.
+    namespace mek = model::ekd;
+    const ekd::Projection p { glueh::kScale };
+    const mek::State s = mek::at(mek::Point::S), e = mek::at(mek::Point::E);
+    const double rechts = kColumns * 0.2;
     c.Pen.SetStyle(psSolid);
     c.Pen.SetColor(kBandBlue);
     c.Pen.SetWidth(1);
-    const int eutectoidX = ekd::carbonX(glueh::kScale, 0.8);
-    draw(c,
-        Segment { { eutectoidX, ekd::temperatureY(glueh::kScale, 0) },
-            { eutectoidX, ekd::temperatureY(glueh::kScale, 723) } });
+    draw(c, Segment { ekd::pixelOf(p, { s.carbon, 0 }), ekd::pixelOf(p, s) });
 
     c.Pen.SetColor(kDunkel);
     c.Pen.SetWidth(2);
-    draw(c, Polyline { kESG });
-    drawAll(c, kLines);
-    draw(c, Polyline { kGPQ });
+    const TPoint esg[]
+        = { ekd::pixelOf(p, mek::Point::E), ekd::pixelOf(p, mek::Point::S), ekd::pixelOf(p, mek::Point::G) };
+    draw(c, Polyline { esg });
+    draw(c, Segment { ekd::pixelOf(p, e), ekd::pixelOf(p, { rechts, e.celsius }) });
+    draw(c, Segment { ekd::pixelOf(p, { 0, s.celsius }), ekd::pixelOf(p, { rechts, s.celsius }) });
+    drawAll(c, kDeltaEcke);
+    const TPoint gpq[]
+        = { ekd::pixelOf(p, mek::Point::Q), ekd::pixelOf(p, mek::Point::P), ekd::pixelOf(p, mek::Point::G) };
+    draw(c, Polyline { gpq });
 
     c.Font.SetColor(kDunkel);
     drawAll(c, kPointLabels);

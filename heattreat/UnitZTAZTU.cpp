@@ -44,17 +44,20 @@ constexpr ColoredText kSkalen[] = {
     { 585, 387, "1.8", clWhite }, { 625, 387, "2.0", clWhite }, { 660, 387, "2.2", clWhite },
 };
 
-// Steps 5 and 6: the steel corner's lines as carbon content (%) and temperature (°C).
-struct Punkt {
-    double c;
-    double t;
-};
-constexpr Punkt kEutektoid[] = { { 0.8, 0 }, { 0.8, 723 } }; // the 0.8 % C line, in blue
-constexpr Punkt kESG[] = { { 2.06, 1147 }, { 0.8, 723 }, { 0, 911 } };
-constexpr Punkt kEutektikale[] = { { 2.06, 1147 }, { 2.2, 1147 } };
-constexpr Punkt kPSK[] = { { 0, 723 }, { 2.2, 723 } };
-constexpr Punkt kAE[] = { { 2.06, 1147 }, { 1.75, 1210 } };
-constexpr Punkt kGPQ[] = { { 0, 500 }, { 0.02, 723 }, { 0, 911 } };
+// Steps 5 and 6: the steel corner's lines, from the points of the iron–carbon model, G–S and S–E
+// straight; E–C–F and P–S–K run to the diagram's edge at 2.2 % C.
+using Punkt = model::ekd::State;
+using model::ekd::Point;
+constexpr Punkt kS = model::ekd::at(Point::S), kE = model::ekd::at(Point::E);
+constexpr double kRand = 2.2;
+constexpr Punkt kEutektoid[] = { { kS.carbon, 0 }, kS }; // the eutectoid composition, in blue
+constexpr Punkt kESG[] = { kE, kS, model::ekd::at(Point::G) };
+constexpr Punkt kEutektikale[] = { kE, { kRand, kE.celsius } };
+constexpr Punkt kPSK[] = { { 0, kS.celsius }, { kRand, kS.celsius } };
+// A short piece of the solidus from E, drawn towards (1.75 %, 1210 °C), where the model's solidus
+// is at 1.6 % C.
+constexpr Punkt kAE[] = { kE, { 1.75, 1210 } };
+constexpr Punkt kGPQ[] = { model::ekd::at(Point::Q), model::ekd::at(Point::P), model::ekd::at(Point::G) };
 struct Linienzug {
     std::span<const Punkt> punkte;
 };
@@ -106,7 +109,7 @@ constexpr TextAt kAbschnitte[] = { { 60, 310, "Aufheizung" }, { 170, 100, "Halte
 
 TPoint toPixel(const ekd::Scale& s, const Punkt& p)
 {
-    return { ekd::carbonX(s, p.c), ekd::temperatureY(s, p.t) };
+    return { ekd::carbonX(s, p.carbon), ekd::temperatureY(s, p.celsius) };
 }
 
 void drawLinie(TCanvas& c, const ekd::Scale& s, std::span<const Punkt> punkte)

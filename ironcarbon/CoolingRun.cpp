@@ -28,21 +28,21 @@ constexpr TextAt kZementitEnde[] = {
 };
 constexpr TextAt kIndex3 { 682, 480, "3" };
 
-// The field ends at 600 °C here, so the lines that run down to the bottom of the whole diagram
-// end on its lower edge, and A's line to H starts a little lower on the axis.
-constexpr Points<2> kLinieQP { { { 50, 450 }, kP } };
-constexpr Points<2> kLinieAH { { { 50, 48 }, kH } };
-// The metastable lines, one pixel wide.
-constexpr Polyline kLinien[] = {
-    { kLinePSK }, { kLinieQP }, { kLinePG }, { kLineECF }, { kLineSE }, { kLineSG }, { kLineHJB },
-    { kLineBC }, { kLineCD }, { kLineJE }, { kLineAB }, { kLinieAH }, { kLineHN }, { kLineJN },
+// The field ends at 600 °C here: the lines that run down to the bottom of the whole diagram end on
+// its lower edge, P–Q meets the iron axis there.
+constexpr double kTiefste = 600;
+// The liquidus from A runs on two pixels past B, as in the whole diagram; the line from A to H
+// starts where the straight axis puts 1536 °C, six pixels below A.
+constexpr VertexAt kVertexAt[] = {
+    { mek::Line::AB, 5, { 102, 66 } },
+    { mek::Line::AH, 0, { 50, 48 } },
 };
-constexpr Points<2> kLinieCUnten { { kC, { 480, 450 } } };
-constexpr Points<2> kLinieEUnten { { kE, { 256, 450 } } };
-constexpr Points<2> kLinieSUnten { { kS, { 130, 450 } } };
+
+using enum mek::Line;
+// The metastable lines, one pixel wide, then the dashed ones.
+constexpr mek::Line kLinien[] = { PSK, QP, PG, ECF, SE, SG, HJB, BC, CD, JE, AB, AH, HN, JN };
 constexpr DiagramLine kGestrichelt[] = {
-    { kLinieCUnten, kSchwarz, true }, { kLinieEUnten, kSchwarz, true }, { kLinieSUnten, kSchwarz, true },
-    { kLineMO, kSchwarz, true },
+    { CUnten, kSchwarz, true }, { EUnten, kSchwarz, true }, { SUnten, kSchwarz, true }, { MO, kSchwarz, true },
 };
 
 constexpr TextAt kBeschriftung[] = {
@@ -218,6 +218,13 @@ void play(const Lauf& lauf, Zustand& z, const Leinwand& on)
 
 } // namespace
 
+const Projection& projection()
+{
+    static const Projection p { diagramProjection().scale, diagramProjection().rows, diagramProjection().placed,
+        kVertexAt, kTiefste, diagramProjection().highest };
+    return p;
+}
+
 void drawDiagram(TCanvas& c, int width, int height)
 {
     c.Font.SetName(QStringLiteral("Times New Roman"));
@@ -229,8 +236,11 @@ void drawDiagram(TCanvas& c, int width, int height)
     drawBackground(c, width, kLastBand);
     drawField(c);
     drawAxes(c, height);
-    drawAll(c, kLinien);
-    drawLines(c, kGestrichelt, 1);
+    for (const mek::Line line : kLinien) {
+        const std::vector<TPoint> points = pixelsOf(projection(), line);
+        draw(c, Polyline { points });
+    }
+    drawLines(c, projection(), kGestrichelt, 1);
     drawTimesTexts(c, kBeschriftung, kSchwarz);
     drawSymbolTexts(c, kSymbole, kSchwarz);
 }

@@ -4,6 +4,7 @@
 // data; this header plays it.
 #pragma once
 
+#include "diagrams/IronCarbonScale.h"
 #include "framework/Canvas.h"
 #include "framework/Figures.h"
 #include "framework/ImageList.h"
@@ -20,6 +21,9 @@ void drawDiagram(TCanvas& c, int width, int height);
 // The field ends here, and the dark red bands go down to band 439, just below the box.
 inline constexpr int kFieldBottom = 452;
 inline constexpr int kLastBand = 439;
+
+// The model on this diagram: the whole diagram's projection with the field ending at 600 °C.
+const Projection& projection();
 
 // --- A run as data -------------------------------------------------------------------------
 

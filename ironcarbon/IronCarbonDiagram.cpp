@@ -71,15 +71,17 @@ constexpr int kCementiteAxisY = 507;
 
 // --- Lines of the views ----------------------------------------------------------------------
 
+using enum mek::Line;
+
 // clang-format off
 // The complete view: the metastable lines (solid, then dashed) and the stable ones that differ.
 constexpr DiagramLine kCompleteLines[] = {
-    { kLinePSK, kBlau }, { kLineQP, kBlau }, { kLinePG, kBlau }, { kLineECF, kBlau },
-    { kLineSE, kBlau }, { kLineSG, kBlau }, { kLineHJB, kBlau }, { kLineBC, kBlau },
-    { kLineCD, kBlau }, { kLineJE, kBlau }, { kLineAH, kBlau }, { kLineHN, kBlau },
-    { kLineJN, kBlau }, { kLineAB, kBlau },
-    { kLineCDown, kBlau, true }, { kLineEDown, kBlau, true }, { kLineSDown, kBlau, true }, { kLineMO, kBlau, true },
-    { kLinePsSsKs, kRot }, { kLineEsCsFs, kRot }, { kLineSsEs, kRot }, { kLineCsDs, kRot },
+    { PSK, kBlau }, { QP, kBlau }, { PG, kBlau }, { ECF, kBlau },
+    { SE, kBlau }, { SG, kBlau }, { HJB, kBlau }, { BC, kBlau },
+    { CD, kBlau }, { JE, kBlau }, { AH, kBlau }, { HN, kBlau },
+    { JN, kBlau }, { AB, kBlau },
+    { CUnten, kBlau, true }, { EUnten, kBlau, true }, { SUnten, kBlau, true }, { MO, kBlau, true },
+    { PsSsKs, kRot }, { EsCsFs, kRot }, { SsEs, kRot }, { CsDs, kRot },
 };
 // The metastable view draws the blue lines of the complete view and no others.
 constexpr size_t kMetastableLineCount = 18;
@@ -87,10 +89,10 @@ constexpr size_t kMetastableLineCount = 18;
 // The stable view: its own lines first, then those it shares with the metastable system, all
 // solid and red.
 constexpr DiagramLine kStableLines[] = {
-    { kLinePsSsKs, kRot }, { kLineEsCsFs, kRot }, { kLineSsEs, kRot }, { kLineCsDs, kRot },
-    { kLineQPs, kRot }, { kLinePsG, kRot }, { kLineSsG, kRot }, { kLineHJB, kRot },
-    { kLineBCs, kRot }, { kLineJEs, kRot }, { kLineAH, kRot }, { kLineHN, kRot },
-    { kLineJN, kRot }, { kLineAB, kRot }, { kLineMO, kRot },
+    { PsSsKs, kRot }, { EsCsFs, kRot }, { SsEs, kRot }, { CsDs, kRot },
+    { QPs, kRot }, { PsG, kRot }, { SsG, kRot }, { HJB, kRot },
+    { BCs, kRot }, { JEs, kRot }, { AH, kRot }, { HN, kRot },
+    { JN, kRot }, { AB, kRot }, { MO, kRot },
 };
 // clang-format on
 static_assert(std::size(kCompleteLines) == 22 && std::size(kStableLines) == 15);
@@ -161,7 +163,7 @@ constexpr LabelEdit kPlatteSymbole[] = {
 };
 // Ferrite is named beside the axis, white on the dark band, inside its click frame.
 constexpr TextAt kFerritWeiss { 17, 415, "a-MK" };
-constexpr TPoint kLeaderFrom = kA;
+// The leader runs from A up to its temperature.
 constexpr TPoint kLeaderTo { 70, 30 };
 
 // The click frames of the plate, as the corners of closed rectangles.
@@ -279,13 +281,14 @@ void drawAxisTexts(TCanvas& c, int width, bool cementiteAxis)
     textInside(c, width, 707, kCementiteAxisY, QStringLiteral("100 % Zementit"));
 }
 
-void drawLines(TCanvas& c, std::span<const DiagramLine> lines, int dashWidth)
+void drawLines(TCanvas& c, const Projection& p, std::span<const DiagramLine> lines, int dashWidth)
 {
     for (const DiagramLine& l : lines) {
         c.Pen.SetColor(l.color);
         c.Pen.SetWidth(l.dash ? dashWidth : 2);
         c.Pen.SetStyle(l.dash ? psDash : psSolid);
-        draw(c, Polyline { l.points });
+        const std::vector<TPoint> points = pixelsOf(p, l.line);
+        draw(c, Polyline { points });
     }
 }
 
@@ -345,7 +348,7 @@ void drawView(TCanvas& c, int width, int height, View v)
     const FieldColours field = fieldColours(v);
     drawField(c, field.fill, field.frame);
     drawAxisTexts(c, width, v != View::Stable);
-    drawLines(c, viewLines(v), 2);
+    drawLines(c, diagramProjection(), viewLines(v), 2);
     for (const LabelSet& set : viewLabels(v)) {
         if (set.symbol)
             drawSymbolTexts(c, set.texts, set.color);
@@ -374,11 +377,12 @@ void drawPlate(TCanvas& c, int width, int height, ClickFrames frames)
     drawField(c, kMetastableField.fill, kMetastableField.frame);
     drawAxisTexts(c, width, true);
     // Width 1 lets the dashed lines show their dashes, the gaps keeping the field's colour.
-    drawLines(c, viewLines(View::Metastable), 1);
+    drawLines(c, diagramProjection(), viewLines(View::Metastable), 1);
     drawTimesTexts(c, plateTimesLabels(), kSchwarz);
     // The leader from A to its temperature, with the pen the lines left (blue, width 1), solid.
     c.Pen.SetStyle(psSolid);
-    c.MoveTo(kLeaderFrom.X, kLeaderFrom.Y);
+    const TPoint a = pixelOf(diagramProjection(), mek::Point::A);
+    c.MoveTo(a.X, a.Y);
     c.LineTo(kLeaderTo.X, kLeaderTo.Y);
     drawSymbolTexts(c, plateSymbolLabels(), kSchwarz);
     drawSymbolTexts(c, std::span(&kFerritWeiss, 1), kWeiss);

@@ -1,6 +1,7 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.45 % C: the microstructures that different cooling rates produce.
 #include "timetemp/UnitZTUconC045.h"
 
+#include "diagrams/SteelCorner.h"
 #include "resources/Pictures.h"
 
 #include <iterator>
@@ -90,22 +91,6 @@ constexpr ColoredText kAchsen[] = {
 };
 static_assert(std::size(kAchsen) == 7 + 7 + 13 + 7);
 
-// Step 5: the steel corner of the metastable diagram, in pixels of (C, T).
-constexpr TPoint kEutektoid[] = { { 166, 185 }, { 166, 430 } };  // 0.8 % C from 722 °C down
-constexpr TPoint kPSK[] = { { 56, 185 }, { 370, 185 } };         // 722 °C from 0.04 % C
-constexpr TPoint kECF[] = { { 349, 40 }, { 370, 40 } };          // 1146 °C from E
-constexpr TPoint kEaufwaerts[] = { { 349, 40 }, { 311, 22 } };   // E up to (1.8 %, 1200 °C)
-constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 790) (0.6, 756) (0.7, 740) (0.8, 724)
-    { 50, 121 }, { 79, 144 }, { 108, 161 }, { 137, 173 }, { 152, 178 }, { 166, 184 },
-};
-constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
-    { 166, 185 }, { 195, 158 }, { 224, 134 }, { 253, 110 }, { 282, 88 }, { 311, 67 }, { 349, 40 },
-};
-constexpr TPoint kGPQ[] = { { 50, 121 }, { 56, 185 }, { 50, 260 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Curve kEkdLinien[] = {
-    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
-};
-
 // Step 6.
 constexpr TextAt kEkdTexte[] = {
     {  53, 104, "G" },          { 169, 185, "S" },          { 349,  29, "E" },
@@ -152,7 +137,7 @@ constexpr Marking kMarkierungen[] = {
 
 constexpr PictureScheme kBild {
     .axisLabels = kAchsen,
-    .ekdLines = kEkdLinien,
+    .ekdLines = {}, // the steel corner on the EKD panel, filled in at every paint
     .ekdLabels = kEkdTexte,
     .timeCurves = kZtuKurven,
     .timeLabels = kZtuTexte,
@@ -324,7 +309,10 @@ void TFormZTUcon045::PaintBoxHauptPaint()
 {
     const int w = PaintBoxHaupt.Width(), h = PaintBoxHaupt.Height();
     m_state.Layout = computeLayout(kLayout, w, h);
-    drawStaticPicture(PaintBoxHaupt.Canvas(), m_state.Layout, w, h, kBild);
+    const ekd::SteelCorner ecke(m_state.Layout, 0);
+    PictureScheme bild = kBild;
+    bild.ekdLines = ecke.curves();
+    drawStaticPicture(PaintBoxHaupt.Canvas(), m_state.Layout, w, h, bild);
 }
 
 void TFormZTUcon045::PaintBoxLogPaint()

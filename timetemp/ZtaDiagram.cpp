@@ -3,13 +3,13 @@
 // on the overlay.
 #include "timetemp/ZtaDiagram.h"
 
+#include "diagrams/SteelCorner.h"
 #include "framework/LessonForm.h"
 #include "resources/Pictures.h"
 
 #include <array>
 #include <cmath>
 #include <iterator>
-#include <vector>
 
 namespace wb::zta {
 
@@ -42,21 +42,9 @@ constexpr ColoredText kEkdAchsen[] = {
 };
 static_assert(std::size(kEkdAchsen) == 6 + 7);
 
-// The steel corner of the metastable diagram, in pixels of (C, T).
-constexpr TPoint kEutektoid[] = { { 162, 202 }, { 162, 400 } };  // 0.8 % C from 722 °C down
-constexpr TPoint kPSK[] = { { 56, 202 }, { 360, 202 } };         // 722 °C from 0.04 % C
-constexpr TPoint kECF[] = { { 338, 41 }, { 360, 41 } };          // 1146 °C from E
-constexpr TPoint kEaufwaerts[] = { { 338, 41 }, { 302, 20 } };   // E up to (1.8 %, 1200 °C)
-constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 786) (0.6, 752) (0.7, 740) (0.8, 724)
-    { 50, 130 }, { 78, 157 }, { 106, 177 }, { 134, 190 }, { 148, 195 }, { 162, 201 },
-};
-constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
-    { 162, 202 }, { 190, 172 }, { 218, 145 }, { 246, 118 }, { 274, 94 }, { 302, 70 }, { 338, 41 },
-};
-constexpr TPoint kGPQ[] = { { 50, 130 }, { 56, 202 }, { 50, 286 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr ztaztu::Curve kEkdLinien[] = {
-    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
-};
+// The ZTA panels draw G–S at 0.4 and 0.6 % C a pixel lower than the steel corner's 790 and 756 °C
+// put it on their 0.38 pixels per °C: at 786 and 752 °C.
+constexpr ekd::CornerCelsius kGSTiefer[] = { { ekd::CornerLine::GS, 2, 786 }, { ekd::CornerLine::GS, 3, 752 } };
 
 // The names of its points, lines and fields.
 constexpr TextAt kEkdTexte[] = {
@@ -142,18 +130,7 @@ void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::s
     ztaztu::drawColoredTexts(c, ztaScale);
     ztaztu::drawColoredTexts(c, shifted(kEkdAchsen, dx));
     ztaztu::drawColoredTexts(c, kZeitachse);
-
-    // The lines' points moved as a whole, each line keeping its pen width.
-    std::vector<std::vector<TPoint>> points;
-    std::vector<ztaztu::Curve> lines;
-    points.reserve(std::size(kEkdLinien));
-    for (const ztaztu::Curve& line : kEkdLinien) {
-        std::vector<TPoint>& moved = points.emplace_back(line.line.points.begin(), line.line.points.end());
-        for (TPoint& p : moved)
-            p.X += dx;
-        lines.push_back({ line.width, { moved } });
-    }
-    ztaztu::drawCurves(c, lines);
+    ekd::drawSteelCorner(c, l, kBottomCelsius, kGSTiefer);
     ztaztu::drawDarkTexts(c, shifted(kEkdTexte, dx));
 }
 

@@ -40,13 +40,14 @@ void penToStart(TPaintBox& log, int& kurveX, float& kurveY);
 
 // --- The steel corner of the iron–carbon diagram --------------------------------------------
 
-// The EKD panel's left edge the steel corner's tables are measured from; a form whose panel lies
-// elsewhere gets the same corner moved with it.
+// The EKD panel's left edge the steel corner's texts are measured from; a form whose panel lies
+// elsewhere gets them moved with it.
 constexpr int kEkdLinks = 50;
 
 // Steps 4 to 6 of the static picture: the ZTA panel's temperature scale (the form's own), the EKD
-// panel's temperature scale and carbon axis, the time axis, then the steel corner's lines and
-// texts, all of the EKD panel moved from kEkdLinks to the layout's EkdLinks.
+// panel's temperature scale and carbon axis, the time axis, then the steel corner's lines on the
+// panel's own scale and its texts, the texts of the EKD panel moved from kEkdLinks to the layout's
+// EkdLinks.
 void drawScalesAndSteelCorner(TCanvas& c, const ztaztu::DiagramLayout& l, std::span<const ColoredText> ztaScale);
 // Steps 1 to 6: the background, both panels framed and gridded, then the scales and the steel
 // corner as above.

@@ -2,6 +2,8 @@
 // axes and EKD corner with the time panel at x = 400) and the isotherm runs drawn on its overlay.
 #include "timetemp/ZtuIsoDiagram.h"
 
+#include "diagrams/SteelCorner.h"
+
 #include <iterator>
 
 namespace wb::ztuiso {
@@ -39,23 +41,6 @@ constexpr ColoredText kAchsen[] = {
 };
 static_assert(std::size(kAchsen) == 7 + 7 + 13 + 7);
 
-// Step 5: the steel corner of the metastable diagram, the same (C, T) points as in the
-// continuous diagram at 0.45 % C on columns of 28 pixels.
-constexpr TPoint kEutektoid[] = { { 162, 185 }, { 162, 430 } };  // 0.8 % C from 722 °C down
-constexpr TPoint kPSK[] = { { 56, 185 }, { 360, 185 } };         // 722 °C from 0.04 % C
-constexpr TPoint kECF[] = { { 338, 40 }, { 360, 40 } };          // 1146 °C from E
-constexpr TPoint kEaufwaerts[] = { { 338, 40 }, { 302, 22 } };   // E up to (1.8 %, 1200 °C)
-constexpr TPoint kGS[] = {                                       // (0, 910) (0.2, 840) (0.4, 790) (0.6, 756) (0.7, 740) (0.8, 724)
-    { 50, 121 }, { 78, 144 }, { 106, 161 }, { 134, 173 }, { 148, 178 }, { 162, 184 },
-};
-constexpr TPoint kSE[] = {                                       // (0.8, 722) (1.0, 800) (1.2, 870) (1.4, 942) (1.6, 1006) (1.8, 1068) (2.06, 1146)
-    { 162, 185 }, { 190, 158 }, { 218, 134 }, { 246, 110 }, { 274, 88 }, { 302, 67 }, { 338, 40 },
-};
-constexpr TPoint kGPQ[] = { { 50, 121 }, { 56, 185 }, { 50, 260 } };  // (0, 910) (0.04, 722) (0, 500)
-constexpr Curve kEkdLinien[] = {
-    { 1, kEutektoid }, { 2, kPSK }, { 2, kECF }, { 2, kEaufwaerts }, { 2, kGS }, { 2, kSE }, { 2, kGPQ },
-};
-
 // Step 6.
 constexpr TextAt kEkdTexte[] = {
     {  53, 104, "G" },          { 165, 185, "S" },          { 338,  29, "E" },
@@ -87,11 +72,6 @@ std::span<const ColoredText> axisLabels()
     return kAchsen;
 }
 
-std::span<const Curve> ekdLines()
-{
-    return kEkdLinien;
-}
-
 std::span<const TextAt> ekdLabels()
 {
     return kEkdTexte;
@@ -103,7 +83,7 @@ void drawFrame(TCanvas& c, const DiagramLayout& l, int width, int height)
     drawFrames(c, l);
     drawGrids(c, l);
     drawColoredTexts(c, kAchsen);
-    drawCurves(c, kEkdLinien);
+    ekd::drawSteelCorner(c, l, 0);
     drawDarkTexts(c, kEkdTexte);
 }
 

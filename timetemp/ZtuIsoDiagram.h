@@ -18,9 +18,9 @@ const ztaztu::LayoutRule& layoutRule();
 // 20 pixels right of its frame.
 const ztaztu::OverlayRule& overlayRule();
 
-// The frame's tables: the axis labels (step 4), the EKD lines (step 5) and their labels (step 6).
+// The frame's tables: the axis labels (step 4) and the labels of the EKD lines (step 6); the lines
+// themselves (step 5) are the steel corner on the EKD panel.
 std::span<const ColoredText> axisLabels();
-std::span<const ztaztu::Curve> ekdLines();
 std::span<const TextAt> ekdLabels();
 
 // Steps 1 to 6 of the static picture: background, frames, grids, axis labels, EKD lines and labels.

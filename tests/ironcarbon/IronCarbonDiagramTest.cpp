@@ -44,18 +44,22 @@ int countColour(const PixelCanvas& pc, int x1, int y1, int x2, int y2, TColor co
 
 TEST(IronCarbonLines, StableLinesLeaveTheMetastableOnesTowardsTheirOwnPoints)
 {
+    const Projection& p = diagramProjection();
+    const std::vector<TPoint> sg = pixelsOf(p, mek::Line::SG), ssg = pixelsOf(p, mek::Line::SsG);
+    const std::vector<TPoint> bc = pixelsOf(p, mek::Line::BC), bcs = pixelsOf(p, mek::Line::BCs);
+    const std::vector<TPoint> je = pixelsOf(p, mek::Line::JE), jes = pixelsOf(p, mek::Line::JEs);
     // S´G: S´, then SG from (110, 384) down to G.
-    EXPECT_EQ(kLineSsG.front(), kSs);
-    EXPECT_EQ(kLineSsG[1], Point(110, 384));
-    EXPECT_EQ(kLineSsG.back(), kG);
-    EXPECT_EQ(kLineSsG.size(), kLineSG.size() - 1);
+    ASSERT_EQ(ssg.size(), sg.size() - 1);
+    EXPECT_EQ(ssg.front(), pixelOf(p, mek::Point::Ss));
+    EXPECT_TRUE(std::equal(ssg.begin() + 1, ssg.end(), sg.begin() + 2));
+    EXPECT_EQ(ssg[1], Point(110, 384));
     // BC´ leaves BC after (430, 189), JE´ leaves JE after (236, 202).
-    EXPECT_EQ(kLineBCs.front(), kB);
-    EXPECT_EQ(kLineBCs[kLineBCs.size() - 2], Point(430, 189));
-    EXPECT_EQ(kLineBCs.back(), kCs);
-    EXPECT_EQ(kLineJEs.front(), kJ);
-    EXPECT_EQ(kLineJEs[kLineJEs.size() - 2], Point(236, 202));
-    EXPECT_EQ(kLineJEs.back(), kEs);
+    EXPECT_TRUE(std::equal(bcs.begin(), bcs.end() - 1, bc.begin()));
+    EXPECT_EQ(bcs[bcs.size() - 2], Point(430, 189));
+    EXPECT_EQ(bcs.back(), pixelOf(p, mek::Point::Cs));
+    EXPECT_TRUE(std::equal(jes.begin(), jes.end() - 1, je.begin()));
+    EXPECT_EQ(jes[jes.size() - 2], Point(236, 202));
+    EXPECT_EQ(jes.back(), pixelOf(p, mek::Point::Es));
 }
 
 TEST(IronCarbonLines, EachViewDrawsItsOwnSystem)
@@ -68,14 +72,14 @@ TEST(IronCarbonLines, EachViewDrawsItsOwnSystem)
     const auto gesamt = viewLines(View::Complete);
     ASSERT_GT(gesamt.size(), meta.size());
     EXPECT_TRUE(std::equal(meta.begin(), meta.end(), gesamt.begin(),
-        [](const DiagramLine& a, const DiagramLine& b) { return a.points.data() == b.points.data(); }));
+        [](const DiagramLine& a, const DiagramLine& b) { return a.line == b.line; }));
     EXPECT_TRUE(std::all_of(
         gesamt.begin() + meta.size(), gesamt.end(), [](const DiagramLine& l) { return l.color == kRot && !l.dash; }));
     // The stable view: red and solid throughout, MO included.
     const auto stabil = viewLines(View::Stable);
     EXPECT_TRUE(
         std::all_of(stabil.begin(), stabil.end(), [](const DiagramLine& l) { return l.color == kRot && !l.dash; }));
-    EXPECT_EQ(stabil.back().points.data(), kLineMO.data());
+    EXPECT_EQ(stabil.back().line, mek::Line::MO);
 }
 
 TEST(IronCarbonBackground, BandsRoundTheirHalvesToEven)
@@ -269,4 +273,39 @@ TEST(IronCarbonViews, TheAxesLastTextsEndInsideTheBox)
         EXPECT_GE(width - kohlenstoff, 642 + pc.canvas.TextWidth(QStringLiteral("6,0"))) << "clear of \"6,0\"";
         EXPECT_GE(width - zementit, 650 + pc.canvas.TextWidth(QStringLiteral("90"))) << "clear of \"90\"";
     }
+}
+
+TEST(IronCarbonLabels, TemperatureLabelsNameTheModelsTemperaturesBesideTheirRows)
+{
+    // Every "…°C" label of a view (with or without "=") is a temperature the model names, in the
+    // colour of the system it belongs to, near the row the projection gives it.
+    const std::pair<double, TColor> named[] = {
+        { mek::kSchmelzpunkt, kBlau },
+        { mek::kPeritektikale, kBlau },
+        { mek::kDeltaGamma, kBlau },
+        { mek::kGammaAlpha, kBlau },
+        { mek::kCuriepunkt, kBlau },
+        { mek::kEutektoid, kBlau },
+        { mek::kEutektikale, kBlau },
+        { mek::kZementitLiquidus, kBlau },
+        { mek::kStabilEutektoid, kRot },
+        { mek::kStabilEutektikale, kRot },
+    };
+    int labels = 0;
+    for (const LabelSet& set : viewLabels(View::Complete)) {
+        for (const TextAt& t : set.texts) {
+            QString text = QString::fromUtf8(t.text);
+            if (!text.endsWith(QStringLiteral("°C")))
+                continue;
+            ++labels;
+            text.remove(QLatin1Char('=')).chop(2);
+            const double celsius = text.toDouble();
+            const auto it = std::find_if(
+                std::begin(named), std::end(named), [celsius](const auto& n) { return n.first == celsius; });
+            ASSERT_NE(it, std::end(named)) << t.text;
+            EXPECT_EQ(set.color, it->second) << t.text;
+            EXPECT_LE(std::abs(t.y - temperatureY(diagramProjection(), celsius)), 25) << t.text;
+        }
+    }
+    EXPECT_EQ(labels, 10);
 }
