@@ -110,14 +110,21 @@ void drawFrame(TCanvas& c, const DiagramLayout& l, int width, int height)
 void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height, const IsoLesson& lesson)
 {
     drawFrame(c, l, width, height);
-    drawCurves(c, lesson.curves);
+    drawLines(c, l, lesson.lines.first(lesson.linesBeforeLabels));
     drawDarkTexts(c, lesson.curveLabels);
-    drawCurves(c, lesson.laterCurves);
+    drawLines(c, l, lesson.lines.subspan(lesson.linesBeforeLabels));
     drawSteelBox(c, lesson.steelBox);
     drawMarkings(c, lesson.purpleGapLines, lesson.markings);
 }
 
 // --- Isotherm runs ---------------------------------------------------------------------------
+
+int isothermRow(double celsius)
+{
+    const DiagramLayout l = computeLayout(kLayout, 750, 500);
+    const QRect overlay = overlayBounds(l, QRect(0, 0, 750, 500), kOverlay);
+    return temperatureY(l, celsius) - overlay.top();
+}
 
 IsothermTick isothermTick(const IsothermRun& run, int& kurveX, float& kurveY)
 {

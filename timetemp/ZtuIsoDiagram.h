@@ -29,6 +29,10 @@ void drawFrame(TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height
 
 // --- Isotherm runs ---------------------------------------------------------------------------
 
+// The row of the overlay an isotherm at `celsius` is drawn on, in the lessons' layout of
+// PaintBoxHaupt's 750 × 500 pixels.
+int isothermRow(double celsius);
+
 // How the quench line meets the isotherm: form A steps right first and draws its arrowhead from
 // the knee point with strokes as long as the drop; form B first draws the quench line down to the
 // knee, then steps right and draws strokes of 13 pixels.
@@ -81,9 +85,9 @@ constexpr int kIsotherms = 4;
 // What one isothermal lesson puts on the frame and the overlay.
 struct IsoLesson {
     std::span<const IsothermRun> runs; // in the order of Isotherm
-    std::span<const ztaztu::Curve> curves; // step 7
+    std::span<const model::TransformationLine> lines; // step 7: the steel's lines from the model
+    size_t linesBeforeLabels; // the rest are drawn after the labels, with the same pen
     std::span<const TextAt> curveLabels; // step 8
-    std::span<const ztaztu::Curve> laterCurves; // drawn after the labels, with the same pen
     ztaztu::SteelBox steelBox; // step 9
     std::span<const Segment> purpleGapLines; // step 10
     std::span<const ztaztu::Marking> markings;
