@@ -4,7 +4,6 @@
 #include "resources/Pictures.h"
 
 #include <iterator>
-#include <span>
 
 namespace wb {
 
@@ -206,6 +205,27 @@ constexpr RunMarker kGleichMarken[] = {
 };
 constexpr TextAt kGleichErgebnis[] = { { 427, 124, " 55 % Perlit " }, { 427, 138, " 45 % Ferrit " } };
 
+// Curve factor (the steel's), pieces, markers, end when KurveY > PaintBoxLog.Height − this, end
+// labels.
+constexpr CoolingRun kLaeufe[] = {
+    { ztucon::kFromSteel, kStuecke004, kMarken004, 50, kTexte004 },
+    { ztucon::kFromSteel, kStuecke06, kMarken06, 50, kTexte06 },
+    { ztucon::kFromSteel, kStuecke15, kMarken15, 50, kTexte15 },
+    { ztucon::kFromSteel, kStuecke60, kMarken60, 30, kTexte60 },
+    { ztucon::kFromSteel, kStuecke600, kMarken600, 40, kTexte600 },
+};
+static_assert(std::size(kLaeufe) == ztucon::kRates);
+
+constexpr EquilibriumRun kGleichgewicht {
+    .K = ztucon::kFromSteel,
+    .pen = clPurple,
+    .across = { { { 115, 165 }, { 740, 165 } }, { { 115, 184 }, { 740, 184 } } },
+    .boxPenSolid = false,
+    .box = { 427, 56, 563, 110 },
+    .boxTexts = kGleichKasten,
+    .markers = kGleichMarken,
+    .endLabels = kGleichErgebnis,
+};
 // clang-format on
 
 void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
@@ -219,68 +239,26 @@ void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
 
 namespace ztucon045 {
 
-namespace {
-
-// The curve factor of the steel's drawn rate.
-double factor(int rate)
-{
-    return ztucon::curveFactor(model::c45().coolings[size_t(rate)].drawnRate);
-}
-
-// K, pieces, markers, end when KurveY > PaintBoxLog.Height − this, end labels.
-std::span<const CoolingRun> runs()
-{
-    static const CoolingRun laeufe[] = {
-        { factor(0), kStuecke004, kMarken004, 50, kTexte004 },
-        { factor(1), kStuecke06, kMarken06, 50, kTexte06 },
-        { factor(2), kStuecke15, kMarken15, 50, kTexte15 },
-        { factor(3), kStuecke60, kMarken60, 30, kTexte60 },
-        { factor(4), kStuecke600, kMarken600, 40, kTexte600 },
-    };
-    static_assert(std::size(laeufe) == ztucon::kRates);
-    return laeufe;
-}
-
-} // namespace
-
 const CoolingRun& coolingRun(Rate rate)
 {
-    return runs()[size_t(rate)];
+    return lesson().runs[size_t(rate)];
 }
 
 const EquilibriumRun& equilibriumRun()
 {
-    static const EquilibriumRun gleichgewicht {
-        .K = ztucon::curveFactor(model::c45().equilibrium.drawnRate),
-        .pen = clPurple,
-        .across = { { { 115, 165 }, { 740, 165 } }, { { 115, 184 }, { 740, 184 } } },
-        .boxPenSolid = false,
-        .box = { 427, 56, 563, 110 },
-        .boxTexts = kGleichKasten,
-        .markers = kGleichMarken,
-        .endLabels = kGleichErgebnis,
-    };
-    return gleichgewicht;
-}
-
-const LayoutRule& layoutRule()
-{
-    return kLayout;
-}
-
-const OverlayRule& overlayRule()
-{
-    return ztucon::overlayRule();
+    return *lesson().equilibrium;
 }
 
 const ztucon::Lesson& lesson()
 {
+    static const auto laeufe = ztucon::withFactors(kLaeufe, model::c45());
+    static const EquilibriumRun gleichgewicht = ztucon::withFactor(kGleichgewicht, model::c45());
     static const ztucon::Lesson lesson {
         .steel = &model::c45(),
         .layout = &kLayout,
         .drawPicture = drawPicture,
-        .runs = runs(),
-        .equilibrium = &equilibriumRun(),
+        .runs = laeufe,
+        .equilibrium = &gleichgewicht,
         .logBounds = QRect(417, 161, 348, 274),
         .memoBounds = QRect(0, 0, 385, 460),
         .tableBounds = QRect(0, 435, 385, 97),

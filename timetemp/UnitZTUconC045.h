@@ -13,8 +13,6 @@ enum class Rate { V004, V06, V15, V60, V600 };
 
 const ztaztu::CoolingRun& coolingRun(Rate rate);
 const ztaztu::EquilibriumRun& equilibriumRun();
-const ztaztu::LayoutRule& layoutRule();
-const ztaztu::OverlayRule& overlayRule();
 const ztucon::Lesson& lesson();
 
 } // namespace ztucon045

@@ -4,7 +4,6 @@
 #include "timetemp/ZtuIsoDiagram.h"
 
 #include <iterator>
-#include <span>
 
 namespace wb::ztucon07 {
 
@@ -133,6 +132,28 @@ constexpr RunMarker kGleichMarken[] = {
 };
 constexpr TextAt kGleichErgebnis[] = { { 414, 124, " 87 % Perlit " }, { 414, 138, " 13 % Ferrit " } };
 
+// Curve factor (the steel's), pieces, markers, end when KurveY > PaintBoxLog.Height − this, end
+// labels.
+constexpr CoolingRun kLaeufe[] = {
+    { ztucon::kFromSteel, kStuecke004, kMarken004, 50, kTexte004 },
+    { ztucon::kFromSteel, kStuecke5, kMarken5, 50, kTexte5 },
+    { ztucon::kFromSteel, kStuecke40, kMarken40, 50, kTexte40 },
+    { ztucon::kFromSteel, kStuecke60, kMarken60, 30, kTexte60 },
+    { ztucon::kFromSteel, kStuecke600, kMarken600, 40, kTexte600 },
+};
+static_assert(std::size(kLaeufe) == ztucon::kRates);
+
+constexpr EquilibriumRun kGleichgewicht {
+    .K = ztucon::kFromSteel,
+    .pen = clPurple,
+    .across = { { { 148, 178 }, { 728, 178 } }, { { 148, 184 }, { 728, 184 } } },
+    .boxPenSolid = true,
+    .box = { 414, 56, 546, 110 },
+    .boxTexts = kGleichKasten,
+    .markers = kGleichMarken,
+    .endLabels = kGleichErgebnis,
+};
+
 // clang-format on
 
 } // namespace
@@ -152,73 +173,26 @@ void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
     drawStaticPicture(c, l, width, height, scheme);
 }
 
-namespace {
-
-// The curve factor of the steel's drawn rate.
-double factor(int rate)
-{
-    return ztucon::curveFactor(model::c70().coolings[size_t(rate)].drawnRate);
-}
-
-// K, pieces, markers, end when KurveY > PaintBoxLog.Height − this, end labels.
-std::span<const CoolingRun> runs()
-{
-    static const CoolingRun laeufe[] = {
-        { factor(0), kStuecke004, kMarken004, 50, kTexte004 },
-        { factor(1), kStuecke5, kMarken5, 50, kTexte5 },
-        { factor(2), kStuecke40, kMarken40, 50, kTexte40 },
-        { factor(3), kStuecke60, kMarken60, 30, kTexte60 },
-        { factor(4), kStuecke600, kMarken600, 40, kTexte600 },
-    };
-    static_assert(std::size(laeufe) == ztucon::kRates);
-    return laeufe;
-}
-
-} // namespace
-
 const CoolingRun& coolingRun(Rate rate)
 {
-    return runs()[size_t(rate)];
+    return lesson().runs[size_t(rate)];
 }
 
 const EquilibriumRun& equilibriumRun()
 {
-    static const EquilibriumRun gleichgewicht {
-        .K = ztucon::curveFactor(model::c70().equilibrium.drawnRate),
-        .pen = clPurple,
-        .across = { { { 148, 178 }, { 728, 178 } }, { { 148, 184 }, { 728, 184 } } },
-        .boxPenSolid = true,
-        .box = { 414, 56, 546, 110 },
-        .boxTexts = kGleichKasten,
-        .markers = kGleichMarken,
-        .endLabels = kGleichErgebnis,
-    };
-    return gleichgewicht;
-}
-
-const OverlayRule& overlayRule()
-{
-    return ztucon::overlayRule();
-}
-
-std::span<const char* const> memoErlaeuterung()
-{
-    return kMemoErlaeuterung;
-}
-
-std::span<const char* const> memoT()
-{
-    return kMemoT;
+    return *lesson().equilibrium;
 }
 
 const ztucon::Lesson& lesson()
 {
+    static const auto laeufe = ztucon::withFactors(kLaeufe, model::c70());
+    static const EquilibriumRun gleichgewicht = ztucon::withFactor(kGleichgewicht, model::c70());
     static const ztucon::Lesson lesson {
         .steel = &model::c70(),
         .layout = &ztuiso::layoutRule(),
         .drawPicture = drawPicture,
-        .runs = runs(),
-        .equilibrium = &equilibriumRun(),
+        .runs = laeufe,
+        .equilibrium = &gleichgewicht,
         .logBounds = QRect(405, 161, 348, 274),
         .memoBounds = QRect(0, 0, 365, 410),
         .tableBounds = QRect(0, 411, 365, 110),

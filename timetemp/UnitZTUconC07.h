@@ -15,15 +15,11 @@ enum class Rate { V004, V5, V40, V60, V600 };
 
 const ztaztu::CoolingRun& coolingRun(Rate rate);
 const ztaztu::EquilibriumRun& equilibriumRun();
-// The overlay starts two rows below the panel's top (about 806 °C), as in the diagram at 0.45 % C.
-const ztaztu::OverlayRule& overlayRule();
 
 // The static picture: the frame of the isothermal diagrams, then this steel's ZTU curves and labels,
 // the steel box and the 0.70 % C markings.
 void drawPicture(TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height);
 
-std::span<const char* const> memoErlaeuterung();
-std::span<const char* const> memoT();
 const ztucon::Lesson& lesson();
 
 } // namespace ztucon07

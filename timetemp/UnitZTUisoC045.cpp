@@ -2,7 +2,6 @@
 #include "timetemp/UnitZTUisoC045.h"
 
 #include <iterator>
-#include <span>
 
 namespace wb::ztuiso045 {
 
@@ -74,34 +73,24 @@ constexpr RunMarker kMarken670[] = {
 };
 constexpr RunLabel kTexte670[] = { { 10, 0, "+ 80% Perlit " }, { 10, -15, " 20% Ferrit " } };
 
-// clang-format on
-
-// The overlay's row of the steel's hold `i`, coldest first.
-int row(size_t i)
-{
-    return ztuiso::isothermRow(model::c45().holds[i].drawnCelsius);
-}
-
 // n, drop, knee, the isotherm's row on PaintBoxLog (from the hold's drawn temperature), markers,
 // end at KurveX, labels.
-std::span<const IsothermRun> runs()
-{
-    static const IsothermRun laeufe[] = {
-        { 11, 19, Knee::A, row(0), {}, 200, kTexte20 },
-        { 7, 13, Knee::A, row(1), kMarken330, 220, kTexte330 },
-        { 4, 21, Knee::B, row(2), kMarken530, 220, kTexte530 },
-        { 2, 24, Knee::B, row(3), kMarken670, 240, kTexte670 },
-    };
-    static_assert(std::size(laeufe) == ztuiso::kIsotherms);
-    return laeufe;
-}
+constexpr IsothermRun kLaeufe[] = {
+    { 11, 19, Knee::A, ztuiso::kRowFromSteel, {}, 200, kTexte20 },
+    { 7, 13, Knee::A, ztuiso::kRowFromSteel, kMarken330, 220, kTexte330 },
+    { 4, 21, Knee::B, ztuiso::kRowFromSteel, kMarken530, 220, kTexte530 },
+    { 2, 24, Knee::B, ztuiso::kRowFromSteel, kMarken670, 240, kTexte670 },
+};
+static_assert(std::size(kLaeufe) == ztuiso::kIsotherms);
+// clang-format on
 
 } // namespace
 
 const IsoLesson& lesson()
 {
+    static const auto laeufe = ztuiso::onHoldRows(kLaeufe, model::c45());
     static const IsoLesson lektion {
-        .runs = runs(),
+        .runs = laeufe,
         .lines = model::c45().isothermal,
         .linesBeforeLabels = 6,
         .curveLabels = kZtuTexte,

@@ -2,6 +2,8 @@
 // student cools at one of five rates, or very slowly, and reads the structures off a table.
 #include "timetemp/ZtuConForm.h"
 
+#include <cassert>
+
 namespace wb {
 
 namespace ztucon {
@@ -15,6 +17,24 @@ constexpr ztaztu::OverlayRule kOverlay { .topRows = 2, .bottomRows = 0, .extraWi
 double curveFactor(double celsiusPerSecond)
 {
     return celsiusPerSecond * kRunRowPixels / 200;
+}
+
+std::array<ztaztu::CoolingRun, kRates> withFactors(
+    std::span<const ztaztu::CoolingRun> runs, const model::LessonSteel& steel)
+{
+    assert(runs.size() == kRates && steel.coolings.size() == kRates);
+    std::array<ztaztu::CoolingRun, kRates> out;
+    for (size_t i = 0; i < kRates; ++i) {
+        out[i] = runs[i];
+        out[i].K = curveFactor(steel.coolings[i].drawnRate);
+    }
+    return out;
+}
+
+ztaztu::EquilibriumRun withFactor(ztaztu::EquilibriumRun run, const model::LessonSteel& steel)
+{
+    run.K = curveFactor(steel.equilibrium.drawnRate);
+    return run;
 }
 
 const ztaztu::OverlayRule& overlayRule()

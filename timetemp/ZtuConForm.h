@@ -26,6 +26,13 @@ constexpr int kRates = 5;
 constexpr double kRunRowPixels = 68;
 double curveFactor(double celsiusPerSecond);
 
+// A lesson's tables leave the runs' curve factors to the steel: these give each run the factor of
+// the steel's drawn rate, the numeric rates slowest first.
+constexpr double kFromSteel = 0;
+std::array<ztaztu::CoolingRun, kRates> withFactors(
+    std::span<const ztaztu::CoolingRun> runs, const model::LessonSteel& steel);
+ztaztu::EquilibriumRun withFactor(ztaztu::EquilibriumRun run, const model::LessonSteel& steel);
+
 // What one continuous ZTU lesson gives the base.
 struct Lesson {
     const model::LessonSteel* steel;

@@ -2,6 +2,7 @@
 // axes and EKD corner with the time panel at x = 400) and the isotherm runs drawn on its overlay.
 #include "timetemp/ZtuIsoDiagram.h"
 
+#include <cassert>
 #include <iterator>
 
 namespace wb::ztuiso {
@@ -165,6 +166,17 @@ IsothermTick isothermTick(const IsothermRun& run, int& kurveX, float& kurveY)
     }
     t.ended = kurveX == run.endX;
     return t;
+}
+
+std::array<IsothermRun, kIsotherms> onHoldRows(std::span<const IsothermRun> runs, const model::LessonSteel& steel)
+{
+    assert(runs.size() == kIsotherms && steel.holds.size() == kIsotherms);
+    std::array<IsothermRun, kIsotherms> out;
+    for (size_t i = 0; i < kIsotherms; ++i) {
+        out[i] = runs[i];
+        out[i].isothermY = isothermRow(steel.holds[i].drawnCelsius);
+    }
+    return out;
 }
 
 void drawIsothermTick(TCanvas& log, const IsothermRun& run, const IsothermTick& tick, int kurveX, float kurveY)

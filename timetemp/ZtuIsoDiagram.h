@@ -5,6 +5,7 @@
 
 #include "diagrams/ZtaZtuDiagram.h"
 
+#include <array>
 #include <span>
 
 namespace wb::ztuiso {
@@ -81,6 +82,11 @@ void drawIsothermTick(TCanvas& log, const IsothermRun& run, const IsothermTick& 
 // The four isotherms of the menu bar, left to right.
 enum class Isotherm { T20, T330, T530, T670 };
 constexpr int kIsotherms = 4;
+
+// A lesson's tables leave the isotherms' rows to the steel: this puts each run on the row of the
+// steel's hold, coldest first.
+constexpr int kRowFromSteel = 0;
+std::array<IsothermRun, kIsotherms> onHoldRows(std::span<const IsothermRun> runs, const model::LessonSteel& steel);
 
 // What one isothermal lesson puts on the frame and the overlay.
 struct IsoLesson {
