@@ -192,40 +192,30 @@ TEST_F(Haerten, StaticLabelsInTheirColoursWithoutBackground)
 
 TEST_F(Haerten, AustenitisingRunAtItsKeyTicks)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        bool running;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // x grows by one per tick; the heating line ends and holding begins in tick 55, where
     // y = 430 − 3.36 · 95 = 110.8 falls to 111 or below; the quench runs in ticks 168 … 173.
     // clang-format off
-    const Moment moments[] = {
-        { 1, 41, 292.24f, 1, true, 0, 90, 180, {
+    const std::vector<processtest::Moment> moments = {
+        { 1, 41, 292.24f, 1, 0, 90, 180, {
             { 40, 300, clRed, "the first line starts at (40, 300)" },
             { 90, 284, clBlack, "\"Ferrit+Perlit\" white on black: the cell's top row" } } },
-        { 49, 89, 130.96f, 1, true, 0, 290, 30, {} },
-        { 54, 94, 114.16f, 1, true, -1, 0, 0, {
+        { 49, 89, 130.96f, 1, 0, 290, 30, {} },
+        { 54, 94, 114.16f, 1, -1, 0, 0, {
             { 94, 118, clRed, "the line reaches (94, Round(430 − 3.36 · 93)) = (94, 118)" } } },
-        { 55, 96, 111.0f, 1, true, -1, 0, 0, {
+        { 55, 96, 111.0f, 1, -1, 0, 0, {
             { 95, 114, clRed, "last heating step to (95, Round(114.16))" },
             { 96, 111, clRed, "first holding step (95, 111)–(96, 111)" },
             { 44, 47, clRed, "\" Austenitisiertemperatur \": leading blank on the red brush" },
             { 44, 79, clRed, "\" T = const. > A[c3] im Gleichgewicht \"" } } },
-        { 56, 97, 111.0f, 2, true, 1, 290, 30, {} },
-        { 140, 181, 111.0f, 11, true, 10, 290, 30, {} },
-        { 148, 189, 111.0f, 12, true, 11, 290, 30, {
+        { 56, 97, 111.0f, 2, 1, 290, 30, {} },
+        { 140, 181, 111.0f, 11, 10, 290, 30, {} },
+        { 148, 189, 111.0f, 12, 11, 290, 30, {
             { 290, 135, clBlack, "\"Homogener Austenit\" white on black" } } },
-        { 168, 210, 141.0f, 12, true, -1, 0, 0, {
+        { 168, 210, 141.0f, 12, -1, 0, 0, {
             { 209, 111, clRed, "holding ended at x = 209" },
             { 210, 141, clRed, "first quench step: y := Round(111 + 30)" } } },
-        { 172, 214, 261.0f, 12, true, -1, 0, 0, {} },
-        { 173, 215, 291.0f, 13, false, 12, 290, 170, {
+        { 172, 214, 261.0f, 12, -1, 0, 0, {} },
+        { 173, 215, 291.0f, 13, 12, 290, 170, {
             { 215, 291, clRed, "the curve's end point" },
             { 215, 293, kGold, "two pixels below it: beyond the 3-pixel pen" },
             { 150, 111, clRed, "the holding line" },
@@ -238,22 +228,7 @@ TEST_F(Haerten, AustenitisingRunAtItsKeyTicks)
     EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
     EXPECT_EQ(f.moduleState().ProzessX, 40);
     EXPECT_EQ(f.moduleState().ProzessY, 300.0f);
-    int done = 0;
-    for (const Moment& m : moments) {
-        ztaTicks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        EXPECT_EQ(f.TimerZTA.Enabled(), m.running);
-        EXPECT_EQ(f.Enabled(), !m.running) << "the run lock";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    expectMoments(moments, f.TimerZTA, 173); // the run ends in tick 173
     EXPECT_FALSE(f.Austenitisierung.Enabled()) << "stays disabled until Löschen / Neu or closing";
     EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
     ztaTicks(10);

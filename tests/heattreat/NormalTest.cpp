@@ -85,20 +85,11 @@ TEST_F(Normal, StaticPictureIsTheHardeningLessonsWithBlackLinesAndItsOwnPanel)
 
 TEST_F(Normal, ProcessRunAtItsKeyTicks)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // Heating and holding as in the hardening lesson: the hold begins in tick 55 and reaches
     // x = 209 in tick 168, whose cooling step goes on to (210, 113); from there 2 pixels down a
     // tick to (290, 273) in tick 248. The frames 12 … 19 follow at x = 218 … 225.
     // clang-format off
-    const Moment moments[] = {
+    const std::vector<processtest::Moment> moments = {
         { 1, 41, 292.24f, 1, 0, 90, 180, {
             { 40, 300, clRed, "the first line starts at (40, 300)" },
             { 90, 284, clBlack, "\"Ferrit+Perlit\" white on black" } } },
@@ -122,24 +113,9 @@ TEST_F(Normal, ProcessRunAtItsKeyTicks)
     f.Austenitisierung.Click();
     EXPECT_FALSE(f.Enabled());
     EXPECT_FALSE(f.Austenitisierung.Enabled());
-    int done = 0;
-    for (const Moment& m : moments) {
-        ticks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        const bool running = m.tick < kProzessTicks;
-        EXPECT_EQ(f.TimerZTA.Enabled(), running);
-        EXPECT_EQ(f.Enabled(), !running) << "the run lock";
+    expectMoments(moments, f.TimerZTA, kProzessTicks, [this](bool running) {
         EXPECT_EQ(f.Prozessanhalten.Enabled(), running) << "F2 is disabled when the run ends";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    });
     EXPECT_FALSE(f.Austenitisierung.Enabled()) << "until Löschen / Neu or closing";
     EXPECT_TRUE(f.ZTULuftab.Enabled());
 }

@@ -102,22 +102,13 @@ TEST_F(Vergueten, StaticPicture)
 
 TEST_F(Vergueten, RunAtItsStageChanges)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // The heating line is drawn from (190, 295) anew each tick, 5 pixels higher; tick 38 reaches
     // (228, 110) and starts the hold in the same tick; tick 100 ends the hold at x = 291 and
     // takes the first quench step; tick 102 reaches room temperature (294, 296) and goes on
     // along it; tick 114 starts reheating, tick 188 the tempering hold at y = 146, tick 392 the
     // cooling; tick 457 reaches (666, 278) and ends the run.
     // clang-format off
-    const Moment moments[] = {
+    const std::vector<processtest::Moment> moments = {
         { 1, 191, 295.0f, 1, 0, 40, 220, {
             { 190, 295, clRed, "the first heating line starts at (190, 295)" },
             { 60, 325, clBlack, "\"Ferrit+Perlit\" white on black" } } },
@@ -159,23 +150,7 @@ TEST_F(Vergueten, RunAtItsStageChanges)
     f.Austenitisierung.Click();
     EXPECT_FALSE(f.Enabled()) << "locked from the click";
     EXPECT_FALSE(f.Austenitisierung.Enabled());
-    int done = 0;
-    for (const Moment& m : moments) {
-        ticks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        const bool running = m.tick < kRunTicks;
-        EXPECT_EQ(f.TimerProzess.Enabled(), running);
-        EXPECT_EQ(f.Enabled(), !running) << "the run lock";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    expectMoments(moments, f.TimerProzess, kRunTicks);
     // The tempering pictures all in place at the end.
     EXPECT_TRUE(showsFrame(12, 380, 220));
     EXPECT_TRUE(showsFrame(19, 580, 10));
