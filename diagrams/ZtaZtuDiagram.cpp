@@ -86,6 +86,11 @@ double logTime(int x, int a, int perDecade)
     return std::pow(10.0, double(x - a) / perDecade);
 }
 
+double curveFactor(double celsiusPerSecond, double rowPixels)
+{
+    return celsiusPerSecond * rowPixels / 200;
+}
+
 // --- Overlay ---------------------------------------------------------------------------------
 
 QRect overlayBounds(const DiagramLayout& l, const QRect& haupt, const OverlayRule& rule)

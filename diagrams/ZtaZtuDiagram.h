@@ -84,6 +84,9 @@ std::vector<TPoint> project(
 constexpr int kRunPixelsPerDecade = 55;
 // 10^((x − a) / perDecade): the time in seconds at run position x when x = a is 1 s.
 double logTime(int x, int a = kRunPixelsPerDecade, int perDecade = kRunPixelsPerDecade);
+// A cooling run's curve factor: the pixels its straight cooling line T = T0 − v·t has fallen at
+// 1 s, for a rate v in °C/s on rows of `rowPixels` per 200 °C.
+double curveFactor(double celsiusPerSecond, double rowPixels);
 
 // --- Overlay ---------------------------------------------------------------------------------
 

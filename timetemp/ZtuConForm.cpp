@@ -16,7 +16,7 @@ constexpr ztaztu::OverlayRule kOverlay { .topRows = 2, .bottomRows = 0, .extraWi
 
 double curveFactor(double celsiusPerSecond)
 {
-    return celsiusPerSecond * kRunRowPixels / 200;
+    return ztaztu::curveFactor(celsiusPerSecond, kRunRowPixels);
 }
 
 std::array<ztaztu::CoolingRun, kRates> withFactors(

@@ -135,6 +135,15 @@ TEST(ZTAZTU045Stages, EachStageRunsItsTicksAndEndsWhereItsLabelStands)
     }
 }
 
+TEST(ZTAZTU045Stages, EachStageCoolsAtC45sDrawnRate)
+{
+    // The factors the stages were drawn with: pixels at 1 s of 0.34 pixels per °C, the drawn rates
+    // of the continuous ZTU lesson at 0.45 % C.
+    const double drawn[] = { 0.0152, 0.38, 9.12, 38, 258.4 };
+    for (int i = 0; i < ztaztu045::kStageCount; ++i)
+        EXPECT_NEAR(ztaztu045::stage(i).a, drawn[i], drawn[i] * 1e-14) << i;
+}
+
 TEST(ZTAZTU045Stages, SectionsFollowOneAnotherWithinATick)
 {
     // The 15 °C/s stage at X = 99: the cooling line 2 pixels low, X + 3 = 102, which is already
