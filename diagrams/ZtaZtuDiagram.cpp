@@ -66,9 +66,29 @@ int carbonX(const DiagramLayout& l, double percentC)
     return roundPixel(l.EkdLinks + double(l.EkdSpalte) * percentC / 0.2);
 }
 
+TPoint project(const DiagramLayout& l, const model::TimeTemperature& p, double bottomCelsius)
+{
+    return { timeX(l, p.lgSeconds + 1.0), temperatureY(l, p.celsius, bottomCelsius) };
+}
+
+std::vector<TPoint> project(
+    const DiagramLayout& l, std::span<const model::TimeTemperature> points, double bottomCelsius)
+{
+    std::vector<TPoint> pixels;
+    pixels.reserve(points.size());
+    for (const model::TimeTemperature& p : points)
+        pixels.push_back(project(l, p, bottomCelsius));
+    return pixels;
+}
+
 double logTime(int x, int a, int perDecade)
 {
     return std::pow(10.0, double(x - a) / perDecade);
+}
+
+double curveFactor(double celsiusPerSecond, double rowPixels)
+{
+    return celsiusPerSecond * rowPixels / 200;
 }
 
 // --- Overlay ---------------------------------------------------------------------------------
@@ -145,6 +165,15 @@ void drawCurves(TCanvas& c, std::span<const Curve> curves)
     }
 }
 
+void drawLines(TCanvas& c, const DiagramLayout& l, std::span<const model::TransformationLine> lines)
+{
+    c.Pen.SetColor(kDunkel);
+    c.Pen.SetStyle(psSolid);
+    c.Pen.SetWidth(2);
+    for (const model::TransformationLine& line : lines)
+        draw(c, Polyline { project(l, line.points) });
+}
+
 void drawSteelBox(TCanvas& c, const SteelBox& box)
 {
     c.Brush.SetColor(clPurple);
@@ -181,7 +210,7 @@ void drawStaticPicture(TCanvas& c, const DiagramLayout& l, int width, int height
     drawColoredTexts(c, scheme.axisLabels);
     drawCurves(c, scheme.ekdLines);
     drawDarkTexts(c, scheme.ekdLabels);
-    drawCurves(c, scheme.timeCurves);
+    drawLines(c, l, scheme.timeLines);
     drawDarkTexts(c, scheme.timeLabels);
     drawSteelBox(c, scheme.steelBox);
     drawMarkings(c, scheme.purpleGapLines, scheme.markings);

@@ -6,10 +6,12 @@
 #include "diagrams/Panels.h"
 #include "framework/Canvas.h"
 #include "framework/Figures.h"
+#include "model/LessonSteels.h"
 
 #include <QRect>
 #include <climits>
 #include <span>
+#include <vector>
 
 namespace wb::ztaztu {
 
@@ -68,12 +70,23 @@ int temperatureY(const DiagramLayout& l, double celsius, double bottomCelsius = 
 // x on PaintBoxHaupt of a carbon content in the EKD panel.
 int carbonX(const DiagramLayout& l, double percentC);
 
+// --- The model's lines -----------------------------------------------------------------------
+
+// A point of a time–temperature diagram of the model on PaintBoxHaupt: its time (lg t, s) on the
+// time panel's axis, its temperature on the panel's scale.
+TPoint project(const DiagramLayout& l, const model::TimeTemperature& p, double bottomCelsius = 0);
+std::vector<TPoint> project(
+    const DiagramLayout& l, std::span<const model::TimeTemperature> points, double bottomCelsius = 0);
+
 // The cooling runs draw against their own time scale: 55 pixels per decade from the overlay's
 // left edge, with KurveX = 55 at 1 s, while the grid underneath has ZtuDekade = 54. A run's time
 // therefore drifts right of the grid line of the same time, by one pixel per decade.
 constexpr int kRunPixelsPerDecade = 55;
 // 10^((x − a) / perDecade): the time in seconds at run position x when x = a is 1 s.
 double logTime(int x, int a = kRunPixelsPerDecade, int perDecade = kRunPixelsPerDecade);
+// A cooling run's curve factor: the pixels its straight cooling line T = T0 − v·t has fallen at
+// 1 s, for a rate v in °C/s on rows of `rowPixels` per 200 °C.
+double curveFactor(double celsiusPerSecond, double rowPixels);
 
 // --- Overlay ---------------------------------------------------------------------------------
 
@@ -116,7 +129,7 @@ struct PictureScheme {
     std::span<const ColoredText> axisLabels; // step 4
     std::span<const Curve> ekdLines; // step 5
     std::span<const TextAt> ekdLabels; // step 6
-    std::span<const Curve> timeCurves; // step 7
+    std::span<const model::TransformationLine> timeLines; // step 7, from the model
     std::span<const TextAt> timeLabels; // step 8
     SteelBox steelBox; // step 9
     std::span<const Segment> purpleGapLines; // step 10, dashed while the purple brush still fills the gaps
@@ -135,8 +148,11 @@ void drawGrids(TCanvas& c, const DiagramLayout& l);
 void drawColoredTexts(TCanvas& c, std::span<const ColoredText> texts);
 // Texts with a clear brush in the dark colour (steps 6 and 8).
 void drawDarkTexts(TCanvas& c, std::span<const TextAt> texts);
-// Polylines with the dark solid pen (steps 5 and 7).
+// Polylines with the dark solid pen (step 5).
 void drawCurves(TCanvas& c, std::span<const Curve> curves);
+// The model's lines as polylines through their projected points, with the dark solid pen of
+// width 2 (step 7).
+void drawLines(TCanvas& c, const DiagramLayout& l, std::span<const model::TransformationLine> lines);
 // 9: the steel box.
 void drawSteelBox(TCanvas& c, const SteelBox& box);
 // 10: the carbon-content line with A(3) and A(1).

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "framework/Canvas.h"
+#include "model/LessonSteels.h"
 
 #include <QPoint>
 #include <QRect>
 #include <span>
+#include <vector>
 
 namespace wb::processdiagram {
 
@@ -45,6 +47,11 @@ double temperatureY(const Frame& frame, double celsius);
 // x of a time (seconds) on the ZTU diagram's logarithmic axis: left + dx · (lg t + 1), so the
 // axis starts at 0.1 s.
 double ztuTimeX(const Frame& ztu, double seconds);
+double ztuTimeXAt(const Frame& ztu, double lgSeconds);
+// A point of a time–temperature diagram of the model on the ZTU diagram, rounded to a pixel.
+TPoint ztuPoint(const Frame& ztu, const model::TimeTemperature& p);
+// A line of C45's continuous ZTU diagram as this diagram draws it.
+std::vector<TPoint> ztuLine(const Frame& ztu, const model::TransformationLine& line);
 
 // Where the drawing surface of the ZTU cooling curves lies on the form when the diagram's paint
 // box has its top-left at `paintBoxOrigin`: from the ZTU diagram's left edge, starting at 1.95
@@ -75,8 +82,9 @@ void drawTemperatureLabels(TCanvas& canvas, int shiftX);
 void drawTimeArrow(TCanvas& canvas, int shiftX);
 // The ZTU diagram's decades "10" with their exponents and "Zeit/sec", in white.
 void drawZtuTimeLabels(TCanvas& canvas);
-// The transformation lines of the ZTU diagram as polylines, pen width 2 in `pen`.
-void drawZtuCurves(TCanvas& canvas, TColor pen);
+// The transformation lines of the ZTU diagram, C45's continuous lines from the model, as
+// polylines through the frame's scales, pen width 2 in `pen`.
+void drawZtuCurves(TCanvas& canvas, const Frame& ztu, TColor pen);
 // The phase names in #020000, transparent; "Ferrit" at `ferrit`, the others at fixed places.
 void drawZtuPhaseLabels(TCanvas& canvas, TPoint ferrit);
 // The two title lines, white on #800080.

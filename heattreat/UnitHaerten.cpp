@@ -13,9 +13,6 @@ TFormHaerten* FormHaerten = nullptr;
 
 namespace {
 
-constexpr TColor kDefinitionColor = RGB(0x00, 0x80, 0xFF);
-constexpr int kMemoFontHeight = 18;
-
 // The ZTU diagram of this lesson: lines in #010000, "Ferrit" left of the ferrite nose.
 constexpr processdiagram::ZtuLook kZtuLook = { RGB(0x01, 0x00, 0x00), { 566, 136 } };
 
@@ -76,6 +73,16 @@ constexpr const char* kZtuMartensit = " Martensit / evtl. mit Restaustenit ";
 constexpr int kZtuTextHeight = 8;
 // clang-format on
 
+const processform::Lesson kLesson {
+    .defBounds = QRect(10, 350, 320, 170),
+    .memoBounds = QRect(332, 350, 428, 170),
+    .memoScrolls = true,
+    .memo = kMemo,
+    .definitionX = kDefinitionX,
+    .definition = kDefinition,
+    .start = processrun::kStart,
+};
+
 } // namespace
 
 namespace haerten {
@@ -93,64 +100,27 @@ float geradeY(int x)
 } // namespace haerten
 
 TFormHaerten::TFormHaerten()
-    : TLessonForm(
-        QStringLiteral("FormHaerten"), { .caption = QStringLiteral("Schematische Prozessführung beim Härten") })
+    : TSideBySideForm(QStringLiteral("FormHaerten"),
+        { .caption = QStringLiteral("Schematische Prozessführung beim Härten") }, kLesson, kZtuLook)
 {
-    PaintBoxDef.SetColor(kDefinitionColor);
+    setUp({ .PaintBoxHaupt = &PaintBoxHaupt,
+        .PaintBoxDef = &PaintBoxDef,
+        .PaintBoxLog = &PaintBoxLog,
+        .MemoErlaeuterung = &MemoErlaeuterung,
+        .ImageListGef = &ImageListGef,
+        .processTimer = &TimerZTA,
+        .ztuTimer = &Timer600,
+        .Austenitisierung = &Austenitisierung,
+        .ztuItem = &ZTUWasserabkuehlung,
+        .Prozessanhalten = nullptr });
     PaintBoxLog.SetBounds(445, 115, 320, 202);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
-    pictures::assignStrip(ImageListGef);
-}
-
-void TFormHaerten::FormCreate()
-{
-    PaintBoxHaupt.SetBounds(5, 5, 770, 500);
-    PaintBoxDef.SetBounds(10, 350, 320, 170);
-    MemoErlaeuterung.SetBounds(332, 350, 428, 170);
-    MemoErlaeuterung.Font.SetHeight(kMemoFontHeight);
-}
-
-void TFormHaerten::PaintBoxHauptPaint()
-{
-    const int w = PaintBoxHaupt.Width();
-    const int h = PaintBoxHaupt.Height();
-    m_state.geometry = processdiagram::sideBySide(w, h);
-    processdiagram::drawSideBySide(PaintBoxHaupt.Canvas(), m_state.geometry, w, h, kZtuLook);
-}
-
-void TFormHaerten::PaintBoxLogPaint()
-{
-    // Draws nothing: it only takes its place over the ZTU diagram just painted.
-    const QRect r = processdiagram::ztuCurveBounds(m_state.geometry.ztu, PaintBoxHaupt.BoundsRect().topLeft());
-    PaintBoxLog.SetBounds(r.x(), r.y(), r.width(), r.height());
-}
-
-void TFormHaerten::PaintBoxDefPaint()
-{
-    processdiagram::drawDefinitionPanel(PaintBoxDef.Canvas(), kDefinitionX, kDefinition);
-}
-
-void TFormHaerten::AustenitisierungClick()
-{
-    TimerZTA.SetEnabled(true);
-    LockRun({ &Austenitisierung });
-    m_state.ProzessX = processrun::kStart.X;
-    m_state.ProzessY = processrun::kStart.Y;
-    PaintBoxHaupt.Canvas().MoveTo(processrun::kStart.X, processrun::kStart.Y);
 }
 
 void TFormHaerten::TimerZTATimer()
 {
-    TCanvas& c = PaintBoxHaupt.Canvas();
+    TCanvas& c = processCanvas();
     int& x = m_state.ProzessX;
     float& y = m_state.ProzessY;
-    c.Pen.SetColor(clRed);
-    c.Pen.SetWidth(3);
-    c.Font.SetColor(clWhite);
 
     processrun::heatAndHold(c, x, y);
     processrun::austenitisingPicture(c, ImageListGef, x, m_state.BildNr);
@@ -167,33 +137,21 @@ void TFormHaerten::TimerZTATimer()
         ImageListGef.Draw(c, kMartensitBild.X, kMartensitBild.Y, m_state.BildNr);
         ++m_state.BildNr;
         draw(c, TextAt { kMartensit.x, Round(double(y) - kMartensit.y), kMartensit.text });
-        // The start item stays disabled until "Löschen / Neu" or closing.
-        UnlockRun();
-        TimerZTA.SetEnabled(false);
+        endProcessRun();
     }
 }
 
 void TFormHaerten::ZTUWasserabkuehlungClick()
 {
-    // The item itself is disabled only when the run ends; until then the run lock keeps the
-    // mouse away from the menu.
-    LockRun({});
-    Timer600.SetEnabled(true);
-    m_state.ProzessX = 0;
-    m_state.ProzessY = 0;
-    PaintBoxLog.Canvas().MoveTo(0, 0);
+    startZtuRun();
 }
 
 void TFormHaerten::Timer600Timer()
 {
-    TCanvas& c = PaintBoxLog.Canvas();
     int& x = m_state.ProzessX;
     float& y = m_state.ProzessY;
     y = haerten::parabelY(x);
-    c.Pen.SetColor(clRed);
-    c.Pen.SetWidth(3);
-    c.Font.SetColor(clWhite);
-    c.Brush.SetColor(clPurple);
+    TCanvas& c = ztuCanvas();
 
     // The tick that leaves the parabola also draws the line's first step.
     if (x <= kParabelBis) {
@@ -218,29 +176,8 @@ void TFormHaerten::Timer600Timer()
         ImageListGef.Draw(PaintBoxHaupt.Canvas(), kZtuMartensitBild.X, kZtuMartensitBild.Y, m_state.BildNr);
         ++m_state.BildNr;
         c.TextOut(x, Round(double(y) - kZtuTextAbstand), QString::fromUtf8(kZtuMartensit));
-        UnlockRun();
-        ZTUWasserabkuehlung.SetEnabled(false);
-        Timer600.SetEnabled(false);
+        endZtuRun();
     }
-}
-
-void TFormHaerten::NEUClick()
-{
-    // During a run the form is locked and this item out of reach. Should it be run all the same,
-    // the run ends here too, so it cannot go on drawing over the cleared picture.
-    StopTimers();
-    UnlockRun({ &Austenitisierung, &ZTUWasserabkuehlung });
-    Refresh();
-}
-
-void TFormHaerten::FormClose()
-{
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
-    Austenitisierung.SetEnabled(true);
-    ZTUWasserabkuehlung.SetEnabled(true);
-    Refresh();
-    UnlockRun();
-    StopTimers();
 }
 
 } // namespace wb

@@ -1,11 +1,7 @@
 // Hardening a steel with 0.45 % C: austenitising, quenching to martensite and the water quench in the ZTU diagram.
 #pragma once
 
-#include "framework/ImageList.h"
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
-#include "framework/Timers.h"
-#include "heattreat/ProcessDiagram.h"
+#include "heattreat/ProcessForm.h"
 
 namespace wb {
 
@@ -20,7 +16,7 @@ float geradeY(int x);
 
 } // namespace haerten
 
-class TFormHaerten : public TLessonForm {
+class TFormHaerten : public TSideBySideForm {
 public:
     TFormHaerten();
 
@@ -42,29 +38,10 @@ public:
     TMenuItem NEU { MainMenu1, QStringLiteral("NEU"), QStringLiteral("&Löschen / Neu"), &TFormHaerten::NEUClick };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
-    // The state of both runs. All zero at program start; nothing resets it: each run sets
-    // ProzessX and ProzessY when it starts, and the picture events set BildNr.
-    struct ModuleState {
-        int ProzessX = 0; // x of the current curve point, used by both runs
-        float ProzessY = 0; // y of the current curve point
-        int BildNr = 0; // next frame of ImageListGef
-        processdiagram::Layout geometry; // both diagrams, recomputed at every paint of PaintBoxHaupt
-    };
-    const ModuleState& moduleState() const { return m_state; }
-
 private:
-    void FormCreate() override;
-    void FormClose() override;
-    void PaintBoxHauptPaint();
-    void PaintBoxLogPaint();
-    void PaintBoxDefPaint();
-    void AustenitisierungClick();
     void TimerZTATimer();
     void ZTUWasserabkuehlungClick();
     void Timer600Timer();
-    void NEUClick();
-
-    ModuleState m_state;
 };
 
 extern TFormHaerten* FormHaerten;

@@ -13,10 +13,6 @@ TFormNormal* FormNormal = nullptr;
 
 namespace {
 
-constexpr TColor kDefinitionColor = RGB(0x00, 0x80, 0xFF);
-constexpr TColor kTitelColor = RGB(0x80, 0x00, 0x80);
-constexpr int kMemoFontHeight = 18;
-
 // The ZTU diagram of this lesson: lines in black, "Ferrit" right of the ferrite nose, where
 // the air-cooling curve leaves room for it.
 constexpr processdiagram::ZtuLook kZtuLook = { clBlack, { 650, 130 } };
@@ -98,6 +94,16 @@ constexpr const char* kZtuGefuege = " ferritsch/perlitisches Gefüge ";
 constexpr int kZtuTextHeight = 8;
 // clang-format on
 
+const processform::Lesson kLesson {
+    .defBounds = QRect(10, 350, 422, 170),
+    .memoBounds = QRect(435, 350, 337, 170),
+    .memoScrolls = true,
+    .memo = kMemo,
+    .definitionX = kDefinitionX,
+    .definition = kDefinition,
+    .start = processrun::kStart,
+};
+
 } // namespace
 
 namespace normal {
@@ -115,65 +121,28 @@ float fallY(int x)
 } // namespace normal
 
 TFormNormal::TFormNormal()
-    : TLessonForm(QStringLiteral("FormNormal"),
-        { .caption = QStringLiteral("Schematische Prozessführung beim Normalglühen"), .status = status::S3 })
+    : TSideBySideForm(QStringLiteral("FormNormal"),
+        { .caption = QStringLiteral("Schematische Prozessführung beim Normalglühen"), .status = status::S3 }, kLesson,
+        kZtuLook)
 {
-    PaintBoxDef.SetColor(kDefinitionColor);
+    setUp({ .PaintBoxHaupt = &PaintBoxHaupt,
+        .PaintBoxDef = &PaintBoxDef,
+        .PaintBoxLog = &PaintBoxLog,
+        .MemoErlaeuterung = &MemoErlaeuterung,
+        .ImageListGef = &ImageListGef,
+        .processTimer = &TimerZTA,
+        .ztuTimer = &Timer15,
+        .Austenitisierung = &Austenitisierung,
+        .ztuItem = &ZTULuftab,
+        .Prozessanhalten = &Prozessanhalten });
     PaintBoxLog.SetBounds(445, 115, 320, 202);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
-    pictures::assignStrip(ImageListGef);
-}
-
-void TFormNormal::FormCreate()
-{
-    PaintBoxHaupt.SetBounds(5, 5, 770, 500);
-    PaintBoxDef.SetBounds(10, 350, 422, 170);
-    MemoErlaeuterung.SetBounds(435, 350, 337, 170);
-    MemoErlaeuterung.Font.SetHeight(kMemoFontHeight);
-}
-
-void TFormNormal::PaintBoxHauptPaint()
-{
-    const int w = PaintBoxHaupt.Width();
-    const int h = PaintBoxHaupt.Height();
-    m_state.geometry = processdiagram::sideBySide(w, h);
-    processdiagram::drawSideBySide(PaintBoxHaupt.Canvas(), m_state.geometry, w, h, kZtuLook);
-}
-
-void TFormNormal::PaintBoxLogPaint()
-{
-    // Draws nothing: it only takes its place over the ZTU diagram just painted.
-    const QRect r = processdiagram::ztuCurveBounds(m_state.geometry.ztu, PaintBoxHaupt.BoundsRect().topLeft());
-    PaintBoxLog.SetBounds(r.x(), r.y(), r.width(), r.height());
-}
-
-void TFormNormal::PaintBoxDefPaint()
-{
-    processdiagram::drawDefinitionPanel(PaintBoxDef.Canvas(), kDefinitionX, kDefinition);
-}
-
-void TFormNormal::AustenitisierungClick()
-{
-    TimerZTA.SetEnabled(true);
-    LockRun({ &Austenitisierung });
-    m_state.ProzessX = processrun::kStart.X;
-    m_state.ProzessY = processrun::kStart.Y;
-    m_state.ProzessLaeuft = true;
-    PaintBoxHaupt.Canvas().MoveTo(processrun::kStart.X, processrun::kStart.Y);
 }
 
 void TFormNormal::TimerZTATimer()
 {
-    TCanvas& c = PaintBoxHaupt.Canvas();
+    TCanvas& c = processCanvas();
     int& x = m_state.ProzessX;
     float& y = m_state.ProzessY;
-    c.Pen.SetColor(clRed);
-    c.Pen.SetWidth(3);
-    c.Font.SetColor(clWhite);
 
     processrun::heatAndHold(c, x, y);
     // The cooling continues the holding line from where it stopped.
@@ -185,11 +154,8 @@ void TFormNormal::TimerZTATimer()
     if (x >= kEndeAb) {
         c.Brush.SetColor(clBlack);
         c.TextOut(kEndeTextX, Round(y), QString::fromUtf8(kFerritPerlit));
-        // The start item stays disabled until "Löschen / Neu" or closing.
-        UnlockRun();
+        endProcessRun();
         Prozessanhalten.SetEnabled(false);
-        TimerZTA.SetEnabled(false);
-        m_state.ProzessLaeuft = false;
     }
 
     processrun::austenitisingPicture(c, ImageListGef, x, m_state.BildNr);
@@ -199,34 +165,17 @@ void TFormNormal::TimerZTATimer()
     }
 }
 
-void TFormNormal::ProzessanhaltenClick()
-{
-    if (processrun::pauseOrResume(
-            m_state.ProzessLaeuft, TimerZTA, PaintBoxHaupt.Canvas(), m_state.ProzessX, m_state.ProzessY))
-        LockRun({ &Austenitisierung });
-}
-
 void TFormNormal::ZTULuftabClick()
 {
-    // The item itself is disabled only when the run ends; until then the run lock keeps the
-    // mouse away from the menu.
-    LockRun({});
-    Timer15.SetEnabled(true);
-    m_state.ProzessX = 0;
-    m_state.ProzessY = 0;
-    PaintBoxLog.Canvas().MoveTo(0, 0);
+    startZtuRun();
 }
 
 void TFormNormal::Timer15Timer()
 {
-    TCanvas& c = PaintBoxLog.Canvas();
     int& x = m_state.ProzessX;
     float& y = m_state.ProzessY;
     y = normal::luftY(x);
-    c.Pen.SetColor(clRed);
-    c.Pen.SetWidth(3);
-    c.Font.SetColor(clWhite);
-    c.Brush.SetColor(kTitelColor);
+    TCanvas& c = ztuCanvas();
 
     // Each stage tests x as the stage before it left it.
     if (x <= kLangsamBis) {
@@ -258,29 +207,8 @@ void TFormNormal::Timer15Timer()
         ImageListGef.Draw(PaintBoxHaupt.Canvas(), kZtuBild.X, kZtuBild.Y, m_state.BildNr);
         ++m_state.BildNr;
         c.TextOut(x - kZtuTextLinks, Round(double(y) + kZtuTextAbstand), QString::fromUtf8(kZtuGefuege));
-        UnlockRun();
-        ZTULuftab.SetEnabled(false);
-        Timer15.SetEnabled(false);
+        endZtuRun();
     }
-}
-
-void TFormNormal::NEUClick()
-{
-    // During a run the form is locked and this item out of reach. Should it be run all the same,
-    // the run ends here too, so it cannot go on drawing over the cleared picture.
-    StopTimers();
-    m_state.ProzessLaeuft = false;
-    UnlockRun({ &Prozessanhalten, &Austenitisierung, &ZTULuftab });
-    Refresh();
-}
-
-void TFormNormal::FormClose()
-{
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
-    UnlockRun({ &Prozessanhalten, &Austenitisierung, &ZTULuftab });
-    StopTimers();
-    m_state.ProzessLaeuft = false;
-    Refresh();
 }
 
 } // namespace wb

@@ -1,11 +1,7 @@
 // Normalising a steel with 0.45 % C: austenitising, cooling in still air and the air-cooling curve in the ZTU diagram.
 #pragma once
 
-#include "framework/ImageList.h"
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
-#include "framework/Timers.h"
-#include "heattreat/ProcessDiagram.h"
+#include "heattreat/ProcessForm.h"
 
 namespace wb {
 
@@ -20,7 +16,7 @@ float fallY(int x);
 
 } // namespace normal
 
-class TFormNormal : public TLessonForm {
+class TFormNormal : public TSideBySideForm {
 public:
     TFormNormal();
 
@@ -44,31 +40,10 @@ public:
     TMenuItem Prozessanhalten { MainMenu1, QStringLiteral("Prozessanhalten"), QStringLiteral("Prozess anhalten"),
         &TFormNormal::ProzessanhaltenClick, VK_F2, false };
 
-    // The state of both runs. All zero at program start; each run sets ProzessX and ProzessY
-    // when it starts, the picture events set BildNr.
-    struct ModuleState {
-        int ProzessX = 0; // x of the current curve point, used by both runs
-        float ProzessY = 0; // y of the current curve point
-        int BildNr = 0; // next frame of ImageListGef
-        bool ProzessLaeuft = false; // process run started and neither finished, cleared nor closed
-        processdiagram::Layout geometry; // both diagrams, recomputed at every paint of PaintBoxHaupt
-    };
-    const ModuleState& moduleState() const { return m_state; }
-
 private:
-    void FormCreate() override;
-    void FormClose() override;
-    void PaintBoxHauptPaint();
-    void PaintBoxLogPaint();
-    void PaintBoxDefPaint();
-    void AustenitisierungClick();
     void TimerZTATimer();
-    void ProzessanhaltenClick();
     void ZTULuftabClick();
     void Timer15Timer();
-    void NEUClick();
-
-    ModuleState m_state;
 };
 
 extern TFormNormal* FormNormal;

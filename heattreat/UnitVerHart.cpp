@@ -15,67 +15,24 @@ namespace {
 constexpr TColor kDunkel = RGB(0x01, 0x00, 0x00); // frame, grid
 constexpr TColor kGold = RGB(0xFF, 0xD7, 0x00); // the panel and the title
 
-// A point of a curve: d mm from the quenched face, h pixels above the chart's bottom.
-struct Messpunkt {
-    double d;
-    int h;
-};
-
 // clang-format off
-// The three curves tempered at 300 °C and above 400 °C meet beyond 11 mm and run on together.
-constexpr Messpunkt kGemeinsamerAuslauf[] = {
-    { 21, 185 }, { 26, 180 }, { 31, 172 }, { 33, 168 }, { 35, 164 }, { 38, 158 }, { 41, 151 },
-    { 51, 137 }, { 61, 130 }, { 71, 125 }, { 81, 121 },
-};
-
-constexpr Messpunkt k650[] = {
-    { 2, 147 }, { 3, 152 }, { 4, 152 }, { 5, 151 }, { 15, 142 }, { 25, 129 }, { 35, 119 }, { 45, 112 },
-    { 55, 108 }, { 65, 104 }, { 80, 101 },
-};
-constexpr Messpunkt k600[] = {
-    { 2, 177 }, { 3, 182 }, { 4, 182 }, { 5, 181 }, { 15, 172 }, { 25, 157 }, { 35, 144 }, { 45, 130 },
-    { 55, 122 }, { 65, 115 }, { 80, 110 },
-};
-constexpr Messpunkt k500[] = {
-    { 2, 220 }, { 2.5, 230 }, { 3, 235 }, { 3.5, 237 }, { 4, 235 }, { 4.5, 230 }, { 5, 222 }, { 5.5, 217 },
-    { 6, 212 }, { 7, 206 }, { 8, 202 }, { 9, 199 }, { 10, 197 }, { 11, 195 },
-};
-constexpr Messpunkt k400[] = {
-    { 2, 280 }, { 2.5, 290 }, { 3, 292 }, { 3.5, 291 }, { 4, 287 }, { 4.5, 281 }, { 5, 270 }, { 5.5, 260 },
-    { 6, 250 }, { 7, 230 }, { 8, 220 }, { 9, 212 }, { 10, 207 }, { 11, 204 },
-};
-constexpr Messpunkt k300[] = {
-    { 2, 335 }, { 2.5, 345 }, { 3, 347 }, { 3.5, 348 }, { 4, 345 }, { 4.5, 336 }, { 5, 320 }, { 5.5, 300 },
-    { 6, 270 }, { 7, 240 }, { 8, 225 }, { 9, 212 }, { 10, 207 }, { 11, 204 },
-};
-// Ends on the 300 °C curve at (5, 320): from there the two are one.
-constexpr Messpunkt k200[] = {
-    { 2, 360 }, { 2.5, 365 }, { 3, 367 }, { 3.5, 365 }, { 4, 360 }, { 4.5, 340 }, { 5, 320 },
-};
-// Ends on the 200 °C curve at (4.5, 340).
-constexpr Messpunkt k20[] = {
-    { 2, 390 }, { 2.5, 390 }, { 3, 388 }, { 3.5, 383 }, { 4, 370 }, { 4.5, 340 },
-};
-
-// A curve: its colour, its label (white on the curve's colour) at x = Round(left − 7 +
-// labelColumns · column), y = bottom − labelRise, and its points, perhaps followed by the
-// common tail.
+// The steel's curves, hottest tempering first: each in its colour, its label (white on the curve's
+// colour) at x = Round(left − 7 + labelColumns · column), y = bottom − labelRise. A curve that runs
+// on in the common tail is drawn on along it.
 struct Kurve {
     TColor color;
     const char* label;
     double labelColumns;
     int labelRise;
-    std::span<const Messpunkt> points;
-    bool tail;
 };
 constexpr Kurve kKurven[] = {
-    { RGB(0xFF, 0, 0), " 650°C ",  0.1, 140, k650, false },
-    { RGB(0xCD, 0, 0), " 600°C ",  0.1, 175, k600, false },
-    { RGB(0xA0, 0, 0), " 500°C ",  0.1, 210, k500, true },
-    { RGB(0x78, 0, 0), " 400°C ",  0.1, 310, k400, true },
-    { RGB(0x5A, 0, 0), " 300°C ",  0,   330, k300, true },
-    { RGB(0x32, 0, 0), " 200°C ", -0.3, 370, k200, false },
-    { RGB(0x14, 0, 0), " 20°C ",  -0.2, 393, k20,  false },
+    { RGB(0xFF, 0, 0), " 650°C ",  0.1, 140 },
+    { RGB(0xCD, 0, 0), " 600°C ",  0.1, 175 },
+    { RGB(0xA0, 0, 0), " 500°C ",  0.1, 210 },
+    { RGB(0x78, 0, 0), " 400°C ",  0.1, 310 },
+    { RGB(0x5A, 0, 0), " 300°C ",  0,   330 },
+    { RGB(0x32, 0, 0), " 200°C ", -0.3, 370 },
+    { RGB(0x14, 0, 0), " 20°C ",  -0.2, 393 },
 };
 static_assert(std::size(kKurven) == 7);
 
@@ -116,6 +73,16 @@ Chart chartFor(int width, int height)
 TPoint curvePoint(const Chart& chart, double d, int h)
 {
     return { Round(chart.left - 7 + chart.column * d / 10), chart.bottom - h };
+}
+
+int curveHeight(double hrc)
+{
+    return Round(hrc * kPixelsPerHRC);
+}
+
+TPoint curvePoint(const Chart& chart, const model::DistanceHardness& p)
+{
+    return curvePoint(chart, p.mm, curveHeight(p.hrc));
 }
 
 } // namespace verhart
@@ -190,19 +157,23 @@ void TFormVerHart::PaintBoxHauptPaint()
 
     c.Pen.SetStyle(psSolid);
     c.Pen.SetWidth(3);
-    for (const Kurve& k : kKurven) {
+    const model::EndQuenchChart& chart = model::c45EndQuench();
+    Q_ASSERT(chart.curves.size() == std::size(kKurven));
+    for (size_t i = 0; i < std::size(kKurven); ++i) {
+        const Kurve& k = kKurven[i];
+        const model::EndQuenchCurve& curve = chart.curves[i];
         c.Pen.SetColor(k.color);
         c.Brush.SetColor(k.color);
         c.TextOut(Round(g.left - 7 + k.labelColumns * g.column), g.bottom - k.labelRise, QString::fromUtf8(k.label));
-        const TPoint start = verhart::curvePoint(g, k.points.front().d, k.points.front().h);
+        const TPoint start = verhart::curvePoint(g, curve.points.front());
         c.MoveTo(start.X, start.Y);
-        for (const Messpunkt& p : k.points.subspan(1)) {
-            const TPoint to = verhart::curvePoint(g, p.d, p.h);
+        for (const model::DistanceHardness& p : curve.points.subspan(1)) {
+            const TPoint to = verhart::curvePoint(g, p);
             c.LineTo(to.X, to.Y);
         }
-        if (k.tail) {
-            for (const Messpunkt& p : kGemeinsamerAuslauf) {
-                const TPoint to = verhart::curvePoint(g, p.d, p.h);
+        if (curve.then == model::EndQuenchCurve::Then::CommonTail) {
+            for (const model::DistanceHardness& p : chart.commonTail) {
+                const TPoint to = verhart::curvePoint(g, p);
                 c.LineTo(to.X, to.Y);
             }
         }

@@ -4,6 +4,7 @@
 #include "framework/Canvas.h"
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "model/LessonSteels.h"
 
 namespace wb {
 
@@ -25,6 +26,13 @@ Chart chartFor(int width, int height);
 // A point of a curve: d mm from the quenched face, h pixels above the bottom, drawn at
 // x = Round(left − 7 + column · d / 10), y = bottom − h.
 TPoint curvePoint(const Chart& chart, double d, int h);
+
+// The curves keep the scale of the chart they were drawn on, 66 pixels per 10 HRC, whatever
+// size the chart has now: a hardness is this many pixels above the bottom.
+constexpr double kPixelsPerHRC = 6.6;
+int curveHeight(double hrc);
+// A point of one of the steel's end-quench curves.
+TPoint curvePoint(const Chart& chart, const model::DistanceHardness& p);
 
 } // namespace verhart
 

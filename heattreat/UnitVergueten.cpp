@@ -1,7 +1,6 @@
 // Quenching and tempering a steel with 0.45 % C: hardening, then tempering below Ac1 to tempered martensite.
 #include "heattreat/UnitVergueten.h"
 
-#include "heattreat/ProcessRun.h"
 #include "heattreat/UnitVerSch.h"
 #include "resources/Pictures.h"
 
@@ -12,9 +11,6 @@ namespace wb {
 TFormVergueten* FormVergueten = nullptr;
 
 namespace {
-
-constexpr TColor kDefinitionColor = RGB(0x00, 0x80, 0xFF);
-constexpr int kMemoFontHeight = 18;
 
 // One wide process diagram: nine time steps of 62 pixels, six temperature steps of 46. Its
 // labels and arrow are those of the narrow diagram of the hardening lesson moved right.
@@ -142,26 +138,32 @@ constexpr Bild kBildFolge[] = {
 static_assert(std::size(kBildFolge) == 21);
 // clang-format on
 
+const processform::Lesson kLesson {
+    .defBounds = QRect(10, 350, 320, 170),
+    .memoBounds = QRect(332, 350, 433, 170),
+    .memoScrolls = false,
+    .memo = kMemo,
+    .definitionX = kDefinitionX,
+    .definition = kDefinition,
+    .start = kStart,
+};
+
 } // namespace
 
 TFormVergueten::TFormVergueten()
-    : TLessonForm(QStringLiteral("FormVergueten"),
-        { .caption = QStringLiteral("Schematische Prozessführung beim Vergüten"), .status = status::S3 })
+    : TProcessForm(QStringLiteral("FormVergueten"),
+        { .caption = QStringLiteral("Schematische Prozessführung beim Vergüten"), .status = status::S3 }, kLesson)
 {
-    PaintBoxDef.SetColor(kDefinitionColor);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.Font.SetName(QStringLiteral("MS Sans Serif"));
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.Lines.setTable(kMemo);
-    pictures::assignStrip(ImageListGef);
-}
-
-void TFormVergueten::FormCreate()
-{
-    PaintBoxHaupt.SetBounds(5, 5, 770, 500);
-    PaintBoxDef.SetBounds(10, 350, 320, 170);
-    MemoErlaeuterung.SetBounds(332, 350, 433, 170);
-    MemoErlaeuterung.Font.SetHeight(kMemoFontHeight);
+    setUp({ .PaintBoxHaupt = &PaintBoxHaupt,
+        .PaintBoxDef = &PaintBoxDef,
+        .PaintBoxLog = nullptr,
+        .MemoErlaeuterung = &MemoErlaeuterung,
+        .ImageListGef = &ImageListGef,
+        .processTimer = &TimerProzess,
+        .ztuTimer = nullptr,
+        .Austenitisierung = &Austenitisierung,
+        .ztuItem = nullptr,
+        .Prozessanhalten = &Prozessanhalten });
 }
 
 void TFormVergueten::PaintBoxHauptPaint()
@@ -178,29 +180,11 @@ void TFormVergueten::PaintBoxHauptPaint()
     processdiagram::drawTimeArrow(c, kArrowShift);
 }
 
-void TFormVergueten::PaintBoxDefPaint()
-{
-    processdiagram::drawDefinitionPanel(PaintBoxDef.Canvas(), kDefinitionX, kDefinition);
-}
-
-void TFormVergueten::AustenitisierungClick()
-{
-    TimerProzess.SetEnabled(true);
-    LockRun({ &Austenitisierung });
-    m_state.ProzessX = kStart.X;
-    m_state.ProzessY = kStart.Y;
-    m_state.ProzessLaeuft = true;
-    PaintBoxHaupt.Canvas().MoveTo(kStart.X, kStart.Y);
-}
-
 void TFormVergueten::TimerProzessTimer()
 {
-    TCanvas& c = PaintBoxHaupt.Canvas();
+    TCanvas& c = processCanvas();
     int& x = m_state.ProzessX;
     float& y = m_state.ProzessY;
-    c.Pen.SetColor(clRed);
-    c.Pen.SetWidth(3);
-    c.Font.SetColor(clWhite);
 
     if (x <= kHeizenBis) {
         c.MoveTo(kHeizAnfang.X, kHeizAnfang.Y);
@@ -239,12 +223,8 @@ void TFormVergueten::TimerProzessTimer()
         y = float(Round(double(y) + kAnlassSchritt));
         c.LineTo(x, Round(y));
     }
-    if (x > kEndeAb) {
-        // The start item stays disabled until "Löschen / Neu" or closing.
-        UnlockRun();
-        TimerProzess.SetEnabled(false);
-        m_state.ProzessLaeuft = false;
-    }
+    if (x > kEndeAb)
+        endProcessRun();
 
     for (const HalteTexte& h : kHalteTexte) {
         if (h.x != x)
@@ -267,35 +247,9 @@ void TFormVergueten::TimerProzessTimer()
     }
 }
 
-void TFormVergueten::ProzessanhaltenClick()
-{
-    if (processrun::pauseOrResume(
-            m_state.ProzessLaeuft, TimerProzess, PaintBoxHaupt.Canvas(), m_state.ProzessX, m_state.ProzessY))
-        LockRun({ &Austenitisierung });
-}
-
 void TFormVergueten::Vergtungsschaubild1Click()
 {
     FormVerSch->ShowModal();
-}
-
-void TFormVergueten::NEUClick()
-{
-    // During a run the form is locked and this item out of reach. Should it be run all the same,
-    // the run ends here too, so it cannot go on drawing over the cleared picture.
-    StopTimers();
-    m_state.ProzessLaeuft = false;
-    UnlockRun({ &Austenitisierung });
-    Refresh();
-}
-
-void TFormVergueten::FormClose()
-{
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle.
-    UnlockRun({ &Prozessanhalten, &Austenitisierung });
-    StopTimers();
-    m_state.ProzessLaeuft = false;
-    Refresh();
 }
 
 } // namespace wb

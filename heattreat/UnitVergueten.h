@@ -1,15 +1,11 @@
 // Quenching and tempering a steel with 0.45 % C: hardening, then tempering below Ac1 to tempered martensite.
 #pragma once
 
-#include "framework/ImageList.h"
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
-#include "framework/Timers.h"
-#include "heattreat/ProcessDiagram.h"
+#include "heattreat/ProcessForm.h"
 
 namespace wb {
 
-class TFormVergueten : public TLessonForm {
+class TFormVergueten : public TProcessForm<processdiagram::Frame> {
 public:
     TFormVergueten();
 
@@ -30,29 +26,10 @@ public:
     TMenuItem Vergtungsschaubild1 { MainMenu1, QStringLiteral("Vergtungsschaubild1"),
         QStringLiteral("Vergütungsschaubild C45"), &TFormVergueten::Vergtungsschaubild1Click };
 
-    // The run's state. All zero at program start; each run sets ProzessX and ProzessY when it
-    // starts, the picture events set BildNr.
-    struct ModuleState {
-        int ProzessX = 0; // x of the curve's end
-        float ProzessY = 0; // y of the curve's end
-        int BildNr = 0; // next frame of ImageListGef
-        bool ProzessLaeuft = false; // started and neither finished, cleared nor closed: F2 pauses it
-        processdiagram::Frame geometry; // the process diagram, set at every paint of PaintBoxHaupt
-    };
-    const ModuleState& moduleState() const { return m_state; }
-
 private:
-    void FormCreate() override;
-    void FormClose() override;
     void PaintBoxHauptPaint();
-    void PaintBoxDefPaint();
-    void AustenitisierungClick();
     void TimerProzessTimer();
-    void ProzessanhaltenClick();
     void Vergtungsschaubild1Click();
-    void NEUClick();
-
-    ModuleState m_state;
 };
 
 extern TFormVergueten* FormVergueten;

@@ -3,7 +3,10 @@
 
 #include "diagrams/Panels.h"
 #include "framework/Figures.h"
+#include "model/LessonSteels.h"
 
+#include <array>
+#include <cassert>
 #include <cmath>
 #include <iterator>
 
@@ -203,12 +206,16 @@ constexpr Mark kMarks600[] = {
     { 51, clBlack, { 42, 156, 48, 162 } },
 };
 
+// The stages are the rates of C45's continuous diagram, each line's factor from the steel's drawn
+// rate on rows of 68 pixels.
+constexpr double kFromSteel = 0;
+constexpr double kZeile = 68;
 constexpr ztaztu045::CoolingStage kStages[] = {
-    { 0.0152, kSections004, kMarks004, 50, -40, 0, " v = 0.04°C/s " },
-    { 0.38, kSections06, kMarks06, 50, -20, -20, " v = 0.6°C/s " },
-    { 9.12, kSections20, kMarks20, 50, 5, 7, " v = 15°C/s " },
-    { 38, kSections60, kMarks60, 30, -30, 10, " v = 60°C/s " },
-    { 258.4, kSections600, kMarks600, 40, -70, 0, " v = 600°C/s " },
+    { kFromSteel, kSections004, kMarks004, 50, -40, 0, " v = 0.04°C/s " },
+    { kFromSteel, kSections06, kMarks06, 50, -20, -20, " v = 0.6°C/s " },
+    { kFromSteel, kSections20, kMarks20, 50, 5, 7, " v = 15°C/s " },
+    { kFromSteel, kSections60, kMarks60, 30, -30, 10, " v = 60°C/s " },
+    { kFromSteel, kSections600, kMarks600, 40, -70, 0, " v = 600°C/s " },
 };
 static_assert(std::size(kStages) == ztaztu045::kStageCount);
 constexpr int kLabelHeight = 8;
@@ -225,7 +232,17 @@ float heizY(int x)
 
 const CoolingStage& stage(int index)
 {
-    return kStages[index];
+    static const auto stages = [] {
+        std::array<CoolingStage, kStageCount> s;
+        const auto coolings = model::c45().coolings;
+        assert(coolings.size() == kStageCount);
+        for (size_t i = 0; i < s.size(); ++i) {
+            s[i] = kStages[i];
+            s[i].a = ztaztu::curveFactor(coolings[i].drawnRate, kZeile);
+        }
+        return s;
+    }();
+    return stages[size_t(index)];
 }
 
 StageTick coolingTick(const CoolingStage& stage, int& x, float& y, int logHeight)

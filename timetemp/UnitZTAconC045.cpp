@@ -14,6 +14,7 @@ namespace {
 using namespace ztaztu;
 using zta::BoundaryLine;
 using zta::HeatingCurve;
+using zta::kFromSteel;
 using zta::Label;
 using zta::Look;
 using zta::Micrograph;
@@ -91,7 +92,7 @@ constexpr HeatingCurve kKurven[] = {
     { 0, 342.0 / 60, 53, 3, 127, kPunkte900, {}, { -20, 0, " v = 900°C/min ", Look::WhiteOnGreen, 12 } },
 };
 
-// The boundary lines, right to left: H − k · (X − vertex)² − inset.
+// The boundary lines, right to left, the steel's ZTA lines in its order: pen, width, start, end.
 constexpr Label kEndeAc1[] = {
     // One pixel right of the line's end less 40, so that the label starts inside the overlay
     // rather than one pixel left of it, where its first column would be cut.
@@ -109,38 +110,39 @@ constexpr Label kEndeHomo[] = {
     { -45, 35, "inhomogen ", Look::DarkOnYellow },
 };
 constexpr BoundaryLine kLinien[] = {
-    { 0.0005, 262, 14, clBlack, 2, 237, 39, kEndeAc1 },
-    { 0.0007, 235, 39, clBlack, 2, 250, 40, kEndeAc3 },
-    { 0.0037, 235, 50, clGray, 1, 250, 50, kEndeHomo },
+    { kFromSteel, clBlack, 2, 237, 39, kEndeAc1 },
+    { kFromSteel, clBlack, 2, 250, 40, kEndeAc3 },
+    { kFromSteel, clGray, 1, 250, 50, kEndeHomo },
 };
 // clang-format on
-
-const ztacon::Lesson kLesson {
-    .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten "
-                              "Stahl mit C =  0.45 % (schematisch) "),
-    .buttonCaption = QStringLiteral("Sta&rt"),
-    .memo = kMemoErlaeuterung,
-    // Twenty-eight lines of 16 pixels fit the memo's 480 pixels.
-    .memoScrollBars = ssHorizontal,
-    .steelBox = { { 184, 233, 324, 294 }, { { 198, 248, " Stahl mit 0.45% C " }, { 196, 263, "  Gleichgewicht " } } },
-    .purpleGapLines = kLegierungslinie,
-    .markings = kMarkierungen,
-    .micrographs = kBilder,
-    .curves = kKurven,
-    // H − 0.0006 · (237 − 262)² − 14 = 183.6
-    .linesStart = { 237, 184 },
-    .lines = kLinien,
-    // The typed rate ends once above 77, its label right of the curve's end.
-    .typed = { 77, { -20, -2, "v =          °C/min", Look::WhiteOnGreen, 12 }, { 8, -2 } },
-    // H − 0.0006 · (237 − 270)² − 14 = 183.3
-    .typedLinesStart = { 237, 183 },
-};
 
 } // namespace
 
 const ztacon::Lesson& lesson()
 {
-    return kLesson;
+    static const auto linien = zta::withParabolas(kLinien, model::c45().continuousHeating);
+    static const ztacon::Lesson lesson {
+        .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten "
+                                  "Stahl mit C =  0.45 % (schematisch) "),
+        .buttonCaption = QStringLiteral("Sta&rt"),
+        .memo = kMemoErlaeuterung,
+        // Twenty-eight lines of 16 pixels fit the memo's 480 pixels.
+        .memoScrollBars = ssHorizontal,
+        .steelBox
+        = { { 184, 233, 324, 294 }, { { 198, 248, " Stahl mit 0.45% C " }, { 196, 263, "  Gleichgewicht " } } },
+        .purpleGapLines = kLegierungslinie,
+        .markings = kMarkierungen,
+        .micrographs = kBilder,
+        .curves = kKurven,
+        // H − 0.0006 · (237 − 262)² − 14 = 183.6
+        .linesStart = { 237, 184 },
+        .lines = linien,
+        // The typed rate ends once above 77, its label right of the curve's end.
+        .typed = { 77, { -20, -2, "v =          °C/min", Look::WhiteOnGreen, 12 }, { 8, -2 } },
+        // H − 0.0006 · (237 − 270)² − 14 = 183.3
+        .typedLinesStart = { 237, 183 },
+    };
+    return lesson;
 }
 
 } // namespace ztacon045

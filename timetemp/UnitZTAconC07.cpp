@@ -15,6 +15,7 @@ using namespace ztaztu;
 using zta::BandMarker;
 using zta::BoundaryLine;
 using zta::HeatingCurve;
+using zta::kFromSteel;
 using zta::Label;
 using zta::Look;
 using zta::Micrograph;
@@ -106,7 +107,8 @@ constexpr HeatingCurve kKurven[] = {
     { 0, 5.7, 53, 3, 132, {}, kPunkte900, { -20, -15, " v = 900°C/min ", Look::WhiteOnGreen, 12 } },
 };
 
-// The four boundary lines, right to left: H − k · (X − vertex)² − inset.
+// The four boundary lines, right to left, the steel's ZTA lines in its order: pen, width, start,
+// end.
 constexpr Label kEndeAc1[] = {
     // One pixel right of the line's end less 40, so that the label starts inside the overlay
     // rather than one pixel left of it, where its first column would be cut.
@@ -128,39 +130,40 @@ constexpr Label kEndeHomo[] = {
     { -30, 35, "inhomogen ", Look::DarkOnYellow },
 };
 constexpr BoundaryLine kLinien[] = {
-    { 0.0006, 270, 14, clBlack, 2, 237, 39, kEndeAc1 },
-    { 0.0007, 270, 24, clBlack, 2, 250, 40, kEndeAc3 },
-    { 0.0005, 280, 66, clBlack, 2, 250, 40, kEndeAcm },
+    { kFromSteel, clBlack, 2, 237, 39, kEndeAc1 },
+    { kFromSteel, clBlack, 2, 250, 40, kEndeAc3 },
+    { kFromSteel, clBlack, 2, 250, 40, kEndeAcm },
     // It starts right of where the other three start.
-    { 0.002, 290, 80, clGray, 1, 270, 50, kEndeHomo },
+    { kFromSteel, clGray, 1, 270, 50, kEndeHomo },
 };
 // clang-format on
-
-const ztacon::Lesson kLesson {
-    .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten "
-                              "Stahl mit C =  0.70 % (schematisch) "),
-    .buttonCaption = QStringLiteral("S&tart"),
-    .memo = kMemoErlaeuterung,
-    // Thirty lines of 16 pixels are more than the memo's 480 pixels show.
-    .memoScrollBars = ssBoth,
-    .steelBox = { { 156, 233, 296, 294 }, { { 170, 248, " Stahl mit 0.7% C " }, { 168, 263, "  Gleichgewicht " } } },
-    .purpleGapLines = kLegierungslinie,
-    .markings = kMarkierungen,
-    .micrographs = kBilder,
-    .curves = kKurven,
-    // A(c1b)'s own start: H − 0.0006 · (237 − 270)² − 14 = 183.3
-    .linesStart = { 237, 183 },
-    .lines = kLinien,
-    // The typed rate ends once above 53, its label below and left of the curve's end.
-    .typed = { 53, { -80, 35, "v =          °C/min", Look::WhiteOnGreen, 12 }, { -52, 35 } },
-    .typedLinesStart = { 237, 183 },
-};
 
 } // namespace
 
 const ztacon::Lesson& lesson()
 {
-    return kLesson;
+    static const auto linien = zta::withParabolas(kLinien, model::c70().continuousHeating);
+    static const ztacon::Lesson lesson {
+        .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten "
+                                  "Stahl mit C =  0.70 % (schematisch) "),
+        .buttonCaption = QStringLiteral("S&tart"),
+        .memo = kMemoErlaeuterung,
+        // Thirty lines of 16 pixels are more than the memo's 480 pixels show.
+        .memoScrollBars = ssBoth,
+        .steelBox
+        = { { 156, 233, 296, 294 }, { { 170, 248, " Stahl mit 0.7% C " }, { 168, 263, "  Gleichgewicht " } } },
+        .purpleGapLines = kLegierungslinie,
+        .markings = kMarkierungen,
+        .micrographs = kBilder,
+        .curves = kKurven,
+        // A(c1b)'s own start: H − 0.0006 · (237 − 270)² − 14 = 183.3
+        .linesStart = { 237, 183 },
+        .lines = linien,
+        // The typed rate ends once above 53, its label below and left of the curve's end.
+        .typed = { 53, { -80, 35, "v =          °C/min", Look::WhiteOnGreen, 12 }, { -52, 35 } },
+        .typedLinesStart = { 237, 183 },
+    };
+    return lesson;
 }
 
 } // namespace ztacon07

@@ -56,22 +56,15 @@ constexpr ColoredText kAchsen[] = {
 };
 static_assert(std::size(kAchsen) == 6);
 
-// Step 7: the lines of the isothermal diagram, measured points at short times in (d, T), then a
-// parabola per pixel column.
+// Step 7: the steel's lines of the isothermal diagram, A(c1b), A(c1e), A(c3) and the homogeneity
+// line, each from the point where the lesson lets its parabola set in.
 constexpr TColor kLinie = RGB(0x0A, 0x00, 0x00);
-constexpr TPoint kAc1bKopf[] = { { 400, 167 }, { 411, 168 }, { 422, 171 }, { 432, 172 } };  // (0, 814) (0.2, 810) (0.4, 802) (0.6, 800)
-constexpr TPoint kAc1eKopf[] = { { 400, 153 }, { 411, 154 }, { 432, 158 } };                // (0, 850) (0.2, 848) (0.6, 836)
-constexpr TPoint kAc3Kopf[] = {                                                             // (0, 920) (0.4, 918) (0.6, 914) (0.8, 906) (1, 898)
-    { 400, 126 }, { 422, 127 }, { 432, 129 }, { 443, 132 }, { 454, 135 },
-};
-constexpr Segment kAc3Ende[] = { { { 687, 178 }, { 719, 178 } } };    // (5.31, 784)–(5.9, 784)
-constexpr Segment kHomoEnde[] = { { { 687, 173 }, { 719, 175 } } };   // (5.31, 798)–(5.9, 792)
-constexpr ParabolaLine kZtaLinien[] = {
-    { kLinie, 2, kAc1bKopf, { 430, 173 }, 202, 0.00042, 690, 430, 723 },
-    { kLinie, 2, kAc1eKopf, { 430, 158 }, 188, 0.00045, 690, 430, 723 },
-    { kLinie, 2, kAc3Kopf, { 455, 135 }, 181, 0.00045, 775, 455, 685, 0, kAc3Ende },
+constexpr zta::StaticLine kZtaLinien[] = {
+    { kLinie, 2, { 430, 173 }, 430, 723 },
+    { kLinie, 2, { 430, 158 }, 430, 723 },
+    { kLinie, 2, { 455, 135 }, 455, 685 },
     // The homogeneity line starts with a step up from (455, 56) to the parabola's 53.
-    { clGray, 1, {}, { 455, 56 }, 175, 0.0018, 715, 455, 685, 0, kHomoEnde },
+    { clGray, 1, { 455, 56 }, 455, 685 },
 };
 
 // Step 8, drawn last: the regions in black, then the lines' names white on black left of the panel.
@@ -146,7 +139,7 @@ std::span<const Micrograph> micrographs()
     return kBilder;
 }
 
-std::span<const ParabolaLine> boundaryLines()
+std::span<const zta::StaticLine> boundaryLines()
 {
     return kZtaLinien;
 }
@@ -188,8 +181,10 @@ void TFormZTAiso045::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     m_state.Layout = computeLayout(kLayout, w, h);
     zta::drawPanelsAndSteelCorner(c, m_state.Layout, w, h, kAchsen);
-    for (const ParabolaLine& line : kZtaLinien)
-        draw(c, line);
+    const auto lines = model::c45IsothermalAustenitising().lines;
+    Q_ASSERT(lines.size() == std::size(kZtaLinien));
+    for (size_t i = 0; i < lines.size(); ++i)
+        zta::drawStaticLine(c, m_state.Layout, lines[i], kZtaLinien[i]);
     drawSteelBox(c, kStahl);
     drawMarkings(c, kLegierungslinie, kMarkierungen);
     // The regions' names come last, over the markings.

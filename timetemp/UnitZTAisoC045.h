@@ -21,7 +21,7 @@ const zta::Isotherm& isotherm(Temperature t);
 // The micrographs along the 800 °C isotherm.
 std::span<const zta::Micrograph> micrographs();
 // The boundary lines of the static picture: A(c1b), A(c1e), A(c3) and the homogeneity line.
-std::span<const ztaztu::ParabolaLine> boundaryLines();
+std::span<const zta::StaticLine> boundaryLines();
 const ztaztu::LayoutRule& layoutRule();
 const ztaztu::OverlayRule& overlayRule();
 

@@ -19,9 +19,6 @@ using namespace ztaztu;
 constexpr LayoutRule kLayout {
     .ztuLinks = 412, .ztuRechtsRand = 10, .untenRand = 70, .zeilen = 6, .ekdLinks = 50, .ekdRechtsRand = 380
 };
-// The overlay starts two rows below the panel's top (about 806 °C) and reaches 20 pixels right
-// of its frame.
-constexpr OverlayRule kOverlay { .topRows = 2, .bottomRows = 0, .extraWidth = 20 };
 
 // clang-format off
 constexpr const char* kMemoT[] = {
@@ -102,25 +99,7 @@ constexpr TextAt kEkdTexte[] = {
 };
 static_assert(std::size(kEkdTexte) == 18);
 
-// Step 7, in pixels of (d, T): d the decade position, 0 at 0.1 s.
-constexpr TPoint kMs[] = { { 412, 314 }, { 491, 314 }, { 545, 336 } };  // (0, 340) (1.47, 340) (2.47, 276)
-constexpr TPoint kKurve1[] = {  // end of transformation: (2.65, 140) (2, 600) (2.02, 610) (2.1, 620) (2.2, 630) (3, 646) (4, 664) (5, 678)
-    { 555, 382 }, { 520, 226 }, { 521, 223 }, { 525, 219 }, { 531, 216 }, { 574, 210 }, { 628, 204 }, { 682, 199 },
-};
-constexpr TPoint kKurve2[] = {  // pearlite start: (1.29, 520) (1.37, 564) (1.4, 578) (1.5, 600) (1.7, 620) (1.85, 636)
-                                // (2, 644) (2.02, 648) (2.1, 650) (2.2, 652) (3, 670) (4, 686) (5, 700)
-    { 482, 253 }, { 486, 238 }, { 488, 233 }, { 493, 226 }, { 504, 219 }, { 512, 214 }, { 520, 211 },
-    { 521, 210 }, { 525, 209 }, { 531, 208 }, { 574, 202 }, { 628, 197 }, { 682, 192 },
-};
-constexpr TPoint kKurve3[] = {  // upper start curve: (5, 744) (4, 728) (3, 716) (2, 696) (1.8, 688) (1.6, 680) (1.4, 666)
-                                // (1.22, 640) (1.17, 628) (1.16, 596) (1.36, 470)
-    { 682, 177 }, { 628, 182 }, { 574, 187 }, { 520, 193 }, { 509, 196 }, { 498, 199 }, { 488, 204 },
-    { 478, 212 }, { 475, 216 }, { 475, 227 }, { 485, 270 },
-};
-constexpr TPoint kKurve4[] = {  // bainite boundary: (1.47, 340) (1.32, 400) (1.28, 420) (1.32, 460) (2, 600)
-    { 491, 314 }, { 483, 294 }, { 481, 287 }, { 483, 274 }, { 520, 226 },
-};
-constexpr Curve kZtuKurven[] = { { 2, kMs }, { 2, kKurve1 }, { 2, kKurve2 }, { 2, kKurve3 }, { 2, kKurve4 } };
+// Step 7 draws the steel's lines from the model.
 
 // Step 8.
 constexpr TextAt kZtuTexte[] = {
@@ -139,7 +118,7 @@ constexpr PictureScheme kBild {
     .axisLabels = kAchsen,
     .ekdLines = {}, // the steel corner on the EKD panel, filled in at every paint
     .ekdLabels = kEkdTexte,
-    .timeCurves = kZtuKurven,
+    .timeLines = {},
     .timeLabels = kZtuTexte,
     .steelBox = { { 189, 212, 334, 267 }, { { 204, 226, " Stahl mit 0.45% C " }, { 201, 240, "  Gleichgewicht " } } },
     .purpleGapLines = kLegierungslinie,
@@ -202,16 +181,6 @@ constexpr RunPiece kStuecke600[] = {
 constexpr RunMarker kMarken600[] = { { 51, -9, -13, -3, -7, clBlack } };
 constexpr RunLabel kTexte600[] = { { -70, -10, " v = 600°C/s " }, { -70, 7, "   Martensit   " } };
 
-// K, pieces, markers, end when KurveY > PaintBoxLog.Height − this, end labels.
-constexpr CoolingRun kLaeufe[] = {
-    { 0.0152, kStuecke004, kMarken004, 50, kTexte004 },
-    { 0.38, kStuecke06, kMarken06, 50, kTexte06 },
-    { 9.12, kStuecke15, kMarken15, 50, kTexte15 },
-    { 38, kStuecke60, kMarken60, 30, kTexte60 },
-    { 258.4, kStuecke600, kMarken600, 40, kTexte600 },
-};
-static_assert(std::size(kLaeufe) == 5);
-
 constexpr TextAt kGleichKasten[] = {
     { 442, 67, " ~ " }, { 456, 63, "Gleichgewicht " }, { 450, 76, " sehr langsame " }, { 456, 90, " Abkühlung " },
 };
@@ -221,8 +190,19 @@ constexpr RunMarker kGleichMarken[] = {
 };
 constexpr TextAt kGleichErgebnis[] = { { 427, 124, " 55 % Perlit " }, { 427, 138, " 45 % Ferrit " } };
 
+// Curve factor (the steel's), pieces, markers, end when KurveY > PaintBoxLog.Height − this, end
+// labels.
+constexpr CoolingRun kLaeufe[] = {
+    { ztucon::kFromSteel, kStuecke004, kMarken004, 50, kTexte004 },
+    { ztucon::kFromSteel, kStuecke06, kMarken06, 50, kTexte06 },
+    { ztucon::kFromSteel, kStuecke15, kMarken15, 50, kTexte15 },
+    { ztucon::kFromSteel, kStuecke60, kMarken60, 30, kTexte60 },
+    { ztucon::kFromSteel, kStuecke600, kMarken600, 40, kTexte600 },
+};
+static_assert(std::size(kLaeufe) == ztucon::kRates);
+
 constexpr EquilibriumRun kGleichgewicht {
-    .K = 0.000361,
+    .K = ztucon::kFromSteel,
     .pen = clPurple,
     .across = { { { 115, 165 }, { 740, 165 } }, { { 115, 184 }, { 740, 184 } } },
     .boxPenSolid = false,
@@ -233,8 +213,14 @@ constexpr EquilibriumRun kGleichgewicht {
 };
 // clang-format on
 
-constexpr TColor kHauptFarbe = RGB(0x76, 0x02, 0x86);
-constexpr TColor kTabelleFarbe = RGB(0x00, 0x00, 0xFF);
+void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
+{
+    const ekd::SteelCorner ecke(l, 0);
+    PictureScheme scheme = kBild;
+    scheme.ekdLines = ecke.curves();
+    scheme.timeLines = model::c45().continuous;
+    drawStaticPicture(c, l, width, height, scheme);
+}
 
 } // namespace
 
@@ -242,218 +228,78 @@ namespace ztucon045 {
 
 const CoolingRun& coolingRun(Rate rate)
 {
-    return kLaeufe[int(rate)];
+    return lesson().runs[size_t(rate)];
 }
 
 const EquilibriumRun& equilibriumRun()
 {
-    return kGleichgewicht;
+    return *lesson().equilibrium;
 }
 
-const LayoutRule& layoutRule()
+const ztucon::Lesson& lesson()
 {
-    return kLayout;
-}
-
-const OverlayRule& overlayRule()
-{
-    return kOverlay;
+    static const auto laeufe = ztucon::withFactors(kLaeufe, model::c45());
+    static const EquilibriumRun gleichgewicht = ztucon::withFactor(kGleichgewicht, model::c45());
+    static const ztucon::Lesson lesson {
+        .steel = &model::c45(),
+        .layout = &kLayout,
+        .drawPicture = drawPicture,
+        .runs = laeufe,
+        .equilibrium = &gleichgewicht,
+        .logBounds = QRect(417, 161, 348, 274),
+        .memoBounds = QRect(0, 0, 385, 460),
+        .tableBounds = QRect(0, 435, 385, 97),
+        .memoTabStop = true,
+        .memo = kMemoErlaeuterung,
+        .table = kMemoT,
+    };
+    return lesson;
 }
 
 } // namespace ztucon045
 
 TFormZTUcon045::TFormZTUcon045()
-    : TLessonForm(QStringLiteral("FormZTUcon045"),
-        { .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten "
-                                    "Stahl mit C =  0.45 % (schematisch) "),
-            .status = status::S2,
-            .statusHeight = 19 })
+    : TZtuConForm(QStringLiteral("FormZTUcon045"),
+        QStringLiteral("Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten "
+                       "Stahl mit C =  0.45 % (schematisch) "),
+        ztucon045::lesson())
 {
-    // The form description; FormCreate places the rest.
-    PaintBoxHaupt.SetColor(kHauptFarbe);
-    PaintBoxLog.SetBounds(417, 161, 348, 274);
-    PaintBoxLog.Font.SetHeight(-13);
+    setUp({ .PaintBoxHaupt = &PaintBoxHaupt,
+        .PaintBoxLog = &PaintBoxLog,
+        .MemoErlaeuterung = &MemoErlaeuterung,
+        .MemoT = &MemoT,
+        .TimerGleich = &TimerGleich,
+        .VGleich = &VGleich,
+        .timers = { &Timer004, &Timer06, &Timer20, &Timer60, &Timer600 },
+        .items = { &V004, &V06, &V15, &V60, &V600 },
+        // The slowest rate ends in the normalised structure, the fastest in martensite.
+        .pictures = { &ImageNorm, nullptr, nullptr, nullptr, &ImageMart } });
     ImageMart.SetBounds(400, 424, 161, 105);
     pictures::assignJpeg(ImageMart);
     ImageMart.SetVisible(false);
     ImageNorm.SetBounds(624, 424, 161, 105);
     pictures::assignJpeg(ImageNorm);
     ImageNorm.SetVisible(false);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    MemoErlaeuterung.SetReadOnly(true);
-    // More lines than the memo shows at once: a vertical scroll bar reaches the rest.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemoErlaeuterung);
-    MemoErlaeuterung.SetVisible(false);
-    MemoT.SetColor(kTabelleFarbe);
-    MemoT.SetBordered(false);
-    MemoT.Font.SetColor(clWhite);
-    // The blanks align the columns: a row that wrapped would no longer be a row of the table.
-    MemoT.SetWordWrap(false);
-    // The table is wider and taller than its place: scroll bars let the user read all of it.
-    MemoT.SetScrollBars(ssBoth);
-    MemoT.Lines.setTable(kMemoT);
-    MemoT.SetVisible(false);
-}
-
-void TFormZTUcon045::FormCreate()
-{
-    PaintBoxHaupt.SetBounds(5, 5, 750, 500);
-    MemoErlaeuterung.SetBounds(0, 0, 385, 460);
-    MemoT.SetBounds(0, 435, 385, 97);
-    MemoErlaeuterung.Font.SetHeight(18);
-    MemoT.Font.SetHeight(18);
-}
-
-void TFormZTUcon045::PaintBoxHauptPaint()
-{
-    const int w = PaintBoxHaupt.Width(), h = PaintBoxHaupt.Height();
-    m_state.Layout = computeLayout(kLayout, w, h);
-    const ekd::SteelCorner ecke(m_state.Layout, 0);
-    PictureScheme bild = kBild;
-    bild.ekdLines = ecke.curves();
-    drawStaticPicture(PaintBoxHaupt.Canvas(), m_state.Layout, w, h, bild);
-}
-
-void TFormZTUcon045::PaintBoxLogPaint()
-{
-    const QRect r = overlayBounds(m_state.Layout, PaintBoxHaupt.BoundsRect(), kOverlay);
-    PaintBoxLog.SetBounds(r.left(), r.top(), r.width(), r.height());
-}
-
-void TFormZTUcon045::startRun(TTimer& timer, TMenuItem& item, bool showTable)
-{
-    timer.SetEnabled(true);
-    LockRun({ &item });
-    if (showTable)
-        MemoT.SetVisible(true);
-    m_state.KurveX = 0;
-    m_state.KurveY = 0;
-    PaintBoxLog.Canvas().MoveTo(0, 0);
-}
-
-void TFormZTUcon045::VGleichClick()
-{
-    // The equilibrium curve belongs to the EKD, not to the table: the table stays as it is.
-    startRun(TimerGleich, VGleich, false);
-}
-
-void TFormZTUcon045::V004Click()
-{
-    startRun(Timer004, V004, true);
 }
 
 void TFormZTUcon045::V06Click()
 {
-    startRun(Timer06, V06, true);
+    startRate(1);
 }
 
 void TFormZTUcon045::V15Click()
 {
-    startRun(Timer20, V15, true);
-}
-
-void TFormZTUcon045::V60Click()
-{
-    startRun(Timer60, V60, true);
-}
-
-void TFormZTUcon045::V600Click()
-{
-    startRun(Timer600, V600, true);
-}
-
-void TFormZTUcon045::coolingStep(ztucon045::Rate rate, TTimer& timer, TImage* picture)
-{
-    const CoolingRun& run = kLaeufe[int(rate)];
-    const RunTick tick = coolingTick(run, m_state.KurveX, m_state.KurveY, PaintBoxLog.Height());
-    drawCoolingTick(PaintBoxLog.Canvas(), run, tick, m_state.KurveX, m_state.KurveY);
-    if (!tick.ended)
-        return;
-    if (picture)
-        picture->SetVisible(true);
-    // The rate's item stays disabled: its curve is on the picture until "Löschen / Neu".
-    UnlockRun();
-    timer.SetEnabled(false);
-}
-
-void TFormZTUcon045::TimerGleichTimer()
-{
-    const EquilibriumTick tick
-        = equilibriumTick(kGleichgewicht, m_state.KurveX, m_state.KurveY, PaintBoxLog.Width(), PaintBoxLog.Height());
-    drawEquilibriumTick(PaintBoxHaupt.Canvas(), PaintBoxLog.Canvas(), kGleichgewicht, tick);
-    if (!tick.ended)
-        return;
-    UnlockRun();
-    TimerGleich.SetEnabled(false);
-    drawEquilibriumEnd(PaintBoxHaupt.Canvas(), kGleichgewicht);
-}
-
-void TFormZTUcon045::Timer004Timer()
-{
-    coolingStep(ztucon045::Rate::V004, Timer004, &ImageNorm);
+    startRate(2);
 }
 
 void TFormZTUcon045::Timer06Timer()
 {
-    coolingStep(ztucon045::Rate::V06, Timer06, nullptr);
+    rateStep(1);
 }
 
 void TFormZTUcon045::Timer20Timer()
 {
-    coolingStep(ztucon045::Rate::V15, Timer20, nullptr);
-}
-
-void TFormZTUcon045::Timer60Timer()
-{
-    coolingStep(ztucon045::Rate::V60, Timer60, nullptr);
-}
-
-void TFormZTUcon045::Timer600Timer()
-{
-    coolingStep(ztucon045::Rate::V600, Timer600, &ImageMart);
-}
-
-void TFormZTUcon045::enableRateItems()
-{
-    for (TMenuItem* item : { &VGleich, &V004, &V06, &V15, &V60, &V600 })
-        item->SetEnabled(true);
-}
-
-void TFormZTUcon045::NEUClick()
-{
-    // The lock keeps the mouse from this item during a run; stopping the timers and lifting
-    // the lock anyway leaves an idle form however the item is reached.
-    StopTimers();
-    UnlockRun();
-    MemoT.SetVisible(false);
-    enableRateItems();
-    ImageMart.SetVisible(false);
-    ImageNorm.SetVisible(false);
-    Refresh();
-}
-
-void TFormZTUcon045::TextClick()
-{
-    ToggleText(MemoErlaeuterung);
-}
-
-void TFormZTUcon045::TabelleClick()
-{
-    MemoT.SetVisible(!MemoT.Visible());
-}
-
-void TFormZTUcon045::FormClose()
-{
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle. KurveX
-    // and KurveY keep their values; the next run sets them anew.
-    MemoT.SetVisible(false);
-    enableRateItems();
-    UnlockRun();
-    ImageMart.SetVisible(false);
-    ImageNorm.SetVisible(false);
-    MemoErlaeuterung.SetVisible(false);
-    StopTimers();
+    rateStep(2);
 }
 
 } // namespace wb

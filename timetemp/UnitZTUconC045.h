@@ -1,10 +1,7 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.45 % C: the microstructures that different cooling rates produce.
 #pragma once
 
-#include "diagrams/ZtaZtuDiagram.h"
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
-#include "framework/Timers.h"
+#include "timetemp/ZtuConForm.h"
 
 namespace wb {
 
@@ -16,12 +13,11 @@ enum class Rate { V004, V06, V15, V60, V600 };
 
 const ztaztu::CoolingRun& coolingRun(Rate rate);
 const ztaztu::EquilibriumRun& equilibriumRun();
-const ztaztu::LayoutRule& layoutRule();
-const ztaztu::OverlayRule& overlayRule();
+const ztucon::Lesson& lesson();
 
 } // namespace ztucon045
 
-class TFormZTUcon045 : public TLessonForm {
+class TFormZTUcon045 : public TZtuConForm {
 public:
     TFormZTUcon045();
 
@@ -55,45 +51,11 @@ public:
     TMenuItem V60 { MainMenu1, QStringLiteral("V60"), QStringLiteral("v = 60 °&C/s"), &TFormZTUcon045::V60Click };
     TMenuItem V600 { MainMenu1, QStringLiteral("V600"), QStringLiteral("v = 600 °C/&s"), &TFormZTUcon045::V600Click };
 
-    // The module state: the pen of the cooling curve on PaintBoxLog and the layout values the
-    // last paint computed. The defaults are the values at program start; nothing resets them,
-    // every run starts by setting KurveX and KurveY to 0.
-    struct ModuleState {
-        int KurveX = 0;
-        float KurveY = 0;
-        ztaztu::DiagramLayout Layout;
-    };
-    const ModuleState& moduleState() const { return m_state; }
-
 private:
-    void FormCreate() override;
-    void FormClose() override;
-    void PaintBoxHauptPaint();
-    void PaintBoxLogPaint();
-    void VGleichClick();
-    void V004Click();
     void V06Click();
     void V15Click();
-    void V60Click();
-    void V600Click();
-    void TimerGleichTimer();
-    void Timer004Timer();
     void Timer06Timer();
     void Timer20Timer();
-    void Timer60Timer();
-    void Timer600Timer();
-    void NEUClick();
-    void TextClick();
-    void TabelleClick();
-
-    // A rate item's start: its timer on, the form locked, the item off, the table shown for the
-    // numeric rates, and the curve's pen back at the overlay's top-left corner.
-    void startRun(TTimer& timer, TMenuItem& item, bool showTable);
-    // One tick of a numeric rate; at the run's end the picture (if any) is shown and the lock lifted.
-    void coolingStep(ztucon045::Rate rate, TTimer& timer, TImage* picture);
-    void enableRateItems();
-
-    ModuleState m_state;
 };
 
 extern TFormZTUcon045* FormZTUcon045;

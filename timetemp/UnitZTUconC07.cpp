@@ -1,6 +1,7 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.70 % C: the microstructures that different cooling rates produce.
 #include "timetemp/UnitZTUconC07.h"
 
+#include "diagrams/SteelCorner.h"
 #include "timetemp/ZtuIsoDiagram.h"
 
 #include <iterator>
@@ -10,8 +11,6 @@ namespace wb::ztucon07 {
 namespace {
 
 using namespace ztaztu;
-
-constexpr OverlayRule kOverlay { .topRows = 2, .bottomRows = 0, .extraWidth = 20 };
 
 // clang-format off
 constexpr const char* kMemoT[] = {
@@ -54,25 +53,6 @@ constexpr const char* kMemoErlaeuterung[] = {
     "  ",
 };
 static_assert(std::size(kMemoErlaeuterung) == 25);
-
-// ZTU curves in pixels of (d, T): d the decade position, 0 at 0.1 s.
-constexpr TPoint kMsStart[] = {  // Ms line with the start curve: (0, 230) (1.75, 230) (1.15, 500) (1.13, 520) (1.11, 540)
-                                 // (1.12, 560) (1.15, 580) (1.2, 600) (1.25, 616) (1.32, 632) (1.42, 650) (1.6, 668) (2.16, 684)
-    { 400, 352 }, { 494, 352 }, { 462, 260 }, { 461, 253 }, { 460, 246 }, { 460, 240 }, { 462, 233 },
-    { 465, 226 }, { 468, 221 }, { 471, 215 }, { 477, 209 }, { 486, 203 }, { 517, 197 },
-};
-constexpr TPoint kFortsetzung[] = { { 517, 197 }, { 670, 183 } };  // (2.16, 686) to (5, 726)
-constexpr TPoint kZweiterBeginn[] = { { 486, 204 }, { 670, 188 } };  // (1.6, 664) to (5, 712)
-constexpr TPoint kEnde[] = {  // end of transformation: (5, 700) (2.4, 660) (2.25, 656) (2.1, 650) (1.95, 644) (1.8, 630)
-                              // (1.75, 616) (1.72, 600) (1.68, 580) (1.68, 560) (1.74, 512) (2.5, 100)
-    { 670, 192 }, { 530, 206 }, { 522, 207 }, { 513, 209 }, { 505, 211 }, { 497, 216 },
-    { 494, 221 }, { 493, 226 }, { 491, 233 }, { 491, 240 }, { 494, 256 }, { 535, 396 },
-};
-constexpr TPoint kVerbindung[] = { { 468, 274 }, { 495, 260 } };  // (1.26, 460) to (1.76, 500)
-constexpr TPoint kMsKurz[] = { { 519, 342 }, { 491, 352 } };  // (2.2, 260) to (1.68, 230) at the Ms level
-constexpr Curve kZtuKurven[] = {
-    { 2, kMsStart }, { 2, kFortsetzung }, { 2, kZweiterBeginn }, { 2, kEnde }, { 2, kVerbindung }, { 2, kMsKurz },
-};
 
 constexpr TextAt kZtuTexte[] = {
     { 518, 124, "Austenit" }, { 484, 189, "Ferrit" },    { 464, 246, "Perlit" },
@@ -144,16 +124,6 @@ constexpr RunPiece kStuecke600[] = {
 constexpr RunMarker kMarken600[] = { { 69, -10, -10, -4, -4, clBlack } };
 constexpr RunLabel kTexte600[] = { { -70, 0, " v = 600°C/s " } };
 
-// K, pieces, markers, end when KurveY > PaintBoxLog.Height − this, end labels.
-constexpr CoolingRun kLaeufe[] = {
-    { 0.0152, kStuecke004, kMarken004, 50, kTexte004 },
-    { 3.04, kStuecke5, kMarken5, 50, kTexte5 },
-    { 26.6, kStuecke40, kMarken40, 50, kTexte40 },
-    { 38, kStuecke60, kMarken60, 30, kTexte60 },
-    { 228, kStuecke600, kMarken600, 40, kTexte600 },
-};
-static_assert(std::size(kLaeufe) == 5);
-
 constexpr TextAt kGleichKasten[] = {
     { 428, 67, " ~ " }, { 442, 63, "Gleichgewicht " }, { 436, 76, " sehr langsame " }, { 442, 90, " Abkühlung " },
 };
@@ -163,8 +133,19 @@ constexpr RunMarker kGleichMarken[] = {
 };
 constexpr TextAt kGleichErgebnis[] = { { 414, 124, " 87 % Perlit " }, { 414, 138, " 13 % Ferrit " } };
 
+// Curve factor (the steel's), pieces, markers, end when KurveY > PaintBoxLog.Height − this, end
+// labels.
+constexpr CoolingRun kLaeufe[] = {
+    { ztucon::kFromSteel, kStuecke004, kMarken004, 50, kTexte004 },
+    { ztucon::kFromSteel, kStuecke5, kMarken5, 50, kTexte5 },
+    { ztucon::kFromSteel, kStuecke40, kMarken40, 50, kTexte40 },
+    { ztucon::kFromSteel, kStuecke60, kMarken60, 30, kTexte60 },
+    { ztucon::kFromSteel, kStuecke600, kMarken600, 40, kTexte600 },
+};
+static_assert(std::size(kLaeufe) == ztucon::kRates);
+
 constexpr EquilibriumRun kGleichgewicht {
-    .K = 0.000361,
+    .K = ztucon::kFromSteel,
     .pen = clPurple,
     .across = { { { 148, 178 }, { 728, 178 } }, { { 148, 184 }, { 728, 184 } } },
     .boxPenSolid = true,
@@ -173,42 +154,55 @@ constexpr EquilibriumRun kGleichgewicht {
     .markers = kGleichMarken,
     .endLabels = kGleichErgebnis,
 };
+
 // clang-format on
 
 } // namespace
 
+void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
+{
+    const ekd::SteelCorner ecke(l, 0);
+    const PictureScheme scheme {
+        .axisLabels = ztuiso::axisLabels(),
+        .ekdLines = ecke.curves(),
+        .ekdLabels = ztuiso::ekdLabels(),
+        .timeLines = model::c70().continuous,
+        .timeLabels = kZtuTexte,
+        .steelBox = kStahl,
+        .purpleGapLines = kLegierungslinie,
+        .markings = kMarkierungen,
+    };
+    drawStaticPicture(c, l, width, height, scheme);
+}
+
 const CoolingRun& coolingRun(Rate rate)
 {
-    return kLaeufe[int(rate)];
+    return lesson().runs[size_t(rate)];
 }
 
 const EquilibriumRun& equilibriumRun()
 {
-    return kGleichgewicht;
+    return *lesson().equilibrium;
 }
 
-const OverlayRule& overlayRule()
+const ztucon::Lesson& lesson()
 {
-    return kOverlay;
-}
-
-void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height)
-{
-    ztuiso::drawFrame(c, l, width, height);
-    drawCurves(c, kZtuKurven);
-    drawDarkTexts(c, kZtuTexte);
-    drawSteelBox(c, kStahl);
-    drawMarkings(c, kLegierungslinie, kMarkierungen);
-}
-
-std::span<const char* const> memoErlaeuterung()
-{
-    return kMemoErlaeuterung;
-}
-
-std::span<const char* const> memoT()
-{
-    return kMemoT;
+    static const auto laeufe = ztucon::withFactors(kLaeufe, model::c70());
+    static const EquilibriumRun gleichgewicht = ztucon::withFactor(kGleichgewicht, model::c70());
+    static const ztucon::Lesson lesson {
+        .steel = &model::c70(),
+        .layout = &ztuiso::layoutRule(),
+        .drawPicture = drawPicture,
+        .runs = laeufe,
+        .equilibrium = &gleichgewicht,
+        .logBounds = QRect(405, 161, 348, 274),
+        .memoBounds = QRect(0, 0, 365, 410),
+        .tableBounds = QRect(0, 411, 365, 110),
+        .memoTabStop = false,
+        .memo = kMemoErlaeuterung,
+        .table = kMemoT,
+    };
+    return lesson;
 }
 
 } // namespace wb::ztucon07
@@ -217,195 +211,41 @@ namespace wb {
 
 TFormZTUcon07* FormZTUcon07 = nullptr;
 
-namespace {
-
-using namespace ztaztu;
-
-constexpr TColor kHauptFarbe = RGB(0x76, 0x02, 0x86);
-constexpr TColor kTabelleFarbe = RGB(0x00, 0x00, 0xFF);
-
-} // namespace
-
 TFormZTUcon07::TFormZTUcon07()
-    : TLessonForm(QStringLiteral("FormZTUcon07"),
-        { .caption = QStringLiteral("Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten "
-                                    "Stahl mit C =  0.70 % (schematisch) "),
-            .status = status::S2,
-            .statusHeight = 19 })
+    : TZtuConForm(QStringLiteral("FormZTUcon07"),
+        QStringLiteral("Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten "
+                       "Stahl mit C =  0.70 % (schematisch) "),
+        ztucon07::lesson())
 {
-    // The form description; FormCreate places the rest.
-    PaintBoxHaupt.SetColor(kHauptFarbe);
-    PaintBoxLog.SetBounds(405, 161, 348, 274);
-    PaintBoxLog.Font.SetHeight(-13);
-    MemoErlaeuterung.SetColor(kMemoColor);
-    // Read-only like every lesson text, so that the text cannot be overwritten for the rest of
-    // the session.
-    MemoErlaeuterung.SetReadOnly(true);
-    MemoErlaeuterung.SetTabStop(false);
-    // The lines are longer than the memo is wide, and more than its height holds.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(ztucon07::memoErlaeuterung());
-    MemoErlaeuterung.SetVisible(false);
-    MemoT.SetColor(kTabelleFarbe);
-    MemoT.SetBordered(false);
-    MemoT.Font.SetColor(clWhite);
-    // The blanks align the columns: a row that wrapped would no longer be a row of the table.
-    MemoT.SetWordWrap(false);
-    // The table is wider and taller than its place: scroll bars let the user read all of it.
-    MemoT.SetScrollBars(ssBoth);
-    MemoT.Lines.setTable(ztucon07::memoT());
-    MemoT.SetVisible(false);
-}
-
-void TFormZTUcon07::FormCreate()
-{
-    PaintBoxHaupt.SetBounds(5, 5, 750, 500);
-    MemoErlaeuterung.SetBounds(0, 0, 365, 410);
-    MemoT.SetBounds(0, 411, 365, 110);
-    MemoErlaeuterung.Font.SetHeight(18);
-    MemoT.Font.SetHeight(18);
-}
-
-void TFormZTUcon07::PaintBoxHauptPaint()
-{
-    const int w = PaintBoxHaupt.Width(), h = PaintBoxHaupt.Height();
-    m_state.Layout = computeLayout(ztuiso::layoutRule(), w, h);
-    ztucon07::drawPicture(PaintBoxHaupt.Canvas(), m_state.Layout, w, h);
-}
-
-void TFormZTUcon07::PaintBoxLogPaint()
-{
-    const QRect r = overlayBounds(m_state.Layout, PaintBoxHaupt.BoundsRect(), ztucon07::overlayRule());
-    PaintBoxLog.SetBounds(r.left(), r.top(), r.width(), r.height());
-}
-
-void TFormZTUcon07::startRun(TTimer& timer, TMenuItem& item, bool showTable)
-{
-    timer.SetEnabled(true);
-    LockRun({ &item });
-    if (showTable)
-        MemoT.SetVisible(true);
-    m_state.restartRun();
-    PaintBoxLog.Canvas().MoveTo(0, 0);
-}
-
-void TFormZTUcon07::VGleichClick()
-{
-    // The equilibrium curve belongs to the EKD, not to the table: the table stays as it is.
-    startRun(TimerGleich, VGleich, false);
-}
-
-void TFormZTUcon07::V004Click()
-{
-    startRun(Timer004, V004, true);
+    setUp({ .PaintBoxHaupt = &PaintBoxHaupt,
+        .PaintBoxLog = &PaintBoxLog,
+        .MemoErlaeuterung = &MemoErlaeuterung,
+        .MemoT = &MemoT,
+        .TimerGleich = &TimerGleich,
+        .VGleich = &VGleich,
+        .timers = { &Timer004, &Timer5, &Timer40, &Timer60, &Timer600 },
+        .items = { &V004, &V5, &V40, &V60, &V600 },
+        .pictures = {} });
 }
 
 void TFormZTUcon07::V5Click()
 {
-    startRun(Timer5, V5, true);
+    startRate(1);
 }
 
 void TFormZTUcon07::V40Click()
 {
-    startRun(Timer40, V40, true);
-}
-
-void TFormZTUcon07::V60Click()
-{
-    startRun(Timer60, V60, true);
-}
-
-void TFormZTUcon07::V600Click()
-{
-    startRun(Timer600, V600, true);
-}
-
-void TFormZTUcon07::coolingStep(ztucon07::Rate rate, TTimer& timer)
-{
-    const CoolingRun& run = ztucon07::coolingRun(rate);
-    const RunTick tick = coolingTick(run, m_state.KurveX, m_state.KurveY, PaintBoxLog.Height());
-    drawCoolingTick(PaintBoxLog.Canvas(), run, tick, m_state.KurveX, m_state.KurveY);
-    if (!tick.ended)
-        return;
-    // The rate's item stays disabled: its curve is on the picture until "Löschen / Neu".
-    UnlockRun();
-    timer.SetEnabled(false);
-}
-
-void TFormZTUcon07::TimerGleichTimer()
-{
-    const EquilibriumRun& run = ztucon07::equilibriumRun();
-    const EquilibriumTick tick
-        = equilibriumTick(run, m_state.KurveX, m_state.KurveY, PaintBoxLog.Width(), PaintBoxLog.Height());
-    drawEquilibriumTick(PaintBoxHaupt.Canvas(), PaintBoxLog.Canvas(), run, tick);
-    if (!tick.ended)
-        return;
-    UnlockRun();
-    TimerGleich.SetEnabled(false);
-    drawEquilibriumEnd(PaintBoxHaupt.Canvas(), run);
-}
-
-void TFormZTUcon07::Timer004Timer()
-{
-    coolingStep(ztucon07::Rate::V004, Timer004);
+    startRate(2);
 }
 
 void TFormZTUcon07::Timer5Timer()
 {
-    coolingStep(ztucon07::Rate::V5, Timer5);
+    rateStep(1);
 }
 
 void TFormZTUcon07::Timer40Timer()
 {
-    coolingStep(ztucon07::Rate::V40, Timer40);
-}
-
-void TFormZTUcon07::Timer60Timer()
-{
-    coolingStep(ztucon07::Rate::V60, Timer60);
-}
-
-void TFormZTUcon07::Timer600Timer()
-{
-    coolingStep(ztucon07::Rate::V600, Timer600);
-}
-
-void TFormZTUcon07::enableRateItems()
-{
-    for (TMenuItem* item : { &VGleich, &V004, &V5, &V40, &V60, &V600 })
-        item->SetEnabled(true);
-}
-
-void TFormZTUcon07::NEUClick()
-{
-    // The lock keeps the mouse from this item during a run; stopping the timers and lifting
-    // the lock anyway leaves an idle form however the item is reached.
-    StopTimers();
-    UnlockRun();
-    MemoT.SetVisible(false);
-    enableRateItems();
-    Refresh();
-}
-
-void TFormZTUcon07::TextClick()
-{
-    ToggleText(MemoErlaeuterung);
-}
-
-void TFormZTUcon07::TabelleClick()
-{
-    MemoT.SetVisible(!MemoT.Visible());
-}
-
-void TFormZTUcon07::FormClose()
-{
-    // Ende, Esc and the close box all end a run here, so the next opening starts idle. KurveX
-    // and KurveY keep their values; the next run sets them anew.
-    MemoT.SetVisible(false);
-    enableRateItems();
-    UnlockRun();
-    MemoErlaeuterung.SetVisible(false);
-    StopTimers();
+    rateStep(2);
 }
 
 } // namespace wb

@@ -1,10 +1,7 @@
 // Continuous ZTU diagram of an unalloyed steel with 0.70 % C: the microstructures that different cooling rates produce.
 #pragma once
 
-#include "diagrams/ZtaZtuDiagram.h"
-#include "framework/LessonForm.h"
-#include "framework/Menus.h"
-#include "framework/Timers.h"
+#include "timetemp/ZtuConForm.h"
 
 #include <span>
 
@@ -18,19 +15,16 @@ enum class Rate { V004, V5, V40, V60, V600 };
 
 const ztaztu::CoolingRun& coolingRun(Rate rate);
 const ztaztu::EquilibriumRun& equilibriumRun();
-// The overlay starts two rows below the panel's top (about 806 °C), as in the diagram at 0.45 % C.
-const ztaztu::OverlayRule& overlayRule();
 
 // The static picture: the frame of the isothermal diagrams, then this steel's ZTU curves and labels,
 // the steel box and the 0.70 % C markings.
 void drawPicture(TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height);
 
-std::span<const char* const> memoErlaeuterung();
-std::span<const char* const> memoT();
+const ztucon::Lesson& lesson();
 
 } // namespace ztucon07
 
-class TFormZTUcon07 : public TLessonForm {
+class TFormZTUcon07 : public TZtuConForm {
 public:
     TFormZTUcon07();
 
@@ -62,53 +56,11 @@ public:
     TMenuItem V60 { MainMenu1, QStringLiteral("V60"), QStringLiteral("v = &60°C/s"), &TFormZTUcon07::V60Click };
     TMenuItem V600 { MainMenu1, QStringLiteral("V600"), QStringLiteral("v = 600°C/&s"), &TFormZTUcon07::V600Click };
 
-    // The module state: the pen of the cooling curve on PaintBoxLog and the layout values the
-    // last paint computed. The defaults are the values at program start; closing and "Löschen / Neu"
-    // keep them, every run starts over.
-    struct ModuleState {
-        int KurveX = 0;
-        float KurveY = 0;
-        ztaztu::DiagramLayout Layout;
-
-        // Every run starts at the overlay's top-left corner; the layout stays as painted.
-        void restartRun()
-        {
-            const ModuleState start;
-            KurveX = start.KurveX;
-            KurveY = start.KurveY;
-        }
-    };
-    const ModuleState& moduleState() const { return m_state; }
-
 private:
-    void FormCreate() override;
-    void FormClose() override;
-    void PaintBoxHauptPaint();
-    void PaintBoxLogPaint();
-    void VGleichClick();
-    void V004Click();
     void V5Click();
     void V40Click();
-    void V60Click();
-    void V600Click();
-    void TimerGleichTimer();
-    void Timer004Timer();
     void Timer5Timer();
     void Timer40Timer();
-    void Timer60Timer();
-    void Timer600Timer();
-    void NEUClick();
-    void TextClick();
-    void TabelleClick();
-
-    // A rate item's start: its timer on, the form locked, the item off, the table shown for the
-    // numeric rates, and the curve's pen back at the overlay's top-left corner.
-    void startRun(TTimer& timer, TMenuItem& item, bool showTable);
-    // One tick of a numeric rate; at the run's end the lock is lifted.
-    void coolingStep(ztucon07::Rate rate, TTimer& timer);
-    void enableRateItems();
-
-    ModuleState m_state;
 };
 
 extern TFormZTUcon07* FormZTUcon07;

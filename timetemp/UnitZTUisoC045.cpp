@@ -36,38 +36,6 @@ constexpr const char* kMemoErlaeuterung[] = {
 };
 static_assert(std::size(kMemoErlaeuterung) == 19);
 
-// Step 7, in pixels of (d, T): d the decade position, 0 at 0.1 s.
-constexpr TPoint kKurve1[] = {  // Ms line into the start of transformation: (0, 350) (1.6, 350) (1.36, 400) (1.05, 500)
-                                // (1, 550) (1.12, 600) (1.4, 646) (1.6, 666) (1.8, 684) (2, 696) (3, 736) (4, 752) (5, 766)
-    { 400, 311 }, { 486, 311 }, { 473, 294 }, { 457, 260 }, { 454, 243 }, { 460, 226 }, { 476, 210 },
-    { 486, 204 }, { 497, 197 }, { 508, 193 }, { 562, 180 }, { 616, 174 }, { 670, 170 },
-};
-constexpr TPoint kKurve2[] = {  // pearlite start: (1.33, 500) (1.25, 530) (1.25, 550) (1.32, 570) (1.47, 600) (1.6, 620)
-                                // (2, 650) (3, 692) (4, 712) (5, 726)
-    { 472, 260 }, { 468, 250 }, { 468, 243 }, { 471, 236 }, { 479, 226 },
-    { 486, 219 }, { 508, 209 }, { 562, 195 }, { 616, 188 }, { 670, 183 },
-};
-constexpr TPoint kKurve3[] = {  // end of the ferrite–pearlite transformation: (5, 692) (4, 670) (3, 648) (2, 600)
-                                // (1.85, 580) (1.82, 570) (1.79, 560) (1.77, 550) (1.85, 520) (2.05, 472)
-    { 670, 195 }, { 616, 202 }, { 562, 210 }, { 508, 226 }, { 500, 233 },
-    { 498, 236 }, { 497, 240 }, { 496, 243 }, { 500, 253 }, { 511, 270 },
-};
-constexpr TPoint kKurve4[] = {  // pearlite–bainite boundary: (1.16, 476) (1.33, 500) (1.53, 484) (1.8, 476) (2.05, 472)
-    { 463, 268 }, { 472, 260 }, { 483, 265 }, { 497, 268 }, { 511, 270 },
-};
-constexpr TPoint kKurve5[] = {  // start below Ms: (5, 210) (4, 228) (3, 260) (2, 310) (1.8, 324) (1.7, 332) (1.6, 350)
-    { 670, 359 }, { 616, 352 }, { 562, 342 }, { 508, 325 }, { 497, 320 }, { 492, 317 }, { 486, 311 },
-};
-constexpr TPoint kKurve6[] = {  // end of the bainite transformation: (5, 288) (4, 302) (3.5, 316) (3, 336) (2.65, 360)
-                                // (2.3, 400) (2.16, 420) (2.1, 454) (2.05, 472)
-    { 670, 332 }, { 616, 327 }, { 589, 323 }, { 562, 316 }, { 543, 308 },
-    { 524, 294 }, { 517, 287 }, { 513, 276 }, { 511, 270 },
-};
-constexpr Curve kZtuKurven[] = {
-    { 2, kKurve1 }, { 2, kKurve2 }, { 2, kKurve3 }, { 2, kKurve4 }, { 2, kKurve5 }, { 2, kKurve6 },
-};
-
-// Step 8.
 constexpr TextAt kZtuTexte[] = {
     { 518, 124, "Austenit" }, { 568, 177, "Ferrit" },    { 476, 253, "Perlit" },
     { 490, 294, "Bainit" },   { 422, 342, "Martensit" }, { 428, 296, "Ms" },
@@ -105,33 +73,34 @@ constexpr RunMarker kMarken670[] = {
 };
 constexpr RunLabel kTexte670[] = { { 10, 0, "+ 80% Perlit " }, { 10, -15, " 20% Ferrit " } };
 
-// n, drop, knee, the isotherm's Y on PaintBoxLog (its temperature in the comment), markers, end at
-// KurveX, labels.
+// n, drop, knee, the isotherm's row on PaintBoxLog (from the hold's drawn temperature), markers,
+// end at KurveX, labels.
 constexpr IsothermRun kLaeufe[] = {
-    { 11, 19, Knee::A, 270, {}, 200, kTexte20 },                // 20 °C
-    { 7, 13, Knee::A, 164, kMarken330, 220, kTexte330 },        // 332 °C
-    { 4, 21, Knee::B, 98, kMarken530, 220, kTexte530 },         // 526 °C
-    { 2, 24, Knee::B, 50, kMarken670, 240, kTexte670 },         // 668 °C
+    { 11, 19, Knee::A, ztuiso::kRowFromSteel, {}, 200, kTexte20 },
+    { 7, 13, Knee::A, ztuiso::kRowFromSteel, kMarken330, 220, kTexte330 },
+    { 4, 21, Knee::B, ztuiso::kRowFromSteel, kMarken530, 220, kTexte530 },
+    { 2, 24, Knee::B, ztuiso::kRowFromSteel, kMarken670, 240, kTexte670 },
 };
 static_assert(std::size(kLaeufe) == ztuiso::kIsotherms);
-
-constexpr IsoLesson kLektion {
-    .runs = kLaeufe,
-    .curves = kZtuKurven,
-    .curveLabels = kZtuTexte,
-    .laterCurves = {},
-    .steelBox = { { 184, 212, 324, 267 }, { { 198, 226, " Stahl mit 0.45% C " }, { 196, 240, "  Gleichgewicht " } } },
-    .purpleGapLines = kLegierungslinie,
-    .markings = kMarkierungen,
-    .memoErlaeuterung = kMemoErlaeuterung,
-};
 // clang-format on
 
 } // namespace
 
 const IsoLesson& lesson()
 {
-    return kLektion;
+    static const auto laeufe = ztuiso::onHoldRows(kLaeufe, model::c45());
+    static const IsoLesson lektion {
+        .runs = laeufe,
+        .lines = model::c45().isothermal,
+        .linesBeforeLabels = 6,
+        .curveLabels = kZtuTexte,
+        .steelBox
+        = { { 184, 212, 324, 267 }, { { 198, 226, " Stahl mit 0.45% C " }, { 196, 240, "  Gleichgewicht " } } },
+        .purpleGapLines = kLegierungslinie,
+        .markings = kMarkierungen,
+        .memoErlaeuterung = kMemoErlaeuterung,
+    };
+    return lektion;
 }
 
 } // namespace wb::ztuiso045

@@ -161,15 +161,15 @@ void TZtaConForm::lineStep(TTimer& timer)
     Q_ASSERT(it != m_lineTimers.end());
     const size_t index = size_t(it - m_lineTimers.begin());
     const zta::BoundaryLine& line = m_lesson.lines[index];
-    const int h = PaintBoxLog.Height();
-    const zta::CurveTick tick = zta::boundaryTick(line, m_state.KurveX, m_state.KurveY, h);
+    const ztaztu::DiagramLayout& l = m_state.Layout;
+    const zta::CurveTick tick = zta::boundaryTick(line, m_state.KurveX, m_state.KurveY, l);
     zta::drawBoundaryTick(PaintBoxLog.Canvas(), line, tick, m_state.KurveX, m_state.KurveY);
     if (!tick.ended)
         return;
     if (index + 1 < m_lineTimers.size()) {
-        const TPoint start = zta::boundaryStart(m_lesson.lines[index + 1], h);
+        const TPoint start = zta::boundaryStart(m_lesson.lines[index + 1], l);
         m_state.KurveX = start.X;
-        m_state.KurveY = float(zta::boundaryY(m_lesson.lines[index + 1], start.X, h));
+        m_state.KurveY = float(zta::boundaryY(m_lesson.lines[index + 1], start.X, l));
         PaintBoxLog.Canvas().MoveTo(start.X, start.Y);
         m_lineTimers[index + 1]->SetEnabled(true);
     } else {

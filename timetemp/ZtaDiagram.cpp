@@ -8,6 +8,7 @@
 #include "resources/Pictures.h"
 
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <iterator>
 
@@ -306,21 +307,32 @@ void drawTypedTick(
 
 // --- Boundary lines --------------------------------------------------------------------------
 
-double boundaryY(const BoundaryLine& line, int x, int logHeight)
+std::vector<BoundaryLine> withParabolas(
+    std::span<const BoundaryLine> lines, std::span<const model::AustenitisingLine> steel)
 {
-    const double d = x - line.vertex;
-    return logHeight - line.k * d * d - line.inset;
+    assert(lines.size() == steel.size());
+    std::vector<BoundaryLine> out(lines.begin(), lines.end());
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i].parabola = steel[i].parabola;
+    return out;
 }
 
-TPoint boundaryStart(const BoundaryLine& line, int logHeight)
+double boundaryY(const BoundaryLine& line, int x, const ztaztu::DiagramLayout& l)
 {
-    return { line.startX, Round(float(boundaryY(line, line.startX, logHeight))) };
+    const double lgSeconds = x / double(l.ZtuDekade) - 1;
+    const double celsius = line.parabola.celsiusAt(lgSeconds);
+    return double(l.ZtuUnten - l.ZtuOben) - double(l.ZtuZeile) * (celsius - kBottomCelsius) / 200;
 }
 
-CurveTick boundaryTick(const BoundaryLine& line, int& kurveX, float& kurveY, int logHeight)
+TPoint boundaryStart(const BoundaryLine& line, const ztaztu::DiagramLayout& l)
+{
+    return { line.startX, Round(float(boundaryY(line, line.startX, l))) };
+}
+
+CurveTick boundaryTick(const BoundaryLine& line, int& kurveX, float& kurveY, const ztaztu::DiagramLayout& l)
 {
     CurveTick t;
-    kurveY = float(boundaryY(line, kurveX, logHeight));
+    kurveY = float(boundaryY(line, kurveX, l));
     if (kurveX > 40) {
         t.draws = true;
         t.to = { kurveX, Round(kurveY) };
@@ -338,6 +350,30 @@ void drawBoundaryTick(TCanvas& log, const BoundaryLine& line, const CurveTick& t
         log.LineTo(tick.to.X, tick.to.Y);
     if (tick.ended)
         drawLabels(log, line.labels, kurveX, kurveY);
+}
+
+// --- Lines of the isothermal diagram -----------------------------------------------------------
+
+int staticLineY(const model::AustenitisingLine& line, const ztaztu::DiagramLayout& l, int x)
+{
+    const double lgSeconds = (x - l.ZtuLinks) / double(l.ZtuDekade) - 1;
+    const double celsius = line.parabola.celsiusAt(lgSeconds);
+    return RoundSingle(l.ZtuUnten - double(l.ZtuZeile) * (celsius - kBottomCelsius) / 200);
+}
+
+void drawStaticLine(
+    TCanvas& c, const ztaztu::DiagramLayout& l, const model::AustenitisingLine& line, const StaticLine& how)
+{
+    c.Pen.SetColor(how.color);
+    c.Pen.SetWidth(how.width);
+    c.Pen.SetStyle(psSolid);
+    if (!line.head.empty())
+        draw(c, Polyline { ztaztu::project(l, line.head, kBottomCelsius) });
+    c.MoveTo(how.from.X, how.from.Y);
+    for (int x = how.firstX; x <= how.lastX; ++x)
+        c.LineTo(x, staticLineY(line, l, x));
+    if (!line.tail.empty())
+        draw(c, Polyline { ztaztu::project(l, line.tail, kBottomCelsius) });
 }
 
 // --- Isotherms -------------------------------------------------------------------------------

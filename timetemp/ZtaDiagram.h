@@ -11,8 +11,10 @@
 #include "framework/Controls.h"
 #include "framework/Figures.h"
 #include "framework/ImageList.h"
+#include "model/LessonSteels.h"
 
 #include <span>
+#include <vector>
 
 namespace wb::zta {
 
@@ -166,25 +168,46 @@ void drawTypedTick(
 
 // --- Boundary lines --------------------------------------------------------------------------
 
-// A boundary line of the continuous diagram, a parabola drawn right to left:
-// KurveY = H − k · (KurveX − vertex)² − inset, 3 pixels a tick from `startX` while KurveX > 40.
-// It ends once KurveX ≤ endAt, with its labels.
+// A boundary line of the continuous diagram, the steel's ZTA line drawn right to left on the
+// overlay, which starts at the panel's top: 3 pixels a tick from `startX` while KurveX > 40. It
+// ends once KurveX ≤ endAt, with its labels. The lessons' tables leave the parabola to the steel.
 struct BoundaryLine {
-    double k;
-    int vertex;
-    double inset;
+    model::LogTimeParabola parabola;
     TColor pen;
     int width;
     int startX;
     int endAt;
     std::span<const Label> labels;
 };
+constexpr model::LogTimeParabola kFromSteel {};
+// The lesson's lines with the parabolas of the steel's ZTA lines, in the same order.
+std::vector<BoundaryLine> withParabolas(
+    std::span<const BoundaryLine> lines, std::span<const model::AustenitisingLine> steel);
 
-double boundaryY(const BoundaryLine& line, int x, int logHeight);
+// The line's y at overlay column x: its temperature at the column's time, on the panel's scale.
+double boundaryY(const BoundaryLine& line, int x, const ztaztu::DiagramLayout& l);
 // Where the line starts: its start column at its own y, rounded.
-TPoint boundaryStart(const BoundaryLine& line, int logHeight);
-CurveTick boundaryTick(const BoundaryLine& line, int& kurveX, float& kurveY, int logHeight);
+TPoint boundaryStart(const BoundaryLine& line, const ztaztu::DiagramLayout& l);
+CurveTick boundaryTick(const BoundaryLine& line, int& kurveX, float& kurveY, const ztaztu::DiagramLayout& l);
 void drawBoundaryTick(TCanvas& log, const BoundaryLine& line, const CurveTick& tick, int kurveX, float kurveY);
+
+// --- Lines of the isothermal diagram -----------------------------------------------------------
+
+// How the isothermal lesson draws one of the steel's ZTA lines on PaintBoxHaupt: its head as a
+// polyline, then from `from`, the lesson's own point where the parabola sets in, the parabola
+// per pixel column firstX … lastX, each y in single precision and rounded, then its tail.
+struct StaticLine {
+    TColor color;
+    int width;
+    TPoint from;
+    int firstX;
+    int lastX;
+};
+
+// The parabola's y at column x of PaintBoxHaupt.
+int staticLineY(const model::AustenitisingLine& line, const ztaztu::DiagramLayout& l, int x);
+void drawStaticLine(
+    TCanvas& c, const ztaztu::DiagramLayout& l, const model::AustenitisingLine& line, const StaticLine& how);
 
 // --- Isotherms -------------------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 
 #include "diagrams/SteelCorner.h"
 
+#include <cassert>
 #include <iterator>
 
 namespace wb::ztuiso {
@@ -90,14 +91,21 @@ void drawFrame(TCanvas& c, const DiagramLayout& l, int width, int height)
 void drawPicture(TCanvas& c, const DiagramLayout& l, int width, int height, const IsoLesson& lesson)
 {
     drawFrame(c, l, width, height);
-    drawCurves(c, lesson.curves);
+    drawLines(c, l, lesson.lines.first(lesson.linesBeforeLabels));
     drawDarkTexts(c, lesson.curveLabels);
-    drawCurves(c, lesson.laterCurves);
+    drawLines(c, l, lesson.lines.subspan(lesson.linesBeforeLabels));
     drawSteelBox(c, lesson.steelBox);
     drawMarkings(c, lesson.purpleGapLines, lesson.markings);
 }
 
 // --- Isotherm runs ---------------------------------------------------------------------------
+
+int isothermRow(double celsius)
+{
+    const DiagramLayout l = computeLayout(kLayout, 750, 500);
+    const QRect overlay = overlayBounds(l, QRect(0, 0, 750, 500), kOverlay);
+    return temperatureY(l, celsius) - overlay.top();
+}
 
 IsothermTick isothermTick(const IsothermRun& run, int& kurveX, float& kurveY)
 {
@@ -138,6 +146,17 @@ IsothermTick isothermTick(const IsothermRun& run, int& kurveX, float& kurveY)
     }
     t.ended = kurveX == run.endX;
     return t;
+}
+
+std::array<IsothermRun, kIsotherms> onHoldRows(std::span<const IsothermRun> runs, const model::LessonSteel& steel)
+{
+    assert(runs.size() == kIsotherms && steel.holds.size() == kIsotherms);
+    std::array<IsothermRun, kIsotherms> out;
+    for (size_t i = 0; i < kIsotherms; ++i) {
+        out[i] = runs[i];
+        out[i].isothermY = isothermRow(steel.holds[i].drawnCelsius);
+    }
+    return out;
 }
 
 void drawIsothermTick(TCanvas& log, const IsothermRun& run, const IsothermTick& tick, int kurveX, float kurveY)

@@ -5,6 +5,7 @@
 
 #include "diagrams/ZtaZtuDiagram.h"
 
+#include <array>
 #include <span>
 
 namespace wb::ztuiso {
@@ -28,6 +29,10 @@ std::span<const TextAt> ekdLabels();
 void drawFrame(TCanvas& c, const ztaztu::DiagramLayout& l, int width, int height);
 
 // --- Isotherm runs ---------------------------------------------------------------------------
+
+// The row of the overlay an isotherm at `celsius` is drawn on, in the lessons' layout of
+// PaintBoxHaupt's 750 × 500 pixels.
+int isothermRow(double celsius);
 
 // How the quench line meets the isotherm: form A steps right first and draws its arrowhead from
 // the knee point with strokes as long as the drop; form B first draws the quench line down to the
@@ -78,12 +83,17 @@ void drawIsothermTick(TCanvas& log, const IsothermRun& run, const IsothermTick& 
 enum class Isotherm { T20, T330, T530, T670 };
 constexpr int kIsotherms = 4;
 
+// A lesson's tables leave the isotherms' rows to the steel: this puts each run on the row of the
+// steel's hold, coldest first.
+constexpr int kRowFromSteel = 0;
+std::array<IsothermRun, kIsotherms> onHoldRows(std::span<const IsothermRun> runs, const model::LessonSteel& steel);
+
 // What one isothermal lesson puts on the frame and the overlay.
 struct IsoLesson {
     std::span<const IsothermRun> runs; // in the order of Isotherm
-    std::span<const ztaztu::Curve> curves; // step 7
+    std::span<const model::TransformationLine> lines; // step 7: the steel's lines from the model
+    size_t linesBeforeLabels; // the rest are drawn after the labels, with the same pen
     std::span<const TextAt> curveLabels; // step 8
-    std::span<const ztaztu::Curve> laterCurves; // drawn after the labels, with the same pen
     ztaztu::SteelBox steelBox; // step 9
     std::span<const Segment> purpleGapLines; // step 10
     std::span<const ztaztu::Marking> markings;

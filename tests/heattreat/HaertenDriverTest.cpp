@@ -1,33 +1,28 @@
 // The hardening lesson through the headless driver, opened from the main menu of the whole
 // program: run lengths, end points, the order of the runs, resetting, Esc and the page colour.
-#include "tests/support/Program.h"
+#include "tests/heattreat/ProcessDriverTest.h"
 
 #include <string>
 #include <vector>
 
-namespace {
-
 // Pixels are given in the form's client area: PaintBoxHaupt lies at (5, 5), PaintBoxLog at
 // (445, 115).
-constexpr const char* kGold = "#FFD700";
-constexpr const char* kRed = "#FF0000";
-
+using processtest::kGold;
+using processtest::kRed;
 using wbtest::ProgramRun;
 using wbtest::StateView;
 
+namespace {
+
 ProgramRun run(const std::string& script, bool keepGoing = false)
 {
-    return wbtest::runProgram("skip-cover\n" + script, keepGoing);
+    return processtest::runFromMenu(script, keepGoing);
 }
 
-// The state of a form at rest: unlocked, both run items enabled, both timers stopped.
+// The state of the form at rest: unlocked, both run items enabled, both timers stopped.
 void expectIdle(const StateView& state)
 {
-    EXPECT_TRUE(state.enabled());
-    EXPECT_TRUE(state.itemEnabled("Austenitisierung"));
-    EXPECT_TRUE(state.itemEnabled("ZTUWasserabkuehlung"));
-    EXPECT_FALSE(state.timerEnabled("TimerZTA"));
-    EXPECT_FALSE(state.timerEnabled("Timer600"));
+    processtest::expectIdle(state, { "Austenitisierung", "ZTUWasserabkuehlung" }, { "TimerZTA", "Timer600" });
 }
 
 } // namespace

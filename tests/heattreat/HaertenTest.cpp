@@ -1,16 +1,13 @@
 // The hardening lesson on the virtual clock: its form, the static picture, the austenitising
 // run and the ZTU water quench at their key ticks, resetting and closing mid-run.
-#include "framework/FormAccess.h"
-#include "framework/Timers.h"
 #include "heattreat/ProcessRun.h"
 #include "heattreat/UnitHaerten.h"
-#include "resources/Pictures.h"
-#include "tests/support/Program.h"
+#include "tests/heattreat/ProcessLessonTest.h"
 
-#include <QImage>
 #include <vector>
 
 using namespace wb;
+using processtest::Pixel;
 
 namespace {
 
@@ -19,59 +16,10 @@ constexpr TColor kPurple = RGB(0x80, 0x00, 0x80);
 constexpr TColor kBlue = RGB(0x00, 0x80, 0xFF); // the definition panel
 constexpr int kZtaInterval = 50;
 
-struct Pixel {
-    int x, y; // in the coordinates of the paint box named in the test
-    TColor color;
-    const char* why;
-};
-
-class Haerten : public wbtest::LessonTest<TFormHaerten> {
+class Haerten : public processtest::ProcessLesson<TFormHaerten> {
 protected:
-    ::testing::AssertionResult shows(const TPaintBox& box, const Pixel& p)
-    {
-        const TColor got = at(box, p.x, p.y);
-        if (got == p.color)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-            << box.Name().toStdString() << " (" << p.x << ", " << p.y << ") is " << colorToHex(got).toStdString()
-            << ", expected " << colorToHex(p.color).toStdString() << ": " << p.why;
-    }
-
-    // Every opaque pixel of frame `index` of the lesson's image list at (x, y) of PaintBoxHaupt.
-    ::testing::AssertionResult showsFrame(int index, int x, int y)
-    {
-        const QImage strip = pictures::strip(QStringLiteral("FormHaerten.ImageListGef"));
-        int opaque = 0;
-        for (int fy = 0; fy < 100; ++fy)
-            for (int fx = 0; fx < 100; ++fx) {
-                const QRgb want = strip.pixel(index * 100 + fx, fy);
-                if (qAlpha(want) == 0)
-                    continue;
-                ++opaque;
-                const TColor got = at(f.PaintBoxHaupt, x + fx, y + fy);
-                if (got != fromPixel(want))
-                    return ::testing::AssertionFailure()
-                        << "frame " << index << " at (" << x << ", " << y << "): pixel (" << fx << ", " << fy << ") is "
-                        << colorToHex(got).toStdString() << ", expected " << colorToHex(fromPixel(want)).toStdString();
-            }
-        if (opaque == 0)
-            return ::testing::AssertionFailure() << "frame " << index << " has no opaque pixel";
-        return ::testing::AssertionSuccess();
-    }
-
-    ::testing::AssertionResult showsStaticPicture()
-    {
-        const QImage& now = FormAccess::surface(f);
-        for (int y = 0; y < now.height(); ++y)
-            for (int x = 0; x < now.width(); ++x)
-                if (now.pixel(x, y) != opened.pixel(x, y))
-                    return ::testing::AssertionFailure()
-                        << "(" << x << ", " << y << ") differs from the static picture";
-        return ::testing::AssertionSuccess();
-    }
-
-    void ztaTicks(int n) { Scheduler::instance().advance(qint64(n) * kZtaInterval); }
-    void quenchTicks(int n) { Scheduler::instance().advance(n); }
+    void ztaTicks(int n) { ticks(n, kZtaInterval); }
+    void quenchTicks(int n) { ticks(n, 1); }
     // Starts the austenitising run (run 0) or the ZTU quench (run 1) and lets it go `ticks` ticks.
     void startMidRun(int run, int ticks)
     {
@@ -134,7 +82,7 @@ TEST_F(Haerten, PaintComputesTheGeometryAndPlacesTheCurveSurface)
     f.Refresh();
     Application.flushPendingPaints();
     EXPECT_EQ(f.PaintBoxLog.BoundsRect(), QRect(445, 115, 320, 202));
-    EXPECT_TRUE(showsStaticPicture()) << "the curve surface draws nothing of its own";
+    EXPECT_TRUE(showsOpenedPicture()) << "the curve surface draws nothing of its own";
 }
 
 TEST_F(Haerten, GeometryIsRecomputedFromThePaintBoxAtEveryPaint)
@@ -201,10 +149,10 @@ TEST_F(Haerten, StaticPicture)
         EXPECT_TRUE(shows(f.PaintBoxDef, p));
 
     // The panel is cut at its bounds: right of it and below it the diagram and the form show.
-    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(330, 400)), clBlack) << "PaintBoxHaupt's black bottom";
-    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(100, 525)), f.Color()) << "below both paint boxes";
-    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(2, 2)), f.Color()) << "around the diagram";
-    EXPECT_EQ(fromPixel(FormAccess::surface(f).pixel(780, 200)), f.Color()) << "around the diagram";
+    EXPECT_EQ(fromPixel(picture().pixel(330, 400)), clBlack) << "PaintBoxHaupt's black bottom";
+    EXPECT_EQ(fromPixel(picture().pixel(100, 525)), f.Color()) << "below both paint boxes";
+    EXPECT_EQ(fromPixel(picture().pixel(2, 2)), f.Color()) << "around the diagram";
+    EXPECT_EQ(fromPixel(picture().pixel(780, 200)), f.Color()) << "around the diagram";
 }
 
 TEST_F(Haerten, StaticLabelsInTheirColoursWithoutBackground)
@@ -244,40 +192,30 @@ TEST_F(Haerten, StaticLabelsInTheirColoursWithoutBackground)
 
 TEST_F(Haerten, AustenitisingRunAtItsKeyTicks)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        bool running;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // x grows by one per tick; the heating line ends and holding begins in tick 55, where
     // y = 430 − 3.36 · 95 = 110.8 falls to 111 or below; the quench runs in ticks 168 … 173.
     // clang-format off
-    const Moment moments[] = {
-        { 1, 41, 292.24f, 1, true, 0, 90, 180, {
+    const std::vector<processtest::Moment> moments = {
+        { 1, 41, 292.24f, 1, 0, 90, 180, {
             { 40, 300, clRed, "the first line starts at (40, 300)" },
             { 90, 284, clBlack, "\"Ferrit+Perlit\" white on black: the cell's top row" } } },
-        { 49, 89, 130.96f, 1, true, 0, 290, 30, {} },
-        { 54, 94, 114.16f, 1, true, -1, 0, 0, {
+        { 49, 89, 130.96f, 1, 0, 290, 30, {} },
+        { 54, 94, 114.16f, 1, -1, 0, 0, {
             { 94, 118, clRed, "the line reaches (94, Round(430 − 3.36 · 93)) = (94, 118)" } } },
-        { 55, 96, 111.0f, 1, true, -1, 0, 0, {
+        { 55, 96, 111.0f, 1, -1, 0, 0, {
             { 95, 114, clRed, "last heating step to (95, Round(114.16))" },
             { 96, 111, clRed, "first holding step (95, 111)–(96, 111)" },
             { 44, 47, clRed, "\" Austenitisiertemperatur \": leading blank on the red brush" },
             { 44, 79, clRed, "\" T = const. > A[c3] im Gleichgewicht \"" } } },
-        { 56, 97, 111.0f, 2, true, 1, 290, 30, {} },
-        { 140, 181, 111.0f, 11, true, 10, 290, 30, {} },
-        { 148, 189, 111.0f, 12, true, 11, 290, 30, {
+        { 56, 97, 111.0f, 2, 1, 290, 30, {} },
+        { 140, 181, 111.0f, 11, 10, 290, 30, {} },
+        { 148, 189, 111.0f, 12, 11, 290, 30, {
             { 290, 135, clBlack, "\"Homogener Austenit\" white on black" } } },
-        { 168, 210, 141.0f, 12, true, -1, 0, 0, {
+        { 168, 210, 141.0f, 12, -1, 0, 0, {
             { 209, 111, clRed, "holding ended at x = 209" },
             { 210, 141, clRed, "first quench step: y := Round(111 + 30)" } } },
-        { 172, 214, 261.0f, 12, true, -1, 0, 0, {} },
-        { 173, 215, 291.0f, 13, false, 12, 290, 170, {
+        { 172, 214, 261.0f, 12, -1, 0, 0, {} },
+        { 173, 215, 291.0f, 13, 12, 290, 170, {
             { 215, 291, clRed, "the curve's end point" },
             { 215, 293, kGold, "two pixels below it: beyond the 3-pixel pen" },
             { 150, 111, clRed, "the holding line" },
@@ -290,22 +228,7 @@ TEST_F(Haerten, AustenitisingRunAtItsKeyTicks)
     EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
     EXPECT_EQ(f.moduleState().ProzessX, 40);
     EXPECT_EQ(f.moduleState().ProzessY, 300.0f);
-    int done = 0;
-    for (const Moment& m : moments) {
-        ztaTicks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        EXPECT_EQ(f.TimerZTA.Enabled(), m.running);
-        EXPECT_EQ(f.Enabled(), !m.running) << "the run lock";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    expectMoments(moments, f.TimerZTA, 173); // the run ends in tick 173
     EXPECT_FALSE(f.Austenitisierung.Enabled()) << "stays disabled until Löschen / Neu or closing";
     EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
     ztaTicks(10);
@@ -396,16 +319,15 @@ TEST_F(Haerten, BothRunsInEitherOrderEndInTheSamePicture)
     };
     austenitising();
     quench();
-    const QImage first = FormAccess::surface(f).copy();
+    const QImage first = picture().copy();
     EXPECT_FALSE(f.Austenitisierung.Enabled());
     EXPECT_FALSE(f.ZTUWasserabkuehlung.Enabled());
 
     f.NEU.Click();
-    EXPECT_TRUE(showsStaticPicture());
+    EXPECT_TRUE(showsOpenedPicture());
     quench();
     austenitising();
-    EXPECT_TRUE(FormAccess::surface(f) == first)
-        << "the runs draw on separate canvases and start from their own values";
+    EXPECT_TRUE(picture() == first) << "the runs draw on separate canvases and start from their own values";
     EXPECT_EQ(f.moduleState().BildNr, 13) << "the austenitising run restarts the frames at 0";
 }
 
@@ -414,7 +336,7 @@ TEST_F(Haerten, RepaintDuringTheRunErasesItsTraceAndTheRunGoesOn)
     f.Austenitisierung.Click();
     ztaTicks(100); // holding has reached x = 141
     f.Refresh();
-    EXPECT_TRUE(showsStaticPicture());
+    EXPECT_TRUE(showsOpenedPicture());
     ztaTicks(73);
     EXPECT_TRUE(f.Enabled());
     EXPECT_TRUE(shows(f.PaintBoxHaupt, { 215, 291, clRed, "the quench still ends at (215, 291)" }));
@@ -429,7 +351,7 @@ TEST_F(Haerten, LoeschenNeuAfterTheRunsErasesAndEnablesBothItems)
     f.ZTUWasserabkuehlung.Click();
     quenchTicks(33);
     f.NEU.Click();
-    EXPECT_TRUE(showsStaticPicture());
+    EXPECT_TRUE(showsOpenedPicture());
     EXPECT_TRUE(f.Austenitisierung.Enabled());
     EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
     // A new run starts from the beginning.
@@ -446,14 +368,14 @@ TEST_F(Haerten, LoeschenNeuMidRunLeavesACleanUnlockedForm)
         SCOPED_TRACE(run == 0 ? "austenitising" : "ZTU quench");
         startMidRun(run, run == 0 ? 60 : 20);
         f.NEU.Click();
-        EXPECT_TRUE(showsStaticPicture());
+        EXPECT_TRUE(showsOpenedPicture());
         EXPECT_TRUE(f.Enabled());
         EXPECT_TRUE(f.Austenitisierung.Enabled());
         EXPECT_TRUE(f.ZTUWasserabkuehlung.Enabled());
         EXPECT_FALSE(f.TimerZTA.Enabled());
         EXPECT_FALSE(f.Timer600.Enabled());
         ztaTicks(200);
-        EXPECT_TRUE(showsStaticPicture()) << "nothing draws on";
+        EXPECT_TRUE(showsOpenedPicture()) << "nothing draws on";
     }
 }
 
@@ -472,7 +394,7 @@ TEST_F(Haerten, EscMidRunClosesAndTheNextOpeningStartsIdle)
         ztaTicks(200);
         f.Show();
         Application.flushPendingPaints();
-        EXPECT_TRUE(showsStaticPicture());
+        EXPECT_TRUE(showsOpenedPicture());
     }
     f.ZTUWasserabkuehlung.Click();
     quenchTicks(1);

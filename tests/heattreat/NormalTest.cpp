@@ -1,10 +1,10 @@
 // The normalising lesson on the virtual clock: its form and static picture, the austenitising
-// and air-cooling run and the ZTU air cooling at their key ticks, F2 pausing and resuming the
-// process run and doing nothing at every other time, "Löschen / Neu" and Esc.
+// and air-cooling run and the ZTU air cooling at their key ticks, F2 during the ZTU run. F2 on the
+// process run, "Löschen / Neu" and Esc are tested with the quench-and-temper lesson's
+// (PausableLessonTest.cpp).
 #include "heattreat/UnitNormal.h"
 #include "tests/heattreat/ProcessLessonTest.h"
 
-#include <functional>
 #include <vector>
 
 using namespace wb;
@@ -85,20 +85,11 @@ TEST_F(Normal, StaticPictureIsTheHardeningLessonsWithBlackLinesAndItsOwnPanel)
 
 TEST_F(Normal, ProcessRunAtItsKeyTicks)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // Heating and holding as in the hardening lesson: the hold begins in tick 55 and reaches
     // x = 209 in tick 168, whose cooling step goes on to (210, 113); from there 2 pixels down a
     // tick to (290, 273) in tick 248. The frames 12 … 19 follow at x = 218 … 225.
     // clang-format off
-    const Moment moments[] = {
+    const std::vector<processtest::Moment> moments = {
         { 1, 41, 292.24f, 1, 0, 90, 180, {
             { 40, 300, clRed, "the first line starts at (40, 300)" },
             { 90, 284, clBlack, "\"Ferrit+Perlit\" white on black" } } },
@@ -122,24 +113,9 @@ TEST_F(Normal, ProcessRunAtItsKeyTicks)
     f.Austenitisierung.Click();
     EXPECT_FALSE(f.Enabled());
     EXPECT_FALSE(f.Austenitisierung.Enabled());
-    int done = 0;
-    for (const Moment& m : moments) {
-        ticks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        const bool running = m.tick < kProzessTicks;
-        EXPECT_EQ(f.TimerZTA.Enabled(), running);
-        EXPECT_EQ(f.Enabled(), !running) << "the run lock";
+    expectMoments(moments, f.TimerZTA, kProzessTicks, [this](bool running) {
         EXPECT_EQ(f.Prozessanhalten.Enabled(), running) << "F2 is disabled when the run ends";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    });
     EXPECT_FALSE(f.Austenitisierung.Enabled()) << "until Löschen / Neu or closing";
     EXPECT_TRUE(f.ZTULuftab.Enabled());
 }
@@ -204,84 +180,6 @@ TEST_F(Normal, ZtuAirCoolingAtItsKeyTicks)
     EXPECT_EQ(f.PaintBoxLog.Canvas().Font.Height(), 8);
 }
 
-TEST_F(Normal, F2PausesAndResumesTheProcessRun)
-{
-    f.Austenitisierung.Click();
-    ticks(200); // cooling: (210, 113) + 32 · (1, 2)
-    ASSERT_EQ(f.moduleState().ProzessX, 242);
-    EXPECT_TRUE(pressF2());
-    EXPECT_FALSE(f.TimerZTA.Enabled());
-    EXPECT_FALSE(f.Enabled()) << "still locked";
-    ticks(100);
-    EXPECT_EQ(f.moduleState().ProzessX, 242);
-    // A repaint while paused moves the pen to the end of the ZTU title.
-    f.Refresh();
-    Application.flushPendingPaints();
-    EXPECT_TRUE(pressF2());
-    ticks(1);
-    EXPECT_TRUE(shows(f.PaintBoxHaupt, { 243, 178, clRed, "(242, 177)–(243, 179)" }));
-    EXPECT_TRUE(shows(f.PaintBoxHaupt, { 345, 150, kGold, "no line from where the repaint left the pen" }));
-    ticks(kProzessTicks - 201);
-    EXPECT_FALSE(f.TimerZTA.Enabled());
-    EXPECT_TRUE(f.Enabled());
-    EXPECT_EQ(f.moduleState().ProzessX, 290);
-}
-
-TEST_F(Normal, F2DoesNothingWithoutAProcessRunUnderWay)
-{
-    struct Case {
-        const char* when;
-        std::function<void()> before;
-    };
-    const Case cases[] = {
-        { "on a fresh form", [] {} },
-        { "after a finished process run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(kProzessTicks);
-            } },
-        { "after Löschen / Neu mid-run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(100);
-                f.NEU.Click();
-            } },
-        { "after Löschen / Neu after a run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(kProzessTicks);
-                f.NEU.Click();
-            } },
-        { "after a ZTU run",
-            [this] {
-                f.ZTULuftab.Click();
-                ticks(kZtuTicks);
-            } },
-        { "after closing mid-run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(100);
-                f.pressKey(VK_ESCAPE);
-                f.Show();
-                Application.flushPendingPaints();
-            } },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.when);
-        c.before();
-        const QImage before = picture().copy();
-        const int x = f.moduleState().ProzessX;
-        pressF2();
-        ticks(300);
-        EXPECT_FALSE(f.TimerZTA.Enabled());
-        EXPECT_FALSE(f.Timer15.Enabled());
-        EXPECT_TRUE(f.Enabled());
-        EXPECT_EQ(f.moduleState().ProzessX, x);
-        EXPECT_TRUE(picture() == before) << "nothing is drawn";
-        f.NEU.Click();
-    }
-}
-
 TEST_F(Normal, F2DuringTheZtuRunLeavesItAlone)
 {
     f.ZTULuftab.Click();
@@ -295,46 +193,4 @@ TEST_F(Normal, F2DuringTheZtuRunLeavesItAlone)
     EXPECT_EQ(f.moduleState().ProzessX, 199) << "the ZTU curve ends where it would have";
     EXPECT_TRUE(shows(f.PaintBoxLog, { 196, 153, clRed, "its last step" }));
     EXPECT_TRUE(shows(f.PaintBoxHaupt, { 100, 111, kGold, "nothing drawn in the process diagram" }));
-}
-
-TEST_F(Normal, LoeschenNeuAfterBothRunsErasesAndEnablesTheItems)
-{
-    f.Austenitisierung.Click();
-    ticks(kProzessTicks);
-    f.ZTULuftab.Click();
-    ticks(kZtuTicks);
-    f.NEU.Click();
-    EXPECT_TRUE(showsOpenedPicture());
-    EXPECT_TRUE(f.Austenitisierung.Enabled());
-    EXPECT_TRUE(f.ZTULuftab.Enabled());
-    EXPECT_TRUE(f.Prozessanhalten.Enabled());
-    f.Austenitisierung.Click();
-    ticks(1);
-    EXPECT_EQ(f.moduleState().ProzessX, 41);
-    EXPECT_TRUE(pressF2()) << "F2 pauses the new run";
-    EXPECT_FALSE(f.TimerZTA.Enabled());
-}
-
-TEST_F(Normal, EscMidEitherRunClosesAndTheNextOpeningStartsIdle)
-{
-    for (int run = 0; run < 2; ++run) {
-        SCOPED_TRACE(run == 0 ? "process run" : "ZTU run");
-        if (run == 0)
-            f.Austenitisierung.Click();
-        else
-            f.ZTULuftab.Click();
-        ticks(30);
-        EXPECT_TRUE(f.pressKey(VK_ESCAPE));
-        EXPECT_FALSE(f.Visible());
-        EXPECT_TRUE(f.Enabled());
-        EXPECT_TRUE(f.Austenitisierung.Enabled());
-        EXPECT_TRUE(f.ZTULuftab.Enabled());
-        EXPECT_TRUE(f.Prozessanhalten.Enabled());
-        EXPECT_FALSE(f.TimerZTA.Enabled());
-        EXPECT_FALSE(f.Timer15.Enabled());
-        ticks(300);
-        f.Show();
-        Application.flushPendingPaints();
-        EXPECT_TRUE(showsOpenedPicture());
-    }
 }

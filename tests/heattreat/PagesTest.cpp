@@ -6,6 +6,10 @@
 #include "tests/support/PageChecks.h"
 #include "tests/support/Program.h"
 
+#include <span>
+#include <utility>
+#include <vector>
+
 using namespace wb;
 using wbtest::PageForm;
 
@@ -154,6 +158,54 @@ TEST(VerHartGeometry, CurvePointsLandWhereTheReferenceLayoutPutsThem)
         EXPECT_EQ(verhart::curvePoint(g, c.d, c.h), c.at) << "d = " << c.d << ", h = " << c.h;
 }
 
+TEST(VerHartGeometry, TheCurvesAreTheSteelsEndQuenchCurvesAtTheirHeights)
+{
+    // The heights in pixels above the bottom the chart was drawn with, by distance in mm: the
+    // steel's hardness at 6.6 pixels per HRC gives each of them again, the tail after the curves
+    // that run on in it.
+    struct Drawn {
+        double temper;
+        std::vector<std::pair<double, int>> points;
+        bool tail;
+    };
+    // clang-format off
+    const std::vector<std::pair<double, int>> tail = {
+        { 21, 185 }, { 26, 180 }, { 31, 172 }, { 33, 168 }, { 35, 164 }, { 38, 158 }, { 41, 151 },
+        { 51, 137 }, { 61, 130 }, { 71, 125 }, { 81, 121 },
+    };
+    const Drawn drawn[] = {
+        { 650, { { 2, 147 }, { 3, 152 }, { 4, 152 }, { 5, 151 }, { 15, 142 }, { 25, 129 }, { 35, 119 }, { 45, 112 },
+                 { 55, 108 }, { 65, 104 }, { 80, 101 } }, false },
+        { 600, { { 2, 177 }, { 3, 182 }, { 4, 182 }, { 5, 181 }, { 15, 172 }, { 25, 157 }, { 35, 144 }, { 45, 130 },
+                 { 55, 122 }, { 65, 115 }, { 80, 110 } }, false },
+        { 500, { { 2, 220 }, { 2.5, 230 }, { 3, 235 }, { 3.5, 237 }, { 4, 235 }, { 4.5, 230 }, { 5, 222 }, { 5.5, 217 },
+                 { 6, 212 }, { 7, 206 }, { 8, 202 }, { 9, 199 }, { 10, 197 }, { 11, 195 } }, true },
+        { 400, { { 2, 280 }, { 2.5, 290 }, { 3, 292 }, { 3.5, 291 }, { 4, 287 }, { 4.5, 281 }, { 5, 270 }, { 5.5, 260 },
+                 { 6, 250 }, { 7, 230 }, { 8, 220 }, { 9, 212 }, { 10, 207 }, { 11, 204 } }, true },
+        { 300, { { 2, 335 }, { 2.5, 345 }, { 3, 347 }, { 3.5, 348 }, { 4, 345 }, { 4.5, 336 }, { 5, 320 }, { 5.5, 300 },
+                 { 6, 270 }, { 7, 240 }, { 8, 225 }, { 9, 212 }, { 10, 207 }, { 11, 204 } }, true },
+        { 200, { { 2, 360 }, { 2.5, 365 }, { 3, 367 }, { 3.5, 365 }, { 4, 360 }, { 4.5, 340 }, { 5, 320 } }, false },
+        { 20, { { 2, 390 }, { 2.5, 390 }, { 3, 388 }, { 3.5, 383 }, { 4, 370 }, { 4.5, 340 } }, false },
+    };
+    // clang-format on
+    const model::EndQuenchChart& chart = model::c45EndQuench();
+    ASSERT_EQ(chart.curves.size(), std::size(drawn));
+    auto heights = [](std::span<const model::DistanceHardness> points) {
+        std::vector<std::pair<double, int>> h;
+        for (const model::DistanceHardness& p : points)
+            h.push_back({ p.mm, verhart::curveHeight(p.hrc) });
+        return h;
+    };
+    for (size_t i = 0; i < chart.curves.size(); ++i) {
+        const model::EndQuenchCurve& curve = chart.curves[i];
+        SCOPED_TRACE(curve.temperingCelsius);
+        EXPECT_EQ(curve.temperingCelsius, drawn[i].temper);
+        EXPECT_EQ(heights(curve.points), drawn[i].points);
+        EXPECT_EQ(curve.then == model::EndQuenchCurve::Then::CommonTail, drawn[i].tail);
+    }
+    EXPECT_EQ(heights(chart.commonTail), tail);
+}
+
 using VerHartChart = wbtest::LessonTest<TFormVerHart>;
 
 TEST_F(VerHartChart, ARepaintDrawsTheSameChartAndLeavesTheTitleAlone)
@@ -172,24 +224,33 @@ TEST_F(VerHartChart, ARepaintDrawsTheSameChartAndLeavesTheTitleAlone)
 
 TEST_F(VerHartChart, TheGridIsDottedAcrossThePanel)
 {
-    // Along the row 419 (one row of 66 above the bottom) and the column 299 (three columns of 88
-    // right of the left edge) the dots alternate with the gold, above every curve.
+    // The dotted pen puts 3 pixels on and 3 off from each line's start: the rows from x = 35, the
+    // columns from y = 85. Along the row 419 (one row of 66 above the bottom) and the column 299
+    // (three columns of 88 right of the left edge), away from every curve, a pixel is dark where a
+    // row's or a column's dot lies and gold between them.
+    const int rows[] = { 419, 353, 287, 221, 155 };
+    const int columns[] = { 35, 123, 211, 299, 387, 475, 563, 651 };
+    auto dotted = [&](int x, int y) {
+        for (const int row : rows)
+            if (y == row && (x - 35) % 6 < 3)
+                return true;
+        for (const int column : columns)
+            if (x == column && (y - 85) % 6 < 3)
+                return true;
+        return false;
+    };
     struct Run {
         QPoint from;
         QPoint step;
         int count;
     };
     for (const Run& r : { Run { { 400, 419 }, { 1, 0 }, 200 }, Run { { 299, 100 }, { 0, 1 }, 200 } }) {
-        int dark = 0, gold = 0;
         for (int i = 0; i < r.count; ++i) {
             const QPoint p = r.from + i * r.step;
-            const TColor c = at(f.PaintBoxHaupt, p.x(), p.y());
-            dark += c == RGB(1, 0, 0);
-            gold += c == kGold;
+            const TColor want = dotted(p.x(), p.y()) ? RGB(1, 0, 0) : kGold;
+            EXPECT_EQ(colorToHex(at(f.PaintBoxHaupt, p.x(), p.y())), colorToHex(want))
+                << "(" << p.x() << ", " << p.y() << ")";
         }
-        EXPECT_EQ(dark + gold, r.count);
-        EXPECT_GT(dark, r.count / 4);
-        EXPECT_GT(gold, r.count / 4);
     }
 }
 

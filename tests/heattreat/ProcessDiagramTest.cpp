@@ -91,6 +91,31 @@ TEST(ProcessDiagram, CurveSurfaceLiesOverTheZtuDiagram)
     EXPECT_EQ(pd::ztuCurveBounds(l.ztu, { 0, 0 }), QRect(440, 110, 320, 202)) << "follows the paint box";
 }
 
+TEST(ProcessDiagram, ZtuLinesAreTheLessonSteelsThroughTheZtuFrame)
+{
+    // The pixels the hardening and normalising lessons' ZTU diagram was drawn with, line by line:
+    // C45's continuous lines at x = 440 + 53 · (lg t + 1), y = 300 − 46 · T / 200.
+    // clang-format off
+    const std::vector<std::vector<TPoint>> drawn = {
+        { { 440, 222 }, { 518, 222 }, { 571, 237 } },
+        { { 580, 268 }, { 546, 162 }, { 547, 160 }, { 551, 157 }, { 557, 155 }, { 599, 151 }, { 652, 147 },
+          { 705, 144 } },
+        { { 508, 180 }, { 513, 170 }, { 514, 167 }, { 520, 162 }, { 530, 157 }, { 538, 154 }, { 546, 152 },
+          { 547, 151 }, { 551, 150 }, { 557, 150 }, { 599, 146 }, { 652, 142 }, { 705, 139 } },
+        // Its first two points stand higher than the steel's: 748 °C at 10^4 s (127.96 → 128 where
+        // the steel's 744 °C gives 128.88 → 129) and 735 °C at 10^3 s (130.95 → 131, not 133).
+        { { 705, 128 }, { 652, 131 }, { 599, 135 }, { 546, 140 }, { 535, 142 }, { 525, 144 }, { 514, 147 },
+          { 505, 153 }, { 502, 156 }, { 501, 163 }, { 512, 192 } },
+        { { 518, 222 }, { 510, 208 }, { 508, 203 }, { 510, 194 }, { 546, 162 } },
+    };
+    // clang-format on
+    const pd::Frame ztu = pd::sideBySide(770, 500).ztu;
+    const auto lines = model::c45().continuous;
+    ASSERT_EQ(lines.size(), drawn.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(pd::ztuLine(ztu, lines[i]) == drawn[i]) << "line " << i;
+}
+
 TEST(ProcessDiagram, BackgroundBandColours)
 {
     struct Band {

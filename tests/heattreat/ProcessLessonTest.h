@@ -8,6 +8,8 @@
 #include "tests/support/Program.h"
 
 #include <QImage>
+#include <functional>
+#include <vector>
 
 namespace processtest {
 
@@ -15,6 +17,18 @@ struct Pixel {
     int x, y; // in the coordinates of the paint box named in the test
     wb::TColor color;
     const char* why;
+};
+
+// A moment of a process run: after `tick` ticks of 50 ms, ProzessX, ProzessY and BildNr, the frame
+// of ImageListGef shown at (frameX, frameY) in that tick (or -1), and pixels of PaintBoxHaupt.
+struct Moment {
+    int tick;
+    int x;
+    float y;
+    int bildNr;
+    int frame;
+    int frameX, frameY;
+    std::vector<Pixel> pixels;
 };
 
 template <class Form> class ProcessLesson : public wbtest::LessonTest<Form> {
@@ -69,6 +83,33 @@ protected:
     }
 
     void ticks(int n, int interval = 50) { wb::Scheduler::instance().advance(qint64(n) * interval); }
+
+    // Plays the started process run from moment to moment and checks each. The run ends in tick
+    // `runTicks`: until then its timer runs and the form is locked. `alsoCheck` is told at each
+    // moment whether the run is still going.
+    void expectMoments(const std::vector<Moment>& moments, const wb::TTimer& timer, int runTicks,
+        const std::function<void(bool running)>& alsoCheck = {})
+    {
+        int done = 0;
+        for (const Moment& m : moments) {
+            ticks(m.tick - done);
+            done = m.tick;
+            SCOPED_TRACE(::testing::Message() << "tick " << m.tick);
+            EXPECT_EQ(f.moduleState().ProzessX, m.x);
+            EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
+            EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
+            const bool running = m.tick < runTicks;
+            EXPECT_EQ(timer.Enabled(), running);
+            EXPECT_EQ(f.Enabled(), !running) << "the run lock";
+            if (alsoCheck)
+                alsoCheck(running);
+            if (m.frame >= 0) {
+                EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
+            }
+            for (const Pixel& p : m.pixels)
+                EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
+        }
+    }
 };
 
 } // namespace processtest

@@ -1,25 +1,26 @@
 // The quench-and-temper lesson and the tempering chart through the headless driver, opened from
-// the main menu of the whole program: the run's length, F2, "Löschen / Neu", Esc, and the chart
-// opened above the lesson and from the main menu.
-#include "tests/support/Program.h"
+// the main menu of the whole program: the run's length, and the chart opened above the lesson and
+// from the main menu. F2, "Löschen / Neu" and Esc are tested with the normalising lesson's
+// (PausableLessonDriverTest.cpp).
+#include "tests/heattreat/ProcessDriverTest.h"
 
 #include <string>
 #include <vector>
 
-namespace {
-
 // Pixels are given in the form's client area: the lesson's PaintBoxHaupt lies at (5, 5), the
 // chart's at (0, 0).
-constexpr const char* kGold = "#FFD700";
-constexpr const char* kRed = "#FF0000";
-constexpr const char* kPurple = "#800080";
-
+using processtest::kGold;
+using processtest::kRed;
 using wbtest::ProgramRun;
 using wbtest::StateView;
 
-ProgramRun run(const std::string& script, bool keepGoing = false)
+namespace {
+
+constexpr const char* kPurple = "#800080";
+
+ProgramRun run(const std::string& script)
 {
-    return wbtest::runProgram("skip-cover\n" + script, keepGoing);
+    return processtest::runFromMenu(script);
 }
 
 } // namespace
@@ -52,103 +53,6 @@ TEST(VerguetenDriver, RunIsLockedAfter456TicksAndDoneAfter457WithTheTemperingPic
     }
     EXPECT_EQ(std::vector<std::string>(r.lines.begin() + 2, r.lines.begin() + 7),
         (std::vector<std::string> { kRed, kGold, kRed, "#000000", "#000000" }));
-}
-
-TEST(VerguetenDriver, F2PausesAndResumesTheRun)
-{
-    const ProgramRun r = run("menu Vergten\n"
-                             "menu Austenitisierung\n"
-                             "advance 7500\n" // 150 ticks: reheating at (357, 222)
-                             "key F2\n"
-                             "state FormVergueten\n"
-                             "advance 5000\n"
-                             "pixel 364 225\n" // (359, 220): not reached while paused
-                             "repaint\n"
-                             "key F2\n"
-                             "advance 100\n" // two ticks: (357, 222)–(358, 220)–(359, 218)
-                             "state FormVergueten\n"
-                             "pixel 363 225\n" // (358, 220)
-                             "pixel 358 228\n" // (353, 223): erased by the repaint
-                             "advance 15300\n" // the remaining 306 ticks
-                             "state FormVergueten\n"
-                             "pixel 670 282\n");
-    ASSERT_EQ(r.code, 0) << r.err;
-    ASSERT_EQ(r.lines.size(), 7u);
-    const StateView paused(r.lines[0]);
-    EXPECT_FALSE(paused.timerEnabled("TimerProzess"));
-    EXPECT_FALSE(paused.enabled()) << "the run lock stays while paused";
-    EXPECT_EQ(r.lines[1], kGold);
-    EXPECT_TRUE(StateView(r.lines[2]).timerEnabled("TimerProzess"));
-    EXPECT_EQ(r.lines[3], kRed) << "the curve goes on from where it stopped";
-    EXPECT_EQ(r.lines[4], kGold);
-    const StateView done(r.lines[5]);
-    EXPECT_FALSE(done.timerEnabled("TimerProzess"));
-    EXPECT_TRUE(done.enabled());
-    EXPECT_EQ(r.lines[6], kRed);
-}
-
-TEST(VerguetenDriver, F2DoesNothingWithoutARunUnderWay)
-{
-    struct Case {
-        const char* when;
-        const char* before;
-    };
-    const Case cases[] = {
-        { "never started", "" },
-        { "finished", "menu Austenitisierung\nadvance 22850\n" },
-        { "after Löschen / Neu", "menu Austenitisierung\nadvance 22850\nmenu NEU\n" },
-        { "after Esc mid-run", "menu Austenitisierung\nadvance 3000\nkey Esc\nmenu Vergten\n" },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.when);
-        const ProgramRun r = run(std::string("menu Vergten\n") + c.before
-            + "pixel 200 240\n" // on the heating line's way, (195, 235)
-              "pixel 20 20\n" // above the diagram's top edge
-              "key F2\n"
-              "advance 2000\n"
-              "state FormVergueten\n"
-              "pixel 200 240\n"
-              "pixel 20 20\n");
-        ASSERT_EQ(r.code, 0) << r.err;
-        ASSERT_EQ(r.lines.size(), 5u);
-        const StateView s(r.lines[2]);
-        EXPECT_FALSE(s.timerEnabled("TimerProzess"));
-        EXPECT_TRUE(s.enabled());
-        EXPECT_EQ(r.lines[3], r.lines[0]) << "nothing drawn";
-        EXPECT_EQ(r.lines[4], r.lines[1]) << "nothing drawn";
-    }
-}
-
-TEST(VerguetenDriver, LoeschenNeuAfterTheRunAndEscMidRun)
-{
-    const ProgramRun r = run("menu Vergten\n"
-                             "menu Austenitisierung\n"
-                             "advance 22850\n"
-                             "menu NEU\n"
-                             "state FormVergueten\n"
-                             "pixel 515 151\n"
-                             "menu Austenitisierung\n"
-                             "advance 5000\n"
-                             "key Esc\n"
-                             "state FormVergueten\n"
-                             "menu Vergten\n"
-                             "state FormVergueten\n"
-                             "pixel 250 120\n"); // the hold at (245, 110) before Esc
-    ASSERT_EQ(r.code, 0) << r.err;
-    ASSERT_EQ(r.lines.size(), 5u);
-    const StateView cleared(r.lines[0]);
-    EXPECT_TRUE(cleared.enabled());
-    EXPECT_TRUE(cleared.itemEnabled("Austenitisierung"));
-    EXPECT_EQ(r.lines[1], kGold);
-    const StateView closed(r.lines[2]);
-    EXPECT_FALSE(closed.visible());
-    EXPECT_FALSE(closed.timerEnabled("TimerProzess"));
-    const StateView reopened(r.lines[3]);
-    EXPECT_TRUE(reopened.visible());
-    EXPECT_TRUE(reopened.enabled());
-    EXPECT_TRUE(reopened.itemEnabled("Austenitisierung"));
-    EXPECT_TRUE(reopened.itemEnabled("Prozessanhalten"));
-    EXPECT_EQ(r.lines[4], kGold);
 }
 
 TEST(VerSchDriver, OpenedAboveTheLessonAndFromTheMainMenu)

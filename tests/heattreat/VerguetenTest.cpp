@@ -1,10 +1,9 @@
-// The quench-and-temper lesson on the virtual clock: its form and static picture, the run of
-// 457 ticks at its stage changes, F2 pausing and resuming it, F2 at every other time doing
-// nothing, "Löschen / Neu" and Esc.
+// The quench-and-temper lesson on the virtual clock: its form and static picture and the run of
+// 457 ticks at its stage changes. F2, "Löschen / Neu" and Esc are tested with the normalising
+// lesson's (PausableLessonTest.cpp).
 #include "heattreat/UnitVergueten.h"
 #include "tests/heattreat/ProcessLessonTest.h"
 
-#include <functional>
 #include <vector>
 
 using namespace wb;
@@ -17,18 +16,7 @@ constexpr TColor kFrame = RGB(0x01, 0x00, 0x00);
 constexpr TColor kBlue = RGB(0x00, 0x80, 0xFF);
 constexpr int kRunTicks = 457;
 
-class Vergueten : public processtest::ProcessLesson<TFormVergueten> {
-protected:
-    bool pressF2() { return f.pressKey(VK_F2); }
-    // Nothing ticks and nothing is drawn: the form is as it was before.
-    void expectNothingHappens(const QImage& before, int xBefore)
-    {
-        ticks(100);
-        EXPECT_FALSE(f.TimerProzess.Enabled());
-        EXPECT_EQ(f.moduleState().ProzessX, xBefore);
-        EXPECT_TRUE(picture() == before) << "nothing is drawn";
-    }
-};
+using Vergueten = processtest::ProcessLesson<TFormVergueten>;
 
 } // namespace
 
@@ -114,22 +102,13 @@ TEST_F(Vergueten, StaticPicture)
 
 TEST_F(Vergueten, RunAtItsStageChanges)
 {
-    struct Moment {
-        int tick;
-        int x;
-        float y;
-        int bildNr;
-        int frame; // frame of ImageListGef shown this tick, or -1
-        int frameX, frameY;
-        std::vector<Pixel> pixels; // in PaintBoxHaupt
-    };
     // The heating line is drawn from (190, 295) anew each tick, 5 pixels higher; tick 38 reaches
     // (228, 110) and starts the hold in the same tick; tick 100 ends the hold at x = 291 and
     // takes the first quench step; tick 102 reaches room temperature (294, 296) and goes on
     // along it; tick 114 starts reheating, tick 188 the tempering hold at y = 146, tick 392 the
     // cooling; tick 457 reaches (666, 278) and ends the run.
     // clang-format off
-    const Moment moments[] = {
+    const std::vector<processtest::Moment> moments = {
         { 1, 191, 295.0f, 1, 0, 40, 220, {
             { 190, 295, clRed, "the first heating line starts at (190, 295)" },
             { 60, 325, clBlack, "\"Ferrit+Perlit\" white on black" } } },
@@ -171,144 +150,11 @@ TEST_F(Vergueten, RunAtItsStageChanges)
     f.Austenitisierung.Click();
     EXPECT_FALSE(f.Enabled()) << "locked from the click";
     EXPECT_FALSE(f.Austenitisierung.Enabled());
-    int done = 0;
-    for (const Moment& m : moments) {
-        ticks(m.tick - done);
-        done = m.tick;
-        SCOPED_TRACE(testing::Message() << "tick " << m.tick);
-        EXPECT_EQ(f.moduleState().ProzessX, m.x);
-        EXPECT_FLOAT_EQ(f.moduleState().ProzessY, m.y);
-        EXPECT_EQ(f.moduleState().BildNr, m.bildNr);
-        const bool running = m.tick < kRunTicks;
-        EXPECT_EQ(f.TimerProzess.Enabled(), running);
-        EXPECT_EQ(f.Enabled(), !running) << "the run lock";
-        if (m.frame >= 0) {
-            EXPECT_TRUE(showsFrame(m.frame, m.frameX, m.frameY));
-        }
-        for (const Pixel& p : m.pixels)
-            EXPECT_TRUE(shows(f.PaintBoxHaupt, p));
-    }
+    expectMoments(moments, f.TimerProzess, kRunTicks);
     // The tempering pictures all in place at the end.
     EXPECT_TRUE(showsFrame(12, 380, 220));
     EXPECT_TRUE(showsFrame(19, 580, 10));
     EXPECT_FALSE(f.Austenitisierung.Enabled()) << "until Löschen / Neu or closing";
     ticks(10);
     EXPECT_EQ(f.moduleState().ProzessX, 666) << "nothing more happens";
-}
-
-TEST_F(Vergueten, F2PausesAndResumesAndTheCurveGoesOnFromItsEnd)
-{
-    f.Austenitisierung.Click();
-    ticks(150); // reheating: x = 321 + 36, y = 294 − 72
-    ASSERT_EQ(f.moduleState().ProzessX, 357);
-    EXPECT_TRUE(pressF2());
-    EXPECT_FALSE(f.TimerProzess.Enabled()) << "paused";
-    EXPECT_FALSE(f.Enabled()) << "still locked: only F2 and Esc reach it";
-    ticks(200);
-    EXPECT_EQ(f.moduleState().ProzessX, 357);
-    // A repaint while paused moves the pen to the end of the static picture's arrow.
-    f.Refresh();
-    Application.flushPendingPaints();
-    EXPECT_TRUE(pressF2());
-    EXPECT_TRUE(f.TimerProzess.Enabled()) << "resumed";
-    ticks(1);
-    EXPECT_TRUE(shows(f.PaintBoxHaupt, { 358, 220, clRed, "the next step (357, 222)–(358, 220)" }));
-    EXPECT_TRUE(shows(f.PaintBoxHaupt, { 497, 270, kGold, "no line from where the repaint left the pen" }));
-    ticks(kRunTicks - 151);
-    EXPECT_FALSE(f.TimerProzess.Enabled());
-    EXPECT_TRUE(f.Enabled());
-    EXPECT_EQ(f.moduleState().ProzessX, 666) << "the paused ticks are not lost: 457 running ticks in all";
-}
-
-TEST_F(Vergueten, F2DoesNothingWhenNoRunIsUnderWay)
-{
-    struct Case {
-        const char* when;
-        std::function<void()> before;
-    };
-    const Case cases[] = {
-        { "on a fresh form", [] {} },
-        { "after a finished run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(kRunTicks);
-            } },
-        { "after Löschen / Neu mid-run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(120);
-                f.NEU.Click();
-            } },
-        { "after Löschen / Neu after a run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(kRunTicks);
-                f.NEU.Click();
-            } },
-        { "after closing mid-run",
-            [this] {
-                f.Austenitisierung.Click();
-                ticks(120);
-                f.pressKey(VK_ESCAPE);
-                f.Show();
-                Application.flushPendingPaints();
-            } },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.when);
-        c.before();
-        const QImage before = picture().copy();
-        const int x = f.moduleState().ProzessX;
-        const bool enabled = f.Enabled();
-        pressF2();
-        EXPECT_EQ(f.Enabled(), enabled) << "the form stays as it was";
-        expectNothingHappens(before, x);
-        f.NEU.Click();
-    }
-}
-
-TEST_F(Vergueten, LoeschenNeuAfterTheRunErasesAndEnablesTheStartItem)
-{
-    f.Austenitisierung.Click();
-    ticks(kRunTicks);
-    f.NEU.Click();
-    EXPECT_TRUE(showsOpenedPicture());
-    EXPECT_TRUE(f.Austenitisierung.Enabled());
-    EXPECT_TRUE(f.Enabled());
-    f.Austenitisierung.Click();
-    ticks(1);
-    EXPECT_EQ(f.moduleState().ProzessX, 191) << "a new run from the beginning";
-    EXPECT_TRUE(showsFrame(0, 40, 220));
-}
-
-TEST_F(Vergueten, EscMidRunClosesAndTheNextOpeningStartsIdle)
-{
-    f.Austenitisierung.Click();
-    ticks(200);
-    EXPECT_TRUE(f.pressKey(VK_ESCAPE)) << "Esc works while the form is locked";
-    EXPECT_FALSE(f.Visible());
-    EXPECT_TRUE(f.Enabled());
-    EXPECT_TRUE(f.Austenitisierung.Enabled());
-    EXPECT_TRUE(f.Prozessanhalten.Enabled());
-    EXPECT_FALSE(f.TimerProzess.Enabled());
-    ticks(300);
-    f.Show();
-    Application.flushPendingPaints();
-    EXPECT_TRUE(showsOpenedPicture());
-}
-
-TEST_F(Vergueten, EscWhilePausedClosesToo)
-{
-    f.Austenitisierung.Click();
-    ticks(50);
-    pressF2();
-    EXPECT_TRUE(f.pressKey(VK_ESCAPE));
-    EXPECT_FALSE(f.Visible());
-    EXPECT_TRUE(f.Enabled());
-    EXPECT_FALSE(f.TimerProzess.Enabled());
-    f.Show();
-    Application.flushPendingPaints();
-    pressF2();
-    ticks(10);
-    EXPECT_FALSE(f.TimerProzess.Enabled()) << "the closed run cannot be resumed";
 }

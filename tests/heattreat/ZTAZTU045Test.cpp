@@ -5,7 +5,6 @@
 #include "heattreat/UnitZTAZTU045.h"
 #include "tests/support/Program.h"
 
-#include <cmath>
 #include <string>
 
 using namespace wb;
@@ -136,6 +135,15 @@ TEST(ZTAZTU045Stages, EachStageRunsItsTicksAndEndsWhereItsLabelStands)
     }
 }
 
+TEST(ZTAZTU045Stages, EachStageCoolsAtC45sDrawnRate)
+{
+    // The factors the stages were drawn with: pixels at 1 s of 0.34 pixels per °C, the drawn rates
+    // of the continuous ZTU lesson at 0.45 % C.
+    const double drawn[] = { 0.0152, 0.38, 9.12, 38, 258.4 };
+    for (int i = 0; i < ztaztu045::kStageCount; ++i)
+        EXPECT_NEAR(ztaztu045::stage(i).a, drawn[i], drawn[i] * 1e-14) << i;
+}
+
 TEST(ZTAZTU045Stages, SectionsFollowOneAnotherWithinATick)
 {
     // The 15 °C/s stage at X = 99: the cooling line 2 pixels low, X + 3 = 102, which is already
@@ -145,7 +153,8 @@ TEST(ZTAZTU045Stages, SectionsFollowOneAnotherWithinATick)
     float y = 0;
     const ztaztu045::StageTick t = ztaztu045::coolingTick(ztaztu045::stage(2), x, y, 274);
     ASSERT_EQ(t.lineCount, 2);
-    EXPECT_EQ(t.lines[0], (TPoint { 99, Round(9.12 * std::pow(10.0, 44 / 55.0) + 2) }));
+    // 9.12 · 10^(44 / 55) = 9.12 · 6.3096 = 57.54, drawn 2 pixels lower: 59.54 → 60.
+    EXPECT_EQ(t.lines[0], (TPoint { 99, 60 }));
     EXPECT_EQ(t.lines[1], (TPoint { 102, 58 }));
     EXPECT_EQ(x, 104);
     ASSERT_NE(t.mark, nullptr);
@@ -154,9 +163,11 @@ TEST(ZTAZTU045Stages, SectionsFollowOneAnotherWithinATick)
     x = 170;
     const ztaztu045::StageTick u = ztaztu045::coolingTick(ztaztu045::stage(1), x, y, 274);
     ASSERT_EQ(u.lineCount, 1);
-    EXPECT_EQ(u.lines[0], (TPoint { 171, Round((170 - 91) * 3.3 - 214) }));
+    // (170 − 91) · 3.3 − 214 = 260.7 − 214 = 46.7 → 47.
+    EXPECT_EQ(u.lines[0], (TPoint { 171, 47 }));
     EXPECT_EQ(x, 171);
-    EXPECT_EQ(ztaztu045::heizY(144), float(925 - 5.33 * 144));
+    // The heating line at x = 144: 925 − 5.33 · 144 = 925 − 767.52 = 157.48, held as a float.
+    EXPECT_FLOAT_EQ(ztaztu045::heizY(144), 157.48f);
 }
 
 TEST_F(ZTAZTU045, AustenitisingAtItsKeyTicks)

@@ -5,6 +5,7 @@
 #include "framework/FormAccess.h"
 #include "resources/Pictures.h"
 #include "tests/support/Program.h"
+#include "tests/timetemp/ZtuConRuns.h"
 #include "timetemp/UnitZTUconC045.h"
 
 #include <QJsonArray>
@@ -13,6 +14,9 @@
 using namespace wb;
 using namespace wb::ztaztu;
 using ztucon045::Rate;
+using ztutest::inOrder;
+using ztutest::playCooling;
+using ztutest::Played;
 
 namespace {
 
@@ -66,47 +70,7 @@ const char* const kTimers[] = { "TimerGleich", "Timer004", "Timer06", "Timer20",
     return ::testing::AssertionSuccess();
 }
 
-// Whether `part` occurs in `whole` in this order, not necessarily side by side.
-::testing::AssertionResult inOrder(const std::vector<TPoint>& whole, const std::vector<TPoint>& part)
-{
-    size_t i = 0;
-    for (const TPoint& p : whole)
-        if (i < part.size() && p == part[i])
-            ++i;
-    if (i == part.size())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the curve misses (" << part[i].X << ", " << part[i].Y << ")";
-}
-
 // --- The runs as data ------------------------------------------------------------------------
-
-// A run played tick by tick without a form: PaintBoxLog is 348 × 274.
-struct Played {
-    int ticks = 0;
-    std::vector<TPoint> lines; // LineTo targets
-    std::vector<Box> markers;
-    std::vector<TPoint> labels;
-};
-
-Played playCooling(const CoolingRun& run)
-{
-    Played p;
-    int x = 0;
-    float y = 0;
-    while (p.ticks < 1000) {
-        ++p.ticks;
-        const RunTick t = coolingTick(run, x, y, 274);
-        p.lines.insert(p.lines.end(), t.lines, t.lines + t.lineCount);
-        if (t.marker)
-            p.markers.push_back(t.markerBox);
-        if (t.ended) {
-            for (const RunLabel& label : run.labels)
-                p.labels.push_back(labelAt(label, x, y));
-            break;
-        }
-    }
-    return p;
-}
 
 struct RateRow {
     Rate rate;

@@ -1,6 +1,7 @@
 // The continuous ZTU diagram at 0.70 % C without a form: its cooling runs and its equilibrium run
 // against the lesson's table of resulting runs, on the overlay of 348 × 274 pixels.
 #include "tests/support/Harness.h"
+#include "tests/timetemp/ZtuConRuns.h"
 #include "timetemp/UnitZTUconC07.h"
 
 #include <vector>
@@ -8,52 +9,9 @@
 using namespace wb;
 using namespace wb::ztaztu;
 using ztucon07::Rate;
-
-namespace {
-
-struct Played {
-    int ticks = 0;
-    std::vector<TPoint> lines; // LineTo targets
-    std::vector<Box> markers;
-    std::vector<TColor> fills;
-    std::vector<TPoint> labels;
-};
-
-Played playCooling(const CoolingRun& run)
-{
-    Played p;
-    int x = 0;
-    float y = 0;
-    while (p.ticks < 1000) {
-        ++p.ticks;
-        const RunTick t = coolingTick(run, x, y, 274);
-        p.lines.insert(p.lines.end(), t.lines, t.lines + t.lineCount);
-        if (t.marker) {
-            p.markers.push_back(t.markerBox);
-            p.fills.push_back(t.marker->fill);
-        }
-        if (t.ended) {
-            for (const RunLabel& label : run.labels)
-                p.labels.push_back(labelAt(label, x, y));
-            break;
-        }
-    }
-    return p;
-}
-
-// Whether `part` occurs in `whole` in this order, not necessarily side by side.
-::testing::AssertionResult inOrder(const std::vector<TPoint>& whole, const std::vector<TPoint>& part)
-{
-    size_t i = 0;
-    for (const TPoint& p : whole)
-        if (i < part.size() && p == part[i])
-            ++i;
-    if (i == part.size())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the curve misses (" << part[i].X << ", " << part[i].Y << ")";
-}
-
-} // namespace
+using ztutest::inOrder;
+using ztutest::playCooling;
+using ztutest::Played;
 
 TEST(ZTUcon07Runs, EachCoolingRunGivesTheLessonsTicksPointsMarkersAndLabels)
 {

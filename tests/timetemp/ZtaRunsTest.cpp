@@ -17,6 +17,8 @@ namespace {
 // The continuous diagrams' overlay is 358 × 198, the isothermal one's 358 × 160.
 constexpr int kLogWidth = 358;
 constexpr int kLogHeight = 198;
+// The continuous diagrams' layout on PaintBoxHaupt's 750 × 500 pixels.
+const ztaztu::DiagramLayout kLayout = ztaztu::computeLayout(ztacon::layoutRule(), 750, 500);
 
 struct Played {
     int ticks = 0;
@@ -55,7 +57,7 @@ Played playCurve(const HeatingCurve& curve)
 
 Played playLine(const BoundaryLine& line)
 {
-    return play([&](int& x, float& y) { return boundaryTick(line, x, y, kLogHeight); }, line.labels, line.startX);
+    return play([&](int& x, float& y) { return boundaryTick(line, x, y, kLayout); }, line.labels, line.startX);
 }
 
 // Whether `part` occurs in `whole` in this order, not necessarily side by side.
@@ -164,7 +166,7 @@ TEST(ZtaRuns, EachBoundaryLineStartsWhereTheLessonSaysAndEndsWithItsLabels)
 {
     for (const LineRow& row : lineRows()) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(boundaryStart(row.line, kLogHeight), row.start);
+        EXPECT_EQ(boundaryStart(row.line, kLayout), row.start);
         const Played p = playLine(row.line);
         EXPECT_EQ(p.ticks, row.ticks);
         ASSERT_FALSE(p.lines.empty());
@@ -172,6 +174,74 @@ TEST(ZtaRuns, EachBoundaryLineStartsWhereTheLessonSaysAndEndsWithItsLabels)
         EXPECT_TRUE(inOrder(p.lines, row.points));
         EXPECT_EQ(p.lines.back(), row.points.back());
         EXPECT_EQ(p.labels, row.labels);
+    }
+}
+
+TEST(ZtaRuns, TheBoundaryLinesAreTheSteelsZtaLinesAsTheLessonsDrewThem)
+{
+    // The lessons drew each line as H − k · (X − vertex)² − inset on the overlay 198 pixels high:
+    // the steel's parabola gives the same pixels at every column the line takes, and its y within
+    // a thousandth of a pixel.
+    struct Drawn {
+        const char* name;
+        const BoundaryLine& line;
+        double k;
+        int vertex;
+        double inset;
+    };
+    const auto& l045 = ztacon045::lesson().lines;
+    const auto& l07 = ztacon07::lesson().lines;
+    const Drawn drawn[] = {
+        { "0.45 % C, A(c1b)", l045[0], 0.0005, 262, 14 },
+        { "0.45 % C, A(c3)/A(c1e)", l045[1], 0.0007, 235, 39 },
+        { "0.45 % C, homogeneous austenite", l045[2], 0.0037, 235, 50 },
+        { "0.70 % C, A(c1b)", l07[0], 0.0006, 270, 14 },
+        { "0.70 % C, A(c3)", l07[1], 0.0007, 270, 24 },
+        { "0.70 % C, A(c1e)", l07[2], 0.0005, 280, 66 },
+        { "0.70 % C, homogeneous austenite", l07[3], 0.002, 290, 80 },
+    };
+    for (const Drawn& d : drawn) {
+        SCOPED_TRACE(d.name);
+        for (int x = d.line.startX; x >= d.line.endAt; x -= 3) {
+            const double recorded = kLogHeight - d.k * (x - d.vertex) * (x - d.vertex) - d.inset;
+            const double y = boundaryY(d.line, x, kLayout);
+            EXPECT_EQ(Round(float(y)), Round(float(recorded))) << "x = " << x;
+            EXPECT_NEAR(y, recorded, 1e-3) << "x = " << x;
+        }
+    }
+}
+
+TEST(ZtaRuns, TheIsothermalDiagramsLinesAreTheSteelsAsTheLessonDrewThem)
+{
+    // The lesson drew each line through these pixels (head, then tail) and as the parabola
+    // c − k · (x − x1)² per column, in single precision and rounded.
+    struct Drawn {
+        const char* name;
+        std::vector<TPoint> head;
+        double c, k;
+        int x1;
+        std::vector<TPoint> tail;
+    };
+    // clang-format off
+    const Drawn drawn[] = {
+        { "A(c1b)", { { 400, 167 }, { 411, 168 }, { 422, 171 }, { 432, 172 } }, 202, 0.00042, 690, {} },
+        { "A(c1e)", { { 400, 153 }, { 411, 154 }, { 432, 158 } }, 188, 0.00045, 690, {} },
+        { "A(c3)", { { 400, 126 }, { 422, 127 }, { 432, 129 }, { 443, 132 }, { 454, 135 } }, 181, 0.00045, 775,
+            { { 687, 178 }, { 719, 178 } } },
+        { "homogeneous austenite", {}, 175, 0.0018, 715, { { 687, 173 }, { 719, 175 } } },
+    };
+    // clang-format on
+    const ztaztu::DiagramLayout l = ztaztu::computeLayout(ztaiso045::layoutRule(), 750, 500);
+    const auto lines = model::c45IsothermalAustenitising().lines;
+    const auto how = ztaiso045::boundaryLines();
+    ASSERT_EQ(lines.size(), std::size(drawn));
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Drawn& d = drawn[i];
+        SCOPED_TRACE(d.name);
+        EXPECT_EQ(ztaztu::project(l, lines[i].head, kBottomCelsius), d.head);
+        EXPECT_EQ(ztaztu::project(l, lines[i].tail, kBottomCelsius), d.tail);
+        for (int x = how[i].firstX; x <= how[i].lastX; ++x)
+            EXPECT_EQ(staticLineY(lines[i], l, x), RoundSingle(d.c - d.k * (x - d.x1) * (x - d.x1))) << "x = " << x;
     }
 }
 
@@ -188,7 +258,7 @@ TEST(ZtaRuns, TheAutomaticSequencesTakeTheirTicks)
     }
     // After the last curve the pen goes to A(c1b)'s start: at 0.45 % C by a formula of its own,
     // H − 0.0006 · (237 − 262)² − 14 = 183.6, which rounds where the line's own y does.
-    EXPECT_EQ(ztacon045::lesson().linesStart, boundaryStart(ztacon045::lesson().lines[0], kLogHeight));
+    EXPECT_EQ(ztacon045::lesson().linesStart, boundaryStart(ztacon045::lesson().lines[0], kLayout));
     // After a typed curve: H − 0.0006 · (237 − 270)² − 14 = 183.3, one pixel above the line's own
     // start, so its first tick draws a one-pixel step.
     EXPECT_EQ(ztacon045::lesson().typedLinesStart, (TPoint { 237, 183 }));
