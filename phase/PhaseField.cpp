@@ -1,4 +1,4 @@
-// The diagram field of the binary phase diagrams: colour bands and parabola branches.
+// The diagram field of the binary phase diagrams: colour bands and the model's curves projected into it.
 #include "phase/PhaseField.h"
 
 #include "framework/LessonForm.h"
@@ -46,17 +46,11 @@ void drawBands(TCanvas& c)
     }
 }
 
-int Parabola::at(int x) const
-{
-    const double d = x - b;
-    return RoundSingle(a * (d * d) + c);
-}
-
-void drawBranch(TCanvas& c, const Branch& b)
+void drawBranch(TCanvas& c, const Projection& p, const Branch& b)
 {
     c.MoveTo(b.start.X, b.start.Y);
     for (int x = b.fromX; x <= b.toX; ++x)
-        c.LineTo(x, b.f.at(x));
+        c.LineTo(x, p.curveY(*b.curve, x));
 }
 
 void drawGround(TCanvas& c, TColor fieldPen)

@@ -9,25 +9,6 @@
 
 namespace wb::typediagram {
 
-TColor bandColor(int y)
-{
-    if (y <= 70)
-        return clYellow;
-    if (y <= 325)
-        return RGB(255, 325 - y, 0);
-    return RGB(905 - 2 * y, 0, 0);
-}
-
-void drawBands(TCanvas& c)
-{
-    c.Pen.SetWidth(1);
-    for (int y = kFeldOben; y <= kFeldUnten; ++y) {
-        c.Pen.SetColor(bandColor(y));
-        c.MoveTo(kFeldLinks, y);
-        c.LineTo(kFeldRechts, y);
-    }
-}
-
 int kristallAnteil(int festX, int schmelzeX, int legierungX)
 {
     assert(schmelzeX != festX);

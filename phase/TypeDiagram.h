@@ -6,6 +6,7 @@
 #include "framework/Canvas.h"
 #include "framework/Figures.h"
 #include "framework/ImageList.h"
+#include "phase/PhaseField.h"
 
 #include <climits>
 #include <span>
@@ -20,19 +21,13 @@ class TTimer;
 namespace typediagram {
 
 // The diagram field: composition 0 … 100 % B along x = 20 … 480 (4.6 pixels per percent),
-// temperature rising upwards from y = 370 to y = 20.
-constexpr int kFeldLinks = 20;
-constexpr int kFeldOben = 20;
-constexpr int kFeldRechts = 480;
-constexpr int kFeldUnten = 370;
-
-// The colour of the band at row y, hot at the top: yellow down to 70, then red with green
-// running out (green 325 − y) down to 325, then red darkening (red 905 − 2·y) down to 370. The
-// rows 70 and 325 belong to two bands and get the same colour from either.
-TColor bandColor(int y);
-// One line per row y = 20 … 370 from x = 20 to x = 480 (the end point left out, as LineTo does),
-// with a pen of width 1 in the band's colour; the pen keeps the colour of the last row.
-void drawBands(TCanvas& c);
+// temperature rising upwards from y = 370 to y = 20, filled with the colour bands.
+constexpr int kFeldLinks = phasefield::kLinks;
+constexpr int kFeldOben = phasefield::kOben;
+constexpr int kFeldRechts = phasefield::kRechts;
+constexpr int kFeldUnten = phasefield::kUnten;
+using phasefield::bandColor;
+using phasefield::drawBands;
 
 // The lever rule: the percentage of crystals for a tie line from `festX` (the crystal end) to
 // `schmelzeX` (the melt end) through the alloy line at `legierungX`, as ((schmelzeX − legierungX)

@@ -23,6 +23,9 @@ constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ1::tBottom, model::typ1::tTop };
+
 using typediagram::kFeldLinks;
 using typediagram::kFeldOben;
 using typediagram::kFeldRechts;
@@ -227,14 +230,12 @@ namespace zutyp1 {
 
 int solidusY(int x)
 {
-    const double d = x - 660;
-    return RoundSingle(250 - d * d * 0.0005);
+    return kProjektion.curveY(model::typ1::solidus, x);
 }
 
 int liquidusY(int x)
 {
-    const double d = x + 161;
-    return RoundSingle(d * d * 0.0005 + 27);
+    return kProjektion.curveY(model::typ1::liquidus, x);
 }
 
 std::span<const TieLineStep> tieLineSteps()

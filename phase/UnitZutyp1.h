@@ -15,9 +15,8 @@ namespace wb {
 // coordinates are those of the four stacked diagram paint boxes.
 namespace zutyp1 {
 
-// y of the solidus at x: [250 - (x - 660)^2 * 0.0005].
+// y of the solidus and of the liquidus at column x: the model's type 1 curves in the field.
 int solidusY(int x);
-// y of the liquidus at x: [(x + 161)^2 * 0.0005 + 27].
 int liquidusY(int x);
 // The lever rule: the percentage of crystals for a tie line from `links` (crystal side) to
 // `rechts` (melt side) through the alloy line at `legierungX`, by truncating integer division.

@@ -12,6 +12,9 @@ TFormZuTyp2* FormZuTyp2 = nullptr;
 
 namespace {
 
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ2::tBottom, model::typ2::tTop };
+
 using typediagram::kFeldLinks;
 using typediagram::kFeldOben;
 using typediagram::kFeldRechts;
@@ -253,14 +256,12 @@ namespace zutyp2 {
 
 int liquidusA(int x)
 {
-    const double d = x + 70;
-    return RoundSingle(d * d * 0.0013 + 48);
+    return kProjektion.curveY(model::typ2::liquidusA, x);
 }
 
 int liquidusB(int x)
 {
-    const double d = x - 677;
-    return RoundSingle(d * d * 0.0011 + 62);
+    return kProjektion.curveY(model::typ2::liquidusB, x);
 }
 
 } // namespace zutyp2

@@ -9,12 +9,12 @@
 
 namespace wb {
 
-// The diagram's curves as pure functions, in the coordinates of the stacked diagram boxes.
+// The diagram's curves as pure functions, in the coordinates of the stacked diagram boxes: the
+// model's type 2 curves in the field.
 namespace zutyp2 {
 
-// The liquidus from A* down to the eutectic point: [(x + 70)^2 * 0.0013 + 48].
+// The liquidus from A* down to the eutectic point, and from B* down to it.
 int liquidusA(int x);
-// The liquidus from B* down to the eutectic point: [(x - 677)^2 * 0.0011 + 62].
 int liquidusB(int x);
 
 } // namespace zutyp2

@@ -14,41 +14,39 @@ namespace zutyp3 {
 
 namespace {
 
-int rounded(double v)
-{
-    return RoundSingle(v);
-}
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ3::tBottom, model::typ3::tTop };
 
 } // namespace
 
 int liquidusA(int x)
 {
-    return rounded(double(x + 70) * (x + 70) * 0.0013 + 48);
+    return kProjektion.curveY(model::typ3::liquidusA, x);
 }
 
 int solidusA(int x)
 {
-    return rounded(247 - 0.009 * double(x - 165) * (x - 165));
+    return kProjektion.curveY(model::typ3::solidusA, x);
 }
 
 int solvusA(int x)
 {
-    return rounded(0.11 * double(x - 130) * (x - 130) + 184);
+    return kProjektion.curveY(model::typ3::solvusA, x);
 }
 
 int liquidusB(int x)
 {
-    return rounded(double(x - 677) * (x - 677) * 0.0011 + 63);
+    return kProjektion.curveY(model::typ3::liquidusB, x);
 }
 
 int solidusB(int x)
 {
-    return rounded(248 - 0.0224 * double(x - 400) * (x - 400));
+    return kProjektion.curveY(model::typ3::solidusB, x);
 }
 
 int solvusB(int x)
 {
-    return rounded(0.05 * double(x - 380) * (x - 380) + 75);
+    return kProjektion.curveY(model::typ3::solvusB, x);
 }
 
 } // namespace zutyp3

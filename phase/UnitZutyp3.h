@@ -9,15 +9,16 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates: the rows of
+// the model's type 3 curves at column x.
 namespace zutyp3 {
 
-int liquidusA(int x); // [(x + 70)^2 * 0.0013 + 48]
-int solidusA(int x); // [247 - 0.009 * (x - 165)^2]
-int solvusA(int x); // [0.11 * (x - 130)^2 + 184]
-int liquidusB(int x); // [(x - 677)^2 * 0.0011 + 63]
-int solidusB(int x); // [248 - 0.0224 * (x - 400)^2]
-int solvusB(int x); // [0.05 * (x - 380)^2 + 75]
+int liquidusA(int x);
+int solidusA(int x);
+int solvusA(int x);
+int liquidusB(int x);
+int solidusB(int x);
+int solvusB(int x);
 
 } // namespace zutyp3
 

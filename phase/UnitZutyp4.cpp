@@ -12,34 +12,41 @@ TFormZuTyp4* FormZuTyp4 = nullptr;
 
 namespace zutyp4 {
 
+namespace {
+
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ4::tBottom, model::typ4::tTop };
+
+} // namespace
+
 int liquidus(int x)
 {
-    return RoundSingle(0.00108 * double(x - 15) * (x - 15) + 48);
+    return kProjektion.curveY(model::typ4::liquidus, x);
 }
 
 int liquidusB(int x)
 {
-    return RoundSingle(0.0008 * double(x + 62) * (x + 62) + 34);
+    return kProjektion.curveY(model::typ4::liquidusB, x);
 }
 
 int solidusA(int x)
 {
-    return RoundSingle(200 - 0.0072 * double(x - 165) * (x - 165));
+    return kProjektion.curveY(model::typ4::solidusA, x);
 }
 
 int solvusA(int x)
 {
-    return RoundSingle(0.066 * double(x - 120) * (x - 120) + 175);
+    return kProjektion.curveY(model::typ4::solvusA, x);
 }
 
 int solidusB(int x)
 {
-    return RoundSingle(293 - 0.001 * double(x - 633) * (x - 633));
+    return kProjektion.curveY(model::typ4::solidusB, x);
 }
 
 int solvusB(int x)
 {
-    return RoundSingle(0.071 * double(x - 251) * (x - 251) + 29);
+    return kProjektion.curveY(model::typ4::solvusB, x);
 }
 
 } // namespace zutyp4

@@ -9,15 +9,16 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates: the rows of
+// the model's type 4 curves at column x.
 namespace zutyp4 {
 
-int liquidus(int x); // from A to the peritectic point: [0.00108 * (x - 15)^2 + 48]
-int liquidusB(int x); // beyond it: [0.0008 * (x + 62)^2 + 34]
-int solidusA(int x); // [200 - 0.0072 * (x - 165)^2]
-int solvusA(int x); // [0.066 * (x - 120)^2 + 175]
-int solidusB(int x); // [293 - 0.001 * (x - 633)^2]
-int solvusB(int x); // [0.071 * (x - 251)^2 + 29]
+int liquidus(int x); // from A to the peritectic point
+int liquidusB(int x); // beyond it, down to B
+int solidusA(int x);
+int solvusA(int x);
+int solidusB(int x);
+int solvusB(int x);
 
 } // namespace zutyp4
 

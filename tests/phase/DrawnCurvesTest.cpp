@@ -1,0 +1,97 @@
+// The lessons' boundary curves projected from the model give the pixels the lessons drew by
+// formula. The formulas below are the golden data: each is the parabola a lesson evaluated at
+// every column of its field (in double precision, stored in single precision, rounded half to
+// even) before the diagrams became a model, written with the same order of operations. They are
+// right because every lesson pixel of every recorded run stayed the same when the model took their
+// place; here they hold the model to them at every column of the field and a little beyond.
+#include "framework/Types.h"
+#include "model/PhaseTypes.h"
+#include "phase/PhaseField.h"
+#include "phase/UnitZutyp1.h"
+#include "phase/UnitZutyp2.h"
+#include "phase/UnitZutyp3.h"
+#include "phase/UnitZutyp4.h"
+
+#include <gtest/gtest.h>
+
+using namespace wb;
+
+namespace {
+
+// clang-format off
+int drawn1Solidus(int x) { const double d = x - 660; return RoundSingle(250 - d * d * 0.0005); }
+int drawn1Liquidus(int x) { const double d = x + 161; return RoundSingle(d * d * 0.0005 + 27); }
+int drawn2LiquidusA(int x) { const double d = x + 70; return RoundSingle(d * d * 0.0013 + 48); }
+int drawn2LiquidusB(int x) { const double d = x - 677; return RoundSingle(d * d * 0.0011 + 62); }
+int drawn3LiquidusA(int x) { return RoundSingle(double(x + 70) * (x + 70) * 0.0013 + 48); }
+int drawn3SolidusA(int x) { return RoundSingle(247 - 0.009 * double(x - 165) * (x - 165)); }
+int drawn3SolvusA(int x) { return RoundSingle(0.11 * double(x - 130) * (x - 130) + 184); }
+int drawn3LiquidusB(int x) { return RoundSingle(double(x - 677) * (x - 677) * 0.0011 + 63); }
+int drawn3SolidusB(int x) { return RoundSingle(248 - 0.0224 * double(x - 400) * (x - 400)); }
+int drawn3SolvusB(int x) { return RoundSingle(0.05 * double(x - 380) * (x - 380) + 75); }
+int drawn4Liquidus(int x) { return RoundSingle(0.00108 * double(x - 15) * (x - 15) + 48); }
+int drawn4LiquidusB(int x) { return RoundSingle(0.0008 * double(x + 62) * (x + 62) + 34); }
+int drawn4SolidusA(int x) { return RoundSingle(200 - 0.0072 * double(x - 165) * (x - 165)); }
+int drawn4SolvusA(int x) { return RoundSingle(0.066 * double(x - 120) * (x - 120) + 175); }
+int drawn4SolidusB(int x) { return RoundSingle(293 - 0.001 * double(x - 633) * (x - 633)); }
+int drawn4SolvusB(int x) { return RoundSingle(0.071 * double(x - 251) * (x - 251) + 29); }
+// Types 5 and 6 drew a·(x − b)² + c with the square taken first.
+int parabola(int x, double a, double b, double c) { const double d = x - b; return RoundSingle(a * (d * d) + c); }
+
+constexpr phasefield::Projection kTyp5 { model::typ5::tBottom, model::typ5::tTop };
+constexpr phasefield::Projection kTyp6 { model::typ6::tBottom, model::typ6::tTop };
+int projected5LiquidusA(int x) { return kTyp5.curveY(model::typ5::liquidusA, x); }
+int projected5CompoundLeft(int x) { return kTyp5.curveY(model::typ5::compoundLeft, x); }
+int projected5CompoundRight(int x) { return kTyp5.curveY(model::typ5::compoundRight, x); }
+int projected5LiquidusB(int x) { return kTyp5.curveY(model::typ5::liquidusB, x); }
+int projected6TransformationA(int x) { return kTyp6.curveY(model::typ6::transformationA, x); }
+int projected6TransformationB(int x) { return kTyp6.curveY(model::typ6::transformationB, x); }
+int projected6Solidus(int x) { return kTyp6.curveY(model::typ6::solidus, x); }
+int projected6Liquidus(int x) { return kTyp6.curveY(model::typ6::liquidus, x); }
+
+struct Kurve {
+    const char* name;
+    int (*projected)(int x);
+    int (*drawn)(int x);
+};
+const Kurve kKurven[] = {
+    { "type 1 solidus", zutyp1::solidusY, drawn1Solidus },
+    { "type 1 liquidus", zutyp1::liquidusY, drawn1Liquidus },
+    { "type 2 liquidus A", zutyp2::liquidusA, drawn2LiquidusA },
+    { "type 2 liquidus B", zutyp2::liquidusB, drawn2LiquidusB },
+    { "type 3 liquidus A", zutyp3::liquidusA, drawn3LiquidusA },
+    { "type 3 solidus A", zutyp3::solidusA, drawn3SolidusA },
+    { "type 3 solvus A", zutyp3::solvusA, drawn3SolvusA },
+    { "type 3 liquidus B", zutyp3::liquidusB, drawn3LiquidusB },
+    { "type 3 solidus B", zutyp3::solidusB, drawn3SolidusB },
+    { "type 3 solvus B", zutyp3::solvusB, drawn3SolvusB },
+    { "type 4 liquidus", zutyp4::liquidus, drawn4Liquidus },
+    { "type 4 liquidus B", zutyp4::liquidusB, drawn4LiquidusB },
+    { "type 4 solidus A", zutyp4::solidusA, drawn4SolidusA },
+    { "type 4 solvus A", zutyp4::solvusA, drawn4SolvusA },
+    { "type 4 solidus B", zutyp4::solidusB, drawn4SolidusB },
+    { "type 4 solvus B", zutyp4::solvusB, drawn4SolvusB },
+    { "type 5 liquidus A", projected5LiquidusA, [](int x) { return parabola(x, -0.0013, 320, 294); } },
+    { "type 5 compound, left", projected5CompoundLeft, [](int x) { return parabola(x, 0.006, 300, 88); } },
+    { "type 5 compound, right", projected5CompoundRight, [](int x) { return parabola(x, 0.008, 290, 88); } },
+    { "type 5 liquidus B", projected5LiquidusB, [](int x) { return parabola(x, 0.003, 540, 95); } },
+    { "type 6 line A-B", projected6TransformationA, [](int x) { return parabola(x, -0.0007, 450, 317); } },
+    { "type 6 line B-C", projected6TransformationB, [](int x) { return parabola(x, -0.0007, 170, 310); } },
+    { "type 6 solidus", projected6Solidus, [](int x) { return parabola(x, -0.0004, 660, 200); } },
+    { "type 6 liquidus", projected6Liquidus, [](int x) { return parabola(x, 0.0004, -160, 22); } },
+};
+// clang-format on
+
+} // namespace
+
+TEST(DrawnCurves, TheModelProjectedGivesEveryPixelTheLessonsDrew)
+{
+    for (const Kurve& k : kKurven) {
+        int differ = 0;
+        for (int x = 0; x <= 500; ++x) {
+            if (k.projected(x) != k.drawn(x) && ++differ <= 3)
+                ADD_FAILURE() << k.name << " at x = " << x << ": " << k.projected(x) << " instead of " << k.drawn(x);
+        }
+        EXPECT_EQ(differ, 0) << k.name;
+    }
+}
