@@ -43,6 +43,11 @@ struct Projection {
     int pixelY(double t) const { return RoundSingle(y(t)); }
     // The row of `curve` at column x: the curve's temperature at the column's composition.
     int curveY(const model::Curve& curve, int x) const { return pixelY(curve.temperatureAt(composition(x))); }
+    // The line at temperature t from composition wFrom to wTo.
+    Segment line(double t, double wFrom, double wTo) const
+    {
+        return { { pixelX(wFrom), pixelY(t) }, { pixelX(wTo), pixelY(t) } };
+    }
 };
 constexpr Projection projectionOf(const model::PhaseDiagram& d)
 {

@@ -55,18 +55,6 @@ void XorTrace::erase()
     m_lines.clear();
 }
 
-void drawNextFrame(TImageList& list, TCanvas& c, int x, int y, int& bildNr)
-{
-    list.Draw(c, x, y, bildNr);
-    ++bildNr;
-}
-
-void appendLines(TMemo& memo, std::span<const char* const> lines)
-{
-    for (const char* line : lines)
-        memo.Lines.Add(QString::fromUtf8(line));
-}
-
 void draw(TCanvas& c, const Trace& t)
 {
     c.MoveTo(t.from.X, t.from.Y);
@@ -74,63 +62,144 @@ void draw(TCanvas& c, const Trace& t)
         c.LineTo(x, t.curve(x));
 }
 
-void playKeyframes(const AlloyScript& script, int marke, const AlloyCanvas& on)
+Laeufe::Laeufe(const Buehne& buehne, std::initializer_list<Legierung> legierungen)
+    : m_buehne(buehne)
+    , m_legierungen(legierungen)
 {
-    for (const KonodenFeld& feld : script.felder)
-        for (const Konode& k : feld.rows)
-            if (k.y + feld.markeVersatz == marke) {
-                on.trace.erase();
-                const int y = k.y + feld.yVersatz;
-                on.trace.draw(on.konoden, { { k.xs, y }, { k.xl, y } });
-            }
-    for (int m : script.loeschen)
-        if (m == marke)
-            on.trace.erase();
-    for (const BildSchritt& b : script.bilder)
-        if (b.marke == marke) {
-            on.bilder.Draw(on.haupt, on.bild.X, on.bild.Y, on.bildNr);
-            if (b.weiter)
-                ++on.bildNr;
+}
+
+bool Laeufe::tick(int i)
+{
+    const Legierung& l = m_legierungen[size_t(i)];
+    const Lauf& lauf = *l.lauf;
+    TCanvas& haupt = m_buehne.haupt;
+
+    const MarkStep step = stepMark(*l.marke, lauf.schritte);
+    for (int k = 0; k < step.count; ++k) {
+        const int y = step.marks[k];
+        kuehllinie(l, y);
+        if (y > lauf.linie.seitenAb) {
+            draw(haupt, Segment { { kFeldLinks, lauf.linie.seitenOben }, { kFeldLinks, y } });
+            draw(haupt, Segment { { kFeldRechts, lauf.linie.seitenOben }, { kFeldRechts, y } });
         }
-    for (const Keyframe& k : script.keyframes) {
-        if (k.marke != marke)
-            continue;
-        if (k.caption.text) {
-            on.haupt.Brush.SetColor(clSilver);
-            wb::draw(on.haupt, k.caption);
+    }
+    if (step.count > 0)
+        *l.marke = step.last();
+
+    bool zuEnde = false;
+    for (const Aktion& a : lauf.drehbuch)
+        if (a.marke == *l.marke) {
+            spiele(l, a);
+            zuEnde = zuEnde || a.art == Aktion::Ende;
         }
-        for (const Segment& s : k.lines)
-            if (!(s.from == s.to))
-                wb::draw(on.haupt, s);
-        for (const Trace& t : k.traces)
-            if (t.curve)
-                draw(on.haupt, t);
+    if (lauf.nochmal && step.count > 0)
+        kuehllinie(l, *l.marke);
+
+    if (zuEnde) {
+        for (const Legierung& andere : m_legierungen)
+            if (&andere != &l && andere.item && *andere.marke == andere.lauf->startMarke)
+                andere.item->SetEnabled(true);
+        if (l.item)
+            l.item->SetEnabled(false);
+        l.timer->SetEnabled(false);
+    }
+    return zuEnde;
+}
+
+void Laeufe::kuehllinie(const Legierung& l, int bis)
+{
+    const Kuehllinie& k = l.lauf->linie;
+    draw(m_buehne.haupt, Segment { { k.x, k.oben }, { k.x, bis + k.versatz } });
+}
+
+void Laeufe::spiele(const Legierung& l, const Aktion& a)
+{
+    TCanvas& haupt = m_buehne.haupt;
+    TCanvas& ebene = a.ebene == Ebene::Haupt ? haupt
+        : a.ebene == Ebene::Umwandlung       ? m_buehne.umwandlung
+                                             : *m_buehne.hilfslinien;
+    switch (a.art) {
+    case Aktion::Text:
+        draw(haupt, a.text);
+        break;
+    case Aktion::Texte:
+        drawAll(haupt, a.texte);
+        break;
+    case Aktion::Pinsel:
+        haupt.Brush.SetColor(a.farbe);
+        break;
+    case Aktion::KeinPinsel:
+        haupt.Brush.SetStyle(bsClear);
+        break;
+    case Aktion::Linie:
+        draw(ebene, a.linie);
+        break;
+    case Aktion::XorLinie:
+        m_buehne.konoden.draw(ebene, a.linie);
+        break;
+    case Aktion::Loeschen:
+        m_buehne.konoden.erase();
+        break;
+    case Aktion::Bild:
+        l.bilder->Draw(haupt, l.lauf->bild.X, l.lauf->bild.Y, *l.bildNr);
+        if (a.weiter)
+            ++*l.bildNr;
+        break;
+    case Aktion::BildNr:
+        l.bilder->Draw(haupt, l.lauf->bild.X, l.lauf->bild.Y, a.zahl[0]);
+        break;
+    case Aktion::Grenze:
+        draw(haupt, a.grenze);
+        break;
+    case Aktion::Anteile: {
+        const int anteil = kristallAnteil(a.zahl[0], a.zahl[1], l.lauf->linie.x);
+        if (l.konodeLinks) {
+            *l.konodeLinks = a.zahl[0];
+            *l.konodeRechts = a.zahl[1];
+            *l.anteil = float(anteil);
+        }
+        // The shares are held in single precision and shown in the general number format.
+        l.kristalle->SetText(FloatToStr(float(anteil)));
+        l.schmelze->SetText(FloatToStr(float(a.weiter ? 100 - anteil : 0)));
+        break;
+    }
+    case Aktion::Werte:
+        l.kristalle->SetText(FloatToStr(float(a.zahl[0])));
+        l.schmelze->SetText(FloatToStr(float(a.zahl[1])));
+        break;
+    case Aktion::Dreieck:
+        haupt.Polygon({ a.ecken[0], a.ecken[1], a.ecken[2] });
+        break;
+    case Aktion::Rahmen:
+        draw(haupt, a.rahmen);
+        break;
+    case Aktion::Kuehllinie:
+        kuehllinie(l, a.zahl[0]);
+        break;
+    case Aktion::Memo:
+        for (const char* line : l.lauf->memo)
+            m_buehne.memo.Lines.Add(QString::fromUtf8(line));
+        break;
+    case Aktion::Ende:
+        break;
     }
 }
 
-void startStop(std::span<const AlloyStart> alloys, int which)
+void Laeufe::startStop(int i)
 {
-    for (int i = 0; i < int(alloys.size()); ++i)
-        if (i != which)
-            alloys[i].item->SetEnabled(false);
-    TTimer& timer = *alloys[which].timer;
+    for (size_t k = 0; k < m_legierungen.size(); ++k)
+        if (int(k) != i && m_legierungen[k].item)
+            m_legierungen[k].item->SetEnabled(false);
+    TTimer& timer = *m_legierungen[size_t(i)].timer;
     timer.SetEnabled(!timer.Enabled());
 }
 
-void finishRun(std::span<const AlloyStart> alloys, int which)
+void Laeufe::reset()
 {
-    for (int i = 0; i < int(alloys.size()); ++i)
-        if (i != which && *alloys[i].mark == alloys[i].startMark)
-            alloys[i].item->SetEnabled(true);
-    alloys[which].item->SetEnabled(false);
-    alloys[which].timer->SetEnabled(false);
-}
-
-void resetRuns(std::span<const AlloyStart> alloys)
-{
-    for (const AlloyStart& a : alloys) {
-        a.timer->SetEnabled(false);
-        a.item->SetEnabled(true);
+    for (const Legierung& l : m_legierungen) {
+        l.timer->SetEnabled(false);
+        if (l.item)
+            l.item->SetEnabled(true);
     }
 }
 

@@ -19,6 +19,9 @@ int solvusA(int x);
 int liquidusB(int x);
 int solidusB(int x);
 int solvusB(int x);
+// The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
+// solvus lines of both sides and the eutectic line from D to E.
+void drawBoundaries(TCanvas& c);
 
 } // namespace zutyp3
 
@@ -73,9 +76,6 @@ public:
     };
     const ModuleState& moduleState() const { return m_state; }
 
-    // One alloy's look and script, in the unit's tables.
-    struct Legierung;
-
 private:
     void FormCreate() override;
     void PaintBoxHauptPaint();
@@ -91,13 +91,12 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
-    // keyframes of the new mark, the cooling line once more, and the end.
-    void tick(const Legierung& l, int& marke, int& bildNr);
+    // One tick of alloy i's run: the alloy's colour and headings, then its keyframes.
+    void tick(int i);
     void resetRuns();
 
     ModuleState m_state;
-    typediagram::AlloyStart m_alloys[4];
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp3* FormZuTyp3;

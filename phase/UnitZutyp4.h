@@ -19,6 +19,9 @@ int solidusA(int x);
 int solvusA(int x);
 int solidusB(int x);
 int solvusB(int x);
+// The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
+// solvus lines and the peritectic line, drawn from the melt's end to alpha's.
+void drawBoundaries(TCanvas& c);
 
 } // namespace zutyp4
 
@@ -72,9 +75,6 @@ public:
     };
     const ModuleState& moduleState() const { return m_state; }
 
-    // One alloy's look and script, in the unit's tables.
-    struct Legierung;
-
 private:
     void PaintBoxHauptPaint();
     void FormCreate() override;
@@ -90,12 +90,11 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
-    // keyframes of the new mark, the cooling line once more, and the end.
-    void tick(const Legierung& l, int& marke, int& bildNr);
+    // One tick of alloy i's run: the alloy's colour and headings, then its keyframes.
+    void tick(int i);
 
     ModuleState m_state;
-    typediagram::AlloyStart m_alloys[3];
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp4* FormZuTyp4;
