@@ -175,6 +175,27 @@ const Band& bandAt(const PhaseDiagram& d, double t)
 
 } // namespace
 
+const char* phaseName(Phase p)
+{
+    switch (p) {
+    case Phase::Melt:
+        return "melt";
+    case Phase::Alpha:
+        return "alpha";
+    case Phase::Beta:
+        return "beta";
+    case Phase::A:
+        return "A";
+    case Phase::B:
+        return "B";
+    case Phase::Compound:
+        return "AmBn";
+    case Phase::SolidSolution:
+        return "solid solution";
+    }
+    return "?";
+}
+
 const PhaseDiagram& phaseDiagram(int type)
 {
     assert(type >= 1 && type <= int(std::size(kDiagrams)));

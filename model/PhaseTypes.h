@@ -125,6 +125,9 @@ enum class Phase {
     SolidSolution, // the one solid solution of type 6
 };
 
+// The phase's name in English, for messages and tests ("melt", "alpha", "AmBn", …).
+const char* phaseName(Phase p);
+
 // The phases of a field: one, or two side by side, the one with less B on the left.
 struct Phases {
     Phase left;

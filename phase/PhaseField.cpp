@@ -53,15 +53,19 @@ void drawBranch(TCanvas& c, const Projection& p, const Branch& b)
         c.LineTo(x, p.curveY(*b.curve, x));
 }
 
-void drawGround(TCanvas& c, TColor fieldPen)
+void drawGround(TCanvas& c, int breite, int hoehe, TColor fieldPen, int feldRechts)
 {
     c.Brush.SetColor(kUmfeld);
     c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, 500, 450);
+    c.Rectangle(0, 0, breite, hoehe);
     c.Brush.SetColor(clWhite);
     c.Pen.SetColor(fieldPen);
-    c.Rectangle(kLinks, kOben, kRechts + 1, kUnten);
+    c.Rectangle(kLinks, kOben, feldRechts, kUnten);
     c.Brush.SetStyle(bsClear);
+    // The outlines above take the pen style the last paint left (type 3 leaves it dotted); the
+    // bands are solid.
+    c.Pen.SetStyle(psSolid);
+    drawBands(c);
 }
 
 void drawAxisTexts(TCanvas& c)

@@ -70,10 +70,11 @@ void drawBranch(TCanvas& c, const Projection& p, const Branch& b);
 constexpr TColor kUmfeld = RGB(0xA6, 0xA6, 0xFF); // around the field
 constexpr TColor kLinie = RGB(0x01, 0x00, 0x00); // the diagram lines
 
-// The ground: Rectangle(0, 0, 500, 450) in the surrounding blue with a white pen, then the
-// field Rectangle(20, 20, 481, 370) in white with the given pen colour; the brush is left
-// clear for the texts. The pen width is the one in force.
-void drawGround(TCanvas& c, TColor fieldPen);
+// The ground of a diagram box of the given size: Rectangle(0, 0, breite, hoehe) in the
+// surrounding blue with a white pen, the field Rectangle(20, 20, feldRechts, 370) in white with
+// the given pen colour (the pen width is the one in force), then the colour bands. The brush is
+// left clear for the texts, the pen solid.
+void drawGround(TCanvas& c, int breite, int hoehe, TColor fieldPen = clWhite, int feldRechts = kRechts + 1);
 
 // The axis titles, the components A and B and the concentration scale, with the font in force.
 void drawAxisTexts(TCanvas& c);

@@ -9,6 +9,26 @@
 
 namespace wb::typediagram {
 
+void zeigeGrundtext(TMemo& memo, std::span<const char* const> text)
+{
+    memo.Font.SetHeight(18);
+    memo.SetScrollBars(ssBoth);
+    memo.Lines.setTable(text);
+}
+
+void legierungsStil(TCanvas& haupt, TCanvas& umwandlung, TColor farbe, std::span<const TextAt> ueberschrift)
+{
+    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
+    haupt.Brush.SetColor(clSilver);
+    haupt.Font.SetColor(farbe);
+    haupt.Pen.SetColor(farbe);
+    haupt.Pen.SetWidth(3);
+    drawAll(haupt, ueberschrift);
+    umwandlung.Pen.SetWidth(2);
+    umwandlung.Pen.SetColor(farbe);
+    umwandlung.Pen.SetMode(pmNotXor);
+}
+
 int kristallAnteil(int festX, int schmelzeX, int legierungX)
 {
     assert(schmelzeX != festX);
@@ -53,13 +73,6 @@ void XorTrace::erase()
         l.canvas->Pen = kept;
     }
     m_lines.clear();
-}
-
-void draw(TCanvas& c, const Trace& t)
-{
-    c.MoveTo(t.from.X, t.from.Y);
-    for (int x = t.x0; x <= t.x1; ++x)
-        c.LineTo(x, t.curve(x));
 }
 
 Laeufe::Laeufe(const Buehne& buehne, std::initializer_list<Legierung> legierungen)
@@ -149,7 +162,7 @@ void Laeufe::spiele(const Legierung& l, const Aktion& a)
         l.bilder->Draw(haupt, l.lauf->bild.X, l.lauf->bild.Y, a.zahl[0]);
         break;
     case Aktion::Grenze:
-        draw(haupt, a.grenze);
+        phasefield::drawBranch(haupt, m_buehne.projektion, a.grenze);
         break;
     case Aktion::Anteile: {
         const int anteil = kristallAnteil(a.zahl[0], a.zahl[1], l.lauf->linie.x);

@@ -35,6 +35,16 @@ constexpr int kFeldUnten = phasefield::kUnten;
 using phasefield::bandColor;
 using phasefield::drawBands;
 
+// The explanation's base text, written at every repaint of the diagram: in the form's font at
+// height 18, with both scroll bars, so that the lines an alloy appends can be read too.
+void zeigeGrundtext(TMemo& memo, std::span<const char* const> text);
+
+// What every tick of types 3 and 4 sets before it draws: the main layer's font name back to
+// "Ms Sans Serif" (the height stays as the paint left it), a silver brush, font and pen in the
+// alloy's colour, the pen 3 pixels wide; the alloy's headings; the tie-line layer's pen 2 pixels
+// wide in the alloy's colour, NOT-XOR.
+void legierungsStil(TCanvas& haupt, TCanvas& umwandlung, TColor farbe, std::span<const TextAt> ueberschrift);
+
 // The lever rule: the percentage of crystals for a tie line from `festX` (the crystal end) to
 // `schmelzeX` (the melt end) through the alloy line at `legierungX`, as ((schmelzeX − legierungX)
 // · 100) div (schmelzeX − festX). The division truncates toward zero, as the lessons always
@@ -95,22 +105,25 @@ private:
     std::vector<Line> m_lines;
 };
 
-// A phase boundary traced on the main layer as the alloy passes it: MoveTo `from`, then LineTo
-// (x, curve(x)) for x = x0 … x1. `from` is where the lesson starts the trace; most often the
-// curve's own point at the first x, so that no chord is drawn to it.
-struct Trace {
-    int (*curve)(int x) = nullptr;
-    TPoint from {};
-    int x0 = 0;
-    int x1 = 0;
-};
-void draw(TCanvas& c, const Trace& t);
+// A phase boundary traced on the main layer as the alloy passes it: a curve of the model, from
+// the point where the lesson starts the trace (most often the curve's own point at the first
+// column, so that no chord is drawn to it) through the columns x0 … x1.
+using Grenze = phasefield::Branch;
 
 // A tie line of a two-phase field: at temperature y from the solid end xs to the other end xl.
 struct Konode {
     int y;
     int xs;
     int xl;
+};
+
+// A lesson's tie lines through one two-phase field as its keyframes draw them, each at the
+// height of its row, for a comparison with the model's lever rule. They were drawn by hand: their
+// ends lie a few pixels off the boundaries the model draws (the tests say how far), and the
+// lessons keep their pixels.
+struct KonodenTabelle {
+    const char* name;
+    std::vector<Konode> konoden;
 };
 
 // --- The runs: one table of keyframes per alloy, played by one engine ------------------------
@@ -151,7 +164,7 @@ struct Aktion {
     Segment linie {};
     Box rahmen {};
     TPoint ecken[3] {};
-    Trace grenze {};
+    typediagram::Grenze grenze {};
     TextAt text {};
     std::span<const TextAt> texte {};
 };
@@ -197,9 +210,9 @@ constexpr Aktion bildNr(int nr)
 {
     return { .art = Aktion::BildNr, .zahl = { nr, 0 } };
 }
-constexpr Aktion grenze(Trace t)
+constexpr Aktion grenze(Grenze g)
 {
-    return { .art = Aktion::Grenze, .grenze = t };
+    return { .art = Aktion::Grenze, .grenze = g };
 }
 // The lever rule on a tie line from `fest` (the crystal end) to `schmelze` (the melt end)
 // through the alloy's line: the crystals' share and the rest for the melt.
@@ -319,9 +332,10 @@ struct Lauf {
     TPoint bild;
 };
 
-// Where a lesson's runs draw: its layers, the record of the lines on the NOT-XOR layers (one
-// alloy runs at a time) and the explanation.
+// Where a lesson's runs draw: its diagram of the model, its layers, the record of the lines on the
+// NOT-XOR layers (one alloy runs at a time) and the explanation.
 struct Buehne {
+    phasefield::Projection projektion;
     TCanvas& haupt;
     TCanvas& umwandlung;
     TCanvas* hilfslinien;

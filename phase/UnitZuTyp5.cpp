@@ -135,8 +135,7 @@ void TFormZuTyp5::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     // The ground's outlines take the pen width the last paint left: 1 at the first paint, 2
     // afterwards.
-    phasefield::drawGround(c, clWhite);
-    phasefield::drawBands(c);
+    phasefield::drawGround(c, 500, 450, clWhite);
     drawAll(c, kBeschriftung);
     for (const Formel& f : kFormeln)
         drawFormel(c, f);

@@ -101,8 +101,7 @@ void TFormZuTyp6::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     // The ground's outlines take the pen width the last paint left: 1 at the first paint, 2
     // afterwards.
-    phasefield::drawGround(c, clBlack);
-    phasefield::drawBands(c);
+    phasefield::drawGround(c, 500, 450, clBlack);
     phasefield::drawAxisTexts(c);
     c.Pen.SetWidth(2);
     drawAll(c, kBeschriftung);

@@ -19,7 +19,6 @@ constexpr int kPaintBoxHoehe = 492;
 constexpr int kPaintBoxLinks = 265;
 constexpr int kPaintBoxOben = 5;
 
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 
@@ -233,8 +232,8 @@ constexpr auto stufe(const zutyp1::TieLineStep& s)
         konode(Ebene::Hilfslinien, { { s.xh, s.T }, { s.xh, kFeldUnten } }),
         konode(Ebene::Hilfslinien, { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } }),
         konode(Ebene::Hilfslinien, { { s.xw, s.T }, { kFeldLinks, s.T } }),
-        grenze({ zutyp1::solidusY, { kPunkt1Links, kPunkt1Y }, kPunkt1Links, s.KonodeLinks }),
-        grenze({ zutyp1::liquidusY, { kPunkt1Rechts, kPunkt1Y }, kPunkt1Rechts, s.KonodeRechts }));
+        grenze({ { kPunkt1Links, kPunkt1Y }, &model::typ1::solidus, kPunkt1Links, s.KonodeLinks }),
+        grenze({ { kPunkt1Rechts, kPunkt1Y }, &model::typ1::liquidus, kPunkt1Rechts, s.KonodeRechts }));
 }
 
 // clang-format off
@@ -254,8 +253,8 @@ constexpr auto kDrehbuch = drehbuch(
         linie(kPunkt2Konode), linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[0]),
         linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[1]), linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[2]),
         bildNr(kBildHomogen),
-        grenze({ zutyp1::solidusY, { kPunkt1Links, kPunkt1Y }, kPunkt1Links, kPunkt2SolidusBis }),
-        grenze({ zutyp1::liquidusY, { kPunkt1Rechts, kPunkt1Y }, kPunkt1Rechts, kPunkt2LiquidusBis }),
+        grenze({ { kPunkt1Links, kPunkt1Y }, &model::typ1::solidus, kPunkt1Links, kPunkt2SolidusBis }),
+        grenze({ { kPunkt1Rechts, kPunkt1Y }, &model::typ1::liquidus, kPunkt1Rechts, kPunkt2LiquidusBis }),
         keinPinsel(), texte(kPunkt2Texte), pinsel(clRed), dreieck(kPunkt2Pfeile[0]), dreieck(kPunkt2Pfeile[1])),
     bei(kEndeY, pinsel(clRed), dreieck(kPfeilUnten), ende()));
 // clang-format on
@@ -286,8 +285,8 @@ int liquidusY(int x)
 
 void drawBoundaries(TCanvas& c)
 {
-    draw(c, Trace { solidusY, { 20, 48 }, kFeldLinks, kFeldRechts });
-    draw(c, Trace { liquidusY, { 20, 48 }, kFeldLinks, kFeldRechts });
+    phasefield::drawBranch(c, kProjektion, { { 20, 48 }, &model::typ1::solidus, kFeldLinks, kFeldRechts });
+    phasefield::drawBranch(c, kProjektion, { { 20, 48 }, &model::typ1::liquidus, kFeldLinks, kFeldRechts });
 }
 
 std::span<const TieLineStep> tieLineSteps()
@@ -302,14 +301,26 @@ int anteilMK(int links, int rechts, int legierungX)
 
 } // namespace zutyp1
 
+namespace zutyp1 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    std::vector<typediagram::Konode> konoden;
+    for (const TieLineStep& s : kTieLineSteps)
+        konoden.push_back({ s.T, s.KonodeLinks, s.KonodeRechts });
+    return { { "alpha + melt", konoden } };
+}
+
+} // namespace zutyp1
+
 TFormZuTyp1::TFormZuTyp1()
     : TLessonForm(QStringLiteral("FormZuTyp1"),
         { .caption = QStringLiteral(
               "Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand (schematisch) "),
             .status = status::S4,
             .statusHeight = 20 })
-    , m_laeufe({ PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(), m_state.Konoden,
-                   MemoErlaeuterung },
+    , m_laeufe({ kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(),
+                   m_state.Konoden, MemoErlaeuterung },
           { { .lauf = &kLauf,
               .bilder = &ImageListMkBildung,
               .timer = &TimerHaupt,
@@ -327,10 +338,6 @@ TFormZuTyp1::TFormZuTyp1()
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetTabStop(false);
-    // The 29 lines at height 18 are longer than the memo is high: both scroll bars, so that
-    // every line can be read.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Font.SetHeight(18);
     for (TEdit* edit : { &EditMK, &EditSch }) {
         edit->SetReadOnly(true);
         edit->SetTabStop(false);
@@ -362,23 +369,18 @@ void TFormZuTyp1::FormCreate()
     konode.Pen.SetStyle(psSolid);
     konode.Pen.SetWidth(2);
 
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    // The 29 lines at height 18 are longer than the memo is high: both scroll bars, so that
+    // every line can be read.
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 }
 
 void TFormZuTyp1::PaintBoxHauptPaint()
 {
     TCanvas& c = PaintBoxHaupt.Canvas();
     c.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    c.Pen.SetColor(clWhite);
     c.Pen.SetWidth(1);
-    c.Brush.SetColor(kFeldFarbe);
-    c.Rectangle(0, 0, kPaintBoxBreite, kPaintBoxHoehe);
-    c.Pen.SetColor(clWhite);
-    c.Pen.SetWidth(1);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts, kFeldUnten);
-
-    typediagram::drawBands(c);
+    // The field's rectangle ends at 480: the column right of the bands keeps the surrounding blue.
+    phasefield::drawGround(c, kPaintBoxBreite, kPaintBoxHoehe, clWhite, kFeldRechts);
 
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Pen.SetWidth(2);

@@ -21,6 +21,8 @@ int liquidusY(int x);
 // The phase boundaries of the static picture with the pen in force: solidus and liquidus across
 // the field, each from the point (20, 48) where the lesson lets them begin.
 void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 // The lever rule: the percentage of crystals for a tie line from `links` (crystal side) to
 // `rechts` (melt side) through the alloy line at `legierungX`, by truncating integer division.
 int anteilMK(int links, int rechts, int legierungX);

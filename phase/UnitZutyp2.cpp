@@ -25,7 +25,6 @@ constexpr int kLinks = 266;
 constexpr int kOben = 10;
 constexpr int kHalbeBreite = kBreite / 2; // 252: each lever strip is half the diagram
 
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebel1Farbe = RGB(0x40, 0x00, 0x80);
 constexpr TColor kHebel2Farbe = RGB(0x00, 0x80, 0x40);
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
@@ -229,7 +228,7 @@ constexpr auto stufeUnter(const Stufe& s)
         konode(Ebene::Umwandlung, { { kFeldLinks, s.T }, { s.xl, s.T } }),
         konode(Ebene::Hilfslinien, { { s.xl, s.T }, { s.xl, kFeldUnten } }),
         linie({ { kFeldLinks, s.T - 4 }, { kFeldLinks, s.T } }),
-        grenze({ zutyp2::liquidusA, { kUnterX, kPunkt1Y }, kUnterX, s.xl }));
+        grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, s.xl }));
 }
 // A tie-line step of L3, the mirror image with pure B at the right; its liquidus is traced from
 // the tie line's melt end to the alloy's line.
@@ -239,7 +238,7 @@ constexpr auto stufeUeber(const Stufe& s)
         konode(Ebene::Umwandlung, { { kFeldRechts, s.T }, { s.xl, s.T } }),
         konode(Ebene::Hilfslinien, { { s.xl, s.T }, { s.xl, kFeldUnten } }),
         linie({ { kFeldRechts, s.T - 4 }, { kFeldRechts, s.T } }),
-        grenze({ zutyp2::liquidusB, { s.xl, s.T }, s.xl, kUeberX }));
+        grenze({ { s.xl, s.T }, &model::typ2::liquidusB, s.xl, kUeberX }));
 }
 
 // clang-format off
@@ -256,7 +255,7 @@ constexpr auto kDrehbuchUnter = drehbuch(
     bei(kEutektikumY, erstarrt(kFeldLinks, kEutektikumX), loeschen(), bild(), kuehllinie(kEutektikumY),
         linie(kEutektikale), linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
         texte(kEuTexteLinks), linie({ { kFeldLinks, kEutektikumY - 4 }, { kFeldLinks, kEutektikumY } }),
-        pinsel(clSilver), text(kUnterEuGefuege), grenze({ zutyp2::liquidusA, { kUnterX, kPunkt1Y }, kUnterX, kEutektikumX })),
+        pinsel(clSilver), text(kUnterEuGefuege), grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, kEutektikumX })),
     bei(kEndeMarke, ende()));
 constexpr auto kDrehbuchEu = drehbuch(
     schmelze({ 210, 265 }, { 220, 350, "Schmelze" }),
@@ -277,7 +276,7 @@ constexpr auto kDrehbuchUeber = drehbuch(
         linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
         linie({ { kFeldRechts, kEutektikumY - 4 }, { kFeldRechts, kEutektikumY } }),
         linie({ { kFeldRechts, kEutektikumY }, { kFeldLinks, kEutektikumY } }),
-        grenze({ zutyp2::liquidusB, { kEutektikumX, kEutektikumY }, kEutektikumX, kUeberX })),
+        grenze({ { kEutektikumX, kEutektikumY }, &model::typ2::liquidusB, kEutektikumX, kUeberX })),
     bei(kEndeMarke, ende()));
 
 // An alloy: the look of its ticks and its run. The cooling lines start at 22; below the eutectic
@@ -307,23 +306,29 @@ constexpr Legierungsdaten kLegierungen[] = {
 
 namespace zutyp2 {
 
-int liquidusA(int x)
-{
-    return kProjektion.curveY(model::typ2::liquidusA, x);
-}
-
-int liquidusB(int x)
-{
-    return kProjektion.curveY(model::typ2::liquidusB, x);
-}
-
 void drawBoundaries(TCanvas& c)
 {
     const model::Invariant& eutektikum = model::phaseDiagram(2).invariants[0];
     const TPoint punkt = { kProjektion.pixelX(eutektikum.middle.w), kProjektion.pixelY(eutektikum.t) };
-    draw(c, Trace { liquidusA, { 20, 60 }, kFeldLinks, punkt.X });
-    draw(c, Trace { liquidusB, punkt, punkt.X, kFeldRechts });
+    phasefield::drawBranch(c, kProjektion, { { 20, 60 }, &model::typ2::liquidusA, kFeldLinks, punkt.X });
+    phasefield::drawBranch(c, kProjektion, { punkt, &model::typ2::liquidusB, punkt.X, kFeldRechts });
     draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
+}
+
+} // namespace zutyp2
+
+namespace zutyp2 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    auto konoden = [](std::span<const Stufe> stufen, int fest) {
+        std::vector<typediagram::Konode> k;
+        for (const Stufe& s : stufen)
+            k.push_back({ s.T, fest, s.xl });
+        return k;
+    };
+    return { { "L1, A + melt", konoden(kStufenUnter, kFeldLinks) },
+        { "L3, B + melt", konoden(kStufenUeber, kFeldRechts) } };
 }
 
 } // namespace zutyp2
@@ -333,8 +338,8 @@ TFormZuTyp2::TFormZuTyp2()
         { .caption = QStringLiteral("Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener "
                                     "Unlöslichkeit im festen Zustand (schematisch)"),
             .fontHeight = -10 })
-    , m_laeufe({ PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(), m_state.Konoden,
-                   MemoErlaeuterung },
+    , m_laeufe({ kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(),
+                   m_state.Konoden, MemoErlaeuterung },
           {
               { &kLegierungen[0].lauf, &ImageListUnter, &TimerUnter, &m_state.MarkeUnter, &m_state.BildNrUnter,
                   &Startunter, &EditA, &EditSch1 },
@@ -388,19 +393,10 @@ void TFormZuTyp2::FormCreate()
 void TFormZuTyp2::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    typediagram::drawBands(c);
+    phasefield::drawGround(c, kBreite, kHoehe);
 
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Brush.SetStyle(bsClear);

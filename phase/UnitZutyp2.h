@@ -9,16 +9,14 @@
 
 namespace wb {
 
-// The diagram's curves as pure functions, in the coordinates of the stacked diagram boxes: the
-// model's type 2 curves in the field.
+// The diagram, the model's type 2 in the coordinates of the stacked diagram boxes.
 namespace zutyp2 {
 
-// The liquidus from A* down to the eutectic point, and from B* down to it.
-int liquidusA(int x);
-int liquidusB(int x);
 // The phase boundaries of the static picture with the pen in force: the two liquidus branches
 // meeting at the eutectic point and the eutectic line across the field.
 void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp2
 

@@ -19,48 +19,20 @@ constexpr phasefield::Projection kProjektion { model::typ3::tBottom, model::typ3
 
 } // namespace
 
-int liquidusA(int x)
-{
-    return kProjektion.curveY(model::typ3::liquidusA, x);
-}
-
-int solidusA(int x)
-{
-    return kProjektion.curveY(model::typ3::solidusA, x);
-}
-
-int solvusA(int x)
-{
-    return kProjektion.curveY(model::typ3::solvusA, x);
-}
-
-int liquidusB(int x)
-{
-    return kProjektion.curveY(model::typ3::liquidusB, x);
-}
-
-int solidusB(int x)
-{
-    return kProjektion.curveY(model::typ3::solidusB, x);
-}
-
-int solvusB(int x)
-{
-    return kProjektion.curveY(model::typ3::solvusB, x);
-}
-
 void drawBoundaries(TCanvas& c)
 {
     // Each curve from the point where the lesson lets it begin.
-    const typediagram::Trace grenzen[] = {
-        { liquidusA, { 20, 58 }, 20, 296 },
-        { solidusA, { 20, 58 }, 20, 112 },
-        { solvusA, { 89, 370 }, 89, 112 },
-        { liquidusB, { 296, 222 }, 296, 480 },
-        { solidusB, { 434, 222 }, 434, 480 },
-        { solvusB, { 434, 222 }, 434, 457 },
+    using namespace model::typ3;
+    const phasefield::Branch grenzen[] = {
+        { { 20, 58 }, &liquidusA, 20, 296 },
+        { { 20, 58 }, &solidusA, 20, 112 },
+        { { 89, 370 }, &solvusA, 89, 112 },
+        { { 296, 222 }, &liquidusB, 296, 480 },
+        { { 434, 222 }, &solidusB, 434, 480 },
+        { { 434, 222 }, &solvusB, 434, 457 },
     };
-    drawAll(c, grenzen);
+    for (const phasefield::Branch& g : grenzen)
+        phasefield::drawBranch(c, kProjektion, g);
     const model::Invariant& eutektikum = model::phaseDiagram(3).invariants[0];
     draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
 }
@@ -69,7 +41,7 @@ void drawBoundaries(TCanvas& c)
 
 namespace {
 
-using namespace zutyp3;
+using namespace model::typ3;
 using namespace typediagram;
 
 // The common bounds of the two layers in the client area; the memo is placed from them.
@@ -77,8 +49,6 @@ constexpr int kBreite = 490;
 constexpr int kHoehe = 500;
 constexpr int kLinks = 270;
 constexpr int kOben = 10;
-
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 
 // Every alloy's mark starts at 19 and steps by 4 while it is below the alloy's limit; every run
 // ends at 371.
@@ -269,15 +239,15 @@ constexpr auto schmelzeSilbern(Box r, TextAt caption)
 // What the marks bring on the main layer besides tie lines and pictures: captions under the
 // pictures (on silver), lines and traced boundaries. The actions of a mark run in this order: the
 // melt, the tie line, the erase, the picture, then these.
-constexpr Trace kSolvusA = { solvusA, { 89, 370 }, 89, 112 };
-constexpr Trace kSolvusB = { solvusB, { 434, 222 }, 434, 457 };
+constexpr Grenze kSolvusA = { { 89, 370 }, &solvusA, 89, 112 };
+constexpr Grenze kSolvusB = { { 434, 222 }, &solvusB, 434, 457 };
 constexpr auto kDrehbuchL1 = drehbuch(
     schmelzeFarbig(clPurple, { 20, 415, 105, 500 }, { 22, 402, "Schmelze" }),
     jeZeile(kKonodenL1, konodenSchritt<>),
     jeZeile(kLoeschenL1, loeschSchritt),
     jeZeile(kBilderL1, bildSchritt),
     bei(67, pinsel(clSilver), text({ 22, 402, "MK-Bildung" }), linie({ { 24, 67 }, { 49, 67 } }),
-        grenze({ liquidusA, { 49, 67 }, 49, 170 }), grenze({ solidusA, { 24, 67 }, 24, 48 })),
+        grenze({ { 49, 67 }, &liquidusA, 49, 170 }), grenze({ { 24, 67 }, &solidusA, 24, 48 })),
     bei(123, pinsel(clSilver), text({ 22, 402, "Alpha-Mischkristall " }), linie({ { 48, 123 }, { 170, 123 } })),
     bei(kEndeMarke, ende()));
 constexpr auto kDrehbuchL2 = drehbuch(
@@ -287,7 +257,7 @@ constexpr auto kDrehbuchL2 = drehbuch(
     jeZeile(kLoeschenL2, loeschSchritt),
     jeZeile(kBilderL2, bildSchritt),
     bei(147, pinsel(clSilver), text({ 170, 402, "MK-Bildung" }), linie({ { 59, 146 }, { 204, 146 } }),
-        grenze({ liquidusA, { 204, 146 }, 204, 296 }), grenze({ solidusA, { 59, 146 }, 59, 112 })),
+        grenze({ { 204, 146 }, &liquidusA, 204, 296 }), grenze({ { 59, 146 }, &solidusA, 59, 112 })),
     bei(223, linie({ { 112, 222 }, { 433, 222 } })),
     bei(227, pinsel(clSilver), text({ 140, 402, "Alpha-MK+Eu+Beta-Seg" }), grenze(kSolvusA), grenze(kSolvusB)),
     bei(kEndeMarke, linie({ { 204, 19 }, { 204, 370 } }), linie({ { 89, 369 }, { 455, 369 } }), ende()));
@@ -307,10 +277,10 @@ constexpr auto kDrehbuchL4 = drehbuch(
     jeZeile(kLoeschenL4, loeschSchritt),
     jeZeile(kBilderL4, bildSchritt),
     bei(123, pinsel(clSilver), text({ 385, 402, "MK-Bildung" }), linie({ { 444, 123 }, { 475, 123 } }),
-        grenze({ liquidusB, { 315, 207 }, 315, 443 }), grenze({ solidusB, { 443, 207 }, 443, 474 })),
+        grenze({ { 315, 207 }, &liquidusB, 315, 443 }), grenze({ { 443, 207 }, &solidusB, 443, 474 })),
     bei(207, pinsel(clSilver), text({ 385, 402, "Beta-Mischkristall" }), linie({ { 315, 207 }, { 443, 207 } })),
     bei(283, pinsel(clSilver), text({ 365, 402, "Beta-MK + Alpha-Seg" }), linie({ { 100, 283 }, { 444, 283 } }),
-        grenze({ solvusA, { 89, 370 }, 89, 100 }), grenze({ solvusB, { 444, 283 }, 444, 457 })),
+        grenze({ { 89, 370 }, &solvusA, 89, 100 }), grenze({ { 444, 283 }, &solvusB, 444, 457 })),
     bei(kEndeMarke, linie({ { 444, 19 }, { 444, 371 } }), linie({ { 89, 369 }, { 455, 369 } }), ende()));
 
 // An alloy: the look of its ticks and its run. L1 draws its cooling line from 19 down to the
@@ -338,13 +308,29 @@ constexpr Legierungsdaten kLegierungen[] = {
 
 } // namespace
 
+namespace zutyp3 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    using K = std::vector<typediagram::Konode>;
+    return {
+        { "L1, alpha + melt", K(std::begin(kKonodenL1), std::end(kKonodenL1)) },
+        { "L2, alpha + melt", K(std::begin(kKonodenL2), std::end(kKonodenL2)) },
+        { "alpha + beta", K(std::begin(kKonodenAlphaBeta), std::end(kKonodenAlphaBeta)) },
+        { "L4, beta + melt", K(std::begin(kKonodenL4), std::end(kKonodenL4)) },
+    };
+}
+
+} // namespace zutyp3
+
 TFormZuTyp3::TFormZuTyp3()
     : TLessonForm(QStringLiteral("FormZuTyp3"),
         { .caption = QStringLiteral(
               "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System (schematisch)"),
             .height = 605,
             .fontHeight = -10 })
-    , m_laeufe({ PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden, MemoErlaeuterung },
+    , m_laeufe({ zutyp3::kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden,
+                   MemoErlaeuterung },
           {
               { &kLegierungen[0].lauf, &ImageListL1, &TimerL1, &m_state.MarkeL1, &m_state.BildNrL1, &StartL1 },
               { &kLegierungen[1].lauf, &ImageListL2, &TimerL2, &m_state.MarkeL2, &m_state.BildNrL2, &StartL2 },
@@ -383,22 +369,10 @@ void TFormZuTyp3::FormCreate()
 void TFormZuTyp3::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    c.Pen.SetStyle(psSolid);
-    typediagram::drawBands(c);
-
-    c.Brush.SetStyle(bsClear);
+    phasefield::drawGround(c, kBreite, kHoehe);
     c.Font.SetColor(clBlack);
     drawAll(c, kBeschriftung);
 
@@ -420,17 +394,7 @@ void TFormZuTyp3::PaintBoxHauptPaint()
 void TFormZuTyp3::tick(int i)
 {
     const Legierungsdaten& l = kLegierungen[i];
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    haupt.Brush.SetColor(clSilver);
-    haupt.Font.SetColor(l.farbe);
-    haupt.Pen.SetColor(l.farbe);
-    haupt.Pen.SetWidth(3);
-    drawAll(haupt, l.ueberschrift);
-    TCanvas& konode = PaintBoxUmwandlung.Canvas();
-    konode.Pen.SetWidth(2);
-    konode.Pen.SetColor(l.farbe);
-    konode.Pen.SetMode(pmNotXor);
+    typediagram::legierungsStil(PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), l.farbe, l.ueberschrift);
     m_laeufe.tick(i);
 }
 

@@ -9,19 +9,14 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates: the rows of
-// the model's type 3 curves at column x.
+// The diagram, the model's type 3 in the paint boxes' coordinates.
 namespace zutyp3 {
 
-int liquidusA(int x);
-int solidusA(int x);
-int solvusA(int x);
-int liquidusB(int x);
-int solidusB(int x);
-int solvusB(int x);
 // The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
 // solvus lines of both sides and the eutectic line from D to E.
 void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp3
 

@@ -19,48 +19,20 @@ constexpr phasefield::Projection kProjektion { model::typ4::tBottom, model::typ4
 
 } // namespace
 
-int liquidus(int x)
-{
-    return kProjektion.curveY(model::typ4::liquidus, x);
-}
-
-int liquidusB(int x)
-{
-    return kProjektion.curveY(model::typ4::liquidusB, x);
-}
-
-int solidusA(int x)
-{
-    return kProjektion.curveY(model::typ4::solidusA, x);
-}
-
-int solvusA(int x)
-{
-    return kProjektion.curveY(model::typ4::solvusA, x);
-}
-
-int solidusB(int x)
-{
-    return kProjektion.curveY(model::typ4::solidusB, x);
-}
-
-int solvusB(int x)
-{
-    return kProjektion.curveY(model::typ4::solvusB, x);
-}
-
 void drawBoundaries(TCanvas& c)
 {
     // Each curve from the point where the lesson lets it begin.
-    const typediagram::Trace grenzen[] = {
-        { liquidus, { 20, 51 }, 20, 365 },
-        { solidusA, { 20, 51 }, 20, 112 },
-        { solvusA, { 66, 370 }, 66, 112 },
-        { liquidusB, { 365, 180 }, 365, 480 },
-        { solidusB, { 296, 180 }, 297, 480 },
-        { solvusB, { 296, 180 }, 298, 320 },
+    using namespace model::typ4;
+    const phasefield::Branch grenzen[] = {
+        { { 20, 51 }, &liquidus, 20, 365 },
+        { { 20, 51 }, &solidusA, 20, 112 },
+        { { 66, 370 }, &solvusA, 66, 112 },
+        { { 365, 180 }, &liquidusB, 365, 480 },
+        { { 296, 180 }, &solidusB, 297, 480 },
+        { { 296, 180 }, &solvusB, 298, 320 },
     };
-    drawAll(c, grenzen);
+    for (const phasefield::Branch& g : grenzen)
+        phasefield::drawBranch(c, kProjektion, g);
     const model::Invariant& peritektikum = model::phaseDiagram(4).invariants[0];
     draw(c, kProjektion.line(peritektikum.t, peritektikum.right.w, peritektikum.left.w));
 }
@@ -69,7 +41,7 @@ void drawBoundaries(TCanvas& c)
 
 namespace {
 
-using namespace zutyp4;
+using namespace model::typ4;
 using namespace typediagram;
 
 // The common bounds of the two layers in the client area; the memo is placed from them.
@@ -77,8 +49,6 @@ constexpr int kBreite = 500;
 constexpr int kHoehe = 500;
 constexpr int kLinks = 270;
 constexpr int kOben = 10;
-
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 
 // Every alloy's mark starts at 20 and steps by 4 while it is below 380; the run ends at 372,
 // the first mark at or past 370.
@@ -246,8 +216,8 @@ constexpr auto schmelze(Box r, int bildX)
 // pictures (on silver), lines and traced boundaries. The actions of a mark run in this order: the
 // melt, the tie line, the erase, the picture, then these. L1 and L2 reach the solvus lines at
 // the peritectic line alike.
-constexpr Trace kSolvusA = { solvusA, { 66, 370 }, 66, 112 };
-constexpr Trace kSolvusB = { solvusB, { 296, 180 }, 298, 320 };
+constexpr Grenze kSolvusA = { { 66, 370 }, &solvusA, 66, 112 };
+constexpr Grenze kSolvusB = { { 296, 180 }, &solvusB, 298, 320 };
 // The peritectic line drawn for good when an alloy reaches it (the static picture draws it the
 // other way round).
 constexpr Segment kPeritektikaleErreicht = { { 112, 180 }, { 365, 180 } };
@@ -257,8 +227,8 @@ constexpr auto kDrehbuchL1 = drehbuch(
     jeZeile(kAlphaBeta, konodenSchritt<>),
     jeZeile(kLoeschenL1, loeschSchritt),
     jeZeile(kBilderL1, bildSchritt),
-    bei(88, linie({ { 40, 88 }, { 204, 88 } }), grenze({ liquidus, { 204, 88 }, 204, 365 }),
-        grenze({ solidusA, { 40, 88 }, 40, 112 })),
+    bei(88, linie({ { 40, 88 }, { 204, 88 } }), grenze({ { 204, 88 }, &liquidus, 204, 365 }),
+        grenze({ { 40, 88 }, &solidusA, 40, 112 })),
     bei(92, pinsel(clSilver), text({ 10, 397, "Alpha-MK+Schmelze" })),
     bei(180, linie(kPeritektikaleErreicht)),
     bei(184, pinsel(clSilver), text({ 10, 397, "Alpha-MK + Beta-MK" }), grenze(kSolvusA), grenze(kSolvusB)),
@@ -271,8 +241,8 @@ constexpr auto kDrehbuchL2 = drehbuch(
     jeZeile(kAlphaBeta, konodenSchritt<>),
     jeZeile(kLoeschenL2, loeschSchritt),
     jeZeile(kBilderL2, bildSchritt),
-    bei(132, linie({ { 69, 132 }, { 294, 132 } }), grenze({ liquidus, { 294, 132 }, 294, 365 }),
-        grenze({ solidusA, { 69, 132 }, 69, 112 })),
+    bei(132, linie({ { 69, 132 }, { 294, 132 } }), grenze({ { 294, 132 }, &liquidus, 294, 365 }),
+        grenze({ { 69, 132 }, &solidusA, 69, 112 })),
     bei(136, pinsel(clSilver), text({ 165, 397, "Alpha-MK+Schm." })),
     bei(180, linie(kPeritektikaleErreicht)),
     bei(184, pinsel(clSilver), text({ 165, 397, "  Beta-MK + Alpha-Seg." }), grenze(kSolvusA), grenze(kSolvusB)),
@@ -286,12 +256,12 @@ constexpr auto kDrehbuchL3 = drehbuch(
     jeZeile(kBetaSchmelze, konodenSchritt<>),
     jeZeile(kLoeschenL3, loeschSchritt),
     jeZeile(kBilderL3, bildSchritt),
-    bei(164, linie({ { 95, 164 }, { 342, 164 } }), grenze({ liquidus, { 342, 164 }, 342, 365 }),
-        grenze({ solidusA, { 93, 164 }, 93, 112 })),
+    bei(164, linie({ { 95, 164 }, { 342, 164 } }), grenze({ { 342, 164 }, &liquidus, 342, 365 }),
+        grenze({ { 93, 164 }, &solidusA, 93, 112 })),
     bei(168, pinsel(clSilver), text({ 340, 397, "Alpha-MK" })),
     bei(180, linie(kPeritektikaleErreicht)),
-    bei(184, pinsel(clSilver), text({ 340, 397, " Beta-MK " }), grenze({ liquidusB, { 365, 180 }, 365, 403 }),
-        grenze({ solidusB, { 298, 181 }, 298, 342 })),
+    bei(184, pinsel(clSilver), text({ 340, 397, " Beta-MK " }), grenze({ { 365, 180 }, &liquidusB, 365, 403 }),
+        grenze({ { 298, 181 }, &solidusB, 298, 342 })),
     bei(208, linie({ { 342, 208 }, { 403, 208 } })),
     bei(kEndeMarke, ende()));
 
@@ -314,13 +284,28 @@ constexpr Legierungsdaten kLegierungen[] = {
 
 } // namespace
 
+namespace zutyp4 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    using K = std::vector<typediagram::Konode>;
+    return {
+        { "alpha + melt", K(std::begin(kAlphaSchmelze), std::end(kAlphaSchmelze)) },
+        { "alpha + beta", K(std::begin(kAlphaBeta), std::end(kAlphaBeta)) },
+        { "L3, beta + melt", K(std::begin(kBetaSchmelze), std::end(kBetaSchmelze)) },
+    };
+}
+
+} // namespace zutyp4
+
 TFormZuTyp4::TFormZuTyp4()
     : TLessonForm(QStringLiteral("FormZuTyp4"),
         { .caption = QStringLiteral(
               "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / peritektisches System (schematisch)"),
             .height = 605,
             .fontHeight = -10 })
-    , m_laeufe({ PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden, MemoErlaeuterung },
+    , m_laeufe({ zutyp4::kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden,
+                   MemoErlaeuterung },
           {
               { &kLegierungen[0].lauf, &ImageListL1, &TimerL1, &m_state.MarkeL1, &m_state.BildNrL1, &StartL1 },
               { &kLegierungen[1].lauf, &ImageListL2, &TimerL2, &m_state.MarkeL2, &m_state.BildNrL2, &StartL2 },
@@ -354,19 +339,10 @@ void TFormZuTyp4::FormCreate()
 void TFormZuTyp4::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    typediagram::drawBands(c);
+    phasefield::drawGround(c, kBreite, kHoehe);
     // Outlined with the pen the bands left: 1 pixel, the darkest red.
     c.Brush.SetColor(clWhite);
     draw(c, kEinschub);
@@ -394,17 +370,7 @@ void TFormZuTyp4::PaintBoxHauptPaint()
 void TFormZuTyp4::tick(int i)
 {
     const Legierungsdaten& l = kLegierungen[i];
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    haupt.Brush.SetColor(clSilver);
-    haupt.Font.SetColor(l.farbe);
-    haupt.Pen.SetColor(l.farbe);
-    haupt.Pen.SetWidth(3);
-    drawAll(haupt, l.ueberschrift);
-    TCanvas& konode = PaintBoxUmwandlung.Canvas();
-    konode.Pen.SetWidth(2);
-    konode.Pen.SetColor(l.farbe);
-    konode.Pen.SetMode(pmNotXor);
+    typediagram::legierungsStil(PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), l.farbe, l.ueberschrift);
     m_laeufe.tick(i);
 }
 

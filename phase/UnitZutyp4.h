@@ -9,19 +9,14 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates: the rows of
-// the model's type 4 curves at column x.
+// The diagram, the model's type 4 in the paint boxes' coordinates.
 namespace zutyp4 {
 
-int liquidus(int x); // from A to the peritectic point
-int liquidusB(int x); // beyond it, down to B
-int solidusA(int x);
-int solvusA(int x);
-int solidusB(int x);
-int solvusB(int x);
 // The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
 // solvus lines and the peritectic line, drawn from the melt's end to alpha's.
 void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp4
 

@@ -15,23 +15,7 @@ namespace {
 
 std::string name(Phase p)
 {
-    switch (p) {
-    case Phase::Melt:
-        return "melt";
-    case Phase::Alpha:
-        return "alpha";
-    case Phase::Beta:
-        return "beta";
-    case Phase::A:
-        return "A";
-    case Phase::B:
-        return "B";
-    case Phase::Compound:
-        return "AmBn";
-    case Phase::SolidSolution:
-        return "solid solution";
-    }
-    return "?";
+    return phaseName(p);
 }
 
 std::string name(Phases p)
