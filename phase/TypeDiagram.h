@@ -107,7 +107,7 @@ private:
 
 // A phase boundary traced on the main layer as the alloy passes it: a curve of the model, from
 // the point where the lesson starts the trace (most often the curve's own point at the first
-// column, so that no chord is drawn to it) through the columns x0 … x1.
+// column, so that no chord is drawn to it) through the columns fromX … toX.
 using Grenze = phasefield::Branch;
 
 // A tie line of a two-phase field: at temperature y from the solid end xs to the other end xl.

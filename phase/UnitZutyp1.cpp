@@ -299,10 +299,6 @@ int anteilMK(int links, int rechts, int legierungX)
     return typediagram::kristallAnteil(links, rechts, legierungX);
 }
 
-} // namespace zutyp1
-
-namespace zutyp1 {
-
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
     std::vector<typediagram::Konode> konoden;

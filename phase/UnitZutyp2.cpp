@@ -253,9 +253,11 @@ constexpr auto kDrehbuchUnter = drehbuch(
     // The crystals formed before the eutectic reaction, by the lever on the tie line to the
     // eutectic point; the melt is used up.
     bei(kEutektikumY, erstarrt(kFeldLinks, kEutektikumX), loeschen(), bild(), kuehllinie(kEutektikumY),
-        linie(kEutektikale), linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
+        linie(kEutektikale),
+        linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
         texte(kEuTexteLinks), linie({ { kFeldLinks, kEutektikumY - 4 }, { kFeldLinks, kEutektikumY } }),
-        pinsel(clSilver), text(kUnterEuGefuege), grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, kEutektikumX })),
+        pinsel(clSilver), text(kUnterEuGefuege),
+        grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, kEutektikumX })),
     bei(kEndeMarke, ende()));
 constexpr auto kDrehbuchEu = drehbuch(
     schmelze({ 210, 265 }, { 220, 350, "Schmelze" }),
@@ -314,10 +316,6 @@ void drawBoundaries(TCanvas& c)
     phasefield::drawBranch(c, kProjektion, { punkt, &model::typ2::liquidusB, punkt.X, kFeldRechts });
     draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
 }
-
-} // namespace zutyp2
-
-namespace zutyp2 {
 
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {

@@ -55,7 +55,7 @@ const Moment kMoments[] = {
       {
         command("key Space"),
         command("advance 2800"),
-        text("EditMK", "29"), text("EditSch", "71"),                 // 3200 div 108: 29.6 truncated; rounding would give 30
+        text("EditMK", "29"), text("EditSch", "71"), // 3200 div 108: 29.6 truncated; rounding would give 30
         pixel(160, 104, "#002200"),        // blue tie line over green 221
         pixel(122, 300, "#FFE6FF"),        // red vertical at xh = 122 over green 25
         command("advance 100"),
