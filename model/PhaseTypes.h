@@ -5,7 +5,7 @@
 //
 // The diagrams are schematic, as the lessons draw them: every boundary is a parabola branch, and
 // each type has a plausible temperature scale of its own. Where the drawing is not exact (the
-// liquidus and solidus of type 1 miss each other by 2 °C at the pure components, type 3's
+// liquidus and solidus of type 1 miss each other by 3 to 4 °C at the pure components, type 3's
 // solidus lines cross the liquidus within 0.1 % of pure A and 0.4 % of pure B) the curves keep
 // the drawing; the fields then have a sliver of their own or none there.
 #pragma once

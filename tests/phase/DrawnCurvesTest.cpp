@@ -1,8 +1,8 @@
 // The lessons' boundary curves projected from the model give the pixels the lessons drew by
-// formula. The formulas below are the golden data: each is the parabola a lesson evaluated at
-// every column of its field (in double precision, stored in single precision, rounded half to
-// even) before the diagrams became a model, written with the same order of operations. They are
-// right because every lesson pixel of every recorded run stayed the same when the model took their
+// formula, and the model's invariant lines lie where the lessons draw their straight lines. The formulas below are the
+// golden data: each is the parabola a lesson evaluated at every column of its field (in double precision, stored in
+// single precision, rounded half to even) before the diagrams became a model, written with the same order of
+// operations. They are right because every lesson pixel of every recorded run stayed the same when the model took their
 // place; here they hold the model to them at every column of the field and a little beyond.
 #include "framework/Types.h"
 #include "model/PhaseTypes.h"
@@ -88,4 +88,41 @@ TEST(DrawnCurves, TheModelProjectedGivesEveryPixelTheLessonsDrew)
         EXPECT_EQ(zutyp1::solidusY(x), drawn1Solidus(x)) << x;
         EXPECT_EQ(zutyp1::liquidusY(x), drawn1Liquidus(x)) << x;
     }
+}
+
+TEST(DrawnCurves, TheInvariantLinesLieWhereTheLessonsDrawThem)
+{
+    struct Linie {
+        int type;
+        int invariant;
+        int y; // the row of the lesson's line
+        int von; // its ends, at the outer phases' compositions
+        int bis;
+        int mitte; // the column of the middle phase's composition
+    };
+    // The lessons' lines as they drew them: type 2's eutectic line across the field at row 222
+    // with the eutectic point at 296 (60 % B); type 3's from D (112, 20 %) to E (434, 90 %);
+    // type 4's peritectic line from alpha's end (112) to the melt's (365, 75 %) with beta at
+    // 296; type 5's two eutectic lines at rows 250 and 165 beside the compound's line at 296;
+    // type 6's eutectoid line at row 300.
+    const Linie linien[] = {
+        { 2, 0, 222, 20, 480, 296 },
+        { 3, 0, 222, 112, 434, 296 },
+        { 4, 0, 180, 112, 365, 296 },
+        { 5, 0, 250, 20, 296, 135 },
+        { 5, 1, 165, 296, 480, 388 },
+        { 6, 0, 300, 20, 480, 296 },
+    };
+    for (const Linie& l : linien) {
+        const model::PhaseDiagram& d = model::phaseDiagram(l.type);
+        const phasefield::Projection p = phasefield::projectionOf(d);
+        const model::Invariant& inv = d.invariants[size_t(l.invariant)];
+        SCOPED_TRACE("type " + std::to_string(l.type));
+        EXPECT_EQ(p.pixelY(inv.t), l.y);
+        EXPECT_EQ(p.pixelX(inv.left.w), l.von);
+        EXPECT_EQ(p.pixelX(inv.right.w), l.bis);
+        EXPECT_EQ(p.pixelX(inv.middle.w), l.mitte);
+    }
+    // Type 5's compound melts at row 88, where its line begins.
+    EXPECT_EQ(phasefield::projectionOf(model::phaseDiagram(5)).pixelY(model::typ5::compoundMelting), 88);
 }
