@@ -1,4 +1,4 @@
-// The diagram field of the binary phase diagrams: colour bands and parabola branches.
+// The diagram field of the binary phase diagrams: colour bands and the model's curves projected into it.
 #include "phase/PhaseField.h"
 
 #include "framework/LessonForm.h"
@@ -46,28 +46,26 @@ void drawBands(TCanvas& c)
     }
 }
 
-int Parabola::at(int x) const
-{
-    const double d = x - b;
-    return RoundSingle(a * (d * d) + c);
-}
-
-void drawBranch(TCanvas& c, const Branch& b)
+void drawBranch(TCanvas& c, const Projection& p, const Branch& b)
 {
     c.MoveTo(b.start.X, b.start.Y);
     for (int x = b.fromX; x <= b.toX; ++x)
-        c.LineTo(x, b.f.at(x));
+        c.LineTo(x, p.curveY(*b.curve, x));
 }
 
-void drawGround(TCanvas& c, TColor fieldPen)
+void drawGround(TCanvas& c, int breite, int hoehe, TColor fieldPen, int feldRechts)
 {
     c.Brush.SetColor(kUmfeld);
     c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, 500, 450);
+    c.Rectangle(0, 0, breite, hoehe);
     c.Brush.SetColor(clWhite);
     c.Pen.SetColor(fieldPen);
-    c.Rectangle(kLinks, kOben, kRechts + 1, kUnten);
+    c.Rectangle(kLinks, kOben, feldRechts, kUnten);
     c.Brush.SetStyle(bsClear);
+    // The outlines above take the pen style the last paint left (type 3 leaves it dotted); the
+    // bands are solid.
+    c.Pen.SetStyle(psSolid);
+    drawBands(c);
 }
 
 void drawAxisTexts(TCanvas& c)

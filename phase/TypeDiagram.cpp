@@ -9,23 +9,24 @@
 
 namespace wb::typediagram {
 
-TColor bandColor(int y)
+void zeigeGrundtext(TMemo& memo, std::span<const char* const> text)
 {
-    if (y <= 70)
-        return clYellow;
-    if (y <= 325)
-        return RGB(255, 325 - y, 0);
-    return RGB(905 - 2 * y, 0, 0);
+    memo.Font.SetHeight(18);
+    memo.SetScrollBars(ssBoth);
+    memo.Lines.setTable(text);
 }
 
-void drawBands(TCanvas& c)
+void legierungsStil(TCanvas& haupt, TCanvas& umwandlung, TColor farbe, std::span<const TextAt> ueberschrift)
 {
-    c.Pen.SetWidth(1);
-    for (int y = kFeldOben; y <= kFeldUnten; ++y) {
-        c.Pen.SetColor(bandColor(y));
-        c.MoveTo(kFeldLinks, y);
-        c.LineTo(kFeldRechts, y);
-    }
+    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
+    haupt.Brush.SetColor(clSilver);
+    haupt.Font.SetColor(farbe);
+    haupt.Pen.SetColor(farbe);
+    haupt.Pen.SetWidth(3);
+    drawAll(haupt, ueberschrift);
+    umwandlung.Pen.SetWidth(2);
+    umwandlung.Pen.SetColor(farbe);
+    umwandlung.Pen.SetMode(pmNotXor);
 }
 
 int kristallAnteil(int festX, int schmelzeX, int legierungX)
@@ -74,82 +75,144 @@ void XorTrace::erase()
     m_lines.clear();
 }
 
-void drawNextFrame(TImageList& list, TCanvas& c, int x, int y, int& bildNr)
+Laeufe::Laeufe(const Buehne& buehne, std::initializer_list<Legierung> legierungen)
+    : m_buehne(buehne)
+    , m_legierungen(legierungen)
 {
-    list.Draw(c, x, y, bildNr);
-    ++bildNr;
 }
 
-void appendLines(TMemo& memo, std::span<const char* const> lines)
+bool Laeufe::tick(int i)
 {
-    for (const char* line : lines)
-        memo.Lines.Add(QString::fromUtf8(line));
-}
+    const Legierung& l = m_legierungen[size_t(i)];
+    const Lauf& lauf = *l.lauf;
+    TCanvas& haupt = m_buehne.haupt;
 
-void draw(TCanvas& c, const Trace& t)
-{
-    c.MoveTo(t.from.X, t.from.Y);
-    for (int x = t.x0; x <= t.x1; ++x)
-        c.LineTo(x, t.curve(x));
-}
-
-void playKeyframes(const AlloyScript& script, int marke, const AlloyCanvas& on)
-{
-    for (const KonodenFeld& feld : script.felder)
-        for (const Konode& k : feld.rows)
-            if (k.y + feld.markeVersatz == marke) {
-                on.trace.erase();
-                const int y = k.y + feld.yVersatz;
-                on.trace.draw(on.konoden, { { k.xs, y }, { k.xl, y } });
-            }
-    for (int m : script.loeschen)
-        if (m == marke)
-            on.trace.erase();
-    for (const BildSchritt& b : script.bilder)
-        if (b.marke == marke) {
-            on.bilder.Draw(on.haupt, on.bild.X, on.bild.Y, on.bildNr);
-            if (b.weiter)
-                ++on.bildNr;
+    const MarkStep step = stepMark(*l.marke, lauf.schritte);
+    for (int k = 0; k < step.count; ++k) {
+        const int y = step.marks[k];
+        kuehllinie(l, y);
+        if (y > lauf.linie.seitenAb) {
+            draw(haupt, Segment { { kFeldLinks, lauf.linie.seitenOben }, { kFeldLinks, y } });
+            draw(haupt, Segment { { kFeldRechts, lauf.linie.seitenOben }, { kFeldRechts, y } });
         }
-    for (const Keyframe& k : script.keyframes) {
-        if (k.marke != marke)
-            continue;
-        if (k.caption.text) {
-            on.haupt.Brush.SetColor(clSilver);
-            wb::draw(on.haupt, k.caption);
+    }
+    if (step.count > 0)
+        *l.marke = step.last();
+
+    bool zuEnde = false;
+    for (const Aktion& a : lauf.drehbuch)
+        if (a.marke == *l.marke) {
+            spiele(l, a);
+            zuEnde = zuEnde || a.art == Aktion::Ende;
         }
-        for (const Segment& s : k.lines)
-            if (!(s.from == s.to))
-                wb::draw(on.haupt, s);
-        for (const Trace& t : k.traces)
-            if (t.curve)
-                draw(on.haupt, t);
+    if (lauf.nochmal && step.count > 0)
+        kuehllinie(l, *l.marke);
+
+    if (zuEnde) {
+        for (const Legierung& andere : m_legierungen)
+            if (&andere != &l && andere.item && *andere.marke == andere.lauf->startMarke)
+                andere.item->SetEnabled(true);
+        if (l.item)
+            l.item->SetEnabled(false);
+        l.timer->SetEnabled(false);
+    }
+    return zuEnde;
+}
+
+void Laeufe::kuehllinie(const Legierung& l, int bis)
+{
+    const Kuehllinie& k = l.lauf->linie;
+    draw(m_buehne.haupt, Segment { { k.x, k.oben }, { k.x, bis + k.versatz } });
+}
+
+void Laeufe::spiele(const Legierung& l, const Aktion& a)
+{
+    TCanvas& haupt = m_buehne.haupt;
+    TCanvas& ebene = a.ebene == Ebene::Haupt ? haupt
+        : a.ebene == Ebene::Umwandlung       ? m_buehne.umwandlung
+                                             : *m_buehne.hilfslinien;
+    switch (a.art) {
+    case Aktion::Text:
+        draw(haupt, a.text);
+        break;
+    case Aktion::Texte:
+        drawAll(haupt, a.texte);
+        break;
+    case Aktion::Pinsel:
+        haupt.Brush.SetColor(a.farbe);
+        break;
+    case Aktion::KeinPinsel:
+        haupt.Brush.SetStyle(bsClear);
+        break;
+    case Aktion::Linie:
+        draw(ebene, a.linie);
+        break;
+    case Aktion::XorLinie:
+        m_buehne.konoden.draw(ebene, a.linie);
+        break;
+    case Aktion::Loeschen:
+        m_buehne.konoden.erase();
+        break;
+    case Aktion::Bild:
+        l.bilder->Draw(haupt, l.lauf->bild.X, l.lauf->bild.Y, *l.bildNr);
+        if (a.weiter)
+            ++*l.bildNr;
+        break;
+    case Aktion::BildNr:
+        l.bilder->Draw(haupt, l.lauf->bild.X, l.lauf->bild.Y, a.zahl[0]);
+        break;
+    case Aktion::Grenze:
+        phasefield::drawBranch(haupt, m_buehne.projektion, a.grenze);
+        break;
+    case Aktion::Anteile: {
+        const int anteil = kristallAnteil(a.zahl[0], a.zahl[1], l.lauf->linie.x);
+        if (l.konodeLinks) {
+            *l.konodeLinks = a.zahl[0];
+            *l.konodeRechts = a.zahl[1];
+            *l.anteil = float(anteil);
+        }
+        // The shares are held in single precision and shown in the general number format.
+        l.kristalle->SetText(FloatToStr(float(anteil)));
+        l.schmelze->SetText(FloatToStr(float(a.weiter ? 100 - anteil : 0)));
+        break;
+    }
+    case Aktion::Werte:
+        l.kristalle->SetText(FloatToStr(float(a.zahl[0])));
+        l.schmelze->SetText(FloatToStr(float(a.zahl[1])));
+        break;
+    case Aktion::Dreieck:
+        haupt.Polygon({ a.ecken[0], a.ecken[1], a.ecken[2] });
+        break;
+    case Aktion::Rahmen:
+        draw(haupt, a.rahmen);
+        break;
+    case Aktion::Kuehllinie:
+        kuehllinie(l, a.zahl[0]);
+        break;
+    case Aktion::Memo:
+        for (const char* line : l.lauf->memo)
+            m_buehne.memo.Lines.Add(QString::fromUtf8(line));
+        break;
+    case Aktion::Ende:
+        break;
     }
 }
 
-void startStop(std::span<const AlloyStart> alloys, int which)
+void Laeufe::startStop(int i)
 {
-    for (int i = 0; i < int(alloys.size()); ++i)
-        if (i != which)
-            alloys[i].item->SetEnabled(false);
-    TTimer& timer = *alloys[which].timer;
+    for (size_t k = 0; k < m_legierungen.size(); ++k)
+        if (int(k) != i && m_legierungen[k].item)
+            m_legierungen[k].item->SetEnabled(false);
+    TTimer& timer = *m_legierungen[size_t(i)].timer;
     timer.SetEnabled(!timer.Enabled());
 }
 
-void finishRun(std::span<const AlloyStart> alloys, int which)
+void Laeufe::reset()
 {
-    for (int i = 0; i < int(alloys.size()); ++i)
-        if (i != which && *alloys[i].mark == alloys[i].startMark)
-            alloys[i].item->SetEnabled(true);
-    alloys[which].item->SetEnabled(false);
-    alloys[which].timer->SetEnabled(false);
-}
-
-void resetRuns(std::span<const AlloyStart> alloys)
-{
-    for (const AlloyStart& a : alloys) {
-        a.timer->SetEnabled(false);
-        a.item->SetEnabled(true);
+    for (const Legierung& l : m_legierungen) {
+        l.timer->SetEnabled(false);
+        if (l.item)
+            l.item->SetEnabled(true);
     }
 }
 

@@ -1,18 +1,25 @@
 // What the four diagram-type lessons share: the diagram field and its colour bands, the lever
 // rule, the stepping of the cooling mark, the tie lines on the NOT-XOR layers that an erase
-// draws exactly once more, and the start items of lessons with several alloys.
+// draws exactly once more, and the runs: each alloy's keyframes in one table, played by one
+// engine, with the start items of lessons with several alloys.
 #pragma once
 
 #include "framework/Canvas.h"
 #include "framework/Figures.h"
 #include "framework/ImageList.h"
+#include "phase/PhaseField.h"
 
+#include <algorithm>
+#include <array>
 #include <climits>
+#include <initializer_list>
 #include <span>
+#include <tuple>
 #include <vector>
 
 namespace wb {
 
+class TEdit;
 class TMemo;
 class TMenuItem;
 class TTimer;
@@ -20,19 +27,23 @@ class TTimer;
 namespace typediagram {
 
 // The diagram field: composition 0 … 100 % B along x = 20 … 480 (4.6 pixels per percent),
-// temperature rising upwards from y = 370 to y = 20.
-constexpr int kFeldLinks = 20;
-constexpr int kFeldOben = 20;
-constexpr int kFeldRechts = 480;
-constexpr int kFeldUnten = 370;
+// temperature rising upwards from y = 370 to y = 20, filled with the colour bands.
+constexpr int kFeldLinks = phasefield::kLinks;
+constexpr int kFeldOben = phasefield::kOben;
+constexpr int kFeldRechts = phasefield::kRechts;
+constexpr int kFeldUnten = phasefield::kUnten;
+using phasefield::bandColor;
+using phasefield::drawBands;
 
-// The colour of the band at row y, hot at the top: yellow down to 70, then red with green
-// running out (green 325 − y) down to 325, then red darkening (red 905 − 2·y) down to 370. The
-// rows 70 and 325 belong to two bands and get the same colour from either.
-TColor bandColor(int y);
-// One line per row y = 20 … 370 from x = 20 to x = 480 (the end point left out, as LineTo does),
-// with a pen of width 1 in the band's colour; the pen keeps the colour of the last row.
-void drawBands(TCanvas& c);
+// The explanation's base text, written at every repaint of the diagram: in the form's font at
+// height 18, with both scroll bars, so that the lines an alloy appends can be read too.
+void zeigeGrundtext(TMemo& memo, std::span<const char* const> text);
+
+// What every tick of types 3 and 4 sets before it draws: the main layer's font name back to
+// "Ms Sans Serif" (the height stays as the paint left it), a silver brush, font and pen in the
+// alloy's colour, the pen 3 pixels wide; the alloy's headings; the tie-line layer's pen 2 pixels
+// wide in the alloy's colour, NOT-XOR.
+void legierungsStil(TCanvas& haupt, TCanvas& umwandlung, TColor farbe, std::span<const TextAt> ueberschrift);
 
 // The lever rule: the percentage of crystals for a tie line from `festX` (the crystal end) to
 // `schmelzeX` (the melt end) through the alloy line at `legierungX`, as ((schmelzeX − legierungX)
@@ -94,23 +105,10 @@ private:
     std::vector<Line> m_lines;
 };
 
-// The microstructure pictures of one alloy: frame `bildNr` of `list` at (x, y), then the counter
-// moves on to the next frame.
-void drawNextFrame(TImageList& list, TCanvas& c, int x, int y, int& bildNr);
-
-// Appends the lines of a lesson's table to a memo, each as a line of its own.
-void appendLines(TMemo& memo, std::span<const char* const> lines);
-
-// A phase boundary traced on the main layer as the alloy passes it: MoveTo `from`, then LineTo
-// (x, curve(x)) for x = x0 … x1. `from` is the curve's own point at the first x, so that the trace
-// begins on the curve and draws no chord to it.
-struct Trace {
-    int (*curve)(int x) = nullptr;
-    TPoint from {};
-    int x0 = 0;
-    int x1 = 0;
-};
-void draw(TCanvas& c, const Trace& t);
+// A phase boundary traced on the main layer as the alloy passes it: a curve of the model, from
+// the point where the lesson starts the trace (most often the curve's own point at the first
+// column, so that no chord is drawn to it) through the columns fromX … toX.
+using Grenze = phasefield::Branch;
 
 // A tie line of a two-phase field: at temperature y from the solid end xs to the other end xl.
 struct Konode {
@@ -118,66 +116,275 @@ struct Konode {
     int xs;
     int xl;
 };
-// A run of tie lines through one field, as an alloy meets them: the row for y is drawn at the
-// mark y + markeVersatz, at the height y + yVersatz.
-struct KonodenFeld {
-    std::span<const Konode> rows;
-    int markeVersatz = 0;
-    int yVersatz = 0;
+
+// A lesson's tie lines through one two-phase field as its keyframes draw them, each at the
+// height of its row, for a comparison with the model's lever rule. They were drawn by hand: their
+// ends lie a few pixels off the boundaries the model draws (the tests say how far), and the
+// lessons keep their pixels.
+struct KonodenTabelle {
+    const char* name;
+    std::vector<Konode> konoden;
 };
-// A picture of the alloy's series at a mark: the next frame, or the last one once more.
+
+// --- The runs: one table of keyframes per alloy, played by one engine ------------------------
+
+// The layers of a lesson's diagram: the main layer and the NOT-XOR layers of the tie lines and
+// of the auxiliary lines (types 1 and 2 only).
+enum class Ebene { Haupt, Umwandlung, Hilfslinien };
+
+// One thing a keyframe does. An alloy's keyframes are one table of these, each at its mark; the
+// tick that brings the mark plays the actions of that mark in the order of the table. The
+// lessons build them with the functions below.
+struct Aktion {
+    enum Art : unsigned char {
+        Text, // a text on the main layer with the brush in force
+        Texte, // texts on the main layer with the brush in force
+        Pinsel, // the main layer's brush: a solid colour
+        KeinPinsel, // the main layer's brush: clear
+        Linie, // a line on a layer, for good
+        XorLinie, // a line on a NOT-XOR layer, kept for the next erase
+        Loeschen, // the kept lines drawn once more, which takes them away
+        Bild, // the picture of the series at the counter; the counter moves on unless it stays
+        BildNr, // a picture of the series by its number; the counter stays
+        Grenze, // a boundary traced on the main layer
+        Anteile, // the lever rule into the edit boxes
+        Werte, // whole numbers into the edit boxes
+        Dreieck, // a triangle on the main layer, filled with the brush in force
+        Rahmen, // a rectangle on the main layer with the pen and brush in force
+        Kuehllinie, // the cooling line once more, down to a row
+        Memo, // the alloy's lines appended to the explanation
+        Ende, // the run is over
+    };
+    Art art {};
+    int marke = 0;
+    Ebene ebene = Ebene::Haupt;
+    TColor farbe = 0;
+    bool weiter = true;
+    int zahl[2] = { 0, 0 };
+    Segment linie {};
+    Box rahmen {};
+    TPoint ecken[3] {};
+    typediagram::Grenze grenze {};
+    TextAt text {};
+    std::span<const TextAt> texte {};
+};
+
+constexpr Aktion text(TextAt t)
+{
+    return { .art = Aktion::Text, .text = t };
+}
+constexpr Aktion texte(std::span<const TextAt> t)
+{
+    return { .art = Aktion::Texte, .texte = t };
+}
+constexpr Aktion pinsel(TColor c)
+{
+    return { .art = Aktion::Pinsel, .farbe = c };
+}
+constexpr Aktion keinPinsel()
+{
+    return { .art = Aktion::KeinPinsel };
+}
+constexpr Aktion linie(Ebene e, Segment s)
+{
+    return { .art = Aktion::Linie, .ebene = e, .linie = s };
+}
+constexpr Aktion linie(Segment s)
+{
+    return linie(Ebene::Haupt, s);
+}
+constexpr Aktion konode(Ebene e, Segment s)
+{
+    return { .art = Aktion::XorLinie, .ebene = e, .linie = s };
+}
+constexpr Aktion loeschen()
+{
+    return { .art = Aktion::Loeschen };
+}
+// The picture at the counter; the counter moves on, or stays for a picture shown twice.
+constexpr Aktion bild(bool weiter = true)
+{
+    return { .art = Aktion::Bild, .weiter = weiter };
+}
+constexpr Aktion bildNr(int nr)
+{
+    return { .art = Aktion::BildNr, .zahl = { nr, 0 } };
+}
+constexpr Aktion grenze(Grenze g)
+{
+    return { .art = Aktion::Grenze, .grenze = g };
+}
+// The lever rule on a tie line from `fest` (the crystal end) to `schmelze` (the melt end)
+// through the alloy's line: the crystals' share and the rest for the melt.
+constexpr Aktion anteile(int fest, int schmelze)
+{
+    return { .art = Aktion::Anteile, .weiter = true, .zahl = { fest, schmelze } };
+}
+// The crystals' share by the lever rule as before the eutectic reaction, the melt then used up.
+constexpr Aktion erstarrt(int fest, int schmelze)
+{
+    return { .art = Aktion::Anteile, .weiter = false, .zahl = { fest, schmelze } };
+}
+constexpr Aktion werte(int kristalle, int schmelze)
+{
+    return { .art = Aktion::Werte, .zahl = { kristalle, schmelze } };
+}
+constexpr Aktion dreieck(TPoint a, TPoint b, TPoint c)
+{
+    return { .art = Aktion::Dreieck, .ecken = { a, b, c } };
+}
+constexpr Aktion rahmen(Box b)
+{
+    return { .art = Aktion::Rahmen, .rahmen = b };
+}
+constexpr Aktion kuehllinie(int bis)
+{
+    return { .art = Aktion::Kuehllinie, .zahl = { bis, 0 } };
+}
+constexpr Aktion memo()
+{
+    return { .art = Aktion::Memo };
+}
+constexpr Aktion ende()
+{
+    return { .art = Aktion::Ende };
+}
+
+// The actions of one keyframe, at mark `marke`.
+template <class... A> constexpr std::array<Aktion, sizeof...(A)> bei(int marke, A... aktionen)
+{
+    std::array<Aktion, sizeof...(A)> r { aktionen... };
+    for (Aktion& a : r)
+        a.marke = marke;
+    return r;
+}
+
+// The keyframes of a table of rows from row `Ab` on, one per row: `schritt(row)` gives a
+// keyframe (an array from `bei`) for each.
+template <size_t Ab = 0, class Row, size_t N, class Schritt>
+constexpr auto jeZeile(const Row (&rows)[N], Schritt schritt)
+{
+    static_assert(Ab < N);
+    constexpr size_t K = std::tuple_size_v<decltype(schritt(rows[0]))>;
+    std::array<Aktion, (N - Ab) * K> r {};
+    for (size_t i = Ab; i < N; ++i) {
+        const auto keyframe = schritt(rows[i]);
+        for (size_t k = 0; k < K; ++k)
+            r[(i - Ab) * K + k] = keyframe[k];
+    }
+    return r;
+}
+
+// One alloy's keyframes: the parts one after the other. At a mark the actions of the earlier
+// parts come first.
+template <size_t... N> constexpr auto drehbuch(const std::array<Aktion, N>&... teile)
+{
+    std::array<Aktion, (N + ... + 0)> r {};
+    size_t i = 0;
+    ((std::copy(teile.begin(), teile.end(), r.begin() + i), i += N), ...);
+    return r;
+}
+
+// The common kinds of keyframes, one per row of a lesson's table.
+// A tie-line step: the previous tie line erased, the row's line drawn on the tie-line layer. The
+// row for y comes at the mark y + MarkeVersatz and is drawn at the height y + YVersatz.
+template <int MarkeVersatz = 0, int YVersatz = 0> constexpr auto konodenSchritt(const Konode& k)
+{
+    const int y = k.y + YVersatz;
+    return bei(k.y + MarkeVersatz, loeschen(), konode(Ebene::Umwandlung, { { k.xs, y }, { k.xl, y } }));
+}
+// A picture of the alloy's series at a mark: the next one, or the same once more.
 struct BildSchritt {
     int marke;
     bool weiter = true;
 };
-// What else a mark brings on the main layer: a caption under the pictures (on silver), lines
-// and traced boundaries. A caption without text and a line from a point to itself are empty
-// slots.
-struct Keyframe {
-    int marke = 0;
-    TextAt caption {};
-    Segment lines[2] {};
-    Trace traces[2] {};
+constexpr auto bildSchritt(const BildSchritt& b)
+{
+    return bei(b.marke, bild(b.weiter));
+}
+// Where a field's last tie line goes without a successor.
+constexpr auto loeschSchritt(const int& marke)
+{
+    return bei(marke, loeschen());
+}
+
+// The cooling line: from (x, oben) down to the mark (plus `versatz`). Lessons whose mark steps
+// on below the field's lower line draw the field's sides too, from that line down to the mark.
+struct Kuehllinie {
+    int x;
+    int oben;
+    int versatz = 0;
+    int seitenAb = INT_MAX; // marks past this draw the sides
+    int seitenOben = 0;
 };
 
-// The keyframes of one alloy's cooling run: tie lines, the marks at which the last tie line goes
-// without a successor, the pictures and the main-layer drawings.
-struct AlloyScript {
-    std::span<const KonodenFeld> felder;
-    std::span<const int> loeschen;
-    std::span<const BildSchritt> bilder;
-    std::span<const Keyframe> keyframes;
-};
-// Where a script draws: the main layer, the tie-line layer with its trace, the picture series.
-struct AlloyCanvas {
-    TCanvas& haupt;
-    TCanvas& konoden;
-    XorTrace& trace;
-    TImageList& bilder;
+// What one alloy's run is: how its mark steps, its cooling line, its keyframes, the lines it
+// adds to the explanation and where its pictures stand.
+struct Lauf {
+    int startMarke; // the mark before the run, and after a reset
+    MarkSteps schritte;
+    Kuehllinie linie;
+    // The cooling line once more after the keyframes of a tick that stepped, so that it lies
+    // over what they drew.
+    bool nochmal;
+    std::span<const Aktion> drehbuch;
+    std::span<const char* const> memo;
     TPoint bild;
-    int& bildNr;
 };
-// Plays the keyframes at `marke`, in this order: the tie line of this mark (the previous one
-// erased first, so that only what is drawn is erased), or the erase alone; the picture; the
-// caption, lines and traces.
-void playKeyframes(const AlloyScript& script, int marke, const AlloyCanvas& on);
 
-// The start items of a lesson with several alloys, each with its own timer and cooling mark.
-// While one alloy runs or pauses the other alloys' items are off; at the end of its run they
-// come back if their alloy has not run yet, and the finished alloy's item stays off until the
-// lesson's reset.
-struct AlloyStart {
-    TMenuItem* item;
-    TTimer* timer;
-    const int* mark;
-    int startMark;
+// Where a lesson's runs draw: its diagram of the model, its layers, the record of the lines on the
+// NOT-XOR layers (one alloy runs at a time) and the explanation.
+struct Buehne {
+    phasefield::Projection projektion;
+    TCanvas& haupt;
+    TCanvas& umwandlung;
+    TCanvas* hilfslinien;
+    XorTrace& konoden;
+    TMemo& memo;
 };
-// "Start/Stop" of alloy `which`: the other items off, then its timer toggles.
-void startStop(std::span<const AlloyStart> alloys, int which);
-// The end of alloy `which`'s run.
-void finishRun(std::span<const AlloyStart> alloys, int which);
-// The reset: every timer off, every item on.
-void resetRuns(std::span<const AlloyStart> alloys);
+
+// An alloy of a lesson: its run, the components it uses and the module variables it moves.
+struct Legierung {
+    const Lauf* lauf;
+    TImageList* bilder;
+    TTimer* timer;
+    int* marke;
+    int* bildNr;
+    TMenuItem* item = nullptr; // its start item, in lessons with several alloys
+    TEdit* kristalle = nullptr; // the lever rule's shares
+    TEdit* schmelze = nullptr;
+    // Where a lesson keeps the last tie line's ends and the crystals' share as module variables.
+    int* konodeLinks = nullptr;
+    int* konodeRechts = nullptr;
+    float* anteil = nullptr;
+};
+
+// The runs of a lesson, each alloy a timer of its own. While one alloy runs or pauses the other
+// alloys' items are off; at the end of its run they come back if their alloy has not run yet,
+// and the finished alloy's item stays off until the lesson's reset.
+class Laeufe {
+public:
+    Laeufe(const Buehne& buehne, std::initializer_list<Legierung> legierungen);
+
+    // One tick of alloy i after the lesson has set the tick's style: the mark's steps with the
+    // cooling line, the keyframes of the new mark in the order of the table, the cooling line
+    // once more where the run wants it. At the run's end the alloy's timer stops and the start
+    // items change as above. True when the run has ended.
+    bool tick(int i);
+    // "Start/Stop" of alloy i: the other items off, then its timer toggles.
+    void startStop(int i);
+    // The reset: every timer off, every item on. The module variables are the lesson's to reset.
+    void reset();
+
+    const Legierung& legierung(int i) const { return m_legierungen[size_t(i)]; }
+
+private:
+    void spiele(const Legierung& l, const Aktion& a);
+    void kuehllinie(const Legierung& l, int bis);
+
+    Buehne m_buehne;
+    std::vector<Legierung> m_legierungen;
+};
 
 } // namespace typediagram
 } // namespace wb

@@ -94,12 +94,13 @@ constexpr Segment kPunktiert[] = {
 
 // The four liquidus branches: A to eutectic 1, up to the compound's maximum, down to
 // eutectic 2, up to B.
+constexpr phasefield::Projection kProjektion { model::typ5::tBottom, model::typ5::tTop };
 constexpr phasefield::Branch kLiquidus[] = {
-    //  start        a        b    c        x from … to
-    { { 20, 177 }, { -0.0013, 320, 294 }, 20, 135 },
-    { { 135, 251 }, { 0.006, 300, 88 }, 135, 296 },
-    { { 296, 88 }, { 0.008, 290, 88 }, 296, 388 },
-    { { 388, 164 }, { 0.003, 540, 95 }, 388, 480 },
+    //  start       curve                        x from … to
+    { { 20, 177 }, &model::typ5::liquidusA, 20, 135 },
+    { { 135, 251 }, &model::typ5::compoundLeft, 135, 296 },
+    { { 296, 88 }, &model::typ5::compoundRight, 296, 388 },
+    { { 388, 164 }, &model::typ5::liquidusB, 388, 480 },
 };
 // clang-format on
 
@@ -134,8 +135,7 @@ void TFormZuTyp5::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     // The ground's outlines take the pen width the last paint left: 1 at the first paint, 2
     // afterwards.
-    phasefield::drawGround(c, clWhite);
-    phasefield::drawBands(c);
+    phasefield::drawGround(c, 500, 450, clWhite);
     drawAll(c, kBeschriftung);
     for (const Formel& f : kFormeln)
         drawFormel(c, f);
@@ -150,7 +150,7 @@ void TFormZuTyp5::PaintBoxHauptPaint()
     c.Pen.SetWidth(2);
     c.Pen.SetStyle(psSolid);
     for (const phasefield::Branch& b : kLiquidus)
-        phasefield::drawBranch(c, b);
+        phasefield::drawBranch(c, kProjektion, b);
 }
 
 } // namespace wb

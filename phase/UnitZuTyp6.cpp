@@ -62,12 +62,13 @@ constexpr TextAt kBeschriftung[] = {
 
 // The lines A-B and B-C where the mixed crystals give off A and B crystals, the solidus and the
 // liquidus of the lens.
+constexpr phasefield::Projection kProjektion { model::typ6::tBottom, model::typ6::tTop };
 constexpr phasefield::Branch kKurven[] = {
-    //  start        a        b     c        x from … to
-    { { 20, 188 }, { -0.0007, 450, 317 }, 20, 296 },
-    { { 296, 300 }, { -0.0007, 170, 310 }, 296, 480 },
-    { { 20, 38 }, { -0.0004, 660, 200 }, 20, 480 },
-    { { 20, 38 }, { 0.0004, -160, 22 }, 20, 480 },
+    //  start       curve                           x from … to
+    { { 20, 188 }, &model::typ6::transformationA, 20, 296 },
+    { { 296, 300 }, &model::typ6::transformationB, 296, 480 },
+    { { 20, 38 }, &model::typ6::solidus, 20, 480 },
+    { { 20, 38 }, &model::typ6::liquidus, 20, 480 },
 };
 
 // The eutectoid line and the eutectoid composition down to the axis.
@@ -100,14 +101,13 @@ void TFormZuTyp6::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     // The ground's outlines take the pen width the last paint left: 1 at the first paint, 2
     // afterwards.
-    phasefield::drawGround(c, clBlack);
-    phasefield::drawBands(c);
+    phasefield::drawGround(c, 500, 450, clBlack);
     phasefield::drawAxisTexts(c);
     c.Pen.SetWidth(2);
     drawAll(c, kBeschriftung);
     c.Pen.SetColor(phasefield::kLinie);
     for (const phasefield::Branch& b : kKurven)
-        phasefield::drawBranch(c, b);
+        phasefield::drawBranch(c, kProjektion, b);
     drawAll(c, kEutektoid);
 }
 

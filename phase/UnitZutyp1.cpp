@@ -19,19 +19,19 @@ constexpr int kPaintBoxHoehe = 492;
 constexpr int kPaintBoxLinks = 265;
 constexpr int kPaintBoxOben = 5;
 
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebelFarbe = RGB(0x80, 0x00, 0xFF); // the lever strip
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 
-using typediagram::kFeldLinks;
-using typediagram::kFeldOben;
-using typediagram::kFeldRechts;
-using typediagram::kFeldUnten;
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ1::tBottom, model::typ1::tTop };
+
+using namespace typediagram;
 
 // The cooling line runs down the alloy line from the top of the field; MarkeY steps by 3 above
 // 160 and by 6 below it.
 constexpr int kStartY = 20;
-constexpr typediagram::MarkSteps kMarkeSchritte = { .feinBis = 160, .feinSchritt = 3, .grobAb = 160, .grobSchritt = 6 };
+constexpr int kLegierungX = 198;
+constexpr MarkSteps kMarkeSchritte = { .feinBis = 160, .feinSchritt = 3, .grobAb = 160, .grobSchritt = 6 };
 // Start/Stop replays the animation once MarkeY has reached this.
 constexpr int kFertigAb = 367;
 
@@ -40,7 +40,7 @@ constexpr int kSchmelzeY = 29;
 constexpr int kPfeilY = 74;
 constexpr int kPunkt1Y = 92;
 constexpr int kPunkt2Y = 143;
-constexpr int kEndeAb = 369; // the first MarkeY above it ends the run
+constexpr int kEndeY = 371; // the first MarkeY above 369 ends the run
 
 struct Triangle {
     TPoint a, b, c;
@@ -216,10 +216,58 @@ static_assert(kBildHomogen == kBildAnzahl - 1);
 static_assert(2 + int(std::size(kTieLineSteps)) == kBildHomogen, "frames 0 and 1, one per step, then the last");
 // clang-format on
 
-void triangle(TCanvas& c, const Triangle& t)
+constexpr Aktion dreieck(const Triangle& t)
 {
-    c.Polygon({ t.a, t.b, t.c });
+    return typediagram::dreieck(t.a, t.b, t.c);
 }
+
+// A tie-line step: the shares by the lever rule, the previous step's lines erased, the next
+// picture, the cooling line, the tie line on its layer, on the auxiliary layer the verticals from
+// both ends and the horizontal to the temperature axis, and the solidus and the liquidus traced
+// from point 1 and 1* to the tie line's ends.
+constexpr auto stufe(const zutyp1::TieLineStep& s)
+{
+    return bei(s.T, anteile(s.KonodeLinks, s.KonodeRechts), loeschen(), bild(), kuehllinie(s.T),
+        konode(Ebene::Umwandlung, { { s.KonodeLinks, s.T }, { s.KonodeRechts, s.T } }),
+        konode(Ebene::Hilfslinien, { { s.xh, s.T }, { s.xh, kFeldUnten } }),
+        konode(Ebene::Hilfslinien, { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } }),
+        konode(Ebene::Hilfslinien, { { s.xw, s.T }, { kFeldLinks, s.T } }),
+        grenze({ { kPunkt1Links, kPunkt1Y }, &model::typ1::solidus, kPunkt1Links, s.KonodeLinks }),
+        grenze({ { kPunkt1Rechts, kPunkt1Y }, &model::typ1::liquidus, kPunkt1Rechts, s.KonodeRechts }));
+}
+
+// clang-format off
+constexpr auto kDrehbuch = drehbuch(
+    bei(kSchmelzeY, werte(0, 100), rahmen(kBildRahmen), bild(), text(kSchmelze)),
+    bei(kPfeilY, pinsel(clRed), dreieck(kPfeilOben)),
+    // Point 1: the first tie line for good; its auxiliary lines stay, no later step draws them
+    // again.
+    bei(kPunkt1Y, anteile(kPunkt1Links, kPunkt1Rechts), bild(), linie(kPunkt1Konode),
+        linie(Ebene::Hilfslinien, kPunkt1Hilfslinien[0]), linie(Ebene::Hilfslinien, kPunkt1Hilfslinien[1]),
+        linie(Ebene::Hilfslinien, kPunkt1Hilfslinien[2]), keinPinsel(), texte(kPunkt1Texte), pinsel(clYellow),
+        text(kPunkt1Gefuege)),
+    jeZeile(kTieLineSteps, stufe),
+    // Point 2: the homogeneous solid, the last tie line and its auxiliary lines for good, the
+    // curves traced to their ends and arrowheads on them.
+    bei(kPunkt2Y, werte(100, 0), loeschen(), pinsel(clYellow), text(kPunkt2Gefuege), kuehllinie(kPunkt2Y),
+        linie(kPunkt2Konode), linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[0]),
+        linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[1]), linie(Ebene::Hilfslinien, kPunkt2Hilfslinien[2]),
+        bildNr(kBildHomogen),
+        grenze({ { kPunkt1Links, kPunkt1Y }, &model::typ1::solidus, kPunkt1Links, kPunkt2SolidusBis }),
+        grenze({ { kPunkt1Rechts, kPunkt1Y }, &model::typ1::liquidus, kPunkt1Rechts, kPunkt2LiquidusBis }),
+        keinPinsel(), texte(kPunkt2Texte), pinsel(clRed), dreieck(kPunkt2Pfeile[0]), dreieck(kPunkt2Pfeile[1])),
+    bei(kEndeY, pinsel(clRed), dreieck(kPfeilUnten), ende()));
+// clang-format on
+
+constexpr Lauf kLauf = {
+    kStartY,
+    kMarkeSchritte,
+    { .x = kLegierungX, .oben = kStartY },
+    false,
+    kDrehbuch,
+    {},
+    { 370, 260 },
+};
 
 } // namespace
 
@@ -227,14 +275,18 @@ namespace zutyp1 {
 
 int solidusY(int x)
 {
-    const double d = x - 660;
-    return RoundSingle(250 - d * d * 0.0005);
+    return kProjektion.curveY(model::typ1::solidus, x);
 }
 
 int liquidusY(int x)
 {
-    const double d = x + 161;
-    return RoundSingle(d * d * 0.0005 + 27);
+    return kProjektion.curveY(model::typ1::liquidus, x);
+}
+
+void drawBoundaries(TCanvas& c)
+{
+    phasefield::drawBranch(c, kProjektion, { { 20, 48 }, &model::typ1::solidus, kFeldLinks, kFeldRechts });
+    phasefield::drawBranch(c, kProjektion, { { 20, 48 }, &model::typ1::liquidus, kFeldLinks, kFeldRechts });
 }
 
 std::span<const TieLineStep> tieLineSteps()
@@ -247,6 +299,14 @@ int anteilMK(int links, int rechts, int legierungX)
     return typediagram::kristallAnteil(links, rechts, legierungX);
 }
 
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    std::vector<typediagram::Konode> konoden;
+    for (const TieLineStep& s : kTieLineSteps)
+        konoden.push_back({ s.T, s.KonodeLinks, s.KonodeRechts });
+    return { { "alpha + melt", konoden } };
+}
+
 } // namespace zutyp1
 
 TFormZuTyp1::TFormZuTyp1()
@@ -255,6 +315,18 @@ TFormZuTyp1::TFormZuTyp1()
               "Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand (schematisch) "),
             .status = status::S4,
             .statusHeight = 20 })
+    , m_laeufe({ kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(),
+                   m_state.Konoden, MemoErlaeuterung },
+          { { .lauf = &kLauf,
+              .bilder = &ImageListMkBildung,
+              .timer = &TimerHaupt,
+              .marke = &m_state.MarkeY,
+              .bildNr = &m_state.BildNr,
+              .kristalle = &EditMK,
+              .schmelze = &EditSch,
+              .konodeLinks = &m_state.KonodeLinks,
+              .konodeRechts = &m_state.KonodeRechts,
+              .anteil = &m_state.AnteilMK } })
 {
     SetKeyPreview(true);
     PaintBoxHebel.SetColor(kHebelFarbe);
@@ -262,10 +334,6 @@ TFormZuTyp1::TFormZuTyp1()
     MemoErlaeuterung.SetColor(kMemoColor);
     MemoErlaeuterung.SetReadOnly(true);
     MemoErlaeuterung.SetTabStop(false);
-    // The 29 lines at height 18 are longer than the memo is high: both scroll bars, so that
-    // every line can be read.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Font.SetHeight(18);
     for (TEdit* edit : { &EditMK, &EditSch }) {
         edit->SetReadOnly(true);
         edit->SetTabStop(false);
@@ -297,23 +365,18 @@ void TFormZuTyp1::FormCreate()
     konode.Pen.SetStyle(psSolid);
     konode.Pen.SetWidth(2);
 
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    // The 29 lines at height 18 are longer than the memo is high: both scroll bars, so that
+    // every line can be read.
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 }
 
 void TFormZuTyp1::PaintBoxHauptPaint()
 {
     TCanvas& c = PaintBoxHaupt.Canvas();
     c.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    c.Pen.SetColor(clWhite);
     c.Pen.SetWidth(1);
-    c.Brush.SetColor(kFeldFarbe);
-    c.Rectangle(0, 0, kPaintBoxBreite, kPaintBoxHoehe);
-    c.Pen.SetColor(clWhite);
-    c.Pen.SetWidth(1);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts, kFeldUnten);
-
-    typediagram::drawBands(c);
+    // The field's rectangle ends at 480: the column right of the bands keeps the surrounding blue.
+    phasefield::drawGround(c, kPaintBoxBreite, kPaintBoxHoehe, clWhite, kFeldRechts);
 
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Pen.SetWidth(2);
@@ -326,12 +389,7 @@ void TFormZuTyp1::PaintBoxHauptPaint()
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);
-    c.MoveTo(20, 48);
-    for (int x = kFeldLinks; x <= kFeldRechts; ++x)
-        c.LineTo(x, zutyp1::solidusY(x));
-    c.MoveTo(20, 48);
-    for (int x = kFeldLinks; x <= kFeldRechts; ++x)
-        c.LineTo(x, zutyp1::liquidusY(x));
+    zutyp1::drawBoundaries(c);
     // The canvas keeps "Symbol" at height 14: the ticks only set the name back, so the
     // animation's texts come out in "Ms Sans Serif" at height 14.
 }
@@ -365,7 +423,7 @@ void TFormZuTyp1::PaintBoxHandClick()
     // Filled with the brush then current: the strip's colour after a repaint, orange after an
     // earlier click.
     for (const Triangle& t : kHebelPfeile)
-        triangle(c, t);
+        c.Polygon({ t.a, t.b, t.c });
     c.Brush.SetColor(clMaroon);
     drawAll(c, kHebelMK);
     c.Font.SetColor(clBlack);
@@ -388,141 +446,9 @@ void TFormZuTyp1::TimerHauptTimer()
     haupt.TextOut(205, 20, QStringLiteral("Legierung mit 40% B und 60% A"));
     konode.Pen.SetMode(pmNotXor);
     hilfs.Pen.SetMode(pmNotXor);
-
     // Fine steps above 160, coarse ones below; the tick that crosses 160 takes both and draws
-    // the line twice.
-    const typediagram::MarkStep step = typediagram::stepMark(m_state.MarkeY, kMarkeSchritte);
-    for (int i = 0; i < step.count; ++i)
-        drawCoolingLine(step.marks[i]);
-    m_state.MarkeY = step.last();
-
-    const int y = m_state.MarkeY;
-    if (y == kSchmelzeY)
-        meltKeyframe();
-    if (y == kPfeilY) {
-        haupt.Brush.SetColor(clRed);
-        triangle(haupt, kPfeilOben);
-    }
-    if (y == kPunkt1Y)
-        point1Keyframe();
-    for (int row = 0; row < int(std::size(kTieLineSteps)); ++row)
-        if (y == kTieLineSteps[row].T)
-            tieLineKeyframe(row);
-    if (y == kPunkt2Y)
-        point2Keyframe();
-    if (y > kEndeAb)
-        finalKeyframe();
-}
-
-void TFormZuTyp1::drawCoolingLine(int toY)
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    c.MoveTo(m_state.LegierungX, kStartY);
-    c.LineTo(m_state.LegierungX, toY);
-}
-
-void TFormZuTyp1::traceCurves(int solidusToX, int liquidusToX)
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    c.MoveTo(kPunkt1Links, kPunkt1Y);
-    for (int x = kPunkt1Links; x <= solidusToX; ++x)
-        c.LineTo(x, zutyp1::solidusY(x));
-    c.MoveTo(kPunkt1Rechts, kPunkt1Y);
-    for (int x = kPunkt1Rechts; x <= liquidusToX; ++x)
-        c.LineTo(x, zutyp1::liquidusY(x));
-}
-
-void TFormZuTyp1::drawTieLine(int row)
-{
-    const zutyp1::TieLineStep& s = kTieLineSteps[row];
-    typediagram::XorTrace& trace = m_state.Konoden;
-    trace.draw(PaintBoxUmwandlung.Canvas(), { { s.KonodeLinks, s.T }, { s.KonodeRechts, s.T } });
-    TCanvas& hilfs = PaintBoxHilfslinien.Canvas();
-    trace.draw(hilfs, { { s.xh, s.T }, { s.xh, kFeldUnten } });
-    trace.draw(hilfs, { { s.KonodeRechts, s.T }, { s.KonodeRechts, kFeldUnten } });
-    trace.draw(hilfs, { { s.xw, s.T }, { kFeldLinks, s.T } });
-}
-
-void TFormZuTyp1::showAnteile()
-{
-    m_state.AnteilMK = float(zutyp1::anteilMK(m_state.KonodeLinks, m_state.KonodeRechts, m_state.LegierungX));
-    EditMK.SetText(FloatToStr(m_state.AnteilMK));
-    EditSch.SetText(FloatToStr(100 - m_state.AnteilMK));
-}
-
-void TFormZuTyp1::drawFrame(int index)
-{
-    ImageListMkBildung.Draw(PaintBoxHaupt.Canvas(), m_state.BildX, m_state.BildY, index);
-}
-
-void TFormZuTyp1::meltKeyframe()
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    EditMK.SetText(QStringLiteral("0"));
-    EditSch.SetText(QStringLiteral("100"));
-    draw(c, kBildRahmen);
-    drawFrame(m_state.BildNr);
-    ++m_state.BildNr;
-    draw(c, kSchmelze);
-}
-
-void TFormZuTyp1::point1Keyframe()
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    m_state.KonodeLinks = kPunkt1Links;
-    m_state.KonodeRechts = kPunkt1Rechts;
-    showAnteile();
-    drawFrame(m_state.BildNr);
-    ++m_state.BildNr;
-    draw(c, kPunkt1Konode);
-    // These auxiliary lines stay: no later step draws them again.
-    drawAll(PaintBoxHilfslinien.Canvas(), kPunkt1Hilfslinien);
-    c.Brush.SetStyle(bsClear);
-    drawAll(c, kPunkt1Texte);
-    c.Brush.SetColor(clYellow);
-    draw(c, kPunkt1Gefuege);
-}
-
-void TFormZuTyp1::tieLineKeyframe(int row)
-{
-    const zutyp1::TieLineStep& s = kTieLineSteps[row];
-    m_state.KonodeLinks = s.KonodeLinks;
-    m_state.KonodeRechts = s.KonodeRechts;
-    showAnteile();
-    m_state.Konoden.erase();
-    drawFrame(m_state.BildNr);
-    ++m_state.BildNr;
-    drawCoolingLine(s.T);
-    drawTieLine(row);
-    traceCurves(s.KonodeLinks, s.KonodeRechts);
-}
-
-void TFormZuTyp1::point2Keyframe()
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    EditMK.SetText(QStringLiteral("100"));
-    EditSch.SetText(QStringLiteral("0"));
-    m_state.Konoden.erase();
-    c.Brush.SetColor(clYellow);
-    draw(c, kPunkt2Gefuege);
-    drawCoolingLine(kPunkt2Y);
-    draw(c, kPunkt2Konode);
-    drawAll(PaintBoxHilfslinien.Canvas(), kPunkt2Hilfslinien);
-    drawFrame(kBildHomogen);
-    traceCurves(kPunkt2SolidusBis, kPunkt2LiquidusBis);
-    c.Brush.SetStyle(bsClear);
-    drawAll(c, kPunkt2Texte);
-    c.Brush.SetColor(clRed);
-    for (const Triangle& t : kPunkt2Pfeile)
-        triangle(c, t);
-}
-
-void TFormZuTyp1::finalKeyframe()
-{
-    TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(clRed);
-    triangle(c, kPfeilUnten);
-    TimerHaupt.SetEnabled(false);
+    // the cooling line twice.
+    m_laeufe.tick(0);
 }
 
 void TFormZuTyp1::StartStopClick()

@@ -15,10 +15,14 @@ namespace wb {
 // coordinates are those of the four stacked diagram paint boxes.
 namespace zutyp1 {
 
-// y of the solidus at x: [250 - (x - 660)^2 * 0.0005].
+// y of the solidus and of the liquidus at column x: the model's type 1 curves in the field.
 int solidusY(int x);
-// y of the liquidus at x: [(x + 161)^2 * 0.0005 + 27].
 int liquidusY(int x);
+// The phase boundaries of the static picture with the pen in force: solidus and liquidus across
+// the field, each from the point (20, 48) where the lesson lets them begin.
+void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 // The lever rule: the percentage of crystals for a tie line from `links` (crystal side) to
 // `rechts` (melt side) through the alloy line at `legierungX`, by truncating integer division.
 int anteilMK(int links, int rechts, int legierungX);
@@ -99,20 +103,8 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    void drawCoolingLine(int toY);
-    void traceCurves(int solidusToX, int liquidusToX);
-    // Draws the tie line and the three auxiliary lines of a tie-line step on the XOR layers and
-    // keeps them, so that the next step's erase takes away exactly these.
-    void drawTieLine(int row);
-    void showAnteile();
-    void drawFrame(int index);
-    void meltKeyframe();
-    void point1Keyframe();
-    void tieLineKeyframe(int row);
-    void point2Keyframe();
-    void finalKeyframe();
-
     ModuleState m_state;
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp1* FormZuTyp1;

@@ -12,10 +12,10 @@ TFormZuTyp2* FormZuTyp2 = nullptr;
 
 namespace {
 
-using typediagram::kFeldLinks;
-using typediagram::kFeldOben;
-using typediagram::kFeldRechts;
-using typediagram::kFeldUnten;
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ2::tBottom, model::typ2::tTop };
+
+using namespace typediagram;
 
 // The common bounds of the three diagram layers in the client area; the strips, click areas,
 // memo and edits are derived from them.
@@ -25,7 +25,6 @@ constexpr int kLinks = 266;
 constexpr int kOben = 10;
 constexpr int kHalbeBreite = kBreite / 2; // 252: each lever strip is half the diagram
 
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 constexpr TColor kHebel1Farbe = RGB(0x40, 0x00, 0x80);
 constexpr TColor kHebel2Farbe = RGB(0x00, 0x80, 0x40);
 constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
@@ -33,11 +32,10 @@ constexpr TColor kOrange = RGB(0xFF, 0x80, 0x00);
 // The cooling marks start at 22 and step by 4 down to the eutectic line at 222; the tick that
 // passes 226 steps on by 16 in the same tick, and so on by 16 to the end at 370.
 constexpr int kStartMarke = 22;
-constexpr typediagram::MarkSteps kMarkeSchritte
-    = { .feinBis = 225, .feinSchritt = 4, .grobAb = 226, .grobSchritt = 16 };
+constexpr MarkSteps kMarkeSchritte = { .feinBis = 225, .feinSchritt = 4, .grobAb = 226, .grobSchritt = 16 };
 constexpr int kSchmelzeMarke = 30; // every alloy shows its melt
 constexpr int kEutektikumY = 222;
-constexpr int kEndeAb = 369; // the first mark above it ends the run
+constexpr int kEndeMarke = 370;
 constexpr int kEutektikumX = 296; // the eutectic composition, 60 % B
 
 // clang-format off
@@ -207,43 +205,102 @@ constexpr TextAt kUeberEuGefuege = { 392, 350, "Beta-K+Eutek." };
 constexpr TextAt kEuGefuege = { 220, 350, "Eutektikum" };
 // clang-format on
 
-} // namespace
+// The alloys' lines: L1 at 40 % B, L2 at the eutectic composition, L3 at 80 % B.
+constexpr int kUnterX = 204;
+constexpr int kUeberX = 388;
 
-// One alloy's look and data.
-struct TFormZuTyp2::Legierung {
-    int index; // in the start items
-    int x; // the alloy line
-    TPoint bild; // top-left of its pictures
+// At the melt the alloy's lines go into the explanation and its pictures get a silver frame,
+// outlined in the alloy's colour, and a caption; L1 and L3 also show the shares of the melt.
+constexpr auto schmelze(TPoint p, TextAt caption)
+{
+    return bei(kSchmelzeMarke, memo(), pinsel(clSilver), rahmen({ p.X - 2, p.Y - 2, p.X + 82, p.Y + 82 }),
+        text(caption), bild());
+}
+
+// A tie-line step of L1: the shares by the lever rule, the previous step's lines erased, the next
+// picture, the cooling line, the tie line from pure A to the liquidus with the vertical from its
+// melt end, the stroke down the field's left side and the liquidus traced from point 1 to the tie
+// line's melt end. The cooling line was drawn by the tick already; drawing it again before the
+// new tie line changes no pixel.
+constexpr auto stufeUnter(const Stufe& s)
+{
+    return bei(s.T, anteile(kFeldLinks, s.xl), loeschen(), bild(), kuehllinie(s.T),
+        konode(Ebene::Umwandlung, { { kFeldLinks, s.T }, { s.xl, s.T } }),
+        konode(Ebene::Hilfslinien, { { s.xl, s.T }, { s.xl, kFeldUnten } }),
+        linie({ { kFeldLinks, s.T - 4 }, { kFeldLinks, s.T } }),
+        grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, s.xl }));
+}
+// A tie-line step of L3, the mirror image with pure B at the right; its liquidus is traced from
+// the tie line's melt end to the alloy's line.
+constexpr auto stufeUeber(const Stufe& s)
+{
+    return bei(s.T, anteile(kFeldRechts, s.xl), loeschen(), bild(), kuehllinie(s.T),
+        konode(Ebene::Umwandlung, { { kFeldRechts, s.T }, { s.xl, s.T } }),
+        konode(Ebene::Hilfslinien, { { s.xl, s.T }, { s.xl, kFeldUnten } }),
+        linie({ { kFeldRechts, s.T - 4 }, { kFeldRechts, s.T } }),
+        grenze({ { s.xl, s.T }, &model::typ2::liquidusB, s.xl, kUeberX }));
+}
+
+// clang-format off
+constexpr auto kDrehbuchUnter = drehbuch(
+    schmelze({ 30, 265 }, { 30, 350, "Schmelze" }),
+    bei(kSchmelzeMarke, werte(0, 100)),
+    bei(kPunkt1Y, werte(0, 100), bild(), linie({ { kFeldLinks, kPunkt1Y }, { kUnterX, kPunkt1Y } }),
+        // Stays: no later step draws it again.
+        linie(Ebene::Hilfslinien, { { kUnterX, kPunkt1Y }, { kUnterX, kFeldUnten } }),
+        texte(kPunkt1Texte), pinsel(clSilver), text(kPunkt1Gefuege)),
+    jeZeile(kStufenUnter, stufeUnter),
+    // The crystals formed before the eutectic reaction, by the lever on the tie line to the
+    // eutectic point; the melt is used up.
+    bei(kEutektikumY, erstarrt(kFeldLinks, kEutektikumX), loeschen(), bild(), kuehllinie(kEutektikumY),
+        linie(kEutektikale),
+        linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
+        texte(kEuTexteLinks), linie({ { kFeldLinks, kEutektikumY - 4 }, { kFeldLinks, kEutektikumY } }),
+        pinsel(clSilver), text(kUnterEuGefuege),
+        grenze({ { kUnterX, kPunkt1Y }, &model::typ2::liquidusA, kUnterX, kEutektikumX })),
+    bei(kEndeMarke, ende()));
+constexpr auto kDrehbuchEu = drehbuch(
+    schmelze({ 210, 265 }, { 220, 350, "Schmelze" }),
+    bei(kEutektikumY, texte(kEuTexteLinks), pinsel(clSilver), text(kEuGefuege), bild(), linie(kEutektikale)),
+    bei(kEndeMarke, ende()));
+constexpr auto kDrehbuchUeber = drehbuch(
+    schmelze({ 395, 265 }, { 405, 350, "Schmelze" }),
+    bei(kSchmelzeMarke, werte(0, 100)),
+    bei(kPunkt2Y, werte(0, 100), bild(), linie({ { kFeldRechts, kPunkt2Y }, { kUeberX, kPunkt2Y } }),
+        linie(Ebene::Hilfslinien, { { kUeberX, kPunkt2Y }, { kUeberX, kFeldUnten } }),
+        texte(kPunkt2Texte), pinsel(clSilver), text(kPunkt2Gefuege)),
+    jeZeile(kStufenUeber, stufeUeber),
+    // The tie line to the eutectic point stays on its layer: it is kept by no trace, so nothing
+    // erases it.
+    bei(kEutektikumY, texte(kEuTexteRechts), erstarrt(kFeldRechts, kEutektikumX), loeschen(), bild(),
+        kuehllinie(kEutektikumY), pinsel(clSilver), text(kUeberEuGefuege),
+        linie(Ebene::Umwandlung, { { kFeldRechts, kEutektikumY }, { kEutektikumX, kEutektikumY } }),
+        linie(Ebene::Hilfslinien, { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } }),
+        linie({ { kFeldRechts, kEutektikumY - 4 }, { kFeldRechts, kEutektikumY } }),
+        linie({ { kFeldRechts, kEutektikumY }, { kFeldLinks, kEutektikumY } }),
+        grenze({ { kEutektikumX, kEutektikumY }, &model::typ2::liquidusB, kEutektikumX, kUeberX })),
+    bei(kEndeMarke, ende()));
+
+// An alloy: the look of its ticks and its run. The cooling lines start at 22; below the eutectic
+// line the coarse steps also draw the field's sides from it down to the mark.
+struct Legierungsdaten {
     TColor farbe;
     bool schrift; // the texts take the colour too
     bool xorEbenen; // draws on the tie-line and auxiliary-line layers
     TextAt ueberschrift[2];
-    TextAt schmelze; // under the picture at the melt keyframe
-    std::span<const char* const> memo;
-    TImageList TFormZuTyp2::*bilder;
-    TEdit TFormZuTyp2::*editKristalle; // null for the eutectic alloy
-    TEdit TFormZuTyp2::*editSchmelze;
-    int festX; // the crystal side of its tie lines
-    std::span<const Stufe> stufen;
+    Lauf lauf;
 };
-
-namespace {
-
-// clang-format off
-const TFormZuTyp2::Legierung kUnter = {
-    0, 204, { 30, 265 }, clBlack, false, true,
-    { { 115, 30, "L(1) mit 60% A" }, { 130, 50, "und 40% B" } }, { 30, 350, "Schmelze" }, kMemoUnter,
-    &TFormZuTyp2::ImageListUnter, &TFormZuTyp2::EditA, &TFormZuTyp2::EditSch1, kFeldLinks, kStufenUnter,
-};
-const TFormZuTyp2::Legierung kEu = {
-    1, 296, { 210, 265 }, clBlue, true, false,
-    { { 210, 30, "L(2) mit 40% A " }, { 220, 50, " und 60% B" } }, { 220, 350, "Schmelze" }, kMemoEu,
-    &TFormZuTyp2::ImageListEu, nullptr, nullptr, 0, {},
-};
-const TFormZuTyp2::Legierung kUeber = {
-    2, 388, { 395, 265 }, clGreen, true, true,
-    { { 302, 30, "L(3) mit 20% A " }, { 312, 50, " und 80% B " } }, { 405, 350, "Schmelze" }, kMemoUeber,
-    &TFormZuTyp2::ImageListUeber, &TFormZuTyp2::EditB, &TFormZuTyp2::EditSch2, kFeldRechts, kStufenUeber,
+constexpr Kuehllinie linieBei(int x)
+{
+    return { .x = x, .oben = kStartMarke, .seitenAb = kMarkeSchritte.grobAb, .seitenOben = kEutektikumY };
+}
+constexpr Legierungsdaten kLegierungen[] = {
+    { clBlack, false, true, { { 115, 30, "L(1) mit 60% A" }, { 130, 50, "und 40% B" } },
+      { kStartMarke, kMarkeSchritte, linieBei(kUnterX), false, kDrehbuchUnter, kMemoUnter, { 30, 265 } } },
+    { clBlue, true, false, { { 210, 30, "L(2) mit 40% A " }, { 220, 50, " und 60% B" } },
+      { kStartMarke, kMarkeSchritte, linieBei(kEutektikumX), false, kDrehbuchEu, kMemoEu, { 210, 265 } } },
+    { clGreen, true, true, { { 302, 30, "L(3) mit 20% A " }, { 312, 50, " und 80% B " } },
+      { kStartMarke, kMarkeSchritte, linieBei(kUeberX), false, kDrehbuchUeber, kMemoUeber, { 395, 265 } } },
 };
 // clang-format on
 
@@ -251,16 +308,25 @@ const TFormZuTyp2::Legierung kUeber = {
 
 namespace zutyp2 {
 
-int liquidusA(int x)
+void drawBoundaries(TCanvas& c)
 {
-    const double d = x + 70;
-    return RoundSingle(d * d * 0.0013 + 48);
+    const model::Invariant& eutektikum = model::phaseDiagram(2).invariants[0];
+    const TPoint punkt = { kProjektion.pixelX(eutektikum.middle.w), kProjektion.pixelY(eutektikum.t) };
+    phasefield::drawBranch(c, kProjektion, { { 20, 60 }, &model::typ2::liquidusA, kFeldLinks, punkt.X });
+    phasefield::drawBranch(c, kProjektion, { punkt, &model::typ2::liquidusB, punkt.X, kFeldRechts });
+    draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
 }
 
-int liquidusB(int x)
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
-    const double d = x - 677;
-    return RoundSingle(d * d * 0.0011 + 62);
+    auto konoden = [](std::span<const Stufe> stufen, int fest) {
+        std::vector<typediagram::Konode> k;
+        for (const Stufe& s : stufen)
+            k.push_back({ s.T, fest, s.xl });
+        return k;
+    };
+    return { { "L1, A + melt", konoden(kStufenUnter, kFeldLinks) },
+        { "L3, B + melt", konoden(kStufenUeber, kFeldRechts) } };
 }
 
 } // namespace zutyp2
@@ -270,11 +336,16 @@ TFormZuTyp2::TFormZuTyp2()
         { .caption = QStringLiteral("Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener "
                                     "Unlöslichkeit im festen Zustand (schematisch)"),
             .fontHeight = -10 })
-    , m_alloys {
-        { &Startunter, &TimerUnter, &m_state.MarkeUnter, kStartMarke },
-        { &Starteutektisch, &TimerEutek, &m_state.MarkeEu, kStartMarke },
-        { &Startueber, &TimerUeber, &m_state.MarkeUeber, kStartMarke },
-    }
+    , m_laeufe({ kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), &PaintBoxHilfslinien.Canvas(),
+                   m_state.Konoden, MemoErlaeuterung },
+          {
+              { &kLegierungen[0].lauf, &ImageListUnter, &TimerUnter, &m_state.MarkeUnter, &m_state.BildNrUnter,
+                  &Startunter, &EditA, &EditSch1 },
+              { &kLegierungen[1].lauf, &ImageListEu, &TimerEutek, &m_state.MarkeEu, &m_state.BildNrEu,
+                  &Starteutektisch },
+              { &kLegierungen[2].lauf, &ImageListUeber, &TimerUeber, &m_state.MarkeUeber, &m_state.BildNrUeber,
+                  &Startueber, &EditB, &EditSch2 },
+          })
 {
     PaintBoxHebel1.SetColor(kHebel1Farbe);
     PaintBoxHebel2.SetColor(kHebel2Farbe);
@@ -290,11 +361,6 @@ TFormZuTyp2::TFormZuTyp2()
 
     // No FormClose on purpose: the close box stops and resets nothing, so a running alloy goes
     // on unseen and the next opening continues from where it is.
-}
-
-std::span<const typediagram::AlloyStart> TFormZuTyp2::alloys() const
-{
-    return m_alloys;
 }
 
 void TFormZuTyp2::FormCreate()
@@ -325,19 +391,10 @@ void TFormZuTyp2::FormCreate()
 void TFormZuTyp2::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    typediagram::drawBands(c);
+    phasefield::drawGround(c, kBreite, kHoehe);
 
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Brush.SetStyle(bsClear);
@@ -349,13 +406,7 @@ void TFormZuTyp2::PaintBoxHauptPaint()
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);
-    c.MoveTo(20, 60);
-    for (int x = kFeldLinks; x <= kEutektikumX; ++x)
-        c.LineTo(x, zutyp2::liquidusA(x));
-    c.MoveTo(kEutektikumX, kEutektikumY);
-    for (int x = kEutektikumX; x <= kFeldRechts; ++x)
-        c.LineTo(x, zutyp2::liquidusB(x));
-    draw(c, kEutektikale);
+    zutyp2::drawBoundaries(c);
     // The canvas keeps "Symbol" at height 14: the ticks only set the name back, so the
     // animations' texts come out at height 14.
 }
@@ -414,8 +465,9 @@ void TFormZuTyp2::PaintBoxHand2Click()
     drawLeverPicture(PaintBoxHebel2.Canvas(), kHebelBild2);
 }
 
-int TFormZuTyp2::beginTick(const Legierung& l, int& marke, int& bildNr)
+void TFormZuTyp2::tick(int i)
 {
+    const Legierungsdaten& l = kLegierungen[i];
     TCanvas& haupt = PaintBoxHaupt.Canvas();
     haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
     haupt.Brush.SetStyle(bsClear);
@@ -430,179 +482,43 @@ int TFormZuTyp2::beginTick(const Legierung& l, int& marke, int& bildNr)
     }
     haupt.Pen.SetWidth(3);
     drawAll(haupt, l.ueberschrift);
-
-    // Below the eutectic line the coarse steps also draw the vertical sides of the field down
-    // to the mark.
-    const typediagram::MarkStep step = typediagram::stepMark(marke, kMarkeSchritte);
-    for (int i = 0; i < step.count; ++i) {
-        const int y = step.marks[i];
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, y } });
-        if (y > kMarkeSchritte.grobAb) {
-            draw(haupt, Segment { { kFeldLinks, kEutektikumY }, { kFeldLinks, y } });
-            draw(haupt, Segment { { kFeldRechts, kEutektikumY }, { kFeldRechts, y } });
-        }
-    }
-    marke = step.last();
-
-    if (marke == kSchmelzeMarke) {
-        typediagram::appendLines(MemoErlaeuterung, l.memo);
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, Box { l.bild.X - 2, l.bild.Y - 2, l.bild.X + 82, l.bild.Y + 82 });
-        draw(haupt, l.schmelze);
-        typediagram::drawNextFrame(this->*l.bilder, haupt, l.bild.X, l.bild.Y, bildNr);
-        if (l.editKristalle)
-            showAnteile(l, 0, 100);
-    }
-    return marke;
-}
-
-void TFormZuTyp2::showAnteile(const Legierung& l, int anteil, int schmelze)
-{
-    (this->*l.editKristalle).SetText(FloatToStr(float(anteil)));
-    (this->*l.editSchmelze).SetText(FloatToStr(float(schmelze)));
-}
-
-void TFormZuTyp2::tieLineStep(const Legierung& l, int row, int& bildNr)
-{
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    const Stufe& s = l.stufen[row];
-    const int anteil = typediagram::kristallAnteil(l.festX, s.xl, l.x);
-    showAnteile(l, anteil, 100 - anteil);
-    m_state.Konoden.erase();
-    typediagram::drawNextFrame(this->*l.bilder, haupt, l.bild.X, l.bild.Y, bildNr);
-    if (row > 0)
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, s.T } });
-    m_state.Konoden.draw(PaintBoxUmwandlung.Canvas(), { { l.festX, s.T }, { s.xl, s.T } });
-    m_state.Konoden.draw(PaintBoxHilfslinien.Canvas(), { { s.xl, s.T }, { s.xl, kFeldUnten } });
-    draw(haupt, Segment { { l.festX, s.T - 4 }, { l.festX, s.T } });
-    // The liquidus traced down to the melt end of the tie line: L1 from point 1 to the right,
-    // L3 from the tie line's melt end to point 2.
-    if (l.festX == kFeldLinks) {
-        haupt.MoveTo(l.x, kPunkt1Y);
-        for (int x = l.x; x <= s.xl; ++x)
-            haupt.LineTo(x, zutyp2::liquidusA(x));
-    } else {
-        haupt.MoveTo(s.xl, s.T);
-        for (int x = s.xl; x <= l.x; ++x)
-            haupt.LineTo(x, zutyp2::liquidusB(x));
-    }
-}
-
-void TFormZuTyp2::finishTick(int which, int marke)
-{
-    if (marke > kEndeAb)
-        typediagram::finishRun(alloys(), which);
+    m_laeufe.tick(i);
 }
 
 void TFormZuTyp2::TimerUnterTimer()
 {
-    const Legierung& l = kUnter;
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    const int y = beginTick(l, m_state.MarkeUnter, m_state.BildNrUnter);
-    if (y == kPunkt1Y) {
-        showAnteile(l, 0, 100);
-        typediagram::drawNextFrame(ImageListUnter, haupt, l.bild.X, l.bild.Y, m_state.BildNrUnter);
-        draw(haupt, Segment { { kFeldLinks, kPunkt1Y }, { l.x, kPunkt1Y } });
-        // Stays: no later step draws it again.
-        draw(PaintBoxHilfslinien.Canvas(), Segment { { l.x, kPunkt1Y }, { l.x, kFeldUnten } });
-        drawAll(haupt, kPunkt1Texte);
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, kPunkt1Gefuege);
-    }
-    for (int row = 0; row < int(std::size(kStufenUnter)); ++row)
-        if (y == kStufenUnter[row].T)
-            tieLineStep(l, row, m_state.BildNrUnter);
-    if (y == kEutektikumY) {
-        // The crystals formed before the eutectic reaction, by the lever on the tie line to the
-        // eutectic point; the melt is used up.
-        showAnteile(l, typediagram::kristallAnteil(kFeldLinks, kEutektikumX, l.x), 0);
-        m_state.Konoden.erase();
-        typediagram::drawNextFrame(ImageListUnter, haupt, l.bild.X, l.bild.Y, m_state.BildNrUnter);
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, kEutektikumY } });
-        draw(haupt, kEutektikale);
-        draw(PaintBoxHilfslinien.Canvas(), Segment { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } });
-        drawAll(haupt, kEuTexteLinks);
-        draw(haupt, Segment { { kFeldLinks, kEutektikumY - 4 }, { kFeldLinks, kEutektikumY } });
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, kUnterEuGefuege);
-        haupt.MoveTo(l.x, kPunkt1Y);
-        for (int x = l.x; x <= kEutektikumX; ++x)
-            haupt.LineTo(x, zutyp2::liquidusA(x));
-    }
-    finishTick(l.index, y);
+    tick(0);
 }
 
 void TFormZuTyp2::TimerEutekTimer()
 {
-    const Legierung& l = kEu;
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    const int y = beginTick(l, m_state.MarkeEu, m_state.BildNrEu);
-    if (y == kEutektikumY) {
-        drawAll(haupt, kEuTexteLinks);
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, kEuGefuege);
-        typediagram::drawNextFrame(ImageListEu, haupt, l.bild.X, l.bild.Y, m_state.BildNrEu);
-        draw(haupt, kEutektikale);
-    }
-    finishTick(l.index, y);
+    tick(1);
 }
 
 void TFormZuTyp2::TimerUeberTimer()
 {
-    const Legierung& l = kUeber;
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    const int y = beginTick(l, m_state.MarkeUeber, m_state.BildNrUeber);
-    if (y == kPunkt2Y) {
-        showAnteile(l, 0, 100);
-        typediagram::drawNextFrame(ImageListUeber, haupt, l.bild.X, l.bild.Y, m_state.BildNrUeber);
-        draw(haupt, Segment { { kFeldRechts, kPunkt2Y }, { l.x, kPunkt2Y } });
-        draw(PaintBoxHilfslinien.Canvas(), Segment { { l.x, kPunkt2Y }, { l.x, kFeldUnten } });
-        drawAll(haupt, kPunkt2Texte);
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, kPunkt2Gefuege);
-    }
-    for (int row = 0; row < int(std::size(kStufenUeber)); ++row)
-        if (y == kStufenUeber[row].T)
-            tieLineStep(l, row, m_state.BildNrUeber);
-    if (y == kEutektikumY) {
-        drawAll(haupt, kEuTexteRechts);
-        showAnteile(l, typediagram::kristallAnteil(kFeldRechts, kEutektikumX, l.x), 0);
-        m_state.Konoden.erase();
-        typediagram::drawNextFrame(ImageListUeber, haupt, l.bild.X, l.bild.Y, m_state.BildNrUeber);
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, kEutektikumY } });
-        haupt.Brush.SetColor(clSilver);
-        draw(haupt, kUeberEuGefuege);
-        // This tie line stays: it is kept by no trace, so nothing erases it.
-        draw(PaintBoxUmwandlung.Canvas(), Segment { { kFeldRechts, kEutektikumY }, { kEutektikumX, kEutektikumY } });
-        draw(PaintBoxHilfslinien.Canvas(), Segment { { kEutektikumX, kEutektikumY }, { kEutektikumX, kFeldUnten } });
-        draw(haupt, Segment { { kFeldRechts, kEutektikumY - 4 }, { kFeldRechts, kEutektikumY } });
-        draw(haupt, Segment { { kFeldRechts, kEutektikumY }, { kFeldLinks, kEutektikumY } });
-        haupt.MoveTo(kEutektikumX, kEutektikumY);
-        for (int x = kEutektikumX; x <= l.x; ++x)
-            haupt.LineTo(x, zutyp2::liquidusB(x));
-    }
-    finishTick(l.index, y);
+    tick(2);
 }
 
 void TFormZuTyp2::StartunterClick()
 {
-    typediagram::startStop(alloys(), kUnter.index);
+    m_laeufe.startStop(0);
 }
 
 void TFormZuTyp2::StarteutektischClick()
 {
-    typediagram::startStop(alloys(), kEu.index);
+    m_laeufe.startStop(1);
 }
 
 void TFormZuTyp2::StartueberClick()
 {
-    typediagram::startStop(alloys(), kUeber.index);
+    m_laeufe.startStop(2);
 }
 
 void TFormZuTyp2::NeuClick()
 {
     Refresh();
-    typediagram::resetRuns(alloys());
+    m_laeufe.reset();
     m_state.restartRuns();
     for (TEdit* edit : { &EditA, &EditSch1, &EditB, &EditSch2 })
         edit->SetText(QString());

@@ -9,13 +9,14 @@
 
 namespace wb {
 
-// The diagram's curves as pure functions, in the coordinates of the stacked diagram boxes.
+// The diagram, the model's type 2 in the coordinates of the stacked diagram boxes.
 namespace zutyp2 {
 
-// The liquidus from A* down to the eutectic point: [(x + 70)^2 * 0.0013 + 48].
-int liquidusA(int x);
-// The liquidus from B* down to the eutectic point: [(x - 677)^2 * 0.0011 + 62].
-int liquidusB(int x);
+// The phase boundaries of the static picture with the pen in force: the two liquidus branches
+// meeting at the eutectic point and the eutectic line across the field.
+void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp2
 
@@ -74,9 +75,6 @@ public:
     };
     const ModuleState& moduleState() const { return m_state; }
 
-    // One alloy's look and data, in the unit's tables.
-    struct Legierung;
-
 private:
     void FormCreate() override;
     void PaintBoxHauptPaint();
@@ -94,18 +92,11 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    // The tick's common part: the alloy's style and headings, the mark's steps with the cooling
-    // line, and at mark 30 the melt picture. Returns the new mark.
-    int beginTick(const Legierung& l, int& marke, int& bildNr);
-    void finishTick(int which, int marke);
-    // One tie-line step of alloy L1 or L3 at mark `stufe`.
-    void tieLineStep(const Legierung& l, int row, int& bildNr);
-    void showAnteile(const Legierung& l, int anteil, int schmelze);
-
-    std::span<const typediagram::AlloyStart> alloys() const;
+    // One tick of alloy i's run: the alloy's colour and headings, then its keyframes.
+    void tick(int i);
 
     ModuleState m_state;
-    typediagram::AlloyStart m_alloys[3];
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp2* FormZuTyp2;

@@ -14,64 +14,41 @@ namespace zutyp3 {
 
 namespace {
 
-int rounded(double v)
-{
-    return RoundSingle(v);
-}
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ3::tBottom, model::typ3::tTop };
 
 } // namespace
 
-int liquidusA(int x)
+void drawBoundaries(TCanvas& c)
 {
-    return rounded(double(x + 70) * (x + 70) * 0.0013 + 48);
-}
-
-int solidusA(int x)
-{
-    return rounded(247 - 0.009 * double(x - 165) * (x - 165));
-}
-
-int solvusA(int x)
-{
-    return rounded(0.11 * double(x - 130) * (x - 130) + 184);
-}
-
-int liquidusB(int x)
-{
-    return rounded(double(x - 677) * (x - 677) * 0.0011 + 63);
-}
-
-int solidusB(int x)
-{
-    return rounded(248 - 0.0224 * double(x - 400) * (x - 400));
-}
-
-int solvusB(int x)
-{
-    return rounded(0.05 * double(x - 380) * (x - 380) + 75);
+    // Each curve from the point where the lesson lets it begin.
+    using namespace model::typ3;
+    const phasefield::Branch grenzen[] = {
+        { { 20, 58 }, &liquidusA, 20, 296 },
+        { { 20, 58 }, &solidusA, 20, 112 },
+        { { 89, 370 }, &solvusA, 89, 112 },
+        { { 296, 222 }, &liquidusB, 296, 480 },
+        { { 434, 222 }, &solidusB, 434, 480 },
+        { { 434, 222 }, &solvusB, 434, 457 },
+    };
+    for (const phasefield::Branch& g : grenzen)
+        phasefield::drawBranch(c, kProjektion, g);
+    const model::Invariant& eutektikum = model::phaseDiagram(3).invariants[0];
+    draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
 }
 
 } // namespace zutyp3
 
 namespace {
 
-using namespace zutyp3;
-using typediagram::BildSchritt;
-using typediagram::Keyframe;
-using typediagram::kFeldLinks;
-using typediagram::kFeldOben;
-using typediagram::kFeldRechts;
-using typediagram::kFeldUnten;
-using typediagram::Konode;
-using typediagram::KonodenFeld;
+using namespace model::typ3;
+using namespace typediagram;
 
 // The common bounds of the two layers in the client area; the memo is placed from them.
 constexpr int kBreite = 490;
 constexpr int kHoehe = 500;
 constexpr int kLinks = 270;
 constexpr int kOben = 10;
-
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
 
 // Every alloy's mark starts at 19 and steps by 4 while it is below the alloy's limit; every run
 // ends at 371.
@@ -178,16 +155,6 @@ constexpr TextAt kSymbolBeschriftung[] = {
     { 97, 310, "a" }, { 96, 350, "b" }, { 439, 310, "b" }, { 417, 350, "a" },
 };
 
-// The phase boundaries of the static picture, silver.
-constexpr typediagram::Trace kGrenzen[] = {
-    { liquidusA, { 20, 58 }, 20, 296 },
-    { solidusA, { 20, 58 }, 20, 112 },
-    { solvusA, { 89, 370 }, 89, 112 },
-    { liquidusB, { 296, 222 }, 296, 480 },
-    { solidusB, { 434, 222 }, 434, 480 },
-    { solvusB, { 434, 222 }, 434, 457 },
-};
-constexpr Segment kEutektikale = { { 112, 222 }, { 434, 222 } };
 // Dotted, from D, C and E down to the bottom of the field.
 constexpr Segment kSenkrechte[] = {
     { { 112, 222 }, { 112, 370 } }, { { 296, 222 }, { 296, 370 } }, { { 434, 222 }, { 434, 370 } },
@@ -233,12 +200,6 @@ constexpr Konode kKonodenL4[] = {
 };
 static_assert(std::size(kKonodenL4) == 20);
 
-constexpr KonodenFeld kFelderL1[] = { { kKonodenL1 } };
-constexpr KonodenFeld kFelderL2[] = { { kKonodenL2, 1 }, { kKonodenAlphaBeta, 1 } };
-constexpr KonodenFeld kFelderL3[] = { { kKonodenAlphaBeta, 1 } };
-// L4 meets the alpha + beta field below the row 282 and draws each row one lower, at its mark.
-constexpr KonodenFeld kFelderL4[] = { { kKonodenL4 }, { std::span(kKonodenAlphaBeta).subspan(15), 1, 1 } };
-
 // Where a field's last tie line goes without a successor.
 constexpr int kLoeschenL1[] = { 123 };
 constexpr int kLoeschenL2[] = { 223, 371 };
@@ -263,80 +224,104 @@ constexpr BildSchritt kBilderL4[] = {
     { 191 }, { 207 }, { 287 }, { 299 }, { 311 }, { 323 }, { 335 }, { 343, false }, { 351 }, { 359 }, { 371 },
 };
 
-// What the marks bring on the main layer besides tie lines and pictures.
-constexpr Keyframe kKeyframesL1[] = {
-    { 67, { 22, 402, "MK-Bildung" }, { { { 24, 67 }, { 49, 67 } } },
-      { { liquidusA, { 49, 67 }, 49, 170 }, { solidusA, { 24, 67 }, 24, 48 } } },
-    { 123, { 22, 402, "Alpha-Mischkristall " }, { { { 48, 123 }, { 170, 123 } } } },
-};
-constexpr Keyframe kKeyframesL2[] = {
-    { 147, { 170, 402, "MK-Bildung" }, { { { 59, 146 }, { 204, 146 } } },
-      { { liquidusA, { 204, 146 }, 204, 296 }, { solidusA, { 59, 146 }, 59, 112 } } },
-    { 223, {}, { { { 112, 222 }, { 433, 222 } } } },
-    { 227, { 140, 402, "Alpha-MK+Eu+Beta-Seg" }, {},
-      { { solvusA, { 89, 370 }, 89, 112 }, { solvusB, { 434, 222 }, 434, 457 } } },
-    { 371, {}, { { { 204, 19 }, { 204, 370 } }, { { 89, 369 }, { 455, 369 } } } },
-};
-constexpr Keyframe kKeyframesL3[] = {
-    { 223, { 290, 402, "Eutektikum" }, { { { 112, 222 }, { 433, 222 } } } },
-    { 227, {}, {}, { { solvusA, { 89, 370 }, 89, 112 }, { solvusB, { 434, 222 }, 434, 457 } } },
-    { 371, {}, { { { 296, 19 }, { 296, 370 } }, { { 89, 369 }, { 455, 369 } } } },
-};
-constexpr Keyframe kKeyframesL4[] = {
-    { 123, { 385, 402, "MK-Bildung" }, { { { 444, 123 }, { 475, 123 } } },
-      { { liquidusB, { 315, 207 }, 315, 443 }, { solidusB, { 443, 207 }, 443, 474 } } },
-    { 207, { 385, 402, "Beta-Mischkristall" }, { { { 315, 207 }, { 443, 207 } } } },
-    { 283, { 365, 402, "Beta-MK + Alpha-Seg" }, { { { 100, 283 }, { 444, 283 } } },
-      { { solvusA, { 89, 370 }, 89, 100 }, { solvusB, { 444, 283 }, 444, 457 } } },
-    { 371, {}, { { { 444, 19 }, { 444, 371 } }, { { 89, 369 }, { 455, 369 } } } },
-};
-// clang-format on
+// At the melt the alloy's lines go into the explanation and its pictures get their frame and
+// caption: L1 to L3 fill the frame in the alloy's colour and write the caption on silver, L4
+// writes the caption first and frames it in silver.
+constexpr auto schmelzeFarbig(TColor farbe, Box r, TextAt caption)
+{
+    return bei(kSchmelzeMarke, memo(), pinsel(farbe), rahmen(r), pinsel(clSilver), text(caption));
+}
+constexpr auto schmelzeSilbern(Box r, TextAt caption)
+{
+    return bei(kSchmelzeMarke, memo(), text(caption), rahmen(r));
+}
 
-} // namespace
+// What the marks bring on the main layer besides tie lines and pictures: captions under the
+// pictures (on silver), lines and traced boundaries. The actions of a mark run in this order: the
+// melt, the tie line, the erase, the picture, then these.
+constexpr Grenze kSolvusA = { { 89, 370 }, &solvusA, 89, 112 };
+constexpr Grenze kSolvusB = { { 434, 222 }, &solvusB, 434, 457 };
+constexpr auto kDrehbuchL1 = drehbuch(
+    schmelzeFarbig(clPurple, { 20, 415, 105, 500 }, { 22, 402, "Schmelze" }),
+    jeZeile(kKonodenL1, konodenSchritt<>),
+    jeZeile(kLoeschenL1, loeschSchritt),
+    jeZeile(kBilderL1, bildSchritt),
+    bei(67, pinsel(clSilver), text({ 22, 402, "MK-Bildung" }), linie({ { 24, 67 }, { 49, 67 } }),
+        grenze({ { 49, 67 }, &liquidusA, 49, 170 }), grenze({ { 24, 67 }, &solidusA, 24, 48 })),
+    bei(123, pinsel(clSilver), text({ 22, 402, "Alpha-Mischkristall " }), linie({ { 48, 123 }, { 170, 123 } })),
+    bei(kEndeMarke, ende()));
+constexpr auto kDrehbuchL2 = drehbuch(
+    schmelzeFarbig(clBlue, { 168, 415, 253, 500 }, { 170, 402, "Schmelze" }),
+    jeZeile(kKonodenL2, konodenSchritt<1>),
+    jeZeile(kKonodenAlphaBeta, konodenSchritt<1>),
+    jeZeile(kLoeschenL2, loeschSchritt),
+    jeZeile(kBilderL2, bildSchritt),
+    bei(147, pinsel(clSilver), text({ 170, 402, "MK-Bildung" }), linie({ { 59, 146 }, { 204, 146 } }),
+        grenze({ { 204, 146 }, &liquidusA, 204, 296 }), grenze({ { 59, 146 }, &solidusA, 59, 112 })),
+    bei(223, linie({ { 112, 222 }, { 433, 222 } })),
+    bei(227, pinsel(clSilver), text({ 140, 402, "Alpha-MK+Eu+Beta-Seg" }), grenze(kSolvusA), grenze(kSolvusB)),
+    bei(kEndeMarke, linie({ { 204, 19 }, { 204, 370 } }), linie({ { 89, 369 }, { 455, 369 } }), ende()));
+constexpr auto kDrehbuchL3 = drehbuch(
+    schmelzeFarbig(clGreen, { 278, 415, 363, 500 }, { 290, 402, "Schmelze" }),
+    jeZeile(kKonodenAlphaBeta, konodenSchritt<1>),
+    jeZeile(kLoeschenL3, loeschSchritt),
+    jeZeile(kBilderL3, bildSchritt),
+    bei(223, pinsel(clSilver), text({ 290, 402, "Eutektikum" }), linie({ { 112, 222 }, { 433, 222 } })),
+    bei(227, grenze(kSolvusA), grenze(kSolvusB)),
+    bei(kEndeMarke, linie({ { 296, 19 }, { 296, 370 } }), linie({ { 89, 369 }, { 455, 369 } }), ende()));
+// L4 meets the alpha + beta field below the row 282 and draws each row one lower, at its mark.
+constexpr auto kDrehbuchL4 = drehbuch(
+    schmelzeSilbern({ 383, 415, 467, 499 }, { 385, 402, "Schmelze " }),
+    jeZeile(kKonodenL4, konodenSchritt<>),
+    jeZeile<15>(kKonodenAlphaBeta, konodenSchritt<1, 1>),
+    jeZeile(kLoeschenL4, loeschSchritt),
+    jeZeile(kBilderL4, bildSchritt),
+    bei(123, pinsel(clSilver), text({ 385, 402, "MK-Bildung" }), linie({ { 444, 123 }, { 475, 123 } }),
+        grenze({ { 315, 207 }, &liquidusB, 315, 443 }), grenze({ { 443, 207 }, &solidusB, 443, 474 })),
+    bei(207, pinsel(clSilver), text({ 385, 402, "Beta-Mischkristall" }), linie({ { 315, 207 }, { 443, 207 } })),
+    bei(283, pinsel(clSilver), text({ 365, 402, "Beta-MK + Alpha-Seg" }), linie({ { 100, 283 }, { 444, 283 } }),
+        grenze({ { 89, 370 }, &solvusA, 89, 100 }), grenze({ { 444, 283 }, &solvusB, 444, 457 })),
+    bei(kEndeMarke, linie({ { 444, 19 }, { 444, 371 } }), linie({ { 89, 369 }, { 455, 369 } }), ende()));
 
-struct TFormZuTyp3::Legierung {
-    int index; // in the start items
+// An alloy: the look of its ticks and its run. L1 draws its cooling line from 19 down to the
+// mark, L2 and L3 from 20 to one above it, L4 from 20 to the mark.
+struct Legierungsdaten {
     TColor farbe;
     TextAt ueberschrift[2];
-    int grenze; // the mark steps while it is below this
-    int x; // the alloy line
-    int linieOben; // the cooling line's top
-    int linieVersatz; // the cooling line ends this far below the mark (0 or -1)
-    TPoint bild; // top-left of its pictures
-    Box rahmen; // around the pictures, drawn at the melt keyframe
-    TextAt schmelze;
-    bool rahmenInFarbe; // the frame filled with the alloy's colour before the caption; else silver after it
-    std::span<const char* const> memo;
-    TImageList TFormZuTyp3::*bilder;
-    typediagram::AlloyScript script;
+    Lauf lauf;
 };
-
-namespace {
-
-// clang-format off
-const TFormZuTyp3::Legierung kL1 = {
-    0, clPurple, { { 60, 22, "L(1) 94% A" }, { 60, 37, "und 6% B" } }, 370, 48, 19, 0,
-    { 22, 417 }, { 20, 415, 105, 500 }, { 22, 402, "Schmelze" }, true, kMemoL1, &TFormZuTyp3::ImageListL1,
-    { kFelderL1, kLoeschenL1, kBilderL1, kKeyframesL1 },
-};
-const TFormZuTyp3::Legierung kL2 = {
-    1, clBlue, { { 208, 22, "L(2) 60% A" }, { 208, 37, "und 40% B" } }, 380, 204, 20, -1,
-    { 170, 417 }, { 168, 415, 253, 500 }, { 170, 402, "Schmelze" }, true, kMemoL2, &TFormZuTyp3::ImageListL2,
-    { kFelderL2, kLoeschenL2, kBilderL2, kKeyframesL2 },
-};
-const TFormZuTyp3::Legierung kL3 = {
-    2, clGreen, { { 300, 22, "L(3) 40% A" }, { 300, 37, "und 60% B" } }, 380, 296, 20, -1,
-    { 280, 417 }, { 278, 415, 363, 500 }, { 290, 402, "Schmelze" }, true, kMemoL3, &TFormZuTyp3::ImageListL3,
-    { kFelderL3, kLoeschenL3, kBilderL3, kKeyframesL3 },
-};
-const TFormZuTyp3::Legierung kL4 = {
-    3, clBlack, { { 385, 22, "L(4) 8% A" }, { 380, 37, "und 92% B" } }, 380, 444, 20, 0,
-    { 385, 417 }, { 383, 415, 467, 499 }, { 385, 402, "Schmelze " }, false, kMemoL4, &TFormZuTyp3::ImageListL4,
-    { kFelderL4, kLoeschenL4, kBilderL4, kKeyframesL4 },
+constexpr Legierungsdaten kLegierungen[] = {
+    { clPurple, { { 60, 22, "L(1) 94% A" }, { 60, 37, "und 6% B" } },
+      { kStartMarke, { .feinBis = 370, .feinSchritt = kSchritt }, { .x = 48, .oben = 19 }, true, kDrehbuchL1,
+        kMemoL1, { 22, 417 } } },
+    { clBlue, { { 208, 22, "L(2) 60% A" }, { 208, 37, "und 40% B" } },
+      { kStartMarke, { .feinBis = 380, .feinSchritt = kSchritt }, { .x = 204, .oben = 20, .versatz = -1 }, true,
+        kDrehbuchL2, kMemoL2, { 170, 417 } } },
+    { clGreen, { { 300, 22, "L(3) 40% A" }, { 300, 37, "und 60% B" } },
+      { kStartMarke, { .feinBis = 380, .feinSchritt = kSchritt }, { .x = 296, .oben = 20, .versatz = -1 }, true,
+        kDrehbuchL3, kMemoL3, { 280, 417 } } },
+    { clBlack, { { 385, 22, "L(4) 8% A" }, { 380, 37, "und 92% B" } },
+      { kStartMarke, { .feinBis = 380, .feinSchritt = kSchritt }, { .x = 444, .oben = 20 }, true, kDrehbuchL4,
+        kMemoL4, { 385, 417 } } },
 };
 // clang-format on
 
 } // namespace
+
+namespace zutyp3 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    using K = std::vector<typediagram::Konode>;
+    return {
+        { "L1, alpha + melt", K(std::begin(kKonodenL1), std::end(kKonodenL1)) },
+        { "L2, alpha + melt", K(std::begin(kKonodenL2), std::end(kKonodenL2)) },
+        { "alpha + beta", K(std::begin(kKonodenAlphaBeta), std::end(kKonodenAlphaBeta)) },
+        { "L4, beta + melt", K(std::begin(kKonodenL4), std::end(kKonodenL4)) },
+    };
+}
+
+} // namespace zutyp3
 
 TFormZuTyp3::TFormZuTyp3()
     : TLessonForm(QStringLiteral("FormZuTyp3"),
@@ -344,12 +329,14 @@ TFormZuTyp3::TFormZuTyp3()
               "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System (schematisch)"),
             .height = 605,
             .fontHeight = -10 })
-    , m_alloys {
-        { &StartL1, &TimerL1, &m_state.MarkeL1, kStartMarke },
-        { &StartL2, &TimerL2, &m_state.MarkeL2, kStartMarke },
-        { &StartL3, &TimerL3, &m_state.MarkeL3, kStartMarke },
-        { &StartL4, &TimerL4, &m_state.MarkeL4, kStartMarke },
-    }
+    , m_laeufe({ zutyp3::kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden,
+                   MemoErlaeuterung },
+          {
+              { &kLegierungen[0].lauf, &ImageListL1, &TimerL1, &m_state.MarkeL1, &m_state.BildNrL1, &StartL1 },
+              { &kLegierungen[1].lauf, &ImageListL2, &TimerL2, &m_state.MarkeL2, &m_state.BildNrL2, &StartL2 },
+              { &kLegierungen[2].lauf, &ImageListL3, &TimerL3, &m_state.MarkeL3, &m_state.BildNrL3, &StartL3 },
+              { &kLegierungen[3].lauf, &ImageListL4, &TimerL4, &m_state.MarkeL4, &m_state.BildNrL4, &StartL4 },
+          })
 {
     MemoErlaeuterung.SetColor(kMemoColor);
     for (TImageList* list : { &ImageListL1, &ImageListL2, &ImageListL3, &ImageListL4 })
@@ -382,29 +369,16 @@ void TFormZuTyp3::FormCreate()
 void TFormZuTyp3::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    c.Pen.SetStyle(psSolid);
-    typediagram::drawBands(c);
-
-    c.Brush.SetStyle(bsClear);
+    phasefield::drawGround(c, kBreite, kHoehe);
     c.Font.SetColor(clBlack);
     drawAll(c, kBeschriftung);
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);
-    drawAll(c, kGrenzen);
-    draw(c, kEutektikale);
+    zutyp3::drawBoundaries(c);
     c.Pen.SetWidth(1);
     c.Pen.SetStyle(psDot);
     drawAll(c, kSenkrechte);
@@ -417,88 +391,56 @@ void TFormZuTyp3::PaintBoxHauptPaint()
     // and widen the pen (a wide pen draws solid), so the runs' texts come out at height 14.
 }
 
-void TFormZuTyp3::tick(const Legierung& l, int& marke, int& bildNr)
+void TFormZuTyp3::tick(int i)
 {
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    haupt.Brush.SetColor(clSilver);
-    haupt.Font.SetColor(l.farbe);
-    haupt.Pen.SetColor(l.farbe);
-    haupt.Pen.SetWidth(3);
-    drawAll(haupt, l.ueberschrift);
-    TCanvas& konode = PaintBoxUmwandlung.Canvas();
-    konode.Pen.SetWidth(2);
-    konode.Pen.SetColor(l.farbe);
-    konode.Pen.SetMode(pmNotXor);
-
-    const typediagram::MarkStep step = typediagram::stepMark(marke, { .feinBis = l.grenze, .feinSchritt = kSchritt });
-    if (step.count > 0)
-        marke = step.last();
-    const Segment kuehlLinie { { l.x, l.linieOben }, { l.x, marke + l.linieVersatz } };
-    draw(haupt, kuehlLinie);
-
-    if (marke == kSchmelzeMarke) {
-        typediagram::appendLines(MemoErlaeuterung, l.memo);
-        if (l.rahmenInFarbe) {
-            haupt.Brush.SetColor(l.farbe);
-            draw(haupt, l.rahmen);
-            haupt.Brush.SetColor(clSilver);
-            draw(haupt, l.schmelze);
-        } else {
-            draw(haupt, l.schmelze);
-            draw(haupt, l.rahmen);
-        }
-    }
-    typediagram::playKeyframes(l.script, marke, { haupt, konode, m_state.Konoden, this->*l.bilder, l.bild, bildNr });
-    if (marke < l.grenze)
-        draw(haupt, kuehlLinie);
-    if (marke == kEndeMarke)
-        typediagram::finishRun(m_alloys, l.index);
+    const Legierungsdaten& l = kLegierungen[i];
+    typediagram::legierungsStil(PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), l.farbe, l.ueberschrift);
+    m_laeufe.tick(i);
 }
 
 void TFormZuTyp3::TimerL1Timer()
 {
-    tick(kL1, m_state.MarkeL1, m_state.BildNrL1);
+    tick(0);
 }
 
 void TFormZuTyp3::TimerL2Timer()
 {
-    tick(kL2, m_state.MarkeL2, m_state.BildNrL2);
+    tick(1);
 }
 
 void TFormZuTyp3::TimerL3Timer()
 {
-    tick(kL3, m_state.MarkeL3, m_state.BildNrL3);
+    tick(2);
 }
 
 void TFormZuTyp3::TimerL4Timer()
 {
-    tick(kL4, m_state.MarkeL4, m_state.BildNrL4);
+    tick(3);
 }
 
 void TFormZuTyp3::StartL1Click()
 {
-    typediagram::startStop(m_alloys, kL1.index);
+    m_laeufe.startStop(0);
 }
 
 void TFormZuTyp3::StartL2Click()
 {
-    typediagram::startStop(m_alloys, kL2.index);
+    m_laeufe.startStop(1);
 }
 
 void TFormZuTyp3::StartL3Click()
 {
-    typediagram::startStop(m_alloys, kL3.index);
+    m_laeufe.startStop(2);
 }
 
 void TFormZuTyp3::StartL4Click()
 {
-    typediagram::startStop(m_alloys, kL4.index);
+    m_laeufe.startStop(3);
 }
 
 void TFormZuTyp3::resetRuns()
 {
-    typediagram::resetRuns(m_alloys);
+    m_laeufe.reset();
     m_state.restartRuns();
 }
 

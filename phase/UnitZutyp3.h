@@ -9,15 +9,14 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+// The diagram, the model's type 3 in the paint boxes' coordinates.
 namespace zutyp3 {
 
-int liquidusA(int x); // [(x + 70)^2 * 0.0013 + 48]
-int solidusA(int x); // [247 - 0.009 * (x - 165)^2]
-int solvusA(int x); // [0.11 * (x - 130)^2 + 184]
-int liquidusB(int x); // [(x - 677)^2 * 0.0011 + 63]
-int solidusB(int x); // [248 - 0.0224 * (x - 400)^2]
-int solvusB(int x); // [0.05 * (x - 380)^2 + 75]
+// The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
+// solvus lines of both sides and the eutectic line from D to E.
+void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp3
 
@@ -72,9 +71,6 @@ public:
     };
     const ModuleState& moduleState() const { return m_state; }
 
-    // One alloy's look and script, in the unit's tables.
-    struct Legierung;
-
 private:
     void FormCreate() override;
     void PaintBoxHauptPaint();
@@ -90,13 +86,12 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
-    // keyframes of the new mark, the cooling line once more, and the end.
-    void tick(const Legierung& l, int& marke, int& bildNr);
+    // One tick of alloy i's run: the alloy's colour and headings, then its keyframes.
+    void tick(int i);
     void resetRuns();
 
     ModuleState m_state;
-    typediagram::AlloyStart m_alloys[4];
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp3* FormZuTyp3;

@@ -12,49 +12,37 @@ TFormZuTyp4* FormZuTyp4 = nullptr;
 
 namespace zutyp4 {
 
-int liquidus(int x)
-{
-    return RoundSingle(0.00108 * double(x - 15) * (x - 15) + 48);
-}
+namespace {
 
-int liquidusB(int x)
-{
-    return RoundSingle(0.0008 * double(x + 62) * (x + 62) + 34);
-}
+// The diagram of the model, shown in the field.
+constexpr phasefield::Projection kProjektion { model::typ4::tBottom, model::typ4::tTop };
 
-int solidusA(int x)
-{
-    return RoundSingle(200 - 0.0072 * double(x - 165) * (x - 165));
-}
+} // namespace
 
-int solvusA(int x)
+void drawBoundaries(TCanvas& c)
 {
-    return RoundSingle(0.066 * double(x - 120) * (x - 120) + 175);
-}
-
-int solidusB(int x)
-{
-    return RoundSingle(293 - 0.001 * double(x - 633) * (x - 633));
-}
-
-int solvusB(int x)
-{
-    return RoundSingle(0.071 * double(x - 251) * (x - 251) + 29);
+    // Each curve from the point where the lesson lets it begin.
+    using namespace model::typ4;
+    const phasefield::Branch grenzen[] = {
+        { { 20, 51 }, &liquidus, 20, 365 },
+        { { 20, 51 }, &solidusA, 20, 112 },
+        { { 66, 370 }, &solvusA, 66, 112 },
+        { { 365, 180 }, &liquidusB, 365, 480 },
+        { { 296, 180 }, &solidusB, 297, 480 },
+        { { 296, 180 }, &solvusB, 298, 320 },
+    };
+    for (const phasefield::Branch& g : grenzen)
+        phasefield::drawBranch(c, kProjektion, g);
+    const model::Invariant& peritektikum = model::phaseDiagram(4).invariants[0];
+    draw(c, kProjektion.line(peritektikum.t, peritektikum.right.w, peritektikum.left.w));
 }
 
 } // namespace zutyp4
 
 namespace {
 
-using namespace zutyp4;
-using typediagram::BildSchritt;
-using typediagram::Keyframe;
-using typediagram::kFeldLinks;
-using typediagram::kFeldOben;
-using typediagram::kFeldRechts;
-using typediagram::kFeldUnten;
-using typediagram::Konode;
-using typediagram::KonodenFeld;
+using namespace model::typ4;
+using namespace typediagram;
 
 // The common bounds of the two layers in the client area; the memo is placed from them.
 constexpr int kBreite = 500;
@@ -62,14 +50,12 @@ constexpr int kHoehe = 500;
 constexpr int kLinks = 270;
 constexpr int kOben = 10;
 
-constexpr TColor kFeldFarbe = RGB(0xA6, 0xA6, 0xFF); // around the diagram field
-
 // Every alloy's mark starts at 20 and steps by 4 while it is below 380; the run ends at 372,
 // the first mark at or past 370.
 constexpr int kStartMarke = 20;
-constexpr typediagram::MarkSteps kMarkeSchritte = { .feinBis = 380, .feinSchritt = 4 };
+constexpr MarkSteps kMarkeSchritte = { .feinBis = 380, .feinSchritt = 4 };
 constexpr int kSchmelzeMarke = 32; // every alloy shows its melt
-constexpr int kEndeAb = 370;
+constexpr int kEndeMarke = 372;
 
 // The alpha-to-beta pictures in the inset: 17 frames, then the inset's item goes off.
 constexpr int kAinBLetztesBild = 16;
@@ -164,16 +150,6 @@ constexpr TextAt kSymbolBeschriftung[] = {
 // The inset for the alpha-to-beta pictures.
 constexpr Box kEinschub = { 360, 60, 481, 170 };
 
-// The phase boundaries of the static picture, silver.
-constexpr typediagram::Trace kGrenzen[] = {
-    { liquidus, { 20, 51 }, 20, 365 },
-    { solidusA, { 20, 51 }, 20, 112 },
-    { solvusA, { 66, 370 }, 66, 112 },
-    { liquidusB, { 365, 180 }, 365, 480 },
-    { solidusB, { 296, 180 }, 297, 480 },
-    { solvusB, { 296, 180 }, 298, 320 },
-};
-constexpr Segment kPeritektikale = { { 365, 180 }, { 112, 180 } };
 // Dotted, from the ends of the alpha + beta field down to the bottom.
 constexpr Segment kSenkrechte[] = { { { 112, 180 }, { 112, 370 } }, { { 296, 180 }, { 296, 370 } } };
 
@@ -209,11 +185,6 @@ constexpr Konode kBetaSchmelze[] = {
     { 204, 334, 399 },
 };
 
-// L2 meets the alpha + melt field from 136 on, L3 from 168 on.
-constexpr KonodenFeld kFelderL1[] = { { kAlphaSchmelze }, { kAlphaBeta } };
-constexpr KonodenFeld kFelderL2[] = { { std::span(kAlphaSchmelze).subspan(11) }, { kAlphaBeta } };
-constexpr KonodenFeld kFelderL3[] = { { std::span(kAlphaSchmelze).subspan(19) }, { kBetaSchmelze } };
-
 // Where a field's last tie line goes without a successor.
 constexpr int kLoeschenL1[] = { 180, 368 };
 constexpr int kLoeschenL2[] = { 180, 368 };
@@ -234,71 +205,98 @@ constexpr BildSchritt kBilderL3[] = {
 };
 static_assert(std::size(kBilderL3) == 12);
 
-// The solvus lines reached at the peritectic line, the same for L1 and L2.
-constexpr typediagram::Trace kSolvusA = { solvusA, { 66, 370 }, 66, 112 };
-constexpr typediagram::Trace kSolvusB = { solvusB, { 296, 180 }, 298, 320 };
+// At the melt the alloy's lines go into the explanation and its pictures get a silver frame
+// outlined in the alloy's colour, with the caption above it.
+constexpr auto schmelze(Box r, int bildX)
+{
+    return bei(kSchmelzeMarke, memo(), rahmen(r), text({ bildX, 397, "Schmelze" }));
+}
 
-constexpr Keyframe kKeyframesL1[] = {
-    { 88, {}, { { { 40, 88 }, { 204, 88 } } },
-      { { liquidus, { 204, 88 }, 204, 365 }, { solidusA, { 40, 88 }, 40, 112 } } },
-    { 92, { 10, 397, "Alpha-MK+Schmelze" } },
-    { 180, {}, { { { 112, 180 }, { 365, 180 } } } },
-    { 184, { 10, 397, "Alpha-MK + Beta-MK" }, {}, { kSolvusA, kSolvusB } },
-    { 368, {}, { { { 66, 368 }, { 320, 368 } } } },
-};
-constexpr Keyframe kKeyframesL2[] = {
-    { 132, {}, { { { 69, 132 }, { 294, 132 } } },
-      { { liquidus, { 294, 132 }, 294, 365 }, { solidusA, { 69, 132 }, 69, 112 } } },
-    { 136, { 165, 397, "Alpha-MK+Schm." } },
-    { 180, {}, { { { 112, 180 }, { 365, 180 } } } },
-    { 184, { 165, 397, "  Beta-MK + Alpha-Seg." }, {}, { kSolvusA, kSolvusB } },
-    { 368, {}, { { { 66, 368 }, { 320, 368 } } } },
-};
-// At 184 the liquidus and solidus of the beta + melt field are traced from their upper ends,
-// where the curves begin, down to the alloy's line at 208.
-constexpr Keyframe kKeyframesL3[] = {
-    { 164, {}, { { { 95, 164 }, { 342, 164 } } },
-      { { liquidus, { 342, 164 }, 342, 365 }, { solidusA, { 93, 164 }, 93, 112 } } },
-    { 168, { 340, 397, "Alpha-MK" } },
-    { 180, {}, { { { 112, 180 }, { 365, 180 } } } },
-    { 184, { 340, 397, " Beta-MK " }, {},
-      { { liquidusB, { 365, 180 }, 365, 403 }, { solidusB, { 298, 181 }, 298, 342 } } },
-    { 208, {}, { { { 342, 208 }, { 403, 208 } } } },
-};
-// clang-format on
+// What the marks bring on the main layer besides tie lines and pictures: captions under the
+// pictures (on silver), lines and traced boundaries. The actions of a mark run in this order: the
+// melt, the tie line, the erase, the picture, then these. L1 and L2 reach the solvus lines at
+// the peritectic line alike.
+constexpr Grenze kSolvusA = { { 66, 370 }, &solvusA, 66, 112 };
+constexpr Grenze kSolvusB = { { 296, 180 }, &solvusB, 298, 320 };
+// The peritectic line drawn for good when an alloy reaches it (the static picture draws it the
+// other way round).
+constexpr Segment kPeritektikaleErreicht = { { 112, 180 }, { 365, 180 } };
+constexpr auto kDrehbuchL1 = drehbuch(
+    schmelze({ 18, 415, 103, 497 }, 20),
+    jeZeile(kAlphaSchmelze, konodenSchritt<>),
+    jeZeile(kAlphaBeta, konodenSchritt<>),
+    jeZeile(kLoeschenL1, loeschSchritt),
+    jeZeile(kBilderL1, bildSchritt),
+    bei(88, linie({ { 40, 88 }, { 204, 88 } }), grenze({ { 204, 88 }, &liquidus, 204, 365 }),
+        grenze({ { 40, 88 }, &solidusA, 40, 112 })),
+    bei(92, pinsel(clSilver), text({ 10, 397, "Alpha-MK+Schmelze" })),
+    bei(180, linie(kPeritektikaleErreicht)),
+    bei(184, pinsel(clSilver), text({ 10, 397, "Alpha-MK + Beta-MK" }), grenze(kSolvusA), grenze(kSolvusB)),
+    bei(368, linie({ { 66, 368 }, { 320, 368 } })),
+    bei(kEndeMarke, ende()));
+// L2 meets the alpha + melt field from 136 on.
+constexpr auto kDrehbuchL2 = drehbuch(
+    schmelze({ 178, 415, 263, 497 }, 180),
+    jeZeile<11>(kAlphaSchmelze, konodenSchritt<>),
+    jeZeile(kAlphaBeta, konodenSchritt<>),
+    jeZeile(kLoeschenL2, loeschSchritt),
+    jeZeile(kBilderL2, bildSchritt),
+    bei(132, linie({ { 69, 132 }, { 294, 132 } }), grenze({ { 294, 132 }, &liquidus, 294, 365 }),
+        grenze({ { 69, 132 }, &solidusA, 69, 112 })),
+    bei(136, pinsel(clSilver), text({ 165, 397, "Alpha-MK+Schm." })),
+    bei(180, linie(kPeritektikaleErreicht)),
+    bei(184, pinsel(clSilver), text({ 165, 397, "  Beta-MK + Alpha-Seg." }), grenze(kSolvusA), grenze(kSolvusB)),
+    bei(368, linie({ { 66, 368 }, { 320, 368 } })),
+    bei(kEndeMarke, ende()));
+// L3 meets the alpha + melt field from 168 on. At 184 the liquidus and solidus of the beta + melt
+// field are traced from their upper ends, where the curves begin, down to the alloy's line at 208.
+constexpr auto kDrehbuchL3 = drehbuch(
+    schmelze({ 338, 415, 423, 497 }, 340),
+    jeZeile<19>(kAlphaSchmelze, konodenSchritt<>),
+    jeZeile(kBetaSchmelze, konodenSchritt<>),
+    jeZeile(kLoeschenL3, loeschSchritt),
+    jeZeile(kBilderL3, bildSchritt),
+    bei(164, linie({ { 95, 164 }, { 342, 164 } }), grenze({ { 342, 164 }, &liquidus, 342, 365 }),
+        grenze({ { 93, 164 }, &solidusA, 93, 112 })),
+    bei(168, pinsel(clSilver), text({ 340, 397, "Alpha-MK" })),
+    bei(180, linie(kPeritektikaleErreicht)),
+    bei(184, pinsel(clSilver), text({ 340, 397, " Beta-MK " }), grenze({ { 365, 180 }, &liquidusB, 365, 403 }),
+        grenze({ { 298, 181 }, &solidusB, 298, 342 })),
+    bei(208, linie({ { 342, 208 }, { 403, 208 } })),
+    bei(kEndeMarke, ende()));
 
-} // namespace
-
-struct TFormZuTyp4::Legierung {
-    int index; // in the start items
+// An alloy: the look of its ticks and its run. The cooling line runs from 20 down to the mark
+// and is drawn once more after the keyframes.
+struct Legierungsdaten {
     TColor farbe;
     TextAt ueberschrift[2];
-    int x; // the alloy line
-    TPoint bild; // top-left of its pictures
-    Box rahmen; // around the pictures, silver with the alloy's outline
-    std::span<const char* const> memo;
-    TImageList TFormZuTyp4::*bilder;
-    typediagram::AlloyScript script;
+    Lauf lauf;
 };
-
-namespace {
-
-// clang-format off
-const TFormZuTyp4::Legierung kL1 = {
-    0, clBlue, { { 130, 22, "L(1) 60% A" }, { 130, 37, "und 40% B" } }, 204, { 20, 417 }, { 18, 415, 103, 497 },
-    kMemoL1, &TFormZuTyp4::ImageListL1, { kFelderL1, kLoeschenL1, kBilderL1, kKeyframesL1 },
-};
-const TFormZuTyp4::Legierung kL2 = {
-    1, clPurple, { { 228, 22, "L(2) 40% A" }, { 228, 37, "und 60% B" } }, 296, { 180, 417 }, { 178, 415, 263, 497 },
-    kMemoL2, &TFormZuTyp4::ImageListL2, { kFelderL2, kLoeschenL2, kBilderL2, kKeyframesL2 },
-};
-const TFormZuTyp4::Legierung kL3 = {
-    2, clGreen, { { 350, 22, "L(3) 30% A" }, { 350, 37, "und 70% B" } }, 342, { 340, 417 }, { 338, 415, 423, 497 },
-    kMemoL3, &TFormZuTyp4::ImageListL3, { kFelderL3, kLoeschenL3, kBilderL3, kKeyframesL3 },
+constexpr Legierungsdaten kLegierungen[] = {
+    { clBlue, { { 130, 22, "L(1) 60% A" }, { 130, 37, "und 40% B" } },
+      { kStartMarke, kMarkeSchritte, { .x = 204, .oben = 20 }, true, kDrehbuchL1, kMemoL1, { 20, 417 } } },
+    { clPurple, { { 228, 22, "L(2) 40% A" }, { 228, 37, "und 60% B" } },
+      { kStartMarke, kMarkeSchritte, { .x = 296, .oben = 20 }, true, kDrehbuchL2, kMemoL2, { 180, 417 } } },
+    { clGreen, { { 350, 22, "L(3) 30% A" }, { 350, 37, "und 70% B" } },
+      { kStartMarke, kMarkeSchritte, { .x = 342, .oben = 20 }, true, kDrehbuchL3, kMemoL3, { 340, 417 } } },
 };
 // clang-format on
 
 } // namespace
+
+namespace zutyp4 {
+
+std::vector<typediagram::KonodenTabelle> konodenTabellen()
+{
+    using K = std::vector<typediagram::Konode>;
+    return {
+        { "alpha + melt", K(std::begin(kAlphaSchmelze), std::end(kAlphaSchmelze)) },
+        { "alpha + beta", K(std::begin(kAlphaBeta), std::end(kAlphaBeta)) },
+        { "L3, beta + melt", K(std::begin(kBetaSchmelze), std::end(kBetaSchmelze)) },
+    };
+}
+
+} // namespace zutyp4
 
 TFormZuTyp4::TFormZuTyp4()
     : TLessonForm(QStringLiteral("FormZuTyp4"),
@@ -306,11 +304,13 @@ TFormZuTyp4::TFormZuTyp4()
               "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / peritektisches System (schematisch)"),
             .height = 605,
             .fontHeight = -10 })
-    , m_alloys {
-        { &StartL1, &TimerL1, &m_state.MarkeL1, kStartMarke },
-        { &StartL2, &TimerL2, &m_state.MarkeL2, kStartMarke },
-        { &StartL3, &TimerL3, &m_state.MarkeL3, kStartMarke },
-    }
+    , m_laeufe({ zutyp4::kProjektion, PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), nullptr, m_state.Konoden,
+                   MemoErlaeuterung },
+          {
+              { &kLegierungen[0].lauf, &ImageListL1, &TimerL1, &m_state.MarkeL1, &m_state.BildNrL1, &StartL1 },
+              { &kLegierungen[1].lauf, &ImageListL2, &TimerL2, &m_state.MarkeL2, &m_state.BildNrL2, &StartL2 },
+              { &kLegierungen[2].lauf, &ImageListL3, &TimerL3, &m_state.MarkeL3, &m_state.BildNrL3, &StartL3 },
+          })
 {
     MemoErlaeuterung.SetColor(kMemoColor);
     for (TImageList* list : { &ImageListL1, &ImageListL2, &ImageListL3, &ImageListAinB })
@@ -339,19 +339,10 @@ void TFormZuTyp4::FormCreate()
 void TFormZuTyp4::PaintBoxHauptPaint()
 {
     // Every repaint writes the base text again: the alloys' appended lines are gone with it.
-    MemoErlaeuterung.Font.SetHeight(18);
-    // With an alloy's lines appended the text is longer than the memo is high: a vertical
-    // scroll bar, so that every line can be read, and a horizontal one for the long lines.
-    MemoErlaeuterung.SetScrollBars(ssBoth);
-    MemoErlaeuterung.Lines.setTable(kMemo);
+    typediagram::zeigeGrundtext(MemoErlaeuterung, kMemo);
 
     TCanvas& c = PaintBoxHaupt.Canvas();
-    c.Brush.SetColor(kFeldFarbe);
-    c.Pen.SetColor(clWhite);
-    c.Rectangle(0, 0, kBreite, kHoehe);
-    c.Brush.SetColor(clWhite);
-    c.Rectangle(kFeldLinks, kFeldOben, kFeldRechts + 1, kFeldUnten);
-    typediagram::drawBands(c);
+    phasefield::drawGround(c, kBreite, kHoehe);
     // Outlined with the pen the bands left: 1 pixel, the darkest red.
     c.Brush.SetColor(clWhite);
     draw(c, kEinschub);
@@ -366,8 +357,7 @@ void TFormZuTyp4::PaintBoxHauptPaint()
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);
-    drawAll(c, kGrenzen);
-    draw(c, kPeritektikale);
+    zutyp4::drawBoundaries(c);
     c.Pen.SetWidth(1);
     c.Pen.SetStyle(psDot);
     drawAll(c, kSenkrechte);
@@ -377,52 +367,26 @@ void TFormZuTyp4::PaintBoxHauptPaint()
     // come out at height 14.
 }
 
-void TFormZuTyp4::tick(const Legierung& l, int& marke, int& bildNr)
+void TFormZuTyp4::tick(int i)
 {
-    TCanvas& haupt = PaintBoxHaupt.Canvas();
-    haupt.Font.SetName(QStringLiteral("Ms Sans Serif"));
-    haupt.Brush.SetColor(clSilver);
-    haupt.Font.SetColor(l.farbe);
-    haupt.Pen.SetColor(l.farbe);
-    haupt.Pen.SetWidth(3);
-    drawAll(haupt, l.ueberschrift);
-    TCanvas& konode = PaintBoxUmwandlung.Canvas();
-    konode.Pen.SetWidth(2);
-    konode.Pen.SetColor(l.farbe);
-    konode.Pen.SetMode(pmNotXor);
-
-    const typediagram::MarkStep step = typediagram::stepMark(marke, kMarkeSchritte);
-    const bool schreitet = step.count > 0;
-    if (schreitet) {
-        marke = step.last();
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, marke } });
-    }
-
-    if (marke == kSchmelzeMarke) {
-        typediagram::appendLines(MemoErlaeuterung, l.memo);
-        draw(haupt, l.rahmen);
-        draw(haupt, TextAt { l.bild.X, 397, "Schmelze" });
-    }
-    typediagram::playKeyframes(l.script, marke, { haupt, konode, m_state.Konoden, this->*l.bilder, l.bild, bildNr });
-    if (schreitet)
-        draw(haupt, Segment { { l.x, kStartMarke }, { l.x, marke } });
-    if (marke >= kEndeAb)
-        typediagram::finishRun(m_alloys, l.index);
+    const Legierungsdaten& l = kLegierungen[i];
+    typediagram::legierungsStil(PaintBoxHaupt.Canvas(), PaintBoxUmwandlung.Canvas(), l.farbe, l.ueberschrift);
+    m_laeufe.tick(i);
 }
 
 void TFormZuTyp4::TimerL1Timer()
 {
-    tick(kL1, m_state.MarkeL1, m_state.BildNrL1);
+    tick(0);
 }
 
 void TFormZuTyp4::TimerL2Timer()
 {
-    tick(kL2, m_state.MarkeL2, m_state.BildNrL2);
+    tick(1);
 }
 
 void TFormZuTyp4::TimerL3Timer()
 {
-    tick(kL3, m_state.MarkeL3, m_state.BildNrL3);
+    tick(2);
 }
 
 void TFormZuTyp4::TimerAinBTimer()
@@ -439,7 +403,8 @@ void TFormZuTyp4::TimerAinBTimer()
     konode.Font.SetHeight(14);
     draw(konode, TextAt { 438, 62, " a --> b " });
     const bool letztes = m_state.BildNrAinB == kAinBLetztesBild;
-    typediagram::drawNextFrame(ImageListAinB, haupt, kAinBBild.X, kAinBBild.Y, m_state.BildNrAinB);
+    ImageListAinB.Draw(haupt, kAinBBild.X, kAinBBild.Y, m_state.BildNrAinB);
+    ++m_state.BildNrAinB;
     if (letztes) {
         AinB.SetEnabled(false);
         TimerAinB.SetEnabled(false);
@@ -448,17 +413,17 @@ void TFormZuTyp4::TimerAinBTimer()
 
 void TFormZuTyp4::StartL1Click()
 {
-    typediagram::startStop(m_alloys, kL1.index);
+    m_laeufe.startStop(0);
 }
 
 void TFormZuTyp4::StartL2Click()
 {
-    typediagram::startStop(m_alloys, kL2.index);
+    m_laeufe.startStop(1);
 }
 
 void TFormZuTyp4::StartL3Click()
 {
-    typediagram::startStop(m_alloys, kL3.index);
+    m_laeufe.startStop(2);
 }
 
 void TFormZuTyp4::AinBClick()
@@ -470,7 +435,7 @@ void TFormZuTyp4::AinBClick()
 void TFormZuTyp4::NeuClick()
 {
     Refresh();
-    typediagram::resetRuns(m_alloys);
+    m_laeufe.reset();
     AinB.SetEnabled(true);
     TimerAinB.SetEnabled(false);
     m_state.restartRuns();

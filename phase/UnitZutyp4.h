@@ -9,15 +9,14 @@
 
 namespace wb {
 
-// The diagram's phase boundaries as pure functions, in the paint boxes' coordinates.
+// The diagram, the model's type 4 in the paint boxes' coordinates.
 namespace zutyp4 {
 
-int liquidus(int x); // from A to the peritectic point: [0.00108 * (x - 15)^2 + 48]
-int liquidusB(int x); // beyond it: [0.0008 * (x + 62)^2 + 34]
-int solidusA(int x); // [200 - 0.0072 * (x - 165)^2]
-int solvusA(int x); // [0.066 * (x - 120)^2 + 175]
-int solidusB(int x); // [293 - 0.001 * (x - 633)^2]
-int solvusB(int x); // [0.071 * (x - 251)^2 + 29]
+// The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
+// solvus lines and the peritectic line, drawn from the melt's end to alpha's.
+void drawBoundaries(TCanvas& c);
+// The lesson's tie lines, field by field.
+std::vector<typediagram::KonodenTabelle> konodenTabellen();
 
 } // namespace zutyp4
 
@@ -71,9 +70,6 @@ public:
     };
     const ModuleState& moduleState() const { return m_state; }
 
-    // One alloy's look and script, in the unit's tables.
-    struct Legierung;
-
 private:
     void PaintBoxHauptPaint();
     void FormCreate() override;
@@ -89,12 +85,11 @@ private:
     void EndeClick();
     void ESCAPEClick();
 
-    // One tick of an alloy's run: style and headings, the mark's step with the cooling line, the
-    // keyframes of the new mark, the cooling line once more, and the end.
-    void tick(const Legierung& l, int& marke, int& bildNr);
+    // One tick of alloy i's run: the alloy's colour and headings, then its keyframes.
+    void tick(int i);
 
     ModuleState m_state;
-    typediagram::AlloyStart m_alloys[3];
+    typediagram::Laeufe m_laeufe;
 };
 
 extern TFormZuTyp4* FormZuTyp4;

@@ -88,6 +88,14 @@ int codedFrame(wb::TColor c)
     return wb::GetGValue(c) == 0x40 && wb::GetBValue(c) == 0x80 ? wb::GetRValue(c) : -1;
 }
 
+void runToEnd(wb::TMenuItem& start, const wb::TTimer& timer)
+{
+    ASSERT_TRUE(start.Click()) << start.Name().toStdString();
+    for (int t = 0; t < 100 && timer.Enabled(); ++t)
+        wb::Scheduler::instance().advance(100);
+    ASSERT_FALSE(timer.Enabled()) << "the run of " << start.Name().toStdString() << " has not ended";
+}
+
 std::vector<std::pair<int, int>> frameChanges(
     const wb::TTimer& timer, const std::function<wb::TColor()>& probe, int maxTicks)
 {

@@ -79,6 +79,9 @@ QImage codedStrip(int frames, int width, int height);
 // The frame index a pixel of a coded strip shows; -1 for any other colour.
 int codedFrame(wb::TColor c);
 
+// Starts a run with its item and lets its timer tick until the run ends.
+void runToEnd(wb::TMenuItem& start, const wb::TTimer& timer);
+
 // Runs a timer's ticks until it stops (at most `maxTicks`) and notes, whenever the pixel
 // `probe()` returns shows another coded frame, the tick and the frame: (tick, frame).
 std::vector<std::pair<int, int>> frameChanges(

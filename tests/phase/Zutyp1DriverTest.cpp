@@ -1,46 +1,13 @@
 // The type 1 lesson in the whole program, through the headless driver: the moments of a run
 // where a fault would show, checked by pixels at exact diagram coordinates, the edit boxes,
 // the timer and which form is on top.
-#include "tests/support/Program.h"
+#include "tests/phase/LessonMoments.h"
 
-#include <string>
-#include <vector>
+using namespace wbtest;
 
 namespace {
 
-// A moment: driver commands after the lesson was opened from the main menu, with checks in
-// between, each turned into a driver query when the script is built.
-struct Step {
-    enum Kind { Command, Pixel, Edits, Timer, Top } kind;
-    std::string text; // the command; the expected colour, edit texts ("-" for empty) or form
-    int x = 0; // a pixel in the diagram boxes' coordinates (box at 265, 5)
-    int y = 0;
-};
-Step command(const char* line)
-{
-    return { Step::Command, line };
-}
-Step pixel(int x, int y, const char* color)
-{
-    return { Step::Pixel, color, x, y };
-}
-Step edits(const char* mk, const char* sch)
-{
-    return { Step::Edits, std::string(mk) + " " + sch };
-}
-Step timer(bool on)
-{
-    return { Step::Timer, on ? "on" : "off" };
-} // TimerHaupt
-Step top(const char* form)
-{
-    return { Step::Top, form };
-} // the form on top
-
-struct Moment {
-    const char* name;
-    std::vector<Step> steps;
-};
+const Lesson kTyp1 { "FormZuTyp1", "Typ1", { 265, 5 } };
 
 // Colours used below, all of them what the static picture or a drawing leaves at that place:
 // the colour band at row y is (255, 325 - y, 0) between 70 and 325; a NOT-XOR pen leaves
@@ -51,8 +18,8 @@ const Moment kMoments[] = {
     { "opening shows the static picture and waits",
       {
         top("FormZuTyp1"),
-        timer(false),
-        edits("-", "-"),
+        timer("TimerHaupt", false),
+        text("EditMK", "-"), text("EditSch", "-"),
         pixel(10, 300, "#A6A6FF"),         // around the diagram field
         pixel(250, 45, "#FFFF00"),         // yellow band, rows 20 ... 70
         pixel(250, 200, "#FF7D00"),        // green 325 - 200 = 125
@@ -67,11 +34,11 @@ const Moment kMoments[] = {
         command("key Space"),
         command("advance 200"),
         pixel(343, 300, "#FF1900"),        // MarkeY 26: still the band (green 25)
-        edits("-", "-"),
+        text("EditMK", "-"), text("EditSch", "-"),
         command("advance 100"),
         pixel(343, 300, "#0000FF"),        // MarkeY 29: the picture's frame, blue 3-pixel outline
         pixel(350, 250, "#FFFF00"),        // filled yellow
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
       } },
     { "keyframe 92 is the 24th tick",
       {
@@ -82,17 +49,17 @@ const Moment kMoments[] = {
         command("advance 100"),
         pixel(150, 92, "#0000FF"),         // the first tie line, for good on the main layer
         pixel(60, 92, "#FF16FF"),          // red auxiliary horizontal from 100 to 20, NOT-XOR
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
       } },
     { "at T = 104 the lever rule truncates and the next step replaces the tie line",
       {
         command("key Space"),
         command("advance 2800"),
-        edits("29", "71"),                 // 3200 div 108: 29.6 truncated; rounding would give 30
+        text("EditMK", "29"), text("EditSch", "71"), // 3200 div 108: 29.6 truncated; rounding would give 30
         pixel(160, 104, "#002200"),        // blue tie line over green 221
         pixel(122, 300, "#FFE6FF"),        // red vertical at xh = 122 over green 25
         command("advance 100"),
-        edits("36", "64"),
+        text("EditMK", "36"), text("EditSch", "64"),
         pixel(160, 104, "#FFDD00"),        // the old tie line is gone
         pixel(160, 107, "#002500"),        // the new one at 107 over green 218
         pixel(122, 300, "#FF1900"),        // the old vertical is gone
@@ -112,14 +79,14 @@ const Moment kMoments[] = {
       {
         command("key Space"),
         command("advance 8000"),
-        timer(true),                       // MarkeY 365
+        timer("TimerHaupt", true),                       // MarkeY 365
         pixel(194, 214, "#FF6F00"),        // band (green 111) left of the cooling line
         command("advance 100"),
-        timer(false),                      // MarkeY 371
+        timer("TimerHaupt", false),                      // MarkeY 371
         pixel(194, 214, "#0000FF"),        // the arrowhead's blue outline around (195, 214)
-        edits("100", "0"),
+        text("EditMK", "100"), text("EditSch", "0"),
         command("advance 1000"),
-        timer(false),
+        timer("TimerHaupt", false),
       } },
     { "a key pauses and resumes without repainting",
       {
@@ -127,12 +94,12 @@ const Moment kMoments[] = {
         command("advance 2800"),
         command("key Space"),
         command("advance 1000"),
-        timer(false),
-        edits("29", "71"),
+        timer("TimerHaupt", false),
+        text("EditMK", "29"), text("EditSch", "71"),
         pixel(160, 104, "#002200"),        // the tie line stays while paused
         command("key Space"),
         command("advance 100"),
-        edits("36", "64"),
+        text("EditMK", "36"), text("EditSch", "64"),
         pixel(160, 104, "#FFDD00"),        // erased as usual: nothing repainted in between
         pixel(160, 107, "#002500"),
       } },
@@ -141,11 +108,11 @@ const Moment kMoments[] = {
         command("key Space"),
         command("advance 2800"),
         command("menu StartStop"),
-        timer(false),
+        timer("TimerHaupt", false),
         pixel(160, 104, "#002200"),
         command("menu StartStop"),
         command("advance 100"),
-        edits("36", "64"),
+        text("EditMK", "36"), text("EditSch", "64"),
       } },
     { "a repaint during the run makes the next erase visible",
       {
@@ -154,7 +121,7 @@ const Moment kMoments[] = {
         command("repaint"),
         pixel(160, 104, "#FFDD00"),        // only the static picture is left
         pixel(150, 92, "#FFE900"),         // the first tie line is gone too
-        timer(true),
+        timer("TimerHaupt", true),
         command("advance 100"),
         pixel(160, 104, "#002200"),        // the erasing line lands on the clean band
         pixel(160, 107, "#002500"),
@@ -165,15 +132,15 @@ const Moment kMoments[] = {
         command("advance 8100"),
         pixel(150, 92, "#0000FF"),
         command("menu StartStop"),
-        timer(true),
+        timer("TimerHaupt", true),
         pixel(150, 92, "#FFE900"),         // repainted
         pixel(194, 214, "#FF6F00"),        // the final arrowhead is gone
-        edits("100", "0"),
+        text("EditMK", "100"), text("EditSch", "0"),
         command("advance 200"),
-        edits("100", "0"),
+        text("EditMK", "100"), text("EditSch", "0"),
         pixel(343, 300, "#FF1900"),
         command("advance 100"),
-        edits("0", "100"),                 // keyframe 29 again at the third tick
+        text("EditMK", "0"), text("EditSch", "100"),                 // keyframe 29 again at the third tick
         pixel(343, 300, "#0000FF"),
       } },
     { "a key after the end replays too",
@@ -181,23 +148,23 @@ const Moment kMoments[] = {
         command("key Space"),
         command("advance 8100"),
         command("key Enter"),
-        timer(true),
+        timer("TimerHaupt", true),
         pixel(150, 92, "#FFE900"),
         command("advance 300"),
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
       } },
     { "Loeschen/Neu stops, clears picture and edits, and the next run starts at the top",
       {
         command("key Space"),
         command("advance 2800"),
         command("menu NEu"),
-        timer(false),
-        edits("-", "-"),
+        timer("TimerHaupt", false),
+        text("EditMK", "-"), text("EditSch", "-"),
         pixel(160, 104, "#FFDD00"),
         pixel(150, 92, "#FFE900"),
         command("key Space"),
         command("advance 300"),
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
         pixel(343, 300, "#0000FF"),
       } },
     { "Esc stops and resets; reopening starts clean",
@@ -206,16 +173,16 @@ const Moment kMoments[] = {
         command("advance 2800"),
         command("key Esc"),
         top("FormMenue"),
-        timer(false),
+        timer("TimerHaupt", false),
         command("advance 1000"),
         command("menu Typ1"),
         top("FormZuTyp1"),
-        timer(false),
-        edits("-", "-"),
+        timer("TimerHaupt", false),
+        text("EditMK", "-"), text("EditSch", "-"),
         pixel(160, 104, "#FFDD00"),
         command("key Space"),
         command("advance 300"),
-        edits("0", "100"),                 // from MarkeY 20 again, not from 104
+        text("EditMK", "0"), text("EditSch", "100"),                 // from MarkeY 20 again, not from 104
       } },
     { "Ende stops and resets like Esc",
       {
@@ -223,12 +190,12 @@ const Moment kMoments[] = {
         command("advance 2800"),
         command("menu Ende"),
         top("FormMenue"),
-        timer(false),
+        timer("TimerHaupt", false),
         command("menu Typ1"),
-        edits("-", "-"),
+        text("EditMK", "-"), text("EditSch", "-"),
         command("key Space"),
         command("advance 300"),
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
       } },
     { "the close box leaves the animation running unseen",
       {
@@ -236,15 +203,15 @@ const Moment kMoments[] = {
         command("advance 2800"),
         command("close"),
         top("FormMenue"),
-        timer(true),
+        timer("TimerHaupt", true),
         command("advance 1000"),           // ten more ticks: T = 134
-        edits("85", "15"),
+        text("EditMK", "85"), text("EditSch", "15"),
         command("menu Typ1"),
         pixel(160, 104, "#FFDD00"),        // the form repaints: static picture
-        edits("85", "15"),                 // with the edits' last values
-        timer(true),
+        text("EditMK", "85"), text("EditSch", "15"),                 // with the edits' last values
+        timer("TimerHaupt", true),
         command("advance 300"),
-        edits("100", "0"),                 // T = 143
+        text("EditMK", "100"), text("EditSch", "0"),                 // T = 143
       } },
     { "after the close box a finished run replays at the next opening",
       {
@@ -252,13 +219,13 @@ const Moment kMoments[] = {
         command("advance 2800"),
         command("close"),
         command("advance 6000"),
-        timer(false),
+        timer("TimerHaupt", false),
         command("menu Typ1"),
-        edits("100", "0"),
+        text("EditMK", "100"), text("EditSch", "0"),
         command("key Space"),
-        timer(true),
+        timer("TimerHaupt", true),
         command("advance 300"),
-        edits("0", "100"),
+        text("EditMK", "0"), text("EditSch", "100"),
       } },
     { "a click on the strip draws the lever picture and a repaint removes it",
       {
@@ -280,33 +247,12 @@ const Moment kMoments[] = {
         command("advance 2000"),
         command("click PaintBoxHand 100 30"),
         pixel(160, 104, "#FFFFFF"),
-        timer(true),
+        timer("TimerHaupt", true),
         command("advance 800"),
-        edits("29", "71"),
+        text("EditMK", "29"), text("EditSch", "71"),
       } },
 };
 // clang-format on
-
-// What a driver answer says for the check it was asked for.
-std::string answerFor(const Step& step, const wbtest::Script& script, int query)
-{
-    switch (step.kind) {
-    case Step::Edits: {
-        const wbtest::StateView state = script.stateView(query);
-        auto text = [&](const char* name) {
-            const std::string t = state.text(name);
-            return t.empty() ? std::string("-") : t;
-        };
-        return text("EditMK") + " " + text("EditSch");
-    }
-    case Step::Timer:
-        return script.stateView(query).timerEnabled("TimerHaupt") ? "on" : "off";
-    case Step::Top:
-        return script.json(query).value(QStringLiteral("top")).toString().toStdString();
-    default:
-        return script.answer(query); // a pixel
-    }
-}
 
 } // namespace
 
@@ -314,39 +260,8 @@ class ZuTyp1Moments : public ::testing::TestWithParam<Moment> { };
 
 TEST_P(ZuTyp1Moments, ShowWhatTheLessonSays)
 {
-    const Moment& m = GetParam();
-    wbtest::Script script { "skip-cover", "menu Typ1" };
-    std::vector<std::pair<const Step*, int>> checks; // each check with its query
-    for (const Step& step : m.steps) {
-        switch (step.kind) {
-        case Step::Command:
-            script << step.text;
-            break;
-        case Step::Pixel:
-            checks.emplace_back(&step, script.pixel(265 + step.x, 5 + step.y));
-            break;
-        case Step::Edits:
-        case Step::Timer:
-            checks.emplace_back(&step, script.state("FormZuTyp1"));
-            break;
-        case Step::Top:
-            checks.emplace_back(&step, script.forms());
-            break;
-        }
-    }
-    script.run();
-    ASSERT_EQ(script.code(), 0) << script.err();
-    for (size_t i = 0; i < checks.size(); ++i) {
-        const auto& [step, query] = checks[i];
-        EXPECT_EQ(answerFor(*step, script, query), step->text)
-            << "check " << i + 1 << " at step " << (step - m.steps.data()) + 1;
-    }
+    expectMoment(kTyp1, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Run, ZuTyp1Moments, ::testing::ValuesIn(kMoments), [](const ::testing::TestParamInfo<Moment>& info) {
-        std::string name;
-        for (const char* p = info.param.name; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Run, ZuTyp1Moments, ::testing::ValuesIn(kMoments),
+    [](const ::testing::TestParamInfo<Moment>& info) { return momentName(info.param.name); });

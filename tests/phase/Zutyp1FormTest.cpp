@@ -34,46 +34,14 @@ protected:
 
 } // namespace
 
-// Caption, size, colour and status text are checked for every form by the shell tests.
-TEST_F(ZuTyp1, ComponentsSitWhereFormCreatePutsThem)
+// Caption, size, colour and status text are checked for every form by the shell tests; where
+// the components sit, the timer and the picture series by the table of the type lessons.
+TEST_F(ZuTyp1, LeverStripEditsAndLayerPensAreAsFormCreateSetsThem)
 {
-    struct Row {
-        TControl* control;
-        QRect bounds;
-    };
-    // clang-format off
-    const Row rows[] = {
-        { &f.PaintBoxHilfslinien, { 265, 5, 505, 492 } },
-        { &f.PaintBoxUmwandlung, { 265, 5, 505, 492 } },
-        { &f.PaintBoxHaupt, { 265, 5, 505, 492 } },
-        { &f.PaintBoxHebel, { 265, 5, 505, 492 } },
-        { &f.PaintBoxHand, { 265, 440, 505, 60 } }, // top = width 505 + top 5 - 70
-        { &f.MemoErlaeuterung, { 13, 3, 255, 494 } }, // 265 - 252, 5 - 2, height 492 + 2
-        { &f.EditMK, { 515, 460, 50, 25 } }, // lever strip + (250, 455)
-        { &f.EditSch, { 665, 460, 50, 25 } }, // lever strip + (400, 455)
-        { &f.StatusBarHint, { 0, 534, 792, 20 } }, // the bottom 20 rows of the 792 x 554 client area
-    };
-    // clang-format on
-    for (const Row& r : rows)
-        EXPECT_EQ(r.control->BoundsRect(), r.bounds) << r.control->Name().toStdString();
-
-    // The layers paint in this order, so the strip lies on top of the diagram.
-    std::vector<QString> order;
-    for (TComponent* c : f.components())
-        if (dynamic_cast<TPaintBox*>(c))
-            order.push_back(c->Name());
-    EXPECT_EQ(order,
-        (std::vector<QString> { QStringLiteral("PaintBoxHilfslinien"), QStringLiteral("PaintBoxUmwandlung"),
-            QStringLiteral("PaintBoxHaupt"), QStringLiteral("PaintBoxHebel"), QStringLiteral("PaintBoxHand") }));
-
     EXPECT_TRUE(f.KeyPreview());
     EXPECT_EQ(f.PaintBoxHebel.Color(), RGB(0x80, 0x00, 0xFF));
     EXPECT_EQ(f.PaintBoxHand.Cursor(), crHandPoint);
     EXPECT_EQ(f.cursorAt(QPoint(265 + 100, 440 + 30)), crHandPoint);
-    EXPECT_EQ(f.TimerHaupt.Interval(), 100);
-    EXPECT_FALSE(f.TimerHaupt.Enabled());
-    EXPECT_EQ(f.ImageListMkBildung.Width(), 100);
-    EXPECT_EQ(f.ImageListMkBildung.Height(), 100);
     for (TEdit* e : { &f.EditMK, &f.EditSch }) {
         EXPECT_TRUE(e->ReadOnly());
         EXPECT_EQ(e->Font.Height(), -13);
@@ -116,13 +84,6 @@ TEST_F(ZuTyp1, MemoHoldsItsTwentyNineLinesAndScrollsBothWays)
     EXPECT_EQ(m.Font.Height(), 18);
 }
 
-TEST_F(ZuTyp1, MenuBarHoldsEndeStartStopAndLoeschenNeuWithEscHidden)
-{
-    EXPECT_TRUE(wbtest::menuIs(f,
-        { { "Ende", "&Ende" }, { "StartStop", "&Start/Stop" }, { "NEu", "&Löschen/Neu" },
-            { "ESCAPE", "ESCAPE", "Esc", false } }));
-}
-
 TEST_F(ZuTyp1, MarkeYStepsByThreeThenBySixAndTheRunEndsAtTheEightyFirstTick)
 {
     // 23, 26, ..., 158 in 46 ticks; the 47th passes 161 and lands on 167; then by 6 up to 365
@@ -163,42 +124,6 @@ TEST_F(ZuTyp1, TheCrossingTickDrawsTheCoolingLineDownTo167)
     EXPECT_EQ(at(198, 165), clBlue);
     EXPECT_EQ(at(198, 168), clBlue) << "the line's round end one row below 167";
     EXPECT_EQ(at(198, 169), stillAt(198, 169)) << "and no further";
-}
-
-TEST_F(ZuTyp1, MicrostructureFramesRunFromZeroToEighteenWithoutGaps)
-{
-    // Frames of our own, each one colour whose red component is its index, so that the frame
-    // shown at the picture's centre tells which one was drawn last.
-    QImage strip(19 * 100, 100, QImage::Format_RGB32);
-    for (int i = 0; i < 19; ++i)
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 100; ++x)
-                strip.setPixelColor(i * 100 + x, y, QColor(i, 0x40, 0x80));
-    f.ImageListMkBildung.SetStrip(strip);
-    ASSERT_EQ(f.ImageListMkBildung.Count(), 19);
-
-    auto frameShown = [&]() -> int {
-        const TColor c = at(370 + 50, 260 + 50); // centre of the picture at (BildX, BildY)
-        return GetGValue(c) == 0x40 && GetBValue(c) == 0x80 ? GetRValue(c) : -1;
-    };
-    f.pressKey(VK_SPACE);
-    std::vector<std::pair<int, int>> changes; // (tick, frame) whenever the picture changes
-    int shown = frameShown();
-    EXPECT_EQ(shown, -1) << "no frame before the run";
-    for (int t = 1; f.TimerHaupt.Enabled(); ++t) {
-        tick();
-        if (frameShown() != shown) {
-            shown = frameShown();
-            changes.emplace_back(t, shown);
-        }
-    }
-    // Frame 0 with the melt at the 3rd tick (29), 1 at point 1 (24th tick, 92), one frame per
-    // tie-line step from 95 (25th tick) to 140 (40th), and 18 at point 2 (41st tick, 143).
-    std::vector<std::pair<int, int>> expected { { 3, 0 }, { 24, 1 } };
-    for (int i = 0; i < 16; ++i)
-        expected.emplace_back(25 + i, 2 + i);
-    expected.emplace_back(41, 18);
-    EXPECT_EQ(changes, expected);
 }
 
 TEST_F(ZuTyp1, BuiltInFramesAreDrawnAtTheirPlace)
