@@ -195,6 +195,25 @@ QStringList hinweise(const steel::Composition& composition, const steel::Calcula
     return lines;
 }
 
+QStringList umbrechen(const QStringList& zeilen, const std::function<int(const QString&)>& messen, int breite)
+{
+    QStringList result;
+    for (const QString& zeile : zeilen) {
+        QString current;
+        for (const QString& wort : zeile.split(u' ', Qt::SkipEmptyParts)) {
+            const QString next = current.isEmpty() ? wort : current + u' ' + wort;
+            if (!current.isEmpty() && messen(next) > breite) {
+                result << current;
+                current = wort;
+            } else {
+                current = next;
+            }
+        }
+        result << current;
+    }
+    return result;
+}
+
 QString zeitText(double seconds)
 {
     if (!std::isfinite(seconds))

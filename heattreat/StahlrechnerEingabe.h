@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace wb::stahlrechner {
@@ -56,6 +57,10 @@ QString ausgabe(const steel::Flagged<double>& value, int stellen = 0);
 // "außerhalb des Gültigkeitsbereichs" and the element with its value and the range; then the models
 // in use with their ranges and what must be said about them.
 QStringList hinweise(const steel::Composition& composition, const steel::CalculatorReport& report);
+
+// The lines broken at blanks so that each is at most `breite` wide as `messen` measures it (a word
+// wider than that stands alone); empty lines stay.
+QStringList umbrechen(const QStringList& zeilen, const std::function<int(const QString&)>& messen, int breite);
 
 // A model's range in words: "C 0,1–0,5 %, Si 0–1 %, …".
 QString bereichText(steel::Model model);

@@ -3,6 +3,7 @@
 #include "heattreat/UnitStahlrechner.h"
 
 #include "framework/Application.h"
+#include "framework/Fonts.h"
 #include "heattreat/StahlrechnerDiagramme.h"
 #include "heattreat/StahlrechnerEingabe.h"
 #include "steel/NamedSteels.h"
@@ -43,6 +44,8 @@ constexpr Ausgabe kAusgaben[] = {
     { "DI in mm", 270 }, { "Martensit in HV", 294 },
 };
 constexpr int kAusgabeEditX = 124;
+// What the memo's frame, margins and vertical scroll bar take of its width.
+constexpr int kMemoRand = 24;
 // clang-format on
 
 QString text(const char* utf8)
@@ -241,7 +244,11 @@ void TFormStahlrechner::berechne()
         = m_state.stahl.isEmpty() ? nullptr : steel::findNamedSteel(m_state.stahl.toUtf8().constData());
     LabelStahl.SetCaption(named ? QStringLiteral("%1 nach %2 (Mittelwerte)").arg(m_state.stahl, text(named->norm))
                                 : QStringLiteral("eigene Zusammensetzung"));
-    MemoHinweise.Lines.setList(stahlrechner::hinweise(m_state.zusammensetzung, m_report));
+    // The memo's lines are broken here, at the width its text has beside the scroll bar, so that each
+    // line is whole.
+    const ResolvedFont& schrift = fonts::resolve(MemoHinweise.Font);
+    MemoHinweise.Lines.setList(stahlrechner::umbrechen(stahlrechner::hinweise(m_state.zusammensetzung, m_report),
+        [&schrift](const QString& s) { return fonts::textWidth(schrift, s); }, MemoHinweise.Width() - kMemoRand));
     zeigeAblesung(QString());
     zeichneDiagramme();
 }
