@@ -247,7 +247,8 @@ void TFormStahlrechner::berechne()
     // The memo's lines are broken here, at the width its text has beside the scroll bar, so that each
     // line is whole.
     const ResolvedFont& schrift = fonts::resolve(MemoHinweise.Font);
-    MemoHinweise.Lines.setList(stahlrechner::umbrechen(stahlrechner::hinweise(m_state.zusammensetzung, m_report),
+    MemoHinweise.Lines.setList(stahlrechner::umbrechen(
+        stahlrechner::hinweise(m_state.zusammensetzung, m_report),
         [&schrift](const QString& s) { return fonts::textWidth(schrift, s); }, MemoHinweise.Width() - kMemoRand));
     zeigeAblesung(QString());
     zeichneDiagramme();
