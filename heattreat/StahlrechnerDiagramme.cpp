@@ -71,11 +71,54 @@ bool aufAchse(double seconds)
 
 // --- The ZTU panel -------------------------------------------------------------------------
 
+// A background of rows, each filled in its colour: the look of the lessons' bands and stripes, which
+// they draw with wide pens, filled row by row so that a recomputation redraws it quickly at any ratio.
+// The panel covers its part of the rows, so they are filled around it only.
+void zeichneZeilen(TCanvas& c, int width, int height, TColor (*farbe)(int y), int hoehe, const Box& feld)
+{
+    c.Pen.SetStyle(psSolid);
+    c.Pen.SetWidth(1);
+    for (int y = 0; y < height; y += hoehe) {
+        c.Pen.SetColor(farbe(y));
+        c.Brush.SetColor(farbe(y));
+        if (y >= feld.y1 && y + hoehe <= feld.y2) {
+            c.Rectangle(0, y, feld.x1, y + hoehe);
+            c.Rectangle(feld.x2, y, width, y + hoehe);
+        } else {
+            c.Rectangle(0, y, width, y + hoehe);
+        }
+    }
+}
+
+// The gold panel in a dark frame 2 pixels wide, as the lessons' panels look, of one-pixel rings (which
+// the canvas fills row by row at any ratio).
+void zeichneFeld(TCanvas& c, const Box& feld)
+{
+    c.Pen.SetStyle(psSolid);
+    c.Pen.SetWidth(1);
+    c.Pen.SetColor(kDunkel);
+    c.Brush.SetColor(diagrams::kPanelGold);
+    c.Rectangle(feld.x1 - 1, feld.y1 - 1, feld.x2 + 1, feld.y2 + 1);
+    c.Brush.SetStyle(bsClear);
+    c.Rectangle(feld.x1, feld.y1, feld.x2, feld.y2);
+}
+
+// The ZTA/ZTU lessons' bands: yellow to red over the first 256 rows, then red fading to almost black.
+TColor gelbRotDunkel(int y)
+{
+    return y < 256 ? RGB(255, 255 - y, 0) : RGB(std::max(0, 510 - y), 0, 0);
+}
+
+// The end-quench chart's stripes: red darkening downwards, 3 rows each.
+TColor rotStreifen(int y)
+{
+    return RGB(255 - std::min(y / 3, 200), 0, 0);
+}
+
 void zeichneZtuGrund(TCanvas& c, int width, int height, const ztaztu::DiagramLayout& l, const QString& titel)
 {
-    ztaztu::drawBackground(c, width, height);
-    c.Pen.SetStyle(psSolid);
-    diagrams::drawPanel(c, { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten });
+    zeichneZeilen(c, width, height, gelbRotDunkel, 1, { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten });
+    zeichneFeld(c, { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten });
     c.Pen.SetColor(kDunkel);
     diagrams::drawGrid(
         c, { { l.ZtuLinks, l.ZtuOben, l.ZtuRechts, l.ZtuUnten }, kZtuZeilen, l.ZtuZeile, 1, kZtuDekaden, l.ZtuDekade });
@@ -437,13 +480,8 @@ namespace {
 void zeichneDiagrammGrund(TCanvas& c, int width, int height, const Diagramm& d, const QString& titel,
     const QString& xTitel, int yBeschriftungAlle)
 {
-    c.Pen.SetStyle(psSolid);
-    c.Pen.SetWidth(3);
-    for (int i = 0; 3 * i <= height + 1; ++i) {
-        c.Pen.SetColor(RGB(255 - std::min(i, 200), 0, 0));
-        draw(c, Segment { { 0, 3 * i }, { width, 3 * i } });
-    }
-    diagrams::drawPanel(c, { d.links, d.oben, d.rechts, d.unten });
+    zeichneZeilen(c, width, height, rotStreifen, 3, { d.links, d.oben, d.rechts, d.unten });
+    zeichneFeld(c, { d.links, d.oben, d.rechts, d.unten });
     c.Pen.SetColor(kDunkel);
     diagrams::drawGrid(c,
         { { d.links, d.oben, d.rechts, d.unten }, d.zeilen, double(d.unten - d.oben) / d.zeilen, 1, d.spalten,
