@@ -145,8 +145,9 @@ void zeichneZtuGrund(TCanvas& c, int width, int height, const ztaztu::DiagramLay
     schreibe(c, l.ZtuRechts - c.TextWidth(achse), l.ZtuUnten + 19, achse, clWhite);
 }
 
-// A line across the panel at a temperature, with its name and value at the right end.
-void waagerechte(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, const QString& name)
+// A line across the panel at a temperature, with its name and value at the right end, above the line
+// or (Ac1, which lies close under Ac3) below it.
+void waagerechte(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, const QString& name, bool unter = false)
 {
     if (celsius <= 0 || celsius >= kZtuOberkante)
         return;
@@ -158,13 +159,13 @@ void waagerechte(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, con
     draw(c, Segment { { l.ZtuLinks, y }, { l.ZtuRechts, y } });
     c.Pen.SetStyle(psSolid);
     const QString text = QStringLiteral("%1 %2 °C").arg(name, zahl(celsius, 0));
-    schreibe(c, l.ZtuRechts - 4 - c.TextWidth(text), y - 14, text, kDunkel);
+    schreibe(c, l.ZtuRechts - 4 - c.TextWidth(text), unter ? y + 2 : y - 14, text, kDunkel);
 }
 
 void zeichneGrenzen(TCanvas& c, const ztaztu::DiagramLayout& l, const CalculatorReport& r)
 {
     waagerechte(c, l, r.temperatures.ac3.value, QStringLiteral("Ac3"));
-    waagerechte(c, l, r.temperatures.ac1.value, QStringLiteral("Ac1"));
+    waagerechte(c, l, r.temperatures.ac1.value, QStringLiteral("Ac1"), true);
     waagerechte(c, l, r.temperatures.ms.value, QStringLiteral("Ms"));
 }
 
@@ -319,8 +320,9 @@ void zeichneIsotherm(TCanvas& c, int width, int height, const CalculatorReport& 
                 schreibe(c, x, temperaturY(l, nase->temperature) - 7, name, p.farbe);
         }
     }
-    if (r.temperatures.ms.value > 40)
-        schreibe(c, l.ZtuLinks + 4, temperaturY(l, r.temperatures.ms.value) + 3, QStringLiteral("Martensit"), kDunkel);
+    if (r.temperatures.ms.value > 0)
+        schreibe(c, l.ZtuLinks + 4, std::min(temperaturY(l, r.temperatures.ms.value) + 3, l.ZtuUnten - 15),
+            QStringLiteral("Martensit"), kDunkel);
     zeichneFlagge(c, l, r);
 }
 
