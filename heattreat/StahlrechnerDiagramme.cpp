@@ -306,18 +306,19 @@ void zeichneIsotherm(TCanvas& c, int width, int height, const CalculatorReport& 
                     zug.luecke();
             }
         }
-        // The name right of the finish curve at the nose, where the start comes soonest.
+        // The name between start and finish at the nose, where the reaction starts soonest and runs.
         const steel::TttRow* nase = nullptr;
         for (const steel::TttRow& row : r.ttt)
             if (std::isfinite(zeiten(row, p.phase).start)
                 && (!nase || zeiten(row, p.phase).start < zeiten(*nase, p.phase).start))
                 nase = &row;
         if (nase) {
-            const double t = std::min(zeiten(*nase, p.phase).finish, kZeitMax);
-            const int x = std::max(zeitX(l, std::max(t, kZeitMin)) + 4, l.ZtuLinks + 4);
             const QString name = QString::fromUtf8(p.name);
+            const int beginnX = zeitX(l, std::clamp(zeiten(*nase, p.phase).start, kZeitMin, kZeitMax));
+            const int endeX = zeitX(l, std::clamp(zeiten(*nase, p.phase).finish, kZeitMin, kZeitMax));
+            const int x = std::max((beginnX + endeX - c.TextWidth(name)) / 2, beginnX + 3);
             if (x + c.TextWidth(name) < l.ZtuRechts)
-                schreibe(c, x, temperaturY(l, nase->temperature) - 7, name, p.farbe);
+                schreibe(c, x, temperaturY(l, nase->temperature) - 6, name, p.farbe);
         }
     }
     if (r.temperatures.ms.value > 0)
