@@ -8,6 +8,7 @@
 #include "heattreat/UnitHaerten.h"
 #include "heattreat/UnitLMC45.h"
 #include "heattreat/UnitNormal.h"
+#include "heattreat/UnitStahlrechner.h"
 #include "heattreat/UnitVerHart.h"
 #include "heattreat/UnitVerSch.h"
 #include "heattreat/UnitVergueten.h"
@@ -108,6 +109,8 @@ void createAllForms()
     Application.CreateForm(FormBildC08);
     Application.CreateForm(FormBildFe);
     Application.CreateForm(FormInfo);
+    // The explorers after the 49 forms of the lesson plan.
+    Application.CreateForm(FormStahlrechner);
 }
 
 namespace {

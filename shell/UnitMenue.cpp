@@ -5,6 +5,7 @@
 #include "heattreat/UnitHaerten.h"
 #include "heattreat/UnitLMC45.h"
 #include "heattreat/UnitNormal.h"
+#include "heattreat/UnitStahlrechner.h"
 #include "heattreat/UnitVerHart.h"
 #include "heattreat/UnitVerSch.h"
 #include "heattreat/UnitVergueten.h"
@@ -111,9 +112,10 @@ void TFormMenue::FarbewaehlenClick()
         FormZTAcon045, FormZTAiso045, FormZTUcon07, FormZTUcon045,
         FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
         FormZTAZTU, FormHaerten, FormNormal, FormVergueten,
+        FormStahlrechner,
     };
     // clang-format on
-    static_assert(sizeof(pages) / sizeof(pages[0]) == 32);
+    static_assert(sizeof(pages) / sizeof(pages[0]) == 33);
     for (TForm* page : pages)
         page->SetColor(ColorDialog1.Color());
 }
@@ -309,6 +311,11 @@ void TFormMenue::Vergtungsschaubild1Click()
 void TFormMenue::Haertekurven1Click()
 {
     FormVerHart->ShowModal();
+}
+
+void TFormMenue::StahlrechnerClick()
+{
+    FormStahlrechner->ShowModal();
 }
 
 void TFormMenue::InfoClick()

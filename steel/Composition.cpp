@@ -221,4 +221,15 @@ const char* modelName(Model model)
     return "?";
 }
 
+const char* modelCaveat(Model model)
+{
+    switch (model) {
+    case Model::HollomonJaffe:
+        return "Der Verlauf der Anlasskurve ist eine eigene Näherung (linear im Hollomon–Jaffe-Parameter vom "
+               "gehärteten Zustand bei 150 °C bis zum Ferrit-Perlit-Zustand bei Ae1), kein veröffentlichtes Modell.";
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace wb::steel

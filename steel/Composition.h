@@ -122,5 +122,8 @@ inline constexpr std::array<Model, 9> kModels { Model::AndrewsAc, Model::Andrews
 
 std::span<const Range> validityRange(Model model);
 const char* modelName(Model model);
+// What must be said beside a model's results when they are not wholly a published model's (a German
+// sentence for the window), or nullptr.
+const char* modelCaveat(Model model);
 
 } // namespace wb::steel

@@ -26,8 +26,8 @@ std::vector<TimeTemperature> constantRateCurve(double t0, double rate, double tE
     return { { 0, t0 }, { (t0 - tEnd) / rate, tEnd } };
 }
 
-// M. A. Grossmann, M. Asimow, S. F. Urban, in Hardenability of Alloy Steels, ASM (1939) 124: H for still
-// water 1.0, still oil 0.3, still air 0.02 per inch.
+// Typical H for still water, oil and air per inch, as quoted from the table of M. A. Grossmann, M. Asimow,
+// S. F. Urban, in Hardenability of Alloy Steels, ASM (1939); not checked against the table itself.
 double quenchSeverity(Quenchant quenchant)
 {
     switch (quenchant) {
@@ -140,8 +140,8 @@ std::vector<TimeTemperature> barCoolingCurve(
     return BarCooling(diameterMm, quenchant).curve(relativeRadius, t0, tFluid);
 }
 
-// The water jet of the end-quench test taken as Grossmann's "violently agitated water", H = 4 per inch
-// (Grossmann, Asimow, Urban 1939): a stand-in, since the jet's own coefficient is not tabulated there.
+// The water jet of the end-quench test taken as "violently agitated water", H = 4 per inch, the typical
+// value quoted for it from Grossmann's table: a stand-in, since no coefficient of the jet itself was found.
 double jominyJetCoefficient()
 {
     return 2 * kConductivity * 4.0 * kPerInch;

@@ -13,13 +13,15 @@ std::vector<TimeTemperature> constantRateCurve(double t0, double rate, double tE
 
 enum class Quenchant { Water, Oil, Air };
 
-// Grossmann's quench severity H in 1/inch for the quenchant without agitation.
+// Grossmann's quench severity H in 1/inch for the quenchant without agitation: typical values, as
+// textbooks quote his table (still water 1.0, still oil 0.3, still air 0.02); the table itself was not
+// within our reach, so they stand as typical values, not as checked ones.
 double quenchSeverity(Quenchant quenchant);
 // h = 2 k H in W/(m² K).
 double heatTransferCoefficient(Quenchant quenchant);
 
-// The steel's heat conduction as the cooling functions take it: values of a low-alloy steel between
-// 500 and 800 °C, held constant.
+// The steel's heat conduction as the cooling functions take it: typical values of a low-alloy steel
+// between 500 and 800 °C, held constant (rounded handbook figures, not taken from one source we read).
 inline constexpr double kConductivity = 26; // W/(m K)
 inline constexpr double kDiffusivity = 5.1e-6; // m²/s (26 / (7800 kg/m³ · 650 J/(kg K)))
 
@@ -54,7 +56,9 @@ std::vector<TimeTemperature> barCoolingCurve(
     double diameterMm, Quenchant quenchant, double relativeRadius, double t0 = 850, double tFluid = 20);
 
 // The end-quench bar as a semi-infinite rod cooled through its end: the cooling rate (°C/s) at 700 °C at a
-// distance (mm) from the quenched end, from austenitising at t0 with the water jet at tWater.
+// distance (mm) from the quenched end, from austenitising at t0 with the water jet at tWater. A stand-in
+// from heat conduction, not the measured curve that the hardenability standards print (that table was not
+// within our reach); the calculator's end-quench curve does not use it, it takes A255's dividing factors.
 double jominyCoolingRate700(double distanceMm, double t0 = 850, double tWater = 20);
 // The jet's heat transfer coefficient taken for it, W/(m² K).
 double jominyJetCoefficient();

@@ -4,6 +4,7 @@
 #include "Steels.h"
 
 #include <cmath>
+#include <string>
 
 using namespace wb::steel;
 using wbtest::kC45;
@@ -39,4 +40,20 @@ TEST(SteelTempering, EqualParameterEqualHardness)
     }
     // Below 150 °C for an hour the martensite keeps its hardness.
     EXPECT_DOUBLE_EQ(temperedHardness(steel, 690, 100, 1).value, 690);
+}
+
+TEST(SteelTempering, TheInterimCurveIsSaidToBeOurOwn)
+{
+    // The tempering curve is no published model: its caveat says so, and it is the only model with one.
+    for (Model model : kModels) {
+        SCOPED_TRACE(modelName(model));
+        const char* caveat = modelCaveat(model);
+        if (model == Model::HollomonJaffe) {
+            ASSERT_NE(caveat, nullptr);
+            EXPECT_NE(std::string(caveat).find("eigene Näherung"), std::string::npos);
+            EXPECT_NE(std::string(caveat).find("kein veröffentlichtes Modell"), std::string::npos);
+        } else {
+            EXPECT_EQ(caveat, nullptr);
+        }
+    }
 }
