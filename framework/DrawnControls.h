@@ -1,0 +1,69 @@
+// The windowed controls the framework draws itself, with its canvas, so that they look the same
+// on every machine: the panel (with the labels lying in it) and the status bar, both framed by
+// one bevel.
+#pragma once
+
+#include "WinControl.h"
+
+#include <QImage>
+#include <QRect>
+
+namespace wb {
+
+enum TBevelCut { bvNone, bvLowered, bvRaised };
+
+// The one-pixel bevel around `r` (inclusive edges): raised is light at the top and left and
+// dark at the bottom and right, lowered the other way round.
+void drawBevel(TCanvas& c, const QRect& r, TBevelCut cut);
+
+class TPanel : public TWinControl {
+public:
+    TPanel(TForm* owner, const QString& name);
+    QString kind() const override { return QStringLiteral("panel"); }
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+    int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int w);
+    // A single black frame line around the panel (BorderStyle bsSingle).
+    void SetSingleBorder(bool on);
+    void SetBevelOuter(TBevelCut b);
+
+    bool hasText() const override { return true; }
+    QString text() const override { return m_caption; }
+
+    // Framework: draws the panel and its labels into an image of its size.
+    QImage render();
+
+protected:
+    QWidget* makeWidget() override;
+
+private:
+    void applyPalette() override;
+    QString m_caption;
+    int m_borderWidth = 0;
+    bool m_singleBorder = false;
+    TBevelCut m_bevelOuter = bvRaised;
+};
+
+class TStatusBar : public TWinControl {
+public:
+    TStatusBar(TForm* owner, const QString& name);
+    QString kind() const override { return QStringLiteral("statusbar"); }
+
+    const QString& SimpleText() const { return m_text; }
+    void SetSimpleText(const QString& text);
+
+    bool hasText() const override { return true; }
+    QString text() const override { return m_text; }
+
+    QImage render();
+
+protected:
+    QWidget* makeWidget() override;
+
+private:
+    QString m_text;
+};
+
+} // namespace wb
