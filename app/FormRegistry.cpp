@@ -2,6 +2,7 @@
 // whether the page-colour command reaches it.
 #include "FormRegistry.h"
 
+#include "framework/Texts.h"
 #include "heattreat/UnitGlueh.h"
 #include "heattreat/UnitHaerten.h"
 #include "heattreat/UnitLMC45.h"
@@ -107,7 +108,7 @@ const FormRow kForms[] = {
     formRow<FormVerSch>({ "Vergtungsschaubild1" }),
     // The end-quench hardness curves have no command of their own in the lesson plan; the menu
     // offers them beside the tempering chart of the same steel.
-    formRow<FormVerHart>({ "Haertekurven1", "Warm", "Härtekurven Stirnabschreckprobe C45" }),
+    formRow<FormVerHart>({ "Haertekurven1", "Warm", WB_TR("FormMenue", "Härtekurven Stirnabschreckprobe C45") }),
     formRow<FormBildC01>(),
     formRow<FormBildC02>(),
     formRow<FormBildC03>(),

@@ -60,6 +60,8 @@ public:
     void setAlignedBounds(const QRect& r);
     // Framework: the form's font changed; a control that has no font of its own follows it.
     void takeParentFont(const TFont& f);
+    // Framework: the language changed; a control that shows a text shows it anew.
+    virtual void languageChanged() { }
 
 protected:
     virtual void boundsChanged() { }

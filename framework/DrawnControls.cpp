@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "RectTarget.h"
 #include "SurfaceControls.h"
+#include "Texts.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -61,6 +62,17 @@ QWidget* TPanel::makeWidget()
     return new RenderedWidget([this] { return render(); }, nullptr);
 }
 
+QString TPanel::Caption() const
+{
+    return texts::shown(m_caption);
+}
+
+void TPanel::languageChanged()
+{
+    if (m_widget)
+        m_widget->update();
+}
+
 void TPanel::SetCaption(const QString& caption)
 {
     m_caption = caption;
@@ -111,11 +123,11 @@ QImage TPanel::render()
         r.adjust(1, 1, -1, -1);
     }
     drawBevel(c, r, m_bevelOuter);
-    if (!m_caption.isEmpty()) {
+    if (const QString caption = Caption(); !caption.isEmpty()) {
         c.Font.Assign(Font);
-        const int w = c.TextWidth(m_caption);
-        const int h = c.TextHeight(m_caption);
-        c.TextOut((Width() - w) / 2, (Height() - h) / 2, m_caption);
+        const int w = c.TextWidth(caption);
+        const int h = c.TextHeight(caption);
+        c.TextOut((Width() - w) / 2, (Height() - h) / 2, caption);
     }
     for (TComponent* comp : Owner()->components()) {
         auto* label = dynamic_cast<TLabel*>(comp);
@@ -142,6 +154,17 @@ QWidget* TStatusBar::makeWidget()
     return new RenderedWidget([this] { return render(); }, nullptr);
 }
 
+QString TStatusBar::SimpleText() const
+{
+    return texts::shown(m_text);
+}
+
+void TStatusBar::languageChanged()
+{
+    if (m_widget)
+        m_widget->update();
+}
+
 void TStatusBar::SetSimpleText(const QString& text)
 {
     m_text = text;
@@ -162,8 +185,9 @@ QImage TStatusBar::render()
     drawBevel(c, r, bvLowered);
     c.Font.Assign(Font);
     c.Brush.SetStyle(bsClear);
-    const int h = c.TextHeight(m_text);
-    c.TextOut(r.left() + 3, r.top() + (r.height() - h) / 2, m_text);
+    const QString text = SimpleText();
+    const int h = c.TextHeight(text);
+    c.TextOut(r.left() + 3, r.top() + (r.height() - h) / 2, text);
     return img;
 }
 

@@ -21,7 +21,8 @@ public:
     TPanel(TForm* owner, const QString& name);
     QString kind() const override { return QStringLiteral("panel"); }
 
-    const QString& Caption() const { return m_caption; }
+    // The caption in the language in force (texts::tr).
+    QString Caption() const;
     void SetCaption(const QString& caption);
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int w);
@@ -30,7 +31,7 @@ public:
     void SetBevelOuter(TBevelCut b);
 
     bool hasText() const override { return true; }
-    QString text() const override { return m_caption; }
+    QString text() const override { return Caption(); }
 
     // Framework: draws the panel and its labels into an image of its size.
     QImage render();
@@ -40,6 +41,7 @@ protected:
 
 private:
     void applyPalette() override;
+    void languageChanged() override;
     QString m_caption;
     int m_borderWidth = 0;
     bool m_singleBorder = false;
@@ -51,11 +53,12 @@ public:
     TStatusBar(TForm* owner, const QString& name);
     QString kind() const override { return QStringLiteral("statusbar"); }
 
-    const QString& SimpleText() const { return m_text; }
+    // The text in the language in force (texts::tr).
+    QString SimpleText() const;
     void SetSimpleText(const QString& text);
 
     bool hasText() const override { return true; }
-    QString text() const override { return m_text; }
+    QString text() const override { return SimpleText(); }
 
     QImage render();
 
@@ -63,6 +66,7 @@ protected:
     QWidget* makeWidget() override;
 
 private:
+    void languageChanged() override;
     QString m_text;
 };
 

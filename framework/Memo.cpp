@@ -3,6 +3,7 @@
 
 #include "Forms.h"
 #include "PendingMemos.h"
+#include "Texts.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,28 +16,42 @@ namespace wb {
 void TStrings::Clear()
 {
     m_lines.clear();
+    m_shown.clear();
     m_changed();
 }
 
 void TStrings::Add(const QString& s)
 {
     m_lines.append(s);
+    m_shown.append(texts::shown(s));
     m_changed();
 }
 
 void TStrings::Put(int index, const QString& s)
 {
-    if (index == m_lines.size())
+    if (index == m_lines.size()) {
         m_lines.append(s);
-    else if (index >= 0 && index < m_lines.size())
+        m_shown.append(texts::shown(s));
+    } else if (index >= 0 && index < m_lines.size()) {
         m_lines[index] = s;
+        m_shown[index] = texts::shown(s);
+    }
     m_changed();
 }
 
 void TStrings::setList(const QStringList& lines)
 {
     m_lines = lines;
+    m_shown.clear();
+    m_shown.reserve(lines.size());
+    for (const QString& line : lines)
+        m_shown.append(texts::shown(line));
     m_changed();
+}
+
+void TStrings::retranslate()
+{
+    setList(QStringList(m_lines));
 }
 
 void TStrings::setTable(std::span<const char* const> lines)
@@ -205,6 +220,11 @@ void TMemo::layoutLines()
     QTextCursor cursor(edit->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
+}
+
+void TMemo::languageChanged()
+{
+    Lines.retranslate();
 }
 
 void TMemo::fontChanged()

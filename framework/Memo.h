@@ -22,15 +22,19 @@ public:
     void Add(const QString& s);
     // Lines[i] := s; i = Count appends.
     void Put(int index, const QString& s);
-    const QString& operator[](int index) const { return m_lines.at(index); }
+    // The lines as shown: marked texts in the language in force (texts::tr), the others as given.
+    const QString& operator[](int index) const { return m_shown.at(index); }
     int Count() const { return int(m_lines.size()); }
-    const QStringList& list() const { return m_lines; }
+    const QStringList& list() const { return m_shown; }
     void setList(const QStringList& lines);
-    // All lines at once from a lesson's table of UTF-8 texts.
+    // All lines at once from a lesson's table of UTF-8 texts (marked with WB_TR or not).
     void setTable(std::span<const char* const> lines);
+    // The language changed: the lines are shown anew.
+    void retranslate();
 
 private:
-    QStringList m_lines;
+    QStringList m_lines; // as given
+    QStringList m_shown;
     std::function<void()> m_changed;
 };
 
@@ -68,6 +72,7 @@ protected:
 private:
     void linesChanged();
     void layoutLines();
+    void languageChanged() override;
     void fontChanged() override;
     void setPending(bool pending);
     bool m_textPending = false;

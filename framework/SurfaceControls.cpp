@@ -3,6 +3,7 @@
 
 #include "Forms.h"
 #include "RectTarget.h"
+#include "Texts.h"
 #include "WinControl.h"
 
 #include <algorithm>
@@ -154,6 +155,24 @@ TLabel::TLabel(TForm* owner, const QString& name, TWinControl* parent)
     adjustSize();
 }
 
+QString TLabel::Caption() const
+{
+    return texts::shown(m_caption);
+}
+
+void TLabel::SetMargin(Padding margin)
+{
+    const QRect before = clientRect();
+    m_margin = margin;
+    adjustSize();
+    lookChanged(before);
+}
+
+void TLabel::languageChanged()
+{
+    fontChanged();
+}
+
 void TLabel::SetCaption(const QString& caption)
 {
     if (caption == m_caption)
@@ -188,7 +207,7 @@ void TLabel::adjustSize()
     if (!m_autoSize)
         return;
     const ResolvedFont& rf = fonts::resolve(Font);
-    m_bounds.setSize(QSize(fonts::textWidth(rf, m_caption), rf.cellHeight));
+    m_bounds.setSize(QSize(paddedTextWidth(rf, Caption(), m_margin), rf.cellHeight));
 }
 
 void TLabel::paintOn(TCanvas& canvas)
@@ -202,7 +221,8 @@ void TLabel::paintOn(TCanvas& canvas)
         canvas.Pen.SetMode(pmCopy);
         canvas.Rectangle(Left(), Top(), Left() + Width(), Top() + Height());
     }
-    canvas.TextOut(Left(), Top(), m_caption);
+    // The label's colour already fills the margin; its blanks are laid out with the caption.
+    canvas.TextOut(Left(), Top(), withMargin(Caption(), m_margin));
 }
 
 void TLabel::paint()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Control.h"
+#include "Figures.h"
 
 #include <QImage>
 #include <functional>
@@ -88,15 +89,20 @@ public:
     TLabel(TForm* owner, const QString& name, TWinControl* parent = nullptr);
     QString kind() const override { return QStringLiteral("label"); }
 
-    const QString& Caption() const { return m_caption; }
+    // The caption in the language in force (texts::tr).
+    QString Caption() const;
     void SetCaption(const QString& caption);
+    // A margin around the caption, in blanks of the label's font: the label is that much wider
+    // and its colour fills the margin, where a caption padded with blanks had them.
+    Padding Margin() const { return m_margin; }
+    void SetMargin(Padding margin);
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool on);
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool on);
 
     bool hasText() const override { return true; }
-    QString text() const override { return m_caption; }
+    QString text() const override { return Caption(); }
 
     void paint() override;
     // Draws the label on any canvas whose origin is the label's parent.
@@ -104,11 +110,13 @@ public:
 
 protected:
     void fontChanged() override;
+    void languageChanged() override;
 
 private:
     void adjustSize();
 
     QString m_caption;
+    Padding m_margin;
     bool m_transparent = false;
     bool m_autoSize = true;
 };

@@ -2,6 +2,7 @@
 #include "WidgetControls.h"
 
 #include "Forms.h"
+#include "Texts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,7 +76,7 @@ TButton::TButton(TForm* owner, const QString& name)
 
 QWidget* TButton::makeWidget()
 {
-    auto* button = new QPushButton(m_caption);
+    auto* button = new QPushButton(Caption());
     button->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (Owner()->acceptsMouse())
@@ -84,11 +85,21 @@ QWidget* TButton::makeWidget()
     return button;
 }
 
+QString TButton::Caption() const
+{
+    return texts::shown(m_caption);
+}
+
 void TButton::SetCaption(const QString& caption)
 {
     m_caption = caption;
+    languageChanged();
+}
+
+void TButton::languageChanged()
+{
     if (auto* b = qobject_cast<QPushButton*>(m_widget.data()))
-        b->setText(caption);
+        b->setText(Caption());
 }
 
 void TButton::press()

@@ -41,12 +41,13 @@ public:
     TButton(TForm* owner, const QString& name);
     QString kind() const override { return QStringLiteral("button"); }
 
-    const QString& Caption() const { return m_caption; }
+    // The caption in the language in force (texts::tr).
+    QString Caption() const;
     void SetCaption(const QString& caption);
     std::function<void()> OnClick;
 
     bool hasText() const override { return true; }
-    QString text() const override { return m_caption; }
+    QString text() const override { return Caption(); }
 
     // Framework: a press as the user makes it (refused by the caller when disabled).
     void press();
@@ -55,6 +56,7 @@ protected:
     QWidget* makeWidget() override;
 
 private:
+    void languageChanged() override;
     QString m_caption;
 };
 

@@ -12,8 +12,8 @@ TFormMenue* FormMenue = nullptr;
 TFormMenue::TFormMenue()
     : TForm(QStringLiteral("FormMenue"))
 {
-    SetCaption(QStringLiteral(
-        "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen"));
+    SetCaption(QStringLiteral(WB_TR("FormMenue",
+        "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen")));
     SetBorderStyle(bsSizeable);
     SetColor(clBlack);
     Font.SetName(QStringLiteral("MS Sans Serif"));
@@ -35,7 +35,7 @@ TFormMenue::TFormMenue()
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
     StatusBarHint.Font.SetHeight(-16);
     StatusBarHint.Font.SetBold(true);
-    StatusBarHint.SetSimpleText(QStringLiteral("ESC = Abbruch"));
+    StatusBarHint.SetSimpleText(QStringLiteral(WB_TR("FormMenue", "ESC = Abbruch")));
 }
 
 void TFormMenue::FormPaint()
