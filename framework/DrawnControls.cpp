@@ -33,6 +33,19 @@ protected:
 private:
     std::function<QImage()> m_render;
 };
+// A drawn control's picture: its colour, at the form's zoom so that it is as sharp as the window
+// it lies in, with `paint` drawing on it in the control's logical pixels.
+template <class Paint> QImage drawnPicture(const TWinControl& control, Paint paint)
+{
+    const double z = control.Owner()->zoom();
+    const QRect area(0, 0, std::max(1, control.Width()), std::max(1, control.Height()));
+    QImage img(deviceRect(area, z).size(), QImage::Format_RGB32);
+    img.fill(toPixel(control.Color()));
+    RectTarget target(&img, QPoint(0, 0), area, z);
+    paint(target);
+    return img;
+}
+
 } // namespace
 
 void drawBevel(TCanvas& c, const QRect& r, TBevelCut cut)
@@ -109,34 +122,30 @@ void TPanel::applyPalette()
 
 QImage TPanel::render()
 {
-    // Drawn at the form's zoom, so that it is as sharp as the window it lies in.
-    const double z = Owner()->zoom();
-    QImage img(deviceRect(QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z).size(), QImage::Format_RGB32);
-    img.fill(toPixel(Color()));
-    RectTarget target(&img, QPoint(0, 0), QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z);
-    TCanvas c(&target);
-    QRect r = target.clip();
-    c.Brush.SetStyle(bsClear);
-    if (m_singleBorder) {
-        c.Pen.SetColor(clBlack);
-        c.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-        r.adjust(1, 1, -1, -1);
-    }
-    drawBevel(c, r, m_bevelOuter);
-    if (const QString caption = Caption(); !caption.isEmpty()) {
-        c.Font.Assign(Font);
-        const int w = c.TextWidth(caption);
-        const int h = c.TextHeight(caption);
-        c.TextOut((Width() - w) / 2, (Height() - h) / 2, caption);
-    }
-    for (TComponent* comp : Owner()->components()) {
-        auto* label = dynamic_cast<TLabel*>(comp);
-        if (label && label->Parent() == this && label->Visible()) {
-            TCanvas lc(&target);
-            label->paintOn(lc);
+    return drawnPicture(*this, [this](RectTarget& target) {
+        TCanvas c(&target);
+        QRect r = target.clip();
+        c.Brush.SetStyle(bsClear);
+        if (m_singleBorder) {
+            c.Pen.SetColor(clBlack);
+            c.Rectangle(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+            r.adjust(1, 1, -1, -1);
         }
-    }
-    return img;
+        drawBevel(c, r, m_bevelOuter);
+        if (const QString caption = Caption(); !caption.isEmpty()) {
+            c.Font.Assign(Font);
+            const int w = c.TextWidth(caption);
+            const int h = c.TextHeight(caption);
+            c.TextOut((Width() - w) / 2, (Height() - h) / 2, caption);
+        }
+        for (TComponent* comp : Owner()->components()) {
+            auto* label = dynamic_cast<TLabel*>(comp);
+            if (label && label->Parent() == this && label->Visible()) {
+                TCanvas lc(&target);
+                label->paintOn(lc);
+            }
+        }
+    });
 }
 
 // --- Status bar -----------------------------------------------------------------------------
@@ -174,21 +183,17 @@ void TStatusBar::SetSimpleText(const QString& text)
 
 QImage TStatusBar::render()
 {
-    // Drawn at the form's zoom, so that it is as sharp as the window it lies in.
-    const double z = Owner()->zoom();
-    QImage img(deviceRect(QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z).size(), QImage::Format_RGB32);
-    img.fill(toPixel(Color()));
-    RectTarget target(&img, QPoint(0, 0), QRect(0, 0, std::max(1, Width()), std::max(1, Height())), z);
-    TCanvas c(&target);
-    // The simple panel: a sunken field one pixel in from the edges, the text inside it.
-    const QRect r = target.clip().adjusted(0, 2, -1, -1);
-    drawBevel(c, r, bvLowered);
-    c.Font.Assign(Font);
-    c.Brush.SetStyle(bsClear);
-    const QString text = SimpleText();
-    const int h = c.TextHeight(text);
-    c.TextOut(r.left() + 3, r.top() + (r.height() - h) / 2, text);
-    return img;
+    return drawnPicture(*this, [this](RectTarget& target) {
+        TCanvas c(&target);
+        // The simple panel: a sunken field one pixel in from the edges, the text inside it.
+        const QRect r = target.clip().adjusted(0, 2, -1, -1);
+        drawBevel(c, r, bvLowered);
+        c.Font.Assign(Font);
+        c.Brush.SetStyle(bsClear);
+        const QString text = SimpleText();
+        const int h = c.TextHeight(text);
+        c.TextOut(r.left() + 3, r.top() + (r.height() - h) / 2, text);
+    });
 }
 
 } // namespace wb
