@@ -1,116 +1,49 @@
 #include "Program.h"
 
+#include "FormRegistry.h"
 #include "framework/Application.h"
 #include "framework/Forms.h"
 #include "framework/Timers.h"
 #include "framework/Zoom.h"
-#include "heattreat/UnitGlueh.h"
-#include "heattreat/UnitHaerten.h"
-#include "heattreat/UnitLMC45.h"
-#include "heattreat/UnitNormal.h"
-#include "heattreat/UnitStahlrechner.h"
-#include "heattreat/UnitVerHart.h"
-#include "heattreat/UnitVerSch.h"
-#include "heattreat/UnitVergueten.h"
-#include "heattreat/UnitWarme.h"
-#include "heattreat/UnitZTAZTU.h"
-#include "heattreat/UnitZTAZTU045.h"
-#include "ironcarbon/UnitAllEKD.h"
-#include "ironcarbon/UnitBildC01.h"
-#include "ironcarbon/UnitBildC02.h"
-#include "ironcarbon/UnitBildC03.h"
-#include "ironcarbon/UnitBildC04.h"
-#include "ironcarbon/UnitBildC05.h"
-#include "ironcarbon/UnitBildC06.h"
-#include "ironcarbon/UnitBildC07.h"
-#include "ironcarbon/UnitBildC08.h"
-#include "ironcarbon/UnitBildFe.h"
-#include "ironcarbon/UnitEKD06.h"
-#include "ironcarbon/UnitEKD12.h"
-#include "ironcarbon/UnitEKD30.h"
-#include "ironcarbon/UnitEKDBilder.h"
-#include "ironcarbon/UnitEKDGESAMT.h"
-#include "ironcarbon/UnitEKDmestabil.h"
-#include "ironcarbon/UnitReineisen.h"
-#include "phase/UnitAbZUTYP1.h"
-#include "phase/UnitAbZUTYP2.h"
-#include "phase/UnitAllZu.h"
-#include "phase/UnitEntZu.h"
-#include "phase/UnitZuTyp5.h"
-#include "phase/UnitZuTyp6.h"
-#include "phase/UnitZutyp1.h"
-#include "phase/UnitZutyp2.h"
-#include "phase/UnitZutyp3.h"
-#include "phase/UnitZutyp4.h"
-#include "shell/UnitDeckEKD.h"
-#include "shell/UnitInfo.h"
 #include "shell/UnitMenue.h"
-#include "timetemp/UnitALLZTAZTU.h"
-#include "timetemp/UnitZTAconC045.h"
-#include "timetemp/UnitZTAconC07.h"
-#include "timetemp/UnitZTAisoC045.h"
-#include "timetemp/UnitZTUconC045.h"
-#include "timetemp/UnitZTUconC07.h"
-#include "timetemp/UnitZTUisoC045.h"
-#include "timetemp/UnitZTUisoC07.h"
-#include "timetemp/UnitZeitab.h"
 
 namespace wb {
 
+namespace {
+
+// The main menu's commands and its page-colour list, as the registry gives them.
+void connectMainMenu()
+{
+    std::vector<TForm*> pages;
+    for (const FormRow& row : formRegistry()) {
+        TForm* form = row.form();
+        if (row.colour == PageColour::Page)
+            pages.push_back(form);
+        const MenuCommand& command = row.command;
+        if (!command.item)
+            continue;
+        auto open = [form, before = row.beforeOpen] {
+            if (before)
+                before();
+            form->ShowModal();
+        };
+        if (command.parent)
+            FormMenue->addOpenCommand(QString::fromUtf8(command.parent), QString::fromUtf8(command.item),
+                QString::fromUtf8(command.caption), std::move(open));
+        else
+            FormMenue->setOpenCommand(QString::fromUtf8(command.item), std::move(open));
+    }
+    FormMenue->setPageForms(std::move(pages));
+}
+
+} // namespace
+
 void createAllForms()
 {
-    // The first form created is the main form: closing the cover page ends the program.
-    Application.CreateForm(FormDeckblatt);
-    Application.CreateForm(FormMenue);
-    Application.CreateForm(FormAllZu);
-    Application.CreateForm(FormEntZu);
-    Application.CreateForm(FormAbZuTyp2);
-    Application.CreateForm(FormZuTyp1);
-    Application.CreateForm(FormZuTyp2);
-    Application.CreateForm(FormZuTyp3);
-    Application.CreateForm(FormZuTyp4);
-    Application.CreateForm(FormZuTyp5);
-    Application.CreateForm(FormZuTyp6);
-    Application.CreateForm(FormAllEKD);
-    Application.CreateForm(FormReineisen);
-    Application.CreateForm(FORMEKDGESAMT);
-    Application.CreateForm(FormEKD06);
-    Application.CreateForm(FormEKD12);
-    Application.CreateForm(FormEKD30);
-    Application.CreateForm(FormALLZTAZTU);
-    Application.CreateForm(FormZTAcon045);
-    Application.CreateForm(FormZTAcon07);
-    Application.CreateForm(FormZTAiso045);
-    Application.CreateForm(FormZTUcon045);
-    Application.CreateForm(FormZTUcon07);
-    Application.CreateForm(FormZTUi045);
-    Application.CreateForm(FormZTUi07);
-    Application.CreateForm(FORMEKDMETASTABIL);
-    Application.CreateForm(FormZTAZTU045);
-    Application.CreateForm(FormWarme);
-    Application.CreateForm(FormZTAZTU);
-    Application.CreateForm(FormHaerten);
-    Application.CreateForm(FormNormal);
-    Application.CreateForm(FormVergueten);
-    Application.CreateForm(FormZeitAb);
-    Application.CreateForm(FormAbZuTyp1);
-    Application.CreateForm(FormEKDBilder);
-    Application.CreateForm(FormGlueh);
-    Application.CreateForm(FormLMC45);
-    Application.CreateForm(FormVerSch);
-    Application.CreateForm(FormVerHart);
-    Application.CreateForm(FormBildC01);
-    Application.CreateForm(FormBildC02);
-    Application.CreateForm(FormBildC03);
-    Application.CreateForm(FormBildC04);
-    Application.CreateForm(FormBildC05);
-    Application.CreateForm(FormBildC06);
-    Application.CreateForm(FormBildC07);
-    Application.CreateForm(FormBildC08);
-    Application.CreateForm(FormBildFe);
-    Application.CreateForm(FormInfo);
-    // The explorers after the 49 forms of the lesson plan.
-    Application.CreateForm(FormStahlrechner);
+    // Every form once, in the registry's order; each FormCreate runs here.
+    for (const FormRow& row : formRegistry())
+        row.create();
+    connectMainMenu();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "FormWindow.h"
 #include "Forms.h"
 #include "InputRouter.h"
+#include "Texts.h"
 #include "Timers.h"
 #include "Zoom.h"
 
@@ -67,6 +68,7 @@ void TApplication::Initialize()
     if (qtGerman.load(QStringLiteral(":/wbtranslations/qtbase_de.qm")))
         QApplication::installTranslator(&qtGerman);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    texts::watchLanguage([] { Application.languageChanged(); });
     fonts::ensureLoaded();
     TFont f;
     QApplication::setFont(fonts::qfontFor(f));
@@ -123,18 +125,31 @@ void TApplication::Terminate()
         QApplication::exit(0);
 }
 
+QString TApplication::Title() const
+{
+    return texts::shown(WB_TR("Application", "Wärmebehandlung"));
+}
+
 void TApplication::ShowError(const QString& text)
 {
     if (m_answers) {
-        m_answers->messageBox(text);
+        m_answers->messageBox(texts::shown(text));
         return;
     }
     TForm* top = topForm();
-    QMessageBox::critical(top ? top->window() : nullptr, Title(), text);
+    QMessageBox::critical(top ? top->window() : nullptr, Title(), texts::shown(text));
+}
+
+void TApplication::languageChanged()
+{
+    for (TForm* f : m_all)
+        f->languageChanged();
 }
 
 void TApplication::registerForm(TForm* f)
 {
+    // Forms made without the program's start-up (tests) follow the language too.
+    texts::watchLanguage([] { Application.languageChanged(); });
     m_all.push_back(f);
 }
 

@@ -55,7 +55,7 @@ public:
     TForm* MainForm() const { return m_mainForm; }
     // The application's standard error box.
     void ShowError(const QString& text);
-    QString Title() const { return QStringLiteral("Wärmebehandlung"); }
+    QString Title() const;
 
     // --- Framework -------------------------------------------------------------------------
     // Headless mode: virtual clock, events from `source`, dialogs answered by `answers`.
@@ -92,6 +92,9 @@ public:
     void flushPendingPaints();
     // A form waits for a paint: in the program, paint it as soon as the event loop is free.
     void paintRequested();
+
+    // The language changed (Qt's translators did): every form shows its texts anew.
+    void languageChanged();
 
     // Drops the forms created through CreateForm (tests that start the program several times).
     void reset();

@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "Texts.h"
+
 #include <algorithm>
 #include <cassert>
 #include <climits>
@@ -863,8 +865,10 @@ void TCanvas::Polygon(const TPoint* pts, int n)
     apply(s, cov, Pen, Brush);
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text)
+void TCanvas::TextOut(int x, int y, const QString& marked)
 {
+    // Every text the canvas draws goes through the one path that translates marked texts.
+    const QString text = texts::shown(marked);
     const ResolvedFont& rf = fonts::resolve(Font);
     const int w = fonts::textWidth(rf, text);
     m_pos = { x + w, y };
@@ -913,7 +917,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 
 int TCanvas::TextWidth(const QString& text) const
 {
-    return fonts::textWidth(fonts::resolve(Font), text);
+    return fonts::textWidth(fonts::resolve(Font), texts::shown(text));
 }
 
 int TCanvas::TextHeight(const QString&) const

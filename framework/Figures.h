@@ -4,17 +4,31 @@
 #pragma once
 
 #include "Canvas.h"
+#include "Fonts.h"
 
 #include <span>
 
 namespace wb {
 
-// A text cell with its top-left at (x, y). Texts are UTF-8 literals, letter for letter with their
-// blanks; a null text is an empty slot of a table row and draws nothing.
+// A margin around a text, in blanks of the font in force: the text stands in a box that much
+// wider on each side, filled like the text's cell. A table gives the word alone, so that a
+// translation of it need not count blanks; the box gives the pixels the blanks gave.
+struct Padding {
+    int left = 0;
+    int right = 0;
+    bool operator==(const Padding&) const = default;
+};
+// One blank each side: the box most labels of the diagrams stand in.
+inline constexpr Padding kBox { 1, 1 };
+
+// A text cell with its top-left at (x, y), in a box of `pad` when given. Texts are UTF-8
+// literals, marked for translation (WB_TR) or not, letter for letter; a null text is an empty slot
+// of a table row and draws nothing.
 struct TextAt {
     int x = 0;
     int y = 0;
     const char* text = nullptr;
+    Padding pad {};
 };
 
 // A text in its own font colour.
@@ -23,7 +37,18 @@ struct ColoredText {
     int y = 0;
     const char* text = nullptr;
     TColor color = clBlack;
+    Padding pad {};
 };
+
+// The text as it is laid out in its box: `pad` blanks of the font on either side, in one run with
+// it.
+QString withMargin(const QString& text, Padding pad);
+// The width of a text in its box.
+int paddedTextWidth(const ResolvedFont& font, const QString& text, Padding pad);
+// TextOut in a box: a solid brush fills the box (the text's cell widened by the margin) and the
+// text stands inside it; the position ends at the box's right edge. The pixels TextOut gave for
+// the text with the blanks in it.
+void textOutPadded(TCanvas& c, int x, int y, const QString& text, Padding pad);
 
 // A line from `from` to `to`, drawn as MoveTo and LineTo: the end point stays untouched.
 struct Segment {

@@ -5,6 +5,7 @@
 #include "FormWindow.h"
 #include "Menus.h"
 #include "SurfaceWidget.h"
+#include "Texts.h"
 #include "Timers.h"
 
 #include <QAction>
@@ -90,10 +91,27 @@ TForm::~TForm()
     Application.unregisterForm(this);
 }
 
+QString TForm::Caption() const
+{
+    return texts::shown(m_caption);
+}
+
 void TForm::SetCaption(const QString& caption)
 {
     m_caption = caption;
-    m_window->setWindowTitle(caption);
+    m_window->setWindowTitle(Caption());
+}
+
+void TForm::languageChanged()
+{
+    m_window->setWindowTitle(Caption());
+    if (m_menuBuilt && !Application.headless())
+        m_window->rebuildMenu();
+    for (TComponent* c : m_components)
+        if (auto* ctl = dynamic_cast<TControl*>(c))
+            ctl->languageChanged();
+    FormLanguageChanged();
+    invalidate();
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)

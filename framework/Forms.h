@@ -58,7 +58,8 @@ public:
 
     const QString& Name() const { return m_name; }
 
-    const QString& Caption() const { return m_caption; }
+    // What the title bar shows: the caption in the language in force (texts::tr).
+    QString Caption() const;
     void SetCaption(const QString& caption);
 
     // Outer bounds, frame and caption included.
@@ -183,6 +184,9 @@ private:
     // The zoom changed: the surface is made at the new resolution and the window, its menu bar
     // and its controls laid out at the new size.
     void zoomChanged();
+    // The language changed: the title, the menu, the controls and the form's own texts are shown
+    // anew, and the form is repainted.
+    void languageChanged();
     // Draws at another device pixel ratio from now on; the surface is made anew and repainted.
     void setRatio(qreal ratio);
     // Asks for a repaint (of all or part of the client area) before the next event is handled.
@@ -237,6 +241,9 @@ protected:
     virtual void FormClose();
     // With KeyPreview, a key no menu shortcut took. Setting key to 0 says it was taken.
     virtual void FormKeyDown(int& key, TShiftState shift);
+    // The language changed. Marked texts follow by themselves; a form that puts texts together
+    // at run time (a number in a sentence) puts them together again here.
+    virtual void FormLanguageChanged() { }
 
 private:
     class SurfaceTarget;

@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Texts.h"
 
 #include <initializer_list>
 
@@ -15,12 +16,12 @@ constexpr TColor kMemoColor = RGB(0xFF, 0xBF, 0xBF);
 
 // The key help texts of the status bars.
 namespace status {
-inline const QString S1 = QStringLiteral("ESC = Abbruch");
-inline const QString S2
-    = QStringLiteral("Drücken Sie F1 um den begleitenden Text ein- oder auszublenden / ESC = Abbruch");
-inline const QString S3 = QStringLiteral("F2 = Prozess anhalten/fortsetzen, ESC = Abbruch");
-inline const QString S4
-    = QStringLiteral("ESC= Abbruch, Taste drücken --> Prozess beginnt, nochmals drücken -> Prozess anhalten");
+inline const QString S1 = QStringLiteral(WB_TR("LessonForm", "ESC = Abbruch"));
+inline const QString S2 = QStringLiteral(
+    WB_TR("LessonForm", "Drücken Sie F1 um den begleitenden Text ein- oder auszublenden / ESC = Abbruch"));
+inline const QString S3 = QStringLiteral(WB_TR("LessonForm", "F2 = Prozess anhalten/fortsetzen, ESC = Abbruch"));
+inline const QString S4 = QStringLiteral(
+    WB_TR("LessonForm", "ESC= Abbruch, Taste drücken --> Prozess beginnt, nochmals drücken -> Prozess anhalten"));
 } // namespace status
 
 // Whether a form takes its size and centre once at start-up or at every repaint (those snap

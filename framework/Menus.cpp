@@ -1,6 +1,7 @@
 #include "Menus.h"
 
 #include "Forms.h"
+#include "Texts.h"
 
 #include <algorithm>
 
@@ -82,6 +83,11 @@ TMenuItem::TMenuItem(
 void TMenuItem::changed()
 {
     Owner()->menuItemChanged(this);
+}
+
+QString TMenuItem::Caption() const
+{
+    return texts::shown(m_caption);
 }
 
 void TMenuItem::SetCaption(const QString& caption)

@@ -59,7 +59,8 @@ public:
         bool visible = true);
     QString kind() const override { return QStringLiteral("menuitem"); }
 
-    const QString& Caption() const { return m_caption; }
+    // The caption in the language in force (texts::tr).
+    QString Caption() const;
     void SetCaption(const QString& caption);
     int ShortCut() const { return m_shortCut; }
     void SetShortCut(int key);

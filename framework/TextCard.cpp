@@ -1,9 +1,32 @@
 // The text card of the general pages.
 #include "TextCard.h"
 
-#include <cassert>
+#include "Texts.h"
 
 namespace wb {
+
+EmphasisedText splitEmphasis(const QString& text)
+{
+    static const QString open = QStringLiteral("<em>");
+    static const QString close = QStringLiteral("</em>");
+    EmphasisedText out;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const qsizetype start = text.indexOf(open, at);
+        if (start < 0)
+            break;
+        out.shown += text.mid(at, start - at);
+        const qsizetype words = start + open.size();
+        qsizetype end = text.indexOf(close, words);
+        if (end < 0)
+            end = text.size();
+        out.spans.emplace_back(out.shown.size(), end - words);
+        out.shown += text.mid(words, end - words);
+        at = std::min(text.size(), end + close.size());
+    }
+    out.shown += text.mid(at);
+    return out;
+}
 
 QRect cardBounds(int width, int height)
 {
@@ -11,23 +34,15 @@ QRect cardBounds(int width, int height)
     return QRect((790 - width) / 2, (530 - height) / 2, width, height);
 }
 
-int cardRowX(const TCanvas& c, std::span<const CardRow> rows, std::size_t index)
+void drawCardRow(TCanvas& c, const CardRow& row, TColor emphasis)
 {
-    const CardRow& row = rows[index];
-    if (!row.emphasis)
-        return row.x;
-    const QString words = QString::fromUtf8(row.text);
-    for (std::size_t i = index; i-- > 0;) {
-        const CardRow& line = rows[i];
-        if (line.y != row.y || line.emphasis)
-            continue;
-        const QString text = QString::fromUtf8(line.text);
-        const qsizetype at = text.indexOf(words);
-        assert(at >= 0 && "an emphasis row repeats words of the row at its y");
-        return line.x + c.TextWidth(text.left(at));
+    const EmphasisedText text = splitEmphasis(texts::shown(row.text));
+    c.Font.SetColor(row.color);
+    c.TextOut(row.x, row.y, text.shown);
+    for (const auto& [start, length] : text.spans) {
+        c.Font.SetColor(emphasis);
+        c.TextOut(row.x + c.TextWidth(text.shown.left(start)), row.y, text.shown.mid(start, length));
     }
-    assert(false && "an emphasis row needs a row at its y drawn before it");
-    return row.x;
 }
 
 void drawTextCard(TCanvas& c, const TextCard& card)
@@ -35,11 +50,8 @@ void drawTextCard(TCanvas& c, const TextCard& card)
     c.Brush.SetColor(card.color);
     c.Rectangle(0, 0, card.width, card.height);
     c.Font.SetHeight(card.fontHeight);
-    for (std::size_t i = 0; i < card.rows.size(); ++i) {
-        const CardRow& row = card.rows[i];
-        c.Font.SetColor(row.color);
-        c.TextOut(cardRowX(c, card.rows, i), row.y, QString::fromUtf8(row.text));
-    }
+    for (const CardRow& row : card.rows)
+        drawCardRow(c, row, card.emphasis);
 }
 
 void showTextCard(TImage& image, const TextCard& card)

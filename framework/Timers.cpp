@@ -16,7 +16,7 @@ Scheduler::Scheduler()
     m_realClock.start();
     m_wakeTimer.setSingleShot(true);
     m_wakeTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_wakeTimer, &QTimer::timeout, this, [this] { wake(); });
+    connect(&m_wakeTimer, &QTimer::timeout, this, [this] { runDue(); });
 }
 
 void Scheduler::setVirtual(bool on)
@@ -29,7 +29,9 @@ void Scheduler::setVirtual(bool on)
 
 qint64 Scheduler::nowUs() const
 {
-    return m_virtual ? m_virtualNowUs : m_realClock.nsecsElapsed() / 1000;
+    if (m_virtual)
+        return m_virtualNowUs;
+    return m_clock ? m_clock() : m_realClock.nsecsElapsed() / 1000;
 }
 
 void Scheduler::add(TTimer* t)
@@ -136,12 +138,12 @@ void Scheduler::arm()
         return;
     }
     const qint64 waitUs = earliest - nowUs();
-    // Qt timers count whole milliseconds; waking a little early is harmless, wake() simply
+    // Qt timers count whole milliseconds; waking a little early is harmless, runDue() simply
     // arms again.
     m_wakeTimer.start(int(std::max<qint64>(0, waitUs / 1000)));
 }
 
-void Scheduler::wake()
+void Scheduler::runDue()
 {
     // Bounded, so that a flood of 1 ms ticks never starves painting and input.
     for (int fired = 0; fired < 64; ++fired) {

@@ -29,6 +29,12 @@ public:
 
     // Current time in microseconds (virtual or since the scheduler started).
     qint64 nowUs() const;
+    // The real clock in microseconds: the monotonic clock since the scheduler started, or the
+    // one given here (a test's; an empty function restores the monotonic clock).
+    void setRealClock(std::function<qint64()> nowUs) { m_clock = std::move(nowUs); }
+    // Real time: fires the timers due now, at most a bounded number, and arms the wake-up for
+    // the next one (what the wake-up timer runs).
+    void runDue();
     qint64 nowMs() const { return nowUs() / 1000; }
 
     // Virtual time: advances by `ms`, firing every timer due up to and including the new time,
@@ -53,13 +59,13 @@ private:
     Scheduler();
     TTimer* nextDue(qint64 limitUs) const;
     void fire(TTimer* t, qint64 nowUs);
-    void wake();
     void arm();
 
     std::vector<TTimer*> m_timers; // creation order
     bool m_virtual = false;
     qint64 m_virtualNowUs = 0;
     QElapsedTimer m_realClock;
+    std::function<qint64()> m_clock;
     QTimer m_wakeTimer;
     std::function<void()> m_beforeTick;
     std::function<bool()> m_cancelled;

@@ -2,6 +2,7 @@
 #include "heattreat/UnitWarme.h"
 
 #include "framework/TextCard.h"
+#include "framework/Texts.h"
 
 #include <iterator>
 
@@ -15,11 +16,11 @@ namespace {
 // where it comes from.
 // clang-format off
 constexpr CardRow kSeite[] = {
-    { 20, 60, "\"Die Wärmebehandlung ist ein Vorgang, in dessen Verlauf ein Werkstück oder" },
-    { 20, 100, " ein Bereich eines Werkstückes absichtlich Temperatur-Zeit-Folgen und/oder" },
-    { 20, 140, " chemischen Einwirkungen ausgesetzt wird, um ihm Eigenschaften zu verleihen" },
-    { 20, 180, " die für seine Weiterverarbeitung oder Verwendung erforderlich sind.\"" },
-    { 420, 260, " Definition nach DIN EN 10052" },
+    { 20, 60, WB_TR("FormWarme", "\"Die Wärmebehandlung ist ein Vorgang, in dessen Verlauf ein Werkstück oder") },
+    { 20, 100, WB_TR("FormWarme", " ein Bereich eines Werkstückes absichtlich Temperatur-Zeit-Folgen und/oder") },
+    { 20, 140, WB_TR("FormWarme", " chemischen Einwirkungen ausgesetzt wird, um ihm Eigenschaften zu verleihen") },
+    { 20, 180, WB_TR("FormWarme", " die für seine Weiterverarbeitung oder Verwendung erforderlich sind.\"") },
+    { 420, 260, WB_TR("FormWarme", " Definition nach DIN EN 10052") },
 };
 // clang-format on
 static_assert(std::size(kSeite) == 5);
@@ -30,8 +31,8 @@ constexpr TextCard kKarte { 750, 450, kMemoColor, 24, kSeite };
 } // namespace
 
 TFormWarme::TFormWarme()
-    : TLessonForm(
-        QStringLiteral("FormWarme"), { .caption = QStringLiteral("Wärmebehandlung"), .centring = Centring::OnPaint })
+    : TLessonForm(QStringLiteral("FormWarme"),
+        { .caption = QStringLiteral(WB_TR("FormWarme", "Wärmebehandlung")), .centring = Centring::OnPaint })
 {
 }
 

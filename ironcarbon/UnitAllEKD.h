@@ -3,6 +3,7 @@
 
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Texts.h"
 
 namespace wb {
 
@@ -13,7 +14,7 @@ public:
     TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral(WB_TR("FormAllEKD", "&Ende")), closesForm };
 
 private:
     void FormPaint() override;

@@ -3,6 +3,7 @@
 
 #include "framework/LessonForm.h"
 #include "framework/Menus.h"
+#include "framework/Texts.h"
 
 namespace wb {
 
@@ -12,7 +13,7 @@ public:
 
     TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem Ende { MainMenu1, QStringLiteral("Ende"), QStringLiteral(WB_TR("FormEntZu", "&Ende")), closesForm };
     TMenuItem ESCAPE { MainMenu1, QStringLiteral("ESCAPE"), QStringLiteral("ESCAPE"), closesForm, VK_ESCAPE, false };
 
 private:

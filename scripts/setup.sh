@@ -14,7 +14,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libfontconfig-dev
-          libgtest-dev googletest fonts-liberation qt6-translations-l10n clang-format
+          libgtest-dev googletest fonts-liberation qt6-translations-l10n qt6-l10n-tools clang-format
           desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

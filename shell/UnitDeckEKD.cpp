@@ -3,6 +3,7 @@
 #include "shell/UnitDeckEKD.h"
 
 #include "framework/Application.h"
+#include "framework/Texts.h"
 #include "shell/UnitMenue.h"
 
 namespace wb {
@@ -27,8 +28,8 @@ TFormDeckblatt::TFormDeckblatt()
         label->SetColor(clYellow);
         label->Font.Assign(PanelText.Font);
     }
-    LabelText1.SetCaption(QStringLiteral("Grundlagen"));
-    LabelText2.SetCaption(QStringLiteral("binärer Zustandsschaubilder"));
+    LabelText1.SetCaption(QStringLiteral(WB_TR("FormDeckblatt", "Grundlagen")));
+    LabelText2.SetCaption(QStringLiteral(WB_TR("FormDeckblatt", "binärer Zustandsschaubilder")));
 }
 
 void TFormDeckblatt::FormPaint()
@@ -80,8 +81,8 @@ void TFormDeckblatt::TimerStartTimer()
         LabelText2.SetColor(clRed);
         LabelText1.SetLeft((PanelText.Width() - 680) / 2);
         LabelText2.SetLeft((PanelText.Width() - 680) / 2);
-        LabelText1.SetCaption(QStringLiteral("Das System-Eisen-Kohlenstoff"));
-        LabelText2.SetCaption(QStringLiteral("Grundlagen der Wärmebehandlung"));
+        LabelText1.SetCaption(QStringLiteral(WB_TR("FormDeckblatt", "Das System-Eisen-Kohlenstoff")));
+        LabelText2.SetCaption(QStringLiteral(WB_TR("FormDeckblatt", "Grundlagen der Wärmebehandlung")));
     }
     // 65535 + 64 * 262144: the 64th blue step closes the page; its colour is never drawn.
     if (s.BlauWert == 16842751)

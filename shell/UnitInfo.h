@@ -5,6 +5,7 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "framework/Texts.h"
 
 namespace wb {
 
@@ -14,7 +15,7 @@ public:
 
     TImage ImageText { this, QStringLiteral("ImageText") };
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
-    TMenuItem ende1 { MainMenu1, QStringLiteral("ende1"), QStringLiteral("&Ende"), closesForm };
+    TMenuItem ende1 { MainMenu1, QStringLiteral("ende1"), QStringLiteral(WB_TR("FormInfo", "&Ende")), closesForm };
     TMenuItem ESC1 { MainMenu1, QStringLiteral("ESC1"), QStringLiteral("ESC"), closesForm, VK_ESCAPE, false };
 
 private:

@@ -1,46 +1,7 @@
 // Main menu: opens every lesson, chooses the background picture and colours, ends the program.
 #include "shell/UnitMenue.h"
 
-#include "heattreat/UnitGlueh.h"
-#include "heattreat/UnitHaerten.h"
-#include "heattreat/UnitLMC45.h"
-#include "heattreat/UnitNormal.h"
-#include "heattreat/UnitStahlrechner.h"
-#include "heattreat/UnitVerHart.h"
-#include "heattreat/UnitVerSch.h"
-#include "heattreat/UnitVergueten.h"
-#include "heattreat/UnitWarme.h"
-#include "heattreat/UnitZTAZTU.h"
-#include "heattreat/UnitZTAZTU045.h"
-#include "ironcarbon/UnitAllEKD.h"
-#include "ironcarbon/UnitEKD06.h"
-#include "ironcarbon/UnitEKD12.h"
-#include "ironcarbon/UnitEKD30.h"
-#include "ironcarbon/UnitEKDBilder.h"
-#include "ironcarbon/UnitEKDGESAMT.h"
-#include "ironcarbon/UnitEKDmestabil.h"
-#include "ironcarbon/UnitReineisen.h"
-#include "phase/UnitAbZUTYP1.h"
-#include "phase/UnitAbZUTYP2.h"
-#include "phase/UnitAllZu.h"
-#include "phase/UnitEntZu.h"
-#include "phase/UnitZuTyp5.h"
-#include "phase/UnitZuTyp6.h"
-#include "phase/UnitZutyp1.h"
-#include "phase/UnitZutyp2.h"
-#include "phase/UnitZutyp3.h"
-#include "phase/UnitZutyp4.h"
 #include "resources/Pictures.h"
-#include "shell/UnitInfo.h"
-#include "timetemp/UnitALLZTAZTU.h"
-#include "timetemp/UnitZTAconC045.h"
-#include "timetemp/UnitZTAconC07.h"
-#include "timetemp/UnitZTAisoC045.h"
-#include "timetemp/UnitZTUconC045.h"
-#include "timetemp/UnitZTUconC07.h"
-#include "timetemp/UnitZTUisoC045.h"
-#include "timetemp/UnitZTUisoC07.h"
-#include "timetemp/UnitZeitab.h"
 
 #include <future>
 
@@ -51,8 +12,8 @@ TFormMenue* FormMenue = nullptr;
 TFormMenue::TFormMenue()
     : TForm(QStringLiteral("FormMenue"))
 {
-    SetCaption(QStringLiteral(
-        "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen"));
+    SetCaption(QStringLiteral(WB_TR("FormMenue",
+        "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen")));
     SetBorderStyle(bsSizeable);
     SetColor(clBlack);
     Font.SetName(QStringLiteral("MS Sans Serif"));
@@ -74,7 +35,7 @@ TFormMenue::TFormMenue()
     StatusBarHint.Font.SetName(QStringLiteral("MS Sans Serif"));
     StatusBarHint.Font.SetHeight(-16);
     StatusBarHint.Font.SetBold(true);
-    StatusBarHint.SetSimpleText(QStringLiteral("ESC = Abbruch"));
+    StatusBarHint.SetSimpleText(QStringLiteral(WB_TR("FormMenue", "ESC = Abbruch")));
 }
 
 void TFormMenue::FormPaint()
@@ -99,24 +60,7 @@ void TFormMenue::FarbewaehlenClick()
 {
     if (!ColorDialog1.Execute())
         return;
-    // The page forms, in the order they are coloured. The cover page, this menu, the micrograph
-    // series with its windows, the annealing form, the C45 forms, the hardness curves and the
-    // information page keep their own colours.
-    // clang-format off
-    TForm* const pages[] = {
-        FormAllZu, FormEntZu, FormAbZuTyp1, FormAbZuTyp2,
-        FormZuTyp1, FormZuTyp2, FormZuTyp3, FormZuTyp4,
-        FormZuTyp5, FormZuTyp6, FormAllEKD, FormReineisen,
-        FORMEKDGESAMT, FORMEKDMETASTABIL, FormEKD06, FormEKD12,
-        FormEKD30, FormZeitAb, FormALLZTAZTU, FormZTAcon07,
-        FormZTAcon045, FormZTAiso045, FormZTUcon07, FormZTUcon045,
-        FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
-        FormZTAZTU, FormHaerten, FormNormal, FormVergueten,
-        FormStahlrechner,
-    };
-    // clang-format on
-    static_assert(sizeof(pages) / sizeof(pages[0]) == 33);
-    for (TForm* page : pages)
+    for (TForm* page : m_pageForms)
         page->SetColor(ColorDialog1.Color());
 }
 
@@ -126,201 +70,29 @@ void TFormMenue::HintergrundfarbewhlenMenueClick()
         SetColor(ColorDialog1.Color());
 }
 
-// The menu runs modally inside the cover page's close handler: closing it ends the program.
-void TFormMenue::AllgemeinesZUClick()
+void TFormMenue::setOpenCommand(const QString& item, std::function<void()> open)
 {
-    FormAllZu->ShowModal();
+    TMenuItem* target = findMenuItem(item);
+    if (!target)
+        qFatal("the main menu has no item %s", qPrintable(item));
+    target->OnClick = std::move(open);
 }
 
-void TFormMenue::AllgemeineszumAufstellen1Click()
+void TFormMenue::addOpenCommand(
+    const QString& parent, const QString& item, const QString& caption, std::function<void()> open)
 {
-    FormEntZu->ShowModal();
+    TMenuItem* menu = findMenuItem(parent);
+    if (!menu)
+        qFatal("the main menu has no menu %s for the item %s", qPrintable(parent), qPrintable(item));
+    if (findMenuItem(item))
+        qFatal("the main menu has an item %s already", qPrintable(item));
+    auto& added = m_addedItems.emplace_back(std::make_unique<TMenuItem>(*menu, item, caption));
+    added->OnClick = std::move(open);
 }
 
-void TFormMenue::AbTyp1Click()
+void TFormMenue::setPageForms(std::vector<TForm*> pages)
 {
-    FormAbZuTyp1->ShowModal();
-}
-
-void TFormMenue::AbTyp2Click()
-{
-    FormAbZuTyp2->ShowModal();
-}
-
-void TFormMenue::Typ1Click()
-{
-    FormZuTyp1->ShowModal();
-}
-
-void TFormMenue::Typ2Click()
-{
-    FormZuTyp2->ShowModal();
-}
-
-void TFormMenue::Typ3Click()
-{
-    FormZuTyp3->ShowModal();
-}
-
-void TFormMenue::Typ4Click()
-{
-    FormZuTyp4->ShowModal();
-}
-
-void TFormMenue::Typ5Click()
-{
-    FormZuTyp5->ShowModal();
-}
-
-void TFormMenue::Typ6Click()
-{
-    FormZuTyp6->ShowModal();
-}
-
-void TFormMenue::AllgemeinesEKDClick()
-{
-    FormAllEKD->ShowModal();
-}
-
-void TFormMenue::ReineisenClick()
-{
-    FormReineisen->ShowModal();
-}
-
-void TFormMenue::EKDGesamtClick()
-{
-    FORMEKDGESAMT->ShowModal();
-}
-
-void TFormMenue::EKDmetastabilAustenitFerritPerlit1Click()
-{
-    FORMEKDMETASTABIL->ShowModal();
-}
-
-void TFormMenue::EKSmetastabilGefgebilder1Click()
-{
-    FormEKDBilder->ShowModal();
-}
-
-void TFormMenue::C06Click()
-{
-    FormEKD06->ShowModal();
-}
-
-void TFormMenue::C12Click()
-{
-    FormEKD12->ShowModal();
-}
-
-void TFormMenue::C30Click()
-{
-    FormEKD30->ShowModal();
-}
-
-void TFormMenue::AllZeitClick()
-{
-    FormZeitAb->ShowModal();
-}
-
-void TFormMenue::ZTAZTUClick()
-{
-    FormALLZTAZTU->ShowModal();
-}
-
-void TFormMenue::ZTAcon045Click()
-{
-    FormZTAcon045->ShowModal();
-}
-
-void TFormMenue::ZTAcon07Click()
-{
-    FormZTAcon07->ShowModal();
-}
-
-void TFormMenue::ZTAiso045Click()
-{
-    FormZTAiso045->ShowModal();
-}
-
-void TFormMenue::ZTUcon045Click()
-{
-    FormZTUcon045->ShowModal();
-}
-
-void TFormMenue::ZTUcon07Click()
-{
-    FormZTUcon07->ShowModal();
-}
-
-void TFormMenue::ZTUiso045Click()
-{
-    FormZTUi045->ShowModal();
-}
-
-void TFormMenue::ZTUiso07Click()
-{
-    FormZTUi07->ShowModal();
-}
-
-void TFormMenue::DefinitionClick()
-{
-    FormWarme->ShowModal();
-}
-
-void TFormMenue::ZTAZTUSchaubildC0451Click()
-{
-    FormZTAZTU045->ShowModal();
-}
-
-void TFormMenue::TemperatufhrungClick()
-{
-    FormZTAZTU->ShowModal();
-}
-
-void TFormMenue::Glhverfahren1Click()
-{
-    FormGlueh->ShowModal();
-}
-
-void TFormMenue::NormalClick()
-{
-    FormNormal->ShowModal();
-}
-
-void TFormMenue::HaertenClick()
-{
-    FormHaerten->ShowModal();
-}
-
-void TFormMenue::VergtenClick()
-{
-    FormVergueten->ShowModal();
-}
-
-void TFormMenue::GefgeC451Click()
-{
-    FormLMC45->showNormalised();
-    FormLMC45->ShowModal();
-}
-
-void TFormMenue::Vergtungsschaubild1Click()
-{
-    FormVerSch->ShowModal();
-}
-
-void TFormMenue::Haertekurven1Click()
-{
-    FormVerHart->ShowModal();
-}
-
-void TFormMenue::StahlrechnerClick()
-{
-    FormStahlrechner->ShowModal();
-}
-
-void TFormMenue::InfoClick()
-{
-    FormInfo->ShowModal();
+    m_pageForms = std::move(pages);
 }
 
 } // namespace wb

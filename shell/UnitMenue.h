@@ -5,6 +5,11 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
+#include "framework/Texts.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace wb {
 
@@ -17,67 +22,71 @@ public:
     TMainMenu MainMenu1 { this, QStringLiteral("MainMenu1") };
 
     // clang-format off
-    TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral("&Datei") };
-    TMenuItem Hintergrund { Datei, QStringLiteral("Hintergrund"), QStringLiteral("Hintergrund Gefüge ja/nein"), &TFormMenue::HintergrundClick };
-    TMenuItem Farbewaehlen { Datei, QStringLiteral("Farbewaehlen"), QStringLiteral("Hintergrundfarbe wählen: Seiten"), &TFormMenue::FarbewaehlenClick };
-    TMenuItem HintergrundfarbewhlenMenue { Datei, QStringLiteral("HintergrundfarbewhlenMenue"), QStringLiteral("Hintergrundfarbe wählen: Menueblatt"), &TFormMenue::HintergrundfarbewhlenMenueClick };
-    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral("Beenden"), closesForm };
+    TMenuItem Datei { MainMenu1, QStringLiteral("Datei"), QStringLiteral(WB_TR("FormMenue", "&Datei")) };
+    TMenuItem Hintergrund { Datei, QStringLiteral("Hintergrund"), QStringLiteral(WB_TR("FormMenue", "Hintergrund Gefüge ja/nein")), &TFormMenue::HintergrundClick };
+    TMenuItem Farbewaehlen { Datei, QStringLiteral("Farbewaehlen"), QStringLiteral(WB_TR("FormMenue", "Hintergrundfarbe wählen: Seiten")), &TFormMenue::FarbewaehlenClick };
+    TMenuItem HintergrundfarbewhlenMenue { Datei, QStringLiteral("HintergrundfarbewhlenMenue"), QStringLiteral(WB_TR("FormMenue", "Hintergrundfarbe wählen: Menueblatt")), &TFormMenue::HintergrundfarbewhlenMenueClick };
+    TMenuItem Ende { Datei, QStringLiteral("Ende"), QStringLiteral(WB_TR("FormMenue", "Beenden")), closesForm };
     TMenuItem ESC1 { Datei, QStringLiteral("ESC1"), QStringLiteral("ESC"), closesForm, VK_ESCAPE, false };
 
-    TMenuItem GrundlagenZustandsschaubilder { MainMenu1, QStringLiteral("GrundlagenZustandsschaubilder"), QStringLiteral("&Zustandsschaubilder") };
-    TMenuItem AllgemeinesZU { GrundlagenZustandsschaubilder, QStringLiteral("AllgemeinesZU"), QStringLiteral("Allgemeines zu Zustandsschaubildern"), &TFormMenue::AllgemeinesZUClick };
-    TMenuItem AllgemeineszumAufstellen1 { GrundlagenZustandsschaubilder, QStringLiteral("AllgemeineszumAufstellen1"), QStringLiteral("Allgemeines zur Entstehung "), &TFormMenue::AllgemeineszumAufstellen1Click };
-    TMenuItem AbTyp1 { GrundlagenZustandsschaubilder, QStringLiteral("AbTyp1"), QStringLiteral("Entstehung: Vollkommene Löslichkeit im flüssigen und festen Zustand "), &TFormMenue::AbTyp1Click };
-    TMenuItem AbTyp2 { GrundlagenZustandsschaubilder, QStringLiteral("AbTyp2"), QStringLiteral("Entstehung: Vollkommene Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen Zustand "), &TFormMenue::AbTyp2Click };
-    TMenuItem Typ1 { GrundlagenZustandsschaubilder, QStringLiteral("Typ1"), QStringLiteral("Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") "), &TFormMenue::Typ1Click };
-    TMenuItem Typ2 { GrundlagenZustandsschaubilder, QStringLiteral("Typ2"), QStringLiteral("Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen Zustand (\"Typ 2\")"), &TFormMenue::Typ2Click };
-    TMenuItem Typ3 { GrundlagenZustandsschaubilder, QStringLiteral("Typ3"), QStringLiteral("Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")"), &TFormMenue::Typ3Click };
-    TMenuItem Typ4 { GrundlagenZustandsschaubilder, QStringLiteral("Typ4"), QStringLiteral("Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")"), &TFormMenue::Typ4Click };
-    TMenuItem Typ5 { GrundlagenZustandsschaubilder, QStringLiteral("Typ5"), QStringLiteral("System intermediäre Phase (\"Typ 5\")"), &TFormMenue::Typ5Click };
-    TMenuItem Typ6 { GrundlagenZustandsschaubilder, QStringLiteral("Typ6"), QStringLiteral("System mit Umwandlungen im festen Zustand (\"Typ 6\")"), &TFormMenue::Typ6Click };
+    TMenuItem GrundlagenZustandsschaubilder { MainMenu1, QStringLiteral("GrundlagenZustandsschaubilder"), QStringLiteral(WB_TR("FormMenue", "&Zustandsschaubilder")) };
+    TMenuItem AllgemeinesZU { GrundlagenZustandsschaubilder, QStringLiteral("AllgemeinesZU"), QStringLiteral(WB_TR("FormMenue", "Allgemeines zu Zustandsschaubildern")) };
+    TMenuItem AllgemeineszumAufstellen1 { GrundlagenZustandsschaubilder, QStringLiteral("AllgemeineszumAufstellen1"), QStringLiteral(WB_TR("FormMenue", "Allgemeines zur Entstehung ")) };
+    TMenuItem AbTyp1 { GrundlagenZustandsschaubilder, QStringLiteral("AbTyp1"), QStringLiteral(WB_TR("FormMenue", "Entstehung: Vollkommene Löslichkeit im flüssigen und festen Zustand ")) };
+    TMenuItem AbTyp2 { GrundlagenZustandsschaubilder, QStringLiteral("AbTyp2"), QStringLiteral(WB_TR("FormMenue", "Entstehung: Vollkommene Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen Zustand ")) };
+    TMenuItem Typ1 { GrundlagenZustandsschaubilder, QStringLiteral("Typ1"), QStringLiteral(WB_TR("FormMenue", "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ")) };
+    TMenuItem Typ2 { GrundlagenZustandsschaubilder, QStringLiteral("Typ2"), QStringLiteral(WB_TR("FormMenue", "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen Zustand (\"Typ 2\")")) };
+    TMenuItem Typ3 { GrundlagenZustandsschaubilder, QStringLiteral("Typ3"), QStringLiteral(WB_TR("FormMenue", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")")) };
+    TMenuItem Typ4 { GrundlagenZustandsschaubilder, QStringLiteral("Typ4"), QStringLiteral(WB_TR("FormMenue", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")")) };
+    TMenuItem Typ5 { GrundlagenZustandsschaubilder, QStringLiteral("Typ5"), QStringLiteral(WB_TR("FormMenue", "System intermediäre Phase (\"Typ 5\")")) };
+    TMenuItem Typ6 { GrundlagenZustandsschaubilder, QStringLiteral("Typ6"), QStringLiteral(WB_TR("FormMenue", "System mit Umwandlungen im festen Zustand (\"Typ 6\")")) };
 
-    TMenuItem EisenKohlenstoffDiagramme { MainMenu1, QStringLiteral("EisenKohlenstoffDiagramme"), QStringLiteral("Zustandsschaubild &Eisen-Kohlenstoff") };
-    TMenuItem AllgemeinesEKD { EisenKohlenstoffDiagramme, QStringLiteral("AllgemeinesEKD"), QStringLiteral("Allgemeines"), &TFormMenue::AllgemeinesEKDClick };
-    TMenuItem Reineisen { EisenKohlenstoffDiagramme, QStringLiteral("Reineisen"), QStringLiteral("Reineisen"), &TFormMenue::ReineisenClick };
-    TMenuItem EKDGesamt { EisenKohlenstoffDiagramme, QStringLiteral("EKDGesamt"), QStringLiteral("EKS-metastabiler und stabiler Zustand"), &TFormMenue::EKDGesamtClick };
-    TMenuItem EKDmetastabilAustenitFerritPerlit1 { EisenKohlenstoffDiagramme, QStringLiteral("EKDmetastabilAustenitFerritPerlit1"), QStringLiteral("EKS-metastabil (Austenit-Ferrit-Perlit)"), &TFormMenue::EKDmetastabilAustenitFerritPerlit1Click };
-    TMenuItem EKSmetastabilGefgebilder1 { EisenKohlenstoffDiagramme, QStringLiteral("EKSmetastabilGefgebilder1"), QStringLiteral("EKS-metastabil-Gefügebilder"), &TFormMenue::EKSmetastabilGefgebilder1Click };
-    TMenuItem C06 { EisenKohlenstoffDiagramme, QStringLiteral("C06"), QStringLiteral("Abkühlung bei C= 0.6 %"), &TFormMenue::C06Click };
-    TMenuItem C12 { EisenKohlenstoffDiagramme, QStringLiteral("C12"), QStringLiteral("Abkühlung bei C = 1.2 %"), &TFormMenue::C12Click };
-    TMenuItem C30 { EisenKohlenstoffDiagramme, QStringLiteral("C30"), QStringLiteral("Abkühlung bei C = 3.0 %"), &TFormMenue::C30Click };
+    TMenuItem EisenKohlenstoffDiagramme { MainMenu1, QStringLiteral("EisenKohlenstoffDiagramme"), QStringLiteral(WB_TR("FormMenue", "Zustandsschaubild &Eisen-Kohlenstoff")) };
+    TMenuItem AllgemeinesEKD { EisenKohlenstoffDiagramme, QStringLiteral("AllgemeinesEKD"), QStringLiteral(WB_TR("FormMenue", "Allgemeines")) };
+    TMenuItem Reineisen { EisenKohlenstoffDiagramme, QStringLiteral("Reineisen"), QStringLiteral(WB_TR("FormMenue", "Reineisen")) };
+    TMenuItem EKDGesamt { EisenKohlenstoffDiagramme, QStringLiteral("EKDGesamt"), QStringLiteral(WB_TR("FormMenue", "EKS-metastabiler und stabiler Zustand")) };
+    TMenuItem EKDmetastabilAustenitFerritPerlit1 { EisenKohlenstoffDiagramme, QStringLiteral("EKDmetastabilAustenitFerritPerlit1"), QStringLiteral(WB_TR("FormMenue", "EKS-metastabil (Austenit-Ferrit-Perlit)")) };
+    TMenuItem EKSmetastabilGefgebilder1 { EisenKohlenstoffDiagramme, QStringLiteral("EKSmetastabilGefgebilder1"), QStringLiteral(WB_TR("FormMenue", "EKS-metastabil-Gefügebilder")) };
+    TMenuItem C06 { EisenKohlenstoffDiagramme, QStringLiteral("C06"), QStringLiteral(WB_TR("FormMenue", "Abkühlung bei C= 0.6 %")) };
+    TMenuItem C12 { EisenKohlenstoffDiagramme, QStringLiteral("C12"), QStringLiteral(WB_TR("FormMenue", "Abkühlung bei C = 1.2 %")) };
+    TMenuItem C30 { EisenKohlenstoffDiagramme, QStringLiteral("C30"), QStringLiteral(WB_TR("FormMenue", "Abkühlung bei C = 3.0 %")) };
 
-    TMenuItem EisenKohlenstoff { MainMenu1, QStringLiteral("EisenKohlenstoff"), QStringLiteral("Zei&tabhängige Zustandsänderungen") };
-    TMenuItem AllZeit { EisenKohlenstoff, QStringLiteral("AllZeit"), QStringLiteral("Allgemeines"), &TFormMenue::AllZeitClick };
-    TMenuItem ZTAZTU { EisenKohlenstoff, QStringLiteral("ZTAZTU"), QStringLiteral("ZTA/ZTU-Schaubilder"), &TFormMenue::ZTAZTUClick };
-    TMenuItem ZTAcon045 { EisenKohlenstoff, QStringLiteral("ZTAcon045"), QStringLiteral("Kontinuierliches ZTA-Schaubild (C = 0.45%)"), &TFormMenue::ZTAcon045Click };
-    TMenuItem ZTAcon07 { EisenKohlenstoff, QStringLiteral("ZTAcon07"), QStringLiteral("Kontinuierliches ZTA-Schaubild (C = 0.70%)"), &TFormMenue::ZTAcon07Click };
-    TMenuItem ZTAiso045 { EisenKohlenstoff, QStringLiteral("ZTAiso045"), QStringLiteral("Isothermes ZTA-Schaubild (C = 0.45%)"), &TFormMenue::ZTAiso045Click };
-    TMenuItem ZTUcon045 { EisenKohlenstoff, QStringLiteral("ZTUcon045"), QStringLiteral("Kontinuierliches ZTU-Schaubild (C = 0.45%)"), &TFormMenue::ZTUcon045Click };
-    TMenuItem ZTUcon07 { EisenKohlenstoff, QStringLiteral("ZTUcon07"), QStringLiteral("Kontinuierliches ZTU-Schaubild (C = 0.70%)"), &TFormMenue::ZTUcon07Click };
-    TMenuItem ZTUiso045 { EisenKohlenstoff, QStringLiteral("ZTUiso045"), QStringLiteral("Isothermes ZTU-Schaubild (C = 0.45%)"), &TFormMenue::ZTUiso045Click };
-    TMenuItem ZTUiso07 { EisenKohlenstoff, QStringLiteral("ZTUiso07"), QStringLiteral("Isothermes ZTU-Schaubild (C = 0.70%)"), &TFormMenue::ZTUiso07Click };
+    TMenuItem EisenKohlenstoff { MainMenu1, QStringLiteral("EisenKohlenstoff"), QStringLiteral(WB_TR("FormMenue", "Zei&tabhängige Zustandsänderungen")) };
+    TMenuItem AllZeit { EisenKohlenstoff, QStringLiteral("AllZeit"), QStringLiteral(WB_TR("FormMenue", "Allgemeines")) };
+    TMenuItem ZTAZTU { EisenKohlenstoff, QStringLiteral("ZTAZTU"), QStringLiteral(WB_TR("FormMenue", "ZTA/ZTU-Schaubilder")) };
+    TMenuItem ZTAcon045 { EisenKohlenstoff, QStringLiteral("ZTAcon045"), QStringLiteral(WB_TR("FormMenue", "Kontinuierliches ZTA-Schaubild (C = 0.45%)")) };
+    TMenuItem ZTAcon07 { EisenKohlenstoff, QStringLiteral("ZTAcon07"), QStringLiteral(WB_TR("FormMenue", "Kontinuierliches ZTA-Schaubild (C = 0.70%)")) };
+    TMenuItem ZTAiso045 { EisenKohlenstoff, QStringLiteral("ZTAiso045"), QStringLiteral(WB_TR("FormMenue", "Isothermes ZTA-Schaubild (C = 0.45%)")) };
+    TMenuItem ZTUcon045 { EisenKohlenstoff, QStringLiteral("ZTUcon045"), QStringLiteral(WB_TR("FormMenue", "Kontinuierliches ZTU-Schaubild (C = 0.45%)")) };
+    TMenuItem ZTUcon07 { EisenKohlenstoff, QStringLiteral("ZTUcon07"), QStringLiteral(WB_TR("FormMenue", "Kontinuierliches ZTU-Schaubild (C = 0.70%)")) };
+    TMenuItem ZTUiso045 { EisenKohlenstoff, QStringLiteral("ZTUiso045"), QStringLiteral(WB_TR("FormMenue", "Isothermes ZTU-Schaubild (C = 0.45%)")) };
+    TMenuItem ZTUiso07 { EisenKohlenstoff, QStringLiteral("ZTUiso07"), QStringLiteral(WB_TR("FormMenue", "Isothermes ZTU-Schaubild (C = 0.70%)")) };
 
-    TMenuItem Warm { MainMenu1, QStringLiteral("Warm"), QStringLiteral("&Wärmebehandlung") };
-    TMenuItem Definition { Warm, QStringLiteral("Definition"), QStringLiteral("Definition"), &TFormMenue::DefinitionClick };
-    TMenuItem ZTAZTUSchaubildC0451 { Warm, QStringLiteral("ZTAZTUSchaubildC0451"), QStringLiteral("Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)"), &TFormMenue::ZTAZTUSchaubildC0451Click };
-    TMenuItem Temperatufhrung { Warm, QStringLiteral("Temperatufhrung"), QStringLiteral("Temperaturführung"), &TFormMenue::TemperatufhrungClick };
-    TMenuItem Glhverfahren1 { Warm, QStringLiteral("Glhverfahren1"), QStringLiteral("Glühverfahren"), &TFormMenue::Glhverfahren1Click };
-    TMenuItem Normal { Warm, QStringLiteral("Normal"), QStringLiteral("Normalglühen"), &TFormMenue::NormalClick };
-    TMenuItem Haerten { Warm, QStringLiteral("Haerten"), QStringLiteral("Härten"), &TFormMenue::HaertenClick };
-    TMenuItem Vergten { Warm, QStringLiteral("Vergten"), QStringLiteral("Vergüten"), &TFormMenue::VergtenClick };
-    TMenuItem GefgeC451 { Warm, QStringLiteral("GefgeC451"), QStringLiteral("Gefüge C45: Normalglühen, Härten, Vergüten"), &TFormMenue::GefgeC451Click };
-    TMenuItem Vergtungsschaubild1 { Warm, QStringLiteral("Vergtungsschaubild1"), QStringLiteral("Vergütungsschaubild C45"), &TFormMenue::Vergtungsschaubild1Click };
-    // The end-quench hardness curves have no command of their own in the lesson plan; they are
-    // offered here, beside the tempering chart of the same steel.
-    TMenuItem Haertekurven1 { Warm, QStringLiteral("Haertekurven1"), QStringLiteral("Härtekurven Stirnabschreckprobe C45"), &TFormMenue::Haertekurven1Click };
+    TMenuItem Warm { MainMenu1, QStringLiteral("Warm"), QStringLiteral(WB_TR("FormMenue", "&Wärmebehandlung")) };
+    TMenuItem Definition { Warm, QStringLiteral("Definition"), QStringLiteral(WB_TR("FormMenue", "Definition")) };
+    TMenuItem ZTAZTUSchaubildC0451 { Warm, QStringLiteral("ZTAZTUSchaubildC0451"), QStringLiteral(WB_TR("FormMenue", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)")) };
+    TMenuItem Temperatufhrung { Warm, QStringLiteral("Temperatufhrung"), QStringLiteral(WB_TR("FormMenue", "Temperaturführung")) };
+    TMenuItem Glhverfahren1 { Warm, QStringLiteral("Glhverfahren1"), QStringLiteral(WB_TR("FormMenue", "Glühverfahren")) };
+    TMenuItem Normal { Warm, QStringLiteral("Normal"), QStringLiteral(WB_TR("FormMenue", "Normalglühen")) };
+    TMenuItem Haerten { Warm, QStringLiteral("Haerten"), QStringLiteral(WB_TR("FormMenue", "Härten")) };
+    TMenuItem Vergten { Warm, QStringLiteral("Vergten"), QStringLiteral(WB_TR("FormMenue", "Vergüten")) };
+    TMenuItem GefgeC451 { Warm, QStringLiteral("GefgeC451"), QStringLiteral(WB_TR("FormMenue", "Gefüge C45: Normalglühen, Härten, Vergüten")) };
+    TMenuItem Vergtungsschaubild1 { Warm, QStringLiteral("Vergtungsschaubild1"), QStringLiteral(WB_TR("FormMenue", "Vergütungsschaubild C45")) };
 
-    TMenuItem Erkunden { MainMenu1, QStringLiteral("Erkunden"), QStringLiteral("E&rkunden") };
-    TMenuItem Stahlrechner { Erkunden, QStringLiteral("Stahlrechner"), QStringLiteral("Stahlrechner: beliebiger Stahl"), &TFormMenue::StahlrechnerClick };
+    // The explorers, the calculator and the self-test: their items come from the form registry.
+    TMenuItem Erkunden { MainMenu1, QStringLiteral("Erkunden"), QStringLiteral(WB_TR("FormMenue", "E&rkunden")) };
 
-    TMenuItem Info { MainMenu1, QStringLiteral("Info"), QStringLiteral("Info"), &TFormMenue::InfoClick };
+    TMenuItem Info { MainMenu1, QStringLiteral("Info"), QStringLiteral(WB_TR("FormMenue", "Info")) };
     // clang-format on
 
     TColorDialog ColorDialog1 { this, QStringLiteral("ColorDialog1") };
+
+    // What the program's registry tells the menu: which form each command opens and which forms
+    // the page-colour command colours. An item named here that the menu does not declare is
+    // added at the end of the menu named `parent`.
+    void setOpenCommand(const QString& item, std::function<void()> open);
+    void addOpenCommand(const QString& parent, const QString& item, const QString& caption, std::function<void()> open);
+    void setPageForms(std::vector<TForm*> pages);
 
 private:
     void FormPaint() override;
@@ -86,49 +95,8 @@ private:
     void FarbewaehlenClick();
     void HintergrundfarbewhlenMenueClick();
 
-    void AllgemeinesZUClick();
-    void AllgemeineszumAufstellen1Click();
-    void AbTyp1Click();
-    void AbTyp2Click();
-    void Typ1Click();
-    void Typ2Click();
-    void Typ3Click();
-    void Typ4Click();
-    void Typ5Click();
-    void Typ6Click();
-
-    void AllgemeinesEKDClick();
-    void ReineisenClick();
-    void EKDGesamtClick();
-    void EKDmetastabilAustenitFerritPerlit1Click();
-    void EKSmetastabilGefgebilder1Click();
-    void C06Click();
-    void C12Click();
-    void C30Click();
-
-    void AllZeitClick();
-    void ZTAZTUClick();
-    void ZTAcon045Click();
-    void ZTAcon07Click();
-    void ZTAiso045Click();
-    void ZTUcon045Click();
-    void ZTUcon07Click();
-    void ZTUiso045Click();
-    void ZTUiso07Click();
-
-    void DefinitionClick();
-    void ZTAZTUSchaubildC0451Click();
-    void TemperatufhrungClick();
-    void Glhverfahren1Click();
-    void NormalClick();
-    void HaertenClick();
-    void VergtenClick();
-    void GefgeC451Click();
-    void Vergtungsschaubild1Click();
-    void Haertekurven1Click();
-
-    void StahlrechnerClick();
-    void InfoClick();
+    std::vector<std::unique_ptr<TMenuItem>> m_addedItems;
+    std::vector<TForm*> m_pageForms;
 };
 
 extern TFormMenue* FormMenue;

@@ -8,12 +8,14 @@
 //
 // WB_WALK_SEEDS (a comma-separated list) and WB_WALK_ACTIONS (per seed) run other and longer
 // walks than the default one; WB_WALK_LOG names a file that receives every command of the walk.
+#include "app/FormRegistry.h"
 #include "app/Program.h"
 #include "framework/Controls.h"
 #include "framework/FormAccess.h"
 #include "framework/Forms.h"
 #include "framework/Menus.h"
 #include "framework/Timers.h"
+#include "shell/UnitMenue.h"
 #include "tests/support/Harness.h"
 #include "tools/driver/ScriptDriver.h"
 
@@ -257,6 +259,7 @@ private:
         wbtest::resetApplication();
         m_sessionStarted = false;
         m_pendingClose = {};
+        m_pendingOpen = {};
         LineSource source([this] { return nextLine(); });
         std::istream in(&source);
         std::ostringstream out, err;
@@ -324,8 +327,9 @@ private:
             failWith("no form is shown, but the program has not ended");
             return;
         }
-        for (TForm* f : Application.forms())
-            m_all.insert(f->Name());
+        // The forms the walk must reach: every form of the registry.
+        for (const FormRow& row : formRegistry())
+            m_all.insert(row.form()->Name());
         for (TForm* f : Application.zOrder()) {
             m_reached.insert(f->Name());
             const QImage& s = FormAccess::surface(*f);
@@ -353,6 +357,15 @@ private:
         } else {
             m_out->str({});
         }
+        if (m_pendingOpen.form) {
+            const PendingOpen open = m_pendingOpen;
+            m_pendingOpen = {};
+            if (top != open.form) {
+                failWith("the main menu's command " + open.item.toStdString() + " did not open "
+                    + open.form->Name().toStdString() + " (the top form is " + top->Name().toStdString() + ")");
+                return;
+            }
+        }
         if (m_pendingClose.form) {
             TForm* closed = m_pendingClose.form;
             const bool mustClose = m_pendingClose.closes;
@@ -378,7 +391,7 @@ private:
     {
         TForm* top = Application.topForm();
         const bool mouse = top->acceptsMouse();
-        const bool isMenu = top == Application.findForm(QStringLiteral("FormMenue"));
+        const bool isMenu = top == FormMenue;
         const bool isCover = top == Application.MainForm();
         std::vector<Choice> choices;
         const std::string form = top->Name().toStdString();
@@ -388,8 +401,7 @@ private:
         std::vector<TMenuItem*> fresh;
         for (TMenuItem* item : top->menuItems()) {
             const std::string name = item->Name().toStdString();
-            const bool closing = item->closesForm() || item->ShortCut() == VK_ESCAPE
-                || item->Caption().contains(QStringLiteral("Ende"));
+            const bool closing = wbtest::closesItsForm(*item);
             if (mouse && item->Items().empty() && item->visibleChain() && item->enabledChain()) {
                 double w = closing ? 0.4 : 3.0;
                 if (isMenu && closing)
@@ -470,10 +482,13 @@ private:
             m_tried.insert(top->Name().toStdString() + "." + c.item->Name().toStdString());
             const bool viaKey = c.line.rfind("key ", 0) == 0;
             const bool closes = c.item->closesForm() && (viaKey || top->acceptsMouse());
-            if (top != Application.MainForm()
-                && (c.item->closesForm() || c.item->ShortCut() == VK_ESCAPE
-                    || c.item->Caption().contains(QStringLiteral("Ende"))))
+            if (top != Application.MainForm() && wbtest::closesItsForm(*c.item))
                 m_pendingClose = { top, closes };
+            // A main-menu command of the registry opens its form.
+            if (top == FormMenue && !viaKey)
+                for (const FormRow& row : formRegistry())
+                    if (row.command.item && c.item->Name() == QLatin1String(row.command.item))
+                        m_pendingOpen = { row.form(), c.item->Name() };
         } else if (c.line == "close" && top != Application.MainForm()) {
             m_pendingClose = { top, false };
         } else if (c.line == "key Esc" && top != Application.MainForm()) {
@@ -489,6 +504,11 @@ private:
         bool closes = false; // the command was a closing item: the form must be gone
     };
 
+    struct PendingOpen {
+        TForm* form = nullptr; // the form the registry says the command opens
+        QString item;
+    };
+
     std::mt19937 m_random;
     unsigned m_seed;
     int m_actions;
@@ -500,6 +520,7 @@ private:
     bool m_stateAsked = false;
     QString m_stateOf;
     PendingClose m_pendingClose;
+    PendingOpen m_pendingOpen;
     std::ostringstream* m_out = nullptr;
     std::set<std::string> m_tried;
     std::set<QString> m_reached;

@@ -1,8 +1,9 @@
-// Every text of the program can be read whole: over all forms, as the registry creates them,
+// Every text of the program can be read whole: over every form of the registry, as start-up creates them,
 // each memo, panel, edit and status bar holds its widest line, every text a canvas draws lies
 // inside the area it is drawn on, and no text is drawn with a cell below the floor. The forms
 // are shown, repainted and run through their menu items and a key, so the texts of the runs
 // (labels of the curves, values in the edit boxes) are seen too.
+#include "app/FormRegistry.h"
 #include "app/Program.h"
 #include "framework/FormAccess.h"
 #include "framework/Forms.h"
@@ -14,7 +15,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
+#include <map>
 #include <set>
+#include <vector>
 
 using namespace wb;
 
@@ -33,6 +36,8 @@ class TextFitCheck {
 
 public:
     std::vector<std::string> failures;
+    // Lines of controls checked so far.
+    int linesChecked = 0;
 
     // Each fault once, however many moments show it.
     void fail(const QString& what)
@@ -60,6 +65,7 @@ public:
         const TForm* form, const QString& component, const ResolvedFont& rf, const QStringList& lines, int room)
     {
         checkFloor(form, component, rf, lines.value(0));
+        linesChecked += int(lines.size());
         for (const QString& line : lines) {
             const int w = fonts::textWidth(rf, line);
             if (w > room)
@@ -113,6 +119,10 @@ public:
                 if (!bar->SimpleText().isEmpty())
                     checkLines(form, bar->Name(), fonts::resolve(bar->Font), { bar->SimpleText() }, bar->Width() - 5);
             } else if (auto* panel = dynamic_cast<TPanel*>(c)) {
+                // The panel draws its caption and the labels lying in it with the canvas, as its
+                // widget shows them: the canvas reports each of those texts.
+                if (panel->Visible())
+                    panel->render();
                 // The caption is centred inside the bevel.
                 if (!panel->Caption().isEmpty())
                     checkLines(
@@ -124,9 +134,9 @@ public:
     // Which form and component a canvas text was drawn by: a paint box, image or form by its
     // canvas (whichever form it belongs to), a label or panel caption of the current form by its
     // text.
-    static QString drawnBy(const TForm* current, const fonts::DrawnText& t)
+    static QString drawnBy(const std::vector<TForm*>& forms, const TForm* current, const fonts::DrawnText& t)
     {
-        for (TForm* form : Application.forms()) {
+        for (TForm* form : forms) {
             if (&form->Canvas() == t.canvas)
                 return place(form, QStringLiteral("canvas"));
             for (TComponent* c : form->components()) {
@@ -146,24 +156,24 @@ public:
     }
 };
 
-} // namespace
-
-TEST(TextFit, EveryTextOfEveryFormCanBeReadWhole)
-{
-    wbtest::resetApplication();
-    createAllForms();
-    ASSERT_EQ(Application.forms().size(), 50u); // the lesson plan's 49 and the steel calculator
-
+// Shows each form, repaints it, runs each of its commands but the closing ones and a key,
+// and checks every text seen on the way. Counts the texts it checked on each form.
+class TextFitRun {
+public:
     TextFitCheck check;
-    TForm* current = nullptr;
-    fonts::setTextObserver([&](const fonts::DrawnText& t) {
-        if (!current)
+    std::map<QString, int> checked;
+
+    // What the canvas reports of a text it draws (also fed by hand to show the check failing).
+    void seen(const fonts::DrawnText& t)
+    {
+        if (!m_current)
             return;
-        const QString where = TextFitCheck::drawnBy(current, t);
+        const QString where = TextFitCheck::drawnBy(m_forms, m_current, t);
+        ++checked[m_current->Name()];
         check.checkFloor(where, *t.font, t.text);
         // A repaint of part of a form clips every text to that part; the whole picture is seen
         // at the full repaints.
-        const bool partial = std::any_of(Application.forms().begin(), Application.forms().end(), [](TForm* f) {
+        const bool partial = std::any_of(m_forms.begin(), m_forms.end(), [](TForm* f) {
             return FormAccess::painting(*f)
                 && FormAccess::paintClip(*f) != QRect(0, 0, f->ClientWidth(), f->ClientHeight());
         });
@@ -178,50 +188,144 @@ TEST(TextFit, EveryTextOfEveryFormCanBeReadWhole)
                            .arg(t.clip.y())
                            .arg(t.clip.width())
                            .arg(t.clip.height()));
-    });
+    }
 
-    for (TForm* form : Application.forms()) {
-        current = form;
-        form->Show();
-        Application.flushPendingPaints();
-        check.checkControls(form);
-        // The cover page hands over to the main menu when its fade ends; here every form is
-        // looked at on its own, so its fade stops after the first picture.
-        if (form == Application.MainForm())
-            for (TComponent* c : form->components())
-                if (auto* timer = dynamic_cast<TTimer*>(c))
-                    timer->SetEnabled(false);
-        // Every command but the closing ones, each run to its end; a command that opens another
-        // form modally finds it closed again by the next event.
-        for (TMenuItem* item : form->menuItems()) {
-            const QString caption = item->Caption();
-            if (!item->Items().empty() || item->ShortCut() == VK_ESCAPE || caption.contains(QLatin1String("Ende"))
-                || caption.contains(QLatin1String("Beenden")))
-                continue;
-            wbtest::events().actions.push_back([] {
-                if (!Application.modalStack().empty())
-                    Application.modalStack().back()->Close();
-            });
-            item->Click();
-            wbtest::events().actions.clear();
+    void run(const std::vector<TForm*>& forms)
+    {
+        m_forms = forms;
+        fonts::setTextObserver([this](const fonts::DrawnText& t) { seen(t); });
+        for (TForm* form : forms) {
+            m_current = form;
+            form->Show();
+            Application.flushPendingPaints();
+            checkControls(form);
+            // The cover page hands over to the main menu when its fade ends; here every form is
+            // looked at on its own, so its fade stops after the first picture.
+            if (form == Application.MainForm())
+                for (TComponent* c : form->components())
+                    if (auto* timer = dynamic_cast<TTimer*>(c))
+                        timer->SetEnabled(false);
+            // Every command but the closing ones, each run to its end; a command that opens
+            // another form modally finds it closed again by the next event.
+            for (TMenuItem* item : form->menuItems()) {
+                if (!item->Items().empty() || wbtest::closesItsForm(*item))
+                    continue;
+                wbtest::events().actions.push_back([] {
+                    if (!Application.modalStack().empty())
+                        Application.modalStack().back()->Close();
+                });
+                item->Click();
+                wbtest::events().actions.clear();
+                Scheduler::instance().runUntilIdle(kRunMs);
+                Application.flushPendingPaints();
+                checkControls(form);
+            }
+            // The lessons that start on any key.
+            form->pressKey(VK_SPACE);
             Scheduler::instance().runUntilIdle(kRunMs);
             Application.flushPendingPaints();
-            check.checkControls(form);
+            checkControls(form);
+            form->Refresh();
+            form->Hide();
         }
-        // The lessons that start on any key.
-        form->pressKey(VK_SPACE);
-        Scheduler::instance().runUntilIdle(kRunMs);
-        Application.flushPendingPaints();
-        check.checkControls(form);
-        form->Refresh();
-        form->Hide();
+        m_current = nullptr;
+        fonts::setTextObserver({});
     }
-    current = nullptr;
-    fonts::setTextObserver({});
 
-    std::string report;
-    for (const std::string& f : check.failures)
-        report += f + '\n';
-    EXPECT_TRUE(check.failures.empty()) << check.failures.size() << " texts cannot be read whole:\n" << report;
+    std::string report() const
+    {
+        std::string text;
+        for (const std::string& f : check.failures)
+            text += f + '\n';
+        return text;
+    }
+
+private:
+    void checkControls(TForm* form)
+    {
+        const int before = check.linesChecked;
+        check.checkControls(form);
+        checked[form->Name()] += check.linesChecked - before;
+    }
+
+    std::vector<TForm*> m_forms;
+    TForm* m_current = nullptr;
+};
+
+// A form with faults the check must find: a canvas text that runs past its paint box and a memo
+// line wider than its memo.
+class FormFaults : public TForm {
+public:
+    FormFaults()
+        : TForm(QStringLiteral("FormFaults"))
+    {
+        SetClientWidth(300);
+        SetClientHeight(200);
+        PaintBoxText.SetBounds(0, 0, 200, 40);
+        MemoText.SetBounds(0, 60, 120, 60);
+        MemoText.Lines.setList({ QStringLiteral("Kurz"), QStringLiteral("Eine Zeile, die nicht in das Memo passt") });
+    }
+    TPaintBox PaintBoxText { this, QStringLiteral("PaintBoxText"), &FormFaults::PaintBoxTextPaint };
+    TMemo MemoText { this, QStringLiteral("MemoText") };
+
+private:
+    void PaintBoxTextPaint()
+    {
+        PaintBoxText.Canvas().TextOut(10, 10, QStringLiteral("ganz"));
+        PaintBoxText.Canvas().TextOut(150, 10, QStringLiteral("Austenit und Ferrit"));
+    }
+};
+
+bool mentions(const std::vector<std::string>& failures, const std::string& part)
+{
+    return std::any_of(
+        failures.begin(), failures.end(), [&](const std::string& f) { return f.find(part) != std::string::npos; });
+}
+
+} // namespace
+
+TEST(TextFit, EveryTextOfEveryFormCanBeReadWhole)
+{
+    wbtest::resetApplication();
+    createAllForms();
+    std::vector<TForm*> forms;
+    for (const FormRow& row : formRegistry())
+        forms.push_back(row.form());
+    ASSERT_EQ(Application.forms(), forms) << "start-up creates the registry's forms in its order";
+
+    TextFitRun run;
+    run.run(forms);
+    EXPECT_TRUE(run.check.failures.empty()) << run.check.failures.size() << " texts cannot be read whole:\n"
+                                            << run.report();
+    // Every form shows text (a caption strip, a page, a status bar): a form whose texts the check
+    // never saw was not looked at.
+    for (TForm* form : forms)
+        EXPECT_GT(run.checked[form->Name()], 0) << form->Name().toStdString() << ": no text was checked";
+    wbtest::resetApplication();
+}
+
+TEST(TextFit, ACutTextAWideMemoLineAndATextBelowTheFloorFail)
+{
+    wbtest::resetApplication();
+    FormFaults form;
+    TextFitRun run;
+    run.run({ &form });
+    EXPECT_TRUE(mentions(run.check.failures, "FormFaults.PaintBoxText: \"Austenit und Ferrit\" is cut"))
+        << run.report();
+    EXPECT_TRUE(mentions(run.check.failures, "FormFaults.MemoText: line \"Eine Zeile, die nicht in das Memo passt\""))
+        << run.report();
+    EXPECT_FALSE(mentions(run.check.failures, "\"ganz\"")) << "a text inside its box is no fault";
+    EXPECT_FALSE(mentions(run.check.failures, "\"Kurz\"")) << run.report();
+    EXPECT_GE(run.checked[QStringLiteral("FormFaults")], 4) << "two canvas texts and two memo lines, at least once";
+
+    // The faces never give a cell below the floor, so a text below it is planted as the canvas
+    // would report it.
+    ResolvedFont tiny = fonts::resolve(form.Font);
+    tiny.cellHeight = fonts::kMinCellHeight - 2;
+    TextFitCheck check;
+    check.checkFloor(QStringLiteral("FormFaults.PaintBoxText"), tiny, QStringLiteral("Perlit"));
+    ASSERT_EQ(check.failures.size(), 1u);
+    EXPECT_NE(check.failures[0].find("\"Perlit\" is drawn with a cell of 11 px (floor 13"), std::string::npos)
+        << check.failures[0];
     wbtest::resetApplication();
 }

@@ -6,6 +6,7 @@
 #include "framework/Forms.h"
 #include "tests/support/Harness.h"
 
+#include <cstdio>
 #include <functional>
 
 using namespace wb;
@@ -95,6 +96,8 @@ const Figure kFigures[] = {
 
 constexpr qreal kRatios[] = { 2.0, 1.5, 3.0 };
 constexpr int kW = 24, kH = 20;
+// The share of a text's ink, in per cent, that must differ from its ratio-1 glyphs blown up.
+constexpr int kMinRedrawnPercent = 15;
 
 // The picture at ratio 1, with the same settings.
 QImage atRatio1(const Figure& f)
@@ -121,6 +124,45 @@ bool plainAround(const QImage& one, int x, int y)
             if (at(one, x + dx, y + dy) != at(one, x, y))
                 return false;
     return true;
+}
+
+// The ratio-1 picture of w × h logical pixels blown up to `ratio`: every pixel fills its block,
+// which is what doubling the pixels of a glyph gives.
+QImage blownUp(const QImage& one, int w, int h, qreal ratio)
+{
+    QImage out(deviceRect(QRect(0, 0, w, h), ratio).size(), QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRect b = deviceRect(QRect(x, y, 1, 1), ratio);
+            for (int py = b.top(); py <= b.bottom(); ++py)
+                for (int px = b.left(); px <= b.right(); ++px)
+                    out.setPixel(px, py, one.pixel(x, y));
+        }
+    return out;
+}
+
+// A text drawn at the device ratio is drawn with the face at that size, not as the ratio-1
+// glyphs blown up: within its cell a good share of the ink lies where the blown-up glyphs have
+// none or lacks where they have some. (Blown-up glyphs differ nowhere.)
+::testing::AssertionResult drawnLargerNotDoubled(
+    const QImage& one, const QImage& dev, int w, int h, QRect cell, qreal ratio)
+{
+    const QImage doubled = blownUp(one, w, h, ratio);
+    const QRect d = deviceRect(cell, ratio);
+    int ink = 0, differ = 0;
+    for (int y = d.top(); y <= d.bottom(); ++y)
+        for (int x = d.left(); x <= d.right(); ++x) {
+            const bool here = fromPixel(dev.pixel(x, y)) == kInk;
+            const bool there = fromPixel(doubled.pixel(x, y)) == kInk;
+            ink += here;
+            differ += here != there;
+        }
+    if (ink == 0)
+        return ::testing::AssertionFailure() << "no ink in the cell";
+    if (differ * 100 < ink * kMinRedrawnPercent)
+        return ::testing::AssertionFailure() << "the glyphs are the ratio-1 glyphs blown up: " << differ << " of "
+                                             << ink << " ink pixels differ from them";
+    return ::testing::AssertionSuccess() << differ << " of " << ink << " ink pixels differ from the blown-up glyphs";
 }
 
 } // namespace
@@ -272,13 +314,33 @@ TEST(DeviceRatio, TextCellsAreFilledAndTheGlyphsDrawnAtTheDeviceResolution)
                     }
             }
         }
-        // The letters are drawn larger, not just doubled: about ratio² as many ink pixels.
+        // The letters are drawn larger: about ratio² as much ink, and not the ratio-1 glyphs
+        // blown up.
         int inkOne = 0;
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 80; ++x)
                 inkOne += at(one.image, x, y) == kInk;
         EXPECT_GT(ink, inkOne * ratio * ratio * 0.6) << "ratio " << ratio;
         EXPECT_LT(ink, inkOne * ratio * ratio * 1.6) << "ratio " << ratio;
+        const auto redrawn = drawnLargerNotDoubled(one.image, dev.image, 80, 20, QRect(3, 2, w, h), ratio);
+        EXPECT_TRUE(redrawn) << "ratio " << ratio;
+        std::printf("ratio %.1f: %s\n", ratio, redrawn.message());
+    }
+}
+
+TEST(DeviceRatio, TheTextCheckFailsOnPixelDoubledGlyphs)
+{
+    // The planted fault: the ratio-1 text with its pixels doubled, as a canvas that did not draw
+    // text at the device's resolution would show it.
+    DeviceCanvas one(80, 20, 1.0);
+    setUp(one.canvas);
+    one.canvas.Font.SetHeight(-11);
+    one.canvas.TextOut(3, 2, QStringLiteral("Härte"));
+    const QRect cell(
+        3, 2, one.canvas.TextWidth(QStringLiteral("Härte")), one.canvas.TextHeight(QStringLiteral("Härte")));
+    for (const qreal ratio : kRatios) {
+        const QImage doubled = blownUp(one.image, 80, 20, ratio);
+        EXPECT_FALSE(drawnLargerNotDoubled(one.image, doubled, 80, 20, cell, ratio)) << "ratio " << ratio;
     }
 }
 

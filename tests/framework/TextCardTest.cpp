@@ -1,5 +1,5 @@
 // The text card of the general pages: its framed page, where its rows stand, and emphasised
-// words that cover the plain words they repeat.
+// words, marked inline, that cover the plain words where they stand in the row.
 #include "framework/TextCard.h"
 
 #include "tests/support/Harness.h"
@@ -11,44 +11,6 @@ using wbtest::PixelCanvas;
 namespace {
 
 constexpr TColor kPink = RGB(0xFF, 0xBF, 0xBF);
-
-// clang-format off
-constexpr CardRow kMatching[] = {
-    { 4, 4, "Die thermische Analyse ist" },
-    { 9, 4, "thermische Analyse ", clBlue, true },
-};
-constexpr CardRow kOtherY[] = {
-    { 4, 4, "thermische Analyse" },
-    { 4, 30, "Die Analyse" },
-    { 9, 4, "Analyse", clBlue, true },
-};
-constexpr CardRow kWrongWords[] = {
-    { 4, 4, "Die thermische Analyse ist" },
-    { 9, 4, "Haltepunkte", clBlue, true },
-};
-constexpr CardRow kNoRowAtItsY[] = {
-    { 4, 4, "Die thermische Analyse ist" },
-    { 9, 24, "Analyse", clBlue, true },
-};
-constexpr CardRow kRowComesLater[] = {
-    { 9, 4, "Analyse", clBlue, true },
-    { 4, 4, "Die thermische Analyse ist" },
-};
-constexpr CardRow kOnlyEmphasisBefore[] = {
-    { 4, 4, "Die thermische Analyse ist" },
-    { 9, 4, "thermische Analyse", clBlue, true },
-    { 9, 4, "Analyse", clRed, true },
-};
-// clang-format on
-
-// The compile-time check the pages run on their tables.
-static_assert(emphasisRowsMatch(kMatching));
-static_assert(emphasisRowsMatch(kOtherY));
-static_assert(!emphasisRowsMatch(kWrongWords));
-static_assert(!emphasisRowsMatch(kNoRowAtItsY));
-static_assert(!emphasisRowsMatch(kRowComesLater));
-static_assert(
-    emphasisRowsMatch(kOnlyEmphasisBefore), "an emphasis row refers to the plain row, not to another emphasis");
 
 } // namespace
 
@@ -125,34 +87,70 @@ TEST(TextCard, RowsStandAtTheirPlaceOnThePageColourInTheirOwnColours)
     EXPECT_GT(seen.red, 20);
 }
 
-TEST(TextCard, AnEmphasisRowIsPlacedWhereItsWordsStandInTheRowAtItsY)
+TEST(TextCard, EmphasisMarksSplitIntoTheShownTextAndItsSpans)
 {
-    PixelCanvas pc(10, 10);
-    pc.canvas.Font.SetHeight(18);
-    const int die = pc.canvas.TextWidth(QStringLiteral("Die "));
-    ASSERT_GT(die, 10);
-    EXPECT_EQ(cardRowX(pc.canvas, kMatching, 0), 4) << "a plain row keeps its x";
-    EXPECT_EQ(cardRowX(pc.canvas, kMatching, 1), 4 + die) << "not at its nominal x = 9";
-    EXPECT_EQ(cardRowX(pc.canvas, kOtherY, 2), 4 + pc.canvas.TextWidth(QStringLiteral("thermische ")))
-        << "the row at its own y, not the later one with the same words";
-    EXPECT_EQ(cardRowX(pc.canvas, kOnlyEmphasisBefore, 2), 4 + pc.canvas.TextWidth(QStringLiteral("Die thermische ")));
+    struct Case {
+        const char* text;
+        const char* shown;
+        std::vector<std::pair<qsizetype, qsizetype>> spans;
+    };
+    const Case cases[] = {
+        { "Die <em>thermische Analyse </em>ist", "Die thermische Analyse ist", { { 4, 19 } } },
+        { "ohne Betonung", "ohne Betonung", {} },
+        { "<em>A</em> und <em>B</em>", "A und B", { { 0, 1 }, { 6, 1 } } },
+        { "bis zum <em>Ende", "bis zum Ende", { { 8, 4 } } }, // left open: to the end
+        { "----->  <em></em>(ZTA)", "----->  (ZTA)", { { 8, 0 } } },
+        { "", "", {} },
+    };
+    for (const Case& c : cases) {
+        const EmphasisedText t = splitEmphasis(QString::fromUtf8(c.text));
+        EXPECT_EQ(t.shown, QString::fromUtf8(c.shown)) << c.text;
+        EXPECT_EQ(t.spans, c.spans) << c.text;
+    }
+}
+
+TEST(TextCard, AMarkedRowGivesThePixelsOfTheRowWithItsWordsDrawnAgainInBlue)
+{
+    // As the pages were drawn before the marks: the whole line, then the words once more in blue
+    // at the width of what stands before them, with the page's solid brush.
+    for (const int height : { 13, 18, 24 }) {
+        SCOPED_TRACE(height);
+        const CardRow marked[] = { { 4, 4, "Die thermische <em>Analyse</em> ist <em>eine</em> Möglichkeit" } };
+        PixelCanvas card(420, 40);
+        drawTextCard(card.canvas, { .width = 420, .height = 40, .color = kPink, .fontHeight = height, .rows = marked });
+
+        PixelCanvas before(420, 40);
+        TCanvas& c = before.canvas;
+        c.Brush.SetColor(kPink);
+        c.Rectangle(0, 0, 420, 40);
+        c.Font.SetHeight(height);
+        const QString line = QStringLiteral("Die thermische Analyse ist eine Möglichkeit");
+        c.Font.SetColor(clBlack);
+        c.TextOut(4, 4, line);
+        c.Font.SetColor(clBlue);
+        c.TextOut(4 + c.TextWidth(QStringLiteral("Die thermische ")), 4, QStringLiteral("Analyse"));
+        c.TextOut(4 + c.TextWidth(QStringLiteral("Die thermische Analyse ist ")), 4, QStringLiteral("eine"));
+        EXPECT_EQ(card.image, before.image);
+    }
 }
 
 TEST(TextCard, EmphasisedWordsCoverThePlainWordsExactly)
 {
     // At the font heights of the pages, the blue words lie pixel for pixel on the black ones:
-    // where the plain card shows ink of the repeated words the emphasised card shows blue,
-    // every other pixel is the same in both.
+    // where the plain card shows ink of the marked words the emphasised card shows blue, every
+    // other pixel is the same in both.
+    const CardRow plainRow[] = { { 4, 4, "Die thermische Analyse ist" } };
+    const CardRow markedRow[] = { { 4, 4, "Die <em>thermische Analyse </em>ist" } };
     for (const int height : { 13, 18, 24 }) {
         SCOPED_TRACE(height);
         PixelCanvas plain(420, 40);
-        drawTextCard(plain.canvas,
-            { .width = 420, .height = 40, .color = kPink, .fontHeight = height, .rows = std::span(kMatching, 1) });
+        drawTextCard(
+            plain.canvas, { .width = 420, .height = 40, .color = kPink, .fontHeight = height, .rows = plainRow });
         PixelCanvas emphasised(420, 40);
         drawTextCard(
-            emphasised.canvas, { .width = 420, .height = 40, .color = kPink, .fontHeight = height, .rows = kMatching });
+            emphasised.canvas, { .width = 420, .height = 40, .color = kPink, .fontHeight = height, .rows = markedRow });
 
-        const int x0 = cardRowX(emphasised.canvas, kMatching, 1);
+        const int x0 = 4 + emphasised.canvas.TextWidth(QStringLiteral("Die "));
         const int x1 = x0 + emphasised.canvas.TextWidth(QStringLiteral("thermische Analyse "));
         int blue = 0, blackBefore = 0, blackAfter = 0;
         for (int y = 0; y < 40; ++y) {
@@ -170,7 +168,7 @@ TEST(TextCard, EmphasisedWordsCoverThePlainWordsExactly)
                 }
             }
         }
-        EXPECT_GT(blue, 60) << "the repeated words are inked";
+        EXPECT_GT(blue, 60) << "the marked words are inked";
         EXPECT_GT(blackBefore, 10) << "\"Die\" stays black";
         EXPECT_GT(blackAfter, 10) << "\"ist\" stays black";
     }

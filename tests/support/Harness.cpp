@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include "framework/Forms.h"
+#include "framework/Menus.h"
 #include "framework/Timers.h"
 #include "tools/driver/ScriptDriver.h"
 
@@ -103,6 +104,13 @@ void resetApplication()
     events().messages.clear();
     wb::Screen.setSize(1024, 768);
     wb::setDefaultPixelRatio(1.0);
+}
+
+bool closesItsForm(const wb::TMenuItem& item)
+{
+    return item.closesForm() || item.ShortCut() == wb::VK_ESCAPE
+        || item.Name().compare(QLatin1String("Ende"), Qt::CaseInsensitive) == 0
+        || item.Name() == QLatin1String("ende1");
 }
 
 } // namespace wbtest

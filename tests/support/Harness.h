@@ -16,7 +16,8 @@
 
 namespace wb {
 class ScriptDriver;
-}
+class TMenuItem;
+} // namespace wb
 
 namespace wbtest {
 
@@ -60,6 +61,11 @@ ScriptedEvents& events();
 // `setupDriver` may add commands (the program's own extensions) before the script runs.
 int runScript(const std::string& script, const std::function<void()>& createForms, std::string* out,
     std::string* err = nullptr, bool keepGoing = false, const std::function<void(wb::ScriptDriver&)>& setupDriver = {});
+
+// A menu item whose command closes its form, found by what it is, never by its caption: one
+// declared with closesForm, the Esc item, or the form's "&Ende" item, which is named Ende (ende1
+// on the information page) on every form, also where its handler does more than close.
+bool closesItsForm(const wb::TMenuItem& item);
 
 // Cleans up between tests: forms created through CreateForm, the window and modal stacks, the
 // queued test events and the screen size. The virtual clock keeps its time.

@@ -5,12 +5,12 @@
 #include "framework/Forms.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "framework/Snapshot.h"
 #include "framework/Timers.h"
 #include "resources/Pictures.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
@@ -313,25 +313,6 @@ QString formStateJson(TForm* form)
         .add("timers", list(timers))
         .add("busy", jsonBool(form->Busy()));
     return o.str();
-}
-
-QImage formSnapshot(TForm* form)
-{
-    const qreal ratio = FormAccess::ratio(*form);
-    QImage image
-        = FormAccess::surface(*form).copy(deviceRect(QRect(0, 0, form->ClientWidth(), form->ClientHeight()), ratio));
-    QPainter p(&image);
-    // Windowed controls are drawn as vectors: at a ratio above 1 their text is as sharp as the
-    // canvas's.
-    p.scale(ratio, ratio);
-    for (TComponent* c : form->components()) {
-        auto* w = dynamic_cast<TWinControl*>(c);
-        if (w && !w->Parent() && w->Visible() && w->widget())
-            w->widget()->render(
-                &p, w->clientRect().topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
-    p.end();
-    return image;
 }
 
 ScriptDriver::ScriptDriver(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing)
@@ -884,7 +865,7 @@ bool ScriptDriver::cmdSnapshot(const QStringList& w, const QString& rest)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!formSnapshot(topForm()).save(&buffer, "PNG"))
+    if (!renderClientArea(*topForm()).save(&buffer, "PNG"))
         return fail(QStringLiteral("cannot encode the snapshot of %1").arg(topForm()->Name()));
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(png) != png.size() || !out.commit())

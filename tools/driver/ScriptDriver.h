@@ -4,7 +4,6 @@
 
 #include "framework/Application.h"
 
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -112,7 +111,5 @@ private:
 
 // The state of a form as one line of JSON (the `state` command).
 QString formStateJson(TForm* form);
-// The client area as the user sees it, windowed controls included.
-QImage formSnapshot(TForm* form);
 
 } // namespace wb
