@@ -45,6 +45,7 @@
 #include "shell/UnitInfo.h"
 #include "shell/UnitMenue.h"
 #include "timetemp/UnitALLZTAZTU.h"
+#include "timetemp/UnitErkundenZTU.h"
 #include "timetemp/UnitZTAconC045.h"
 #include "timetemp/UnitZTAconC07.h"
 #include "timetemp/UnitZTAisoC045.h"
@@ -108,6 +109,8 @@ void createAllForms()
     Application.CreateForm(FormBildC08);
     Application.CreateForm(FormBildFe);
     Application.CreateForm(FormInfo);
+    // The explorers after the 49 forms of the lesson plan.
+    Application.CreateForm(FormErkundenZTU);
 }
 
 namespace {

@@ -32,6 +32,7 @@
 #include "resources/Pictures.h"
 #include "shell/UnitInfo.h"
 #include "timetemp/UnitALLZTAZTU.h"
+#include "timetemp/UnitErkundenZTU.h"
 #include "timetemp/UnitZTAconC045.h"
 #include "timetemp/UnitZTAconC07.h"
 #include "timetemp/UnitZTAisoC045.h"
@@ -111,9 +112,10 @@ void TFormMenue::FarbewaehlenClick()
         FormZTAcon045, FormZTAiso045, FormZTUcon07, FormZTUcon045,
         FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
         FormZTAZTU, FormHaerten, FormNormal, FormVergueten,
+        FormErkundenZTU,
     };
     // clang-format on
-    static_assert(sizeof(pages) / sizeof(pages[0]) == 32);
+    static_assert(sizeof(pages) / sizeof(pages[0]) == 33);
     for (TForm* page : pages)
         page->SetColor(ColorDialog1.Color());
 }
@@ -309,6 +311,11 @@ void TFormMenue::Vergtungsschaubild1Click()
 void TFormMenue::Haertekurven1Click()
 {
     FormVerHart->ShowModal();
+}
+
+void TFormMenue::ErkundenZTUClick()
+{
+    FormErkundenZTU->ShowModal();
 }
 
 void TFormMenue::InfoClick()
