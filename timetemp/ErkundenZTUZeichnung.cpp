@@ -49,8 +49,9 @@ void linie(TCanvas& c, const ztaztu::DiagramLayout& l, const std::vector<model::
     draw(c, Polyline { p });
 }
 
-// A dashed horizontal line at a temperature across the panel with its name at the right.
-void niveau(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, const QString& name)
+// A dashed horizontal line at a temperature across the panel with its name at the right, `links`
+// pixels further left than the rightmost name (two lines close together keep their names apart).
+void niveau(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, const QString& name, int links = 0)
 {
     if (!std::isfinite(celsius))
         return;
@@ -62,7 +63,7 @@ void niveau(TCanvas& c, const ztaztu::DiagramLayout& l, double celsius, const QS
     c.MoveTo(l.ZtuLinks, y);
     c.LineTo(l.ZtuRechts, y);
     c.Pen.SetStyle(psSolid);
-    text(c, l.ZtuRechts - 30, y - 15, name, kDunkel);
+    text(c, l.ZtuRechts - 30 - links, y - 15, name, kDunkel);
 }
 
 // The lines the steel models compute. Isothermal: start and finish of ferrite, pearlite and
@@ -121,7 +122,7 @@ TPoint ztuPunkt(const ztaztu::DiagramLayout& l, double lgSeconds, double celsius
     return ztaztu::project(l, { lgSeconds, celsius });
 }
 
-void zeichneZtu(TCanvas& c, int width, int height, const Stahl& stahl, const Ergebnis& ergebnis)
+void zeichneZtuGrund(TCanvas& c, int width, int height, const Stahl& stahl, bool isotherm)
 {
     const ztaztu::DiagramLayout l = ztuLayout(width, height);
     c.Pen.SetStyle(psSolid);
@@ -146,20 +147,25 @@ void zeichneZtu(TCanvas& c, int width, int height, const Stahl& stahl, const Erg
     QString titel;
     if (stahl.istLehrstahl()) {
         const model::LessonSteel& s = stahl.lehrstahl();
-        ztaztu::drawLines(c, l, ergebnis.isotherm ? s.isothermal : s.continuous);
+        ztaztu::drawLines(c, l, isotherm ? s.isothermal : s.continuous);
         niveau(c, l, s.a3, QStringLiteral("A3"));
-        niveau(c, l, s.a1, QStringLiteral("A1"));
+        niveau(c, l, s.a1, QStringLiteral("A1"), 30);
         titel = QStringLiteral("%1, schematisch").arg(stahl.name());
     } else {
         const steel::CalculatorReport& r = stahl.bericht();
-        modellLinien(c, l, r, ergebnis.isotherm);
+        modellLinien(c, l, r, isotherm);
         niveau(c, l, r.temperatures.ac3.value, QStringLiteral("Ac3"));
-        niveau(c, l, r.temperatures.ac1.value, QStringLiteral("Ac1"));
+        niveau(c, l, r.temperatures.ac1.value, QStringLiteral("Ac1"), 30);
         niveau(c, l, r.temperatures.ms.value, QStringLiteral("Ms"));
         titel = QStringLiteral("%1, berechnet").arg(stahl.name());
     }
-    titel += ergebnis.isotherm ? u8(" – isothermes ZTU-Schaubild") : u8(" – kontinuierliches ZTU-Schaubild");
+    titel += isotherm ? u8(" – isothermes ZTU-Schaubild") : u8(" – kontinuierliches ZTU-Schaubild");
     text(c, l.ZtuLinks + 6, l.ZtuOben + 4, titel, kDunkel);
+}
+
+void zeichneZtuKurven(TCanvas& c, int width, int height, const Ergebnis& ergebnis)
+{
+    const ztaztu::DiagramLayout l = ztuLayout(width, height);
 
     // The cooling: the place the result is for wide, the others thin.
     c.Pen.SetColor(kKurvenFarbe);
@@ -178,7 +184,7 @@ namespace {
 
 constexpr int kStirnLinks = 40;
 constexpr int kStirnRechts = 12;
-constexpr int kStirnOben = 10;
+constexpr int kStirnOben = 18;
 constexpr int kStirnUnten = 64; // below the chart: distances, the specimen, the axis title
 constexpr int kStirnSpalten = 8; // of 10 mm
 constexpr int kStirnZeilen = 5; // of 10 HRC
@@ -243,7 +249,7 @@ void zeichneStirn(TCanvas& c, int width, int height, const std::vector<StirnPunk
     c.Font.SetHeight(13);
     for (int k = 0; k <= kStirnZeilen; ++k)
         text(c, 6, l.y(kHrcVon + 10 * k) - 7, QString::number(int(kHrcVon) + 10 * k), clWhite);
-    text(c, 2, l.oben - 10, QStringLiteral("HRC"), clWhite);
+    text(c, l.links, 1, QStringLiteral("Härte in HRC"), clWhite);
     for (int k = 0; k <= kStirnSpalten; ++k)
         text(c, l.x(10 * k) - (k ? 6 : 3), l.unten + 2, QString::number(10 * k), clWhite);
 
@@ -258,7 +264,7 @@ void zeichneStirn(TCanvas& c, int width, int height, const std::vector<StirnPunk
     const int mitte = (l.stabOben + l.stabUnten) / 2;
     const TPoint strahl[] = { { l.x(0) - 1, mitte }, { 2, mitte - 7 }, { 2, mitte + 7 } };
     c.Polygon(strahl, 3);
-    text(c, l.x(0) + 6, l.stabUnten + 1, u8("abgeschreckte Stirnfläche → Abstand in mm"), clWhite);
+    text(c, l.x(0) + 6, l.stabUnten + 1, u8("Stirnabschreckprobe: abgeschreckte Stirnfläche → Abstand in mm"), clWhite);
 
     // The curves: measured solid, from the ZTU diagram thin.
     c.Pen.SetStyle(psSolid);

@@ -17,9 +17,10 @@ ztaztu::DiagramLayout ztuLayout(int width, int height);
 // The point of the panel for lg t (s) and °C.
 TPoint ztuPunkt(const ztaztu::DiagramLayout& l, double lgSeconds, double celsius);
 
-// Panel, grid, axes, the steel's lines and A1, A3, Ms, then the curves of the result: the shown
-// place blue and wide, the other places of a bar thin.
-void zeichneZtu(TCanvas& c, int width, int height, const Stahl& stahl, const Ergebnis& ergebnis);
+// Panel, grid, axes, the steel's lines and A1, A3, Ms of the continuous or isothermal diagram.
+void zeichneZtuGrund(TCanvas& c, int width, int height, const Stahl& stahl, bool isotherm);
+// The curves of the result on it: the shown place blue and wide, the other places of a bar thin.
+void zeichneZtuKurven(TCanvas& c, int width, int height, const Ergebnis& ergebnis);
 
 constexpr TColor kKurvenFarbe = RGB(0x00, 0x00, 0xFF);
 constexpr int kKurvenBreite = 3;

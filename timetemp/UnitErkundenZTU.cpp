@@ -173,6 +173,7 @@ void TFormErkundenZTU::setComposition(const steel::Composition& composition, con
 void TFormErkundenZTU::waehleStahl(erkundenztu::Stahl stahl)
 {
     *m_stahl = std::move(stahl);
+    ++m_stahlNummer;
     LabelStahl.SetCaption(m_stahl->istLehrstahl()
             ? QStringLiteral("Stahl: %1 (schematische Schaubilder)").arg(m_stahl->name())
             : QStringLiteral("Stahl: %1 (berechnete Schaubilder)").arg(m_stahl->name()));
@@ -331,14 +332,28 @@ void TFormErkundenZTU::zeichneNeu()
         return;
     PaintBoxZTU.paint();
     PaintBoxGefuege.paint();
-    PaintBoxJominy.paint();
+    if (m_stirnGezeichnet != std::pair { m_stahlNummer, m_state.einstellung.abstand })
+        PaintBoxJominy.paint();
 }
 
 void TFormErkundenZTU::PaintBoxZTUPaint()
 {
     TCanvas& c = PaintBoxZTU.Canvas();
-    c.fillRect(QRect(0, 0, PaintBoxZTU.Width(), PaintBoxZTU.Height()), Color());
-    zeichneZtu(c, PaintBoxZTU.Width(), PaintBoxZTU.Height(), *m_stahl, m_ergebnis);
+    const int w = PaintBoxZTU.Width(), h = PaintBoxZTU.Height();
+    Grund grund { m_stahlNummer, m_ergebnis.isotherm, QSize(w, h), FormAccess::ratio(*this), Color(), {} };
+    if (grund == m_grund && !m_grund.bild.isNull()) {
+        c.copyDevicePicture(0, 0, QSize(w, h), m_grund.bild);
+    } else {
+        c.fillRect(QRect(0, 0, w, h), Color());
+        zeichneZtuGrund(c, w, h, *m_stahl, m_ergebnis.isotherm);
+        // Kept only when the whole diagram was drawn (a repaint of part of the form clips it).
+        const QRect box = PaintBoxZTU.BoundsRect();
+        if (!FormAccess::painting(*this) || FormAccess::paintClip(*this).contains(box)) {
+            grund.bild = FormAccess::surface(*this).copy(deviceRect(box, grund.ratio));
+            m_grund = std::move(grund);
+        }
+    }
+    zeichneZtuKurven(c, w, h, m_ergebnis);
 }
 
 void TFormErkundenZTU::PaintBoxGefuegePaint()
@@ -353,6 +368,7 @@ void TFormErkundenZTU::PaintBoxGefuegePaint()
 
 void TFormErkundenZTU::PaintBoxJominyPaint()
 {
+    m_stirnGezeichnet = { m_stahlNummer, m_state.einstellung.abstand };
     TCanvas& c = PaintBoxJominy.Canvas();
     c.fillRect(QRect(0, 0, PaintBoxJominy.Width(), PaintBoxJominy.Height()), Color());
     zeichneStirn(c, PaintBoxJominy.Width(), PaintBoxJominy.Height(), m_stirnGemessen, m_stirnSchaubild,

@@ -109,6 +109,24 @@ private:
     std::unique_ptr<erkundenztu::Stahl> m_stahl;
     erkundenztu::Ergebnis m_ergebnis;
     std::vector<erkundenztu::StirnPunkt> m_stirnGemessen, m_stirnSchaubild;
+    int m_stahlNummer = 0; // counts the steels chosen: what was drawn for another one is old
+    // The diagram without the cooling, as the surface's pixels: a step of the slider puts it back
+    // and draws only the curve.
+    struct Grund {
+        int stahlNummer = -1;
+        bool isotherm = false;
+        QSize size;
+        qreal ratio = 0;
+        TColor color = 0;
+        QImage bild;
+        bool operator==(const Grund& o) const
+        {
+            return stahlNummer == o.stahlNummer && isotherm == o.isotherm && size == o.size && ratio == o.ratio
+                && color == o.color;
+        }
+    } m_grund;
+    // What the end-quench chart shows: it is drawn again only when that changes.
+    std::pair<int, double> m_stirnGezeichnet { -1, 0 };
     micrograph::Synthesis m_synthese;
     bool m_fuellen = false; // the window fills its edits: their changes are not the student's
 };
