@@ -431,3 +431,24 @@ TEST(ErkundenZTUDriver, TheSliderAndAClickOnTheChartReachTheWindow)
     EXPECT_EQ(s.stateView(schnell).memoLines("MemoGefuege"), std::vector<std::string> { "100 %  Martensit" });
     EXPECT_EQ(s.stateView(stirn).text("EditAbstand"), "40");
 }
+
+TEST_F(ErkundenZTU, ASliderStepDrawsThePixelsAWholeRepaintDraws)
+{
+    // The diagram without the cooling is kept and put back at each step: at ratio 1 and 2 the
+    // result must be the pixels a repaint of the whole form gives.
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        SCOPED_TRACE(ratio);
+        FormAccess::setRatio(f, ratio);
+        Application.flushPendingPaints();
+        const QRect box = deviceRect(f.PaintBoxZTU.BoundsRect(), ratio);
+        f.ScrollBarRate.scrollTo(100);
+        f.ScrollBarRate.scrollTo(300);
+        const QImage schritt = FormAccess::surface(f).copy(box);
+        f.Refresh();
+        Application.flushPendingPaints();
+        EXPECT_EQ(FormAccess::surface(f).copy(box), schritt);
+        f.ArtHalten.OnClick();
+        f.ArtRate.OnClick();
+        EXPECT_EQ(FormAccess::surface(f).copy(box), schritt) << "after the isothermal diagram and back";
+    }
+}
