@@ -218,7 +218,7 @@ Ergebnis berechne(const Stahl& stahl, const Einstellung& e)
         const auto kurve = steel::constantRateCurve(t0, e.rate, kRaum);
         r = lehr ? ausLehrtabelle(stahl.lehrstahl(), e.rate) : ausModell(stahl, kurve);
         r.kurven.push_back({ lehr ? lehrLinie(stahl.lehrstahl(), e.rate) : imSchaubild(kurve), true });
-        r.hinweis = QStringLiteral("Konstante Abkühlung mit %1 °C/s").arg(zahl(e.rate));
+        r.hinweis = QStringLiteral("Konstante Abkühlung mit %1 °C/s").arg(rateText(e.rate));
         break;
     }
     case Art::Rundstab: {
@@ -236,7 +236,7 @@ Ergebnis berechne(const Stahl& stahl, const Einstellung& e)
         r = lehr ? ausLehrtabelle(stahl.lehrstahl(), rate) : ausModell(stahl, gewaehlt);
         r.kurven = std::move(kurven);
         r.hinweis = QStringLiteral("Rundstab %1 mm in %2, %3: %4 °C/s bei 700 °C")
-                        .arg(zahl(e.durchmesser, 1), u8(mittelName(e.mittel)), u8(ortName(e.ort)), zahl(rate));
+                        .arg(zahl(e.durchmesser, 1), u8(mittelName(e.mittel)), u8(ortName(e.ort)), rateText(rate));
         break;
     }
     case Art::Stirnabschreck: {
@@ -245,7 +245,7 @@ Ergebnis berechne(const Stahl& stahl, const Einstellung& e)
         r = lehr ? ausLehrtabelle(stahl.lehrstahl(), rate) : ausModell(stahl, kurve);
         r.kurven.push_back({ lehr ? lehrLinie(stahl.lehrstahl(), rate) : imSchaubild(kurve), true });
         r.hinweis = QStringLiteral("Stirnabschreckprobe, %1 mm von der Stirnfläche: %2 °C/s bei 700 °C")
-                        .arg(zahl(e.abstand, 1), zahl(rate));
+                        .arg(zahl(e.abstand, 1), rateText(rate));
         break;
     }
     case Art::Halten: {
@@ -401,6 +401,11 @@ QString zahl(double v, int stellen)
     }
     s.replace(QLatin1Char('.'), QLatin1Char(','));
     return s;
+}
+
+QString rateText(double rate)
+{
+    return zahl(rate, std::max(0, 2 - int(std::floor(std::log10(rate)))));
 }
 
 // --- The slider --------------------------------------------------------------------------------

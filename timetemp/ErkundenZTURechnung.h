@@ -129,6 +129,8 @@ Gelesen lies(const Eingabe& eingabe, const QString& text);
 QString meldung(const Eingabe& eingabe, const QString& text);
 // A number as the window writes it: a decimal comma, up to `stellen` places, no trailing zeros.
 QString zahl(double v, int stellen = 2);
+// A rate with three significant digits, as the slider sets it: "133", "13,3", "0,0133".
+QString rateText(double rate);
 
 // --- The slider --------------------------------------------------------------------------------
 

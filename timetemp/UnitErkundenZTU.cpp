@@ -258,7 +258,7 @@ void TFormErkundenZTU::fuelleEingaben()
 {
     const Einstellung& e = m_state.einstellung;
     m_fuellen = true;
-    EditRate.SetText(zahl(e.rate));
+    EditRate.SetText(rateText(e.rate));
     ScrollBarRate.SetPosition(schieberAusRate(e.rate));
     EditDurchmesser.SetText(zahl(e.durchmesser, 1));
     EditHaltetemperatur.SetText(zahl(e.halteTemperatur, 0));
@@ -296,7 +296,7 @@ void TFormErkundenZTU::schieber(int position)
         return;
     m_state.einstellung.rate = rateAusSchieber(position);
     m_fuellen = true;
-    EditRate.SetText(zahl(m_state.einstellung.rate));
+    EditRate.SetText(rateText(m_state.einstellung.rate));
     m_fuellen = false;
     waehleArt(Art::Geschwindigkeit);
 }

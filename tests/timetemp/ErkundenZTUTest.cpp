@@ -93,6 +93,10 @@ TEST(ErkundenZTURechnung, EntriesAreReadWithTheirRanges)
 
 TEST(ErkundenZTURechnung, TheSliderRunsOverFiveDecadesInEightiethsOfADecade)
 {
+    EXPECT_EQ(rateText(133.35), QStringLiteral("133"));
+    EXPECT_EQ(rateText(13.335), QStringLiteral("13,3"));
+    EXPECT_EQ(rateText(0.013335), QStringLiteral("0,0133"));
+    EXPECT_EQ(rateText(15), QStringLiteral("15"));
     EXPECT_DOUBLE_EQ(rateAusSchieber(0), 0.01);
     EXPECT_DOUBLE_EQ(rateAusSchieber(kSchieberMax), 1000);
     EXPECT_NEAR(rateAusSchieber(80), 0.1, 1e-12);
@@ -277,7 +281,7 @@ TEST_F(ErkundenZTU, TheSliderDrawsTheCoolingLineWhereTheLessonDrawsItsRate)
         f.ScrollBarRate.scrollTo(position);
         const double rate = rateAusSchieber(position);
         SCOPED_TRACE(rate);
-        EXPECT_EQ(f.EditRate.Text(), zahl(rate));
+        EXPECT_EQ(f.EditRate.Text(), rateText(rate));
         const double drawn = model::drawnRate(model::c45(), rate);
         // On the line at 0.3 s and where it passes 400 °C; the line is three pixels wide.
         for (const double lg : { std::log10(0.3), std::log10((model::c45().austenitising - 400) / drawn) }) {
