@@ -45,6 +45,7 @@
 #include "shell/UnitInfo.h"
 #include "shell/UnitMenue.h"
 #include "timetemp/UnitALLZTAZTU.h"
+#include "timetemp/UnitErkundenZTU.h"
 #include "timetemp/UnitZTAconC045.h"
 #include "timetemp/UnitZTAconC07.h"
 #include "timetemp/UnitZTAisoC045.h"
@@ -121,6 +122,7 @@ const FormRow kForms[] = {
     formRow<FormBildFe>(),
     formRow<FormInfo>({ "Info" }),
     // The windows to explore with, after the forms of the lesson plan.
+    formRow<FormErkundenZTU>({ "ErkundenZTU", "Erkunden", WB_TR("FormMenue", "Abkühlung selbst wählen (ZTU)") }, Page),
     formRow<FormStahlrechner>({ "Stahlrechner", "Erkunden", WB_TR("FormMenue", "Stahlrechner: beliebiger Stahl") }, Page),
 };
 // clang-format on

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <vector>
 
 namespace wb::model {
 
@@ -290,6 +291,24 @@ constexpr EndQuenchCurve kStirnabschreckKurven[] = {
 
 constexpr EndQuenchChart kStirnabschreck { 880, kStirnabschreckKurven, kAuslauf };
 
+// Whole percent that still add up to 100 (the exact shares add up to 100): round down, then give
+// the missing points to the largest remainders.
+Shares wholePercent(const double (&exact)[4])
+{
+    int whole[4];
+    int sum = 0;
+    for (int k = 0; k < 4; ++k) {
+        whole[k] = int(std::floor(exact[k] + 1e-9));
+        sum += whole[k];
+    }
+    int order[4] = { 0, 1, 2, 3 };
+    std::stable_sort(
+        std::begin(order), std::end(order), [&](int p, int q) { return exact[p] - whole[p] > exact[q] - whole[q]; });
+    for (int k = 0; sum < 100 && k < 4; ++k, ++sum)
+        ++whole[order[k]];
+    return { whole[0], whole[1], whole[2], whole[3] };
+}
+
 // Linear between the points of `points`; NaN outside them.
 double interpolate(std::span<const DistanceHardness> points, double mm)
 {
@@ -336,20 +355,7 @@ CoolingResult afterCooling(const LessonSteel& steel, double rate)
     const auto mix = [f](int x, int y) { return x + (y - x) * f; };
     const double exact[] = { mix(a.shares.ferrite, b.shares.ferrite), mix(a.shares.pearlite, b.shares.pearlite),
         mix(a.shares.bainite, b.shares.bainite), mix(a.shares.martensite, b.shares.martensite) };
-    // Whole percent that still add up to 100: round down, then give the missing points to the
-    // largest remainders.
-    int whole[4];
-    int sum = 0;
-    for (int k = 0; k < 4; ++k) {
-        whole[k] = int(std::floor(exact[k] + 1e-9));
-        sum += whole[k];
-    }
-    int order[4] = { 0, 1, 2, 3 };
-    std::stable_sort(
-        std::begin(order), std::end(order), [&](int p, int q) { return exact[p] - whole[p] > exact[q] - whole[q]; });
-    for (int k = 0; sum < 100; ++k, ++sum)
-        ++whole[order[k]];
-    return { { whole[0], whole[1], whole[2], whole[3] }, int(std::lround(mix(a.hardnessHV, b.hardnessHV))) };
+    return { wholePercent(exact), int(std::lround(mix(a.hardnessHV, b.hardnessHV))) };
 }
 
 const EndQuenchChart& c45EndQuench()
@@ -376,6 +382,323 @@ double endQuenchHRC(const EndQuenchChart& chart, int index, double mm)
         return endQuenchHRC(chart, index - 1, mm);
     }
     return std::numeric_limits<double>::quiet_NaN();
+}
+
+// --- Any cooling on the lessons' diagrams ------------------------------------------------------
+
+double drawnRate(const LessonSteel& steel, double rate)
+{
+    const std::span<const Cooling> c = steel.coolings;
+    assert(!c.empty() && rate > 0);
+    const auto ratio = [](const Cooling& k) { return k.drawnRate / k.rate; };
+    if (rate <= c.front().rate)
+        return rate * ratio(c.front());
+    if (rate >= c.back().rate)
+        return rate * ratio(c.back());
+    size_t i = 0;
+    while (c[i + 1].rate < rate)
+        ++i;
+    const double f = (std::log10(rate) - std::log10(c[i].rate)) / (std::log10(c[i + 1].rate) - std::log10(c[i].rate));
+    // The ratio in log as well, so that the drawn rate is the lessons' exactly at their rates.
+    const double lgRatio = std::log10(ratio(c[i])) + f * (std::log10(ratio(c[i + 1])) - std::log10(ratio(c[i])));
+    return rate * std::pow(10.0, lgRatio);
+}
+
+double coolingLineCelsius(const LessonSteel& steel, double drawnRate, double lgSeconds)
+{
+    return steel.austenitising - drawnRate * std::pow(10.0, lgSeconds);
+}
+
+bool crossesContinuous(
+    const LessonSteel& steel, double drawnRate, std::span<const TransformationKind> kinds, double aboveCelsius)
+{
+    // Each piece of a line is walked in small steps; where the cooling line's temperature passes
+    // the piece's between two steps, the two cross there.
+    constexpr int kSteps = 24;
+    for (const TransformationLine& line : steel.continuous) {
+        if (std::find(kinds.begin(), kinds.end(), line.kind) == kinds.end())
+            continue;
+        for (size_t i = 0; i + 1 < line.points.size(); ++i) {
+            const TimeTemperature& p = line.points[i];
+            const TimeTemperature& q = line.points[i + 1];
+            double before = 0;
+            for (int k = 0; k <= kSteps; ++k) {
+                const double s = double(k) / kSteps;
+                const double lg = p.lgSeconds + s * (q.lgSeconds - p.lgSeconds);
+                const double celsius = p.celsius + s * (q.celsius - p.celsius);
+                const double gap = coolingLineCelsius(steel, drawnRate, lg) - celsius;
+                if (k > 0 && (gap < 0) != (before < 0) && celsius > aboveCelsius)
+                    return true;
+                before = gap;
+            }
+        }
+    }
+    return false;
+}
+
+namespace {
+
+constexpr TransformationKind kPearliteStart[] = { Kind::PearliteStart };
+// Every line where the austenite starts to transform; the Ms lines run on into the start of
+// transformation above Ms.
+constexpr TransformationKind kAnyStart[]
+    = { Kind::TransformationStart, Kind::PearliteStart, Kind::BainiteStart, Kind::MartensiteStart };
+
+// The cumulative shares in the order the austenite transforms: ferrite; ferrite and pearlite; all
+// but martensite. Each falls as the rate rises.
+struct Cumulative {
+    double c[3];
+};
+
+Cumulative cumulative(const Shares& s)
+{
+    return { { double(s.ferrite), double(s.ferrite + s.pearlite), double(s.ferrite + s.pearlite + s.bainite) } };
+}
+
+// The named rate at which the cooling line stops crossing the lines of `kinds` above Ms, found by
+// halving in log rate between the two lessons' rates where the tables' cumulative share `k` runs
+// out; NaN if the lines drawn at those two rates do not bracket it (the lessons' lines bend where
+// the steel transforms, the straight ones do not).
+double whereCrossingEnds(const LessonSteel& steel, std::span<const TransformationKind> kinds, int k)
+{
+    const std::span<const Cooling> c = steel.coolings;
+    const double above = steel.msContinuous + 1;
+    const auto crosses = [&](double rate) { return crossesContinuous(steel, drawnRate(steel, rate), kinds, above); };
+    for (size_t i = 0; i + 1 < c.size(); ++i) {
+        if (cumulative(c[i].shares).c[k] == 0 || cumulative(c[i + 1].shares).c[k] != 0)
+            continue;
+        if (!crosses(c[i].rate) || crosses(c[i + 1].rate))
+            break;
+        double lo = std::log10(c[i].rate), hi = std::log10(c[i + 1].rate);
+        for (int n = 0; n < 40; ++n) {
+            const double m = (lo + hi) / 2;
+            (crosses(std::pow(10.0, m)) ? lo : hi) = m;
+        }
+        return std::pow(10.0, (lo + hi) / 2);
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+CriticalRates findCriticalRates(const LessonSteel& steel)
+{
+    return { whereCrossingEnds(steel, kPearliteStart, 1), whereCrossingEnds(steel, kAnyStart, 2) };
+}
+
+// Shares from cumulative ones, each rounded to whole percent: rounding keeps their order and their
+// fall with the rate, so the shares still add up to 100, the ferrite still falls and the
+// martensite still rises.
+Shares fromCumulative(const Cumulative& k)
+{
+    const int f = int(std::lround(k.c[0])), fp = int(std::lround(k.c[1])), fpb = int(std::lround(k.c[2]));
+    return { f, fp - f, fpb - fp, 100 - fpb };
+}
+
+// A later cumulative share holds an earlier one: where one runs out first, those before it go too.
+Cumulative ordered(Cumulative k)
+{
+    k.c[1] = std::min(k.c[1], k.c[2]);
+    k.c[0] = std::min(k.c[0], k.c[1]);
+    return k;
+}
+
+} // namespace
+
+const CriticalRates& criticalRates(const LessonSteel& steel)
+{
+    if (&steel == &kC45) {
+        static const CriticalRates rates = findCriticalRates(kC45);
+        return rates;
+    }
+    assert(&steel == &kC70);
+    static const CriticalRates rates = findCriticalRates(kC70);
+    return rates;
+}
+
+CoolingResult throughDiagram(const LessonSteel& steel, double rate)
+{
+    const std::span<const Cooling> c = steel.coolings;
+    assert(!c.empty() && rate > 0);
+    if (rate >= c.back().rate)
+        return { c.back().shares, c.back().hardnessHV };
+    if (rate <= steel.equilibrium.rate)
+        return { steel.equilibrium.shares, c.front().hardnessHV };
+    // The interval of rates: from the equilibrium to the slowest lesson rate, or between two of them.
+    const Cooling* a = &steel.equilibrium;
+    const Cooling* b = &c.front();
+    for (size_t i = 0; b->rate < rate; ++i) {
+        a = &c[i];
+        b = &c[i + 1];
+    }
+    const double u = std::log10(rate), la = std::log10(a->rate), lb = std::log10(b->rate);
+    const CriticalRates& critical = criticalRates(steel);
+    // Ferrite and pearlite run out where the line misses the pearlite start, the rest where it
+    // misses every start of transformation.
+    const double runsOut[3] = { critical.pearliteGone, critical.pearliteGone, critical.martensiteOnly };
+    const Cumulative from = cumulative(a->shares), to = cumulative(b->shares);
+    Cumulative now {};
+    double moved = 0, whole = 0;
+    for (int k = 0; k < 3; ++k) {
+        double hi = lb;
+        if (to.c[k] == 0 && std::isfinite(runsOut[k])) {
+            const double l = std::log10(runsOut[k]);
+            if (l > la && l < lb)
+                hi = l;
+        }
+        const double f = std::clamp((u - la) / (hi - la), 0.0, 1.0);
+        now.c[k] = from.c[k] + (to.c[k] - from.c[k]) * f;
+    }
+    now = ordered(now);
+    for (int k = 0; k < 3; ++k) {
+        moved += from.c[k] - now.c[k];
+        whole += from.c[k] - to.c[k];
+    }
+    const CoolingResult result { fromCumulative(now), 0 };
+    if (a == &steel.equilibrium) // the equilibrium has no hardness of its own
+        return { result.shares, b->hardnessHV };
+    const double g = whole != 0 ? moved / whole : (u - la) / (lb - la);
+    return { result.shares, int(std::lround(a->hardnessHV + (b->hardnessHV - a->hardnessHV) * g)) };
+}
+
+namespace {
+
+// The least lg t at which a line of one of the kinds passes `celsius` (a level piece does not
+// count: it is the Ms level, not a start or end); NaN if none does.
+double firstTimeAt(std::span<const TransformationLine> lines, std::span<const TransformationKind> kinds, double celsius)
+{
+    double first = std::numeric_limits<double>::quiet_NaN();
+    for (const TransformationLine& line : lines) {
+        if (std::find(kinds.begin(), kinds.end(), line.kind) == kinds.end())
+            continue;
+        for (size_t i = 0; i + 1 < line.points.size(); ++i) {
+            const TimeTemperature& p = line.points[i];
+            const TimeTemperature& q = line.points[i + 1];
+            if (p.celsius == q.celsius || celsius < std::min(p.celsius, q.celsius)
+                || celsius > std::max(p.celsius, q.celsius))
+                continue;
+            const double lg
+                = p.lgSeconds + (celsius - p.celsius) / (q.celsius - p.celsius) * (q.lgSeconds - p.lgSeconds);
+            if (!(lg >= first))
+                first = lg;
+        }
+    }
+    return first;
+}
+
+constexpr TransformationKind kIsoStart[] = { Kind::MartensiteStart, Kind::TransformationStart };
+constexpr TransformationKind kIsoEnd[] = { Kind::TransformationEnd };
+constexpr double kDiagramEnd = 5; // lg s: the diagrams end at 10^5 s
+constexpr double kRoomCelsius = 20;
+
+// A value given at some temperatures.
+struct AtTemperature {
+    double celsius;
+    double value;
+};
+
+// Linear through points sorted by temperature, held at the ends.
+double alongTemperature(std::span<const AtTemperature> points, double celsius)
+{
+    if (celsius <= points.front().celsius)
+        return points.front().value;
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        if (celsius <= points[i + 1].celsius)
+            return points[i].value
+                + (celsius - points[i].celsius) / (points[i + 1].celsius - points[i].celsius)
+                * (points[i + 1].value - points[i].value);
+    return points.back().value;
+}
+
+bool colder(const AtTemperature& p, const AtTemperature& q)
+{
+    return p.celsius < q.celsius;
+}
+
+} // namespace
+
+double bainiteBelow(const LessonSteel& steel)
+{
+    for (const TransformationLine& line : steel.isothermal)
+        if (line.kind == Kind::FieldBoundary) {
+            const auto first = std::min_element(line.points.begin(), line.points.end(),
+                [](const TimeTemperature& p, const TimeTemperature& q) { return p.lgSeconds < q.lgSeconds; });
+            return first->celsius;
+        }
+    return steel.msIsothermal;
+}
+
+HoldResult afterHold(const LessonSteel& steel, double celsius, double seconds)
+{
+    assert(seconds > 0);
+    const double ms = steel.msIsothermal;
+    // Martensite formed on quenching below Ms: none at Ms, the lesson's holds below Ms, all of it
+    // at room temperature; linear between them.
+    std::vector<AtTemperature> quench { { kRoomCelsius, 100 }, { ms, 0 } };
+    for (const IsothermalHold& h : steel.holds)
+        if (h.celsius > kRoomCelsius && h.celsius < ms)
+            quench.push_back({ h.celsius, double(h.shares.martensite) });
+    std::sort(quench.begin(), quench.end(), colder);
+    const double quenched = celsius >= ms ? 0 : alongTemperature(quench, celsius);
+    const double left = 100 - quenched;
+
+    const double start = firstTimeAt(steel.isothermal, kIsoStart, celsius);
+    const double finish = firstTimeAt(steel.isothermal, kIsoEnd, celsius);
+    double transformed = 0; // of the austenite left, 0 … 1
+    if (std::isfinite(start)) {
+        const double end = std::isfinite(finish) && finish > start ? finish : std::max(kDiagramEnd, start + 0.1);
+        const double u = (std::log10(seconds) - start) / (end - start);
+        // 1 % at the start line, 99 % at the end line, smoothly in log time between.
+        if (u >= 1)
+            transformed = std::isfinite(finish) ? 1 : 0.99;
+        else if (u > 0)
+            transformed = 0.01 + 0.98 * u * u * (3 - 2 * u);
+    }
+
+    // What the transformed austenite becomes: bainite below the boundary of the two fields,
+    // ferrite and pearlite above it (a band of 20 °C blends them), the ferrite's share of these
+    // through the lesson's holds, none at the boundary and the equilibrium's at A1.
+    const double boundary = bainiteBelow(steel);
+    const double bainite = std::clamp((boundary + 10 - celsius) / 20, 0.0, 1.0);
+    std::vector<AtTemperature> ferrite { { boundary, 0 }, { steel.a1, double(steel.equilibrium.shares.ferrite) } };
+    for (const IsothermalHold& h : steel.holds)
+        if (h.shares.bainite == 0 && h.shares.martensite == 0 && h.celsius > boundary)
+            ferrite.push_back({ h.celsius, double(h.shares.ferrite) });
+    std::sort(ferrite.begin(), ferrite.end(), colder);
+    const double ferriteShare = alongTemperature(ferrite, celsius) / 100;
+
+    const double t = left * transformed;
+    const double f = t * (1 - bainite) * ferriteShare;
+    const double p = t * (1 - bainite) * (1 - ferriteShare);
+    const double b = t * bainite;
+    const Cumulative k { { f, f + p, f + p + b } };
+    return { fromCumulative(ordered(k)), std::isfinite(start) ? std::pow(10.0, start) : start,
+        std::isfinite(finish) ? std::pow(10.0, finish) : finish, int(std::lround(transformed * 100)) };
+}
+
+// --- Hardness scales ---------------------------------------------------------------------------
+
+namespace {
+
+// The end-quench chart's HV marks, each at its height on the HRC axis (rows of 10 HRC): HV, HRC.
+struct HvMark {
+    double hv;
+    double hrc;
+};
+constexpr HvMark kHvMarks[]
+    = { { 150, 3 }, { 200, 15 }, { 300, 30 }, { 400, 42 }, { 500, 48 }, { 600, 55 }, { 700, 60.2 } };
+constexpr double kRockwellCFrom = 20;
+
+} // namespace
+
+double rockwellC(double vickers)
+{
+    // Linear between the marks; above the last one its interval's slope runs on.
+    size_t i = 0;
+    while (i + 2 < std::size(kHvMarks) && vickers > kHvMarks[i + 1].hv)
+        ++i;
+    const HvMark& a = kHvMarks[i];
+    const HvMark& b = kHvMarks[i + 1];
+    const double hrc = a.hrc + (vickers - a.hv) * (b.hrc - a.hrc) / (b.hv - a.hv);
+    return hrc < kRockwellCFrom ? std::numeric_limits<double>::quiet_NaN() : hrc;
 }
 
 } // namespace wb::model

@@ -137,6 +137,58 @@ struct CoolingResult {
 };
 CoolingResult afterCooling(const LessonSteel& steel, double rate);
 
+// --- Any cooling on the lessons' diagrams ------------------------------------------------------
+
+// The rate of the straight line the continuous diagram draws for a cooling at `rate` °C/s: the
+// lessons' drawn rates at their rates, between them interpolated in log rate, beyond them at the
+// nearest rate's ratio of drawn to named rate.
+double drawnRate(const LessonSteel& steel, double rate);
+// The temperature of that straight line from the austenitising temperature at lg t (s).
+double coolingLineCelsius(const LessonSteel& steel, double drawnRate, double lgSeconds);
+
+// Whether the straight line drawn at `drawnRate` crosses a line of the continuous diagram of one of
+// the kinds above `aboveCelsius` (the Ms lines count only where they rise above Ms).
+bool crossesContinuous(
+    const LessonSteel& steel, double drawnRate, std::span<const TransformationKind> kinds, double aboveCelsius);
+
+// Where, between two of the lessons' rates, the cooling line leaves a field: the named rate at which
+// it no longer crosses the pearlite start (ferrite and pearlite are gone), and the one at which it
+// crosses no start of transformation above Ms (martensite only). NaN where the lessons' rates do not
+// bracket such a change.
+struct CriticalRates {
+    double pearliteGone;
+    double martensiteOnly;
+};
+const CriticalRates& criticalRates(const LessonSteel& steel);
+
+// The structure and hardness after cooling at `rate` °C/s through the continuous diagram. At the
+// lessons' five rates they are the lessons' tables. Between two of them the cumulative shares (the
+// ferrite; ferrite and pearlite; all but martensite), which only fall as the rate rises, move
+// linearly in log rate from one table to the next, and a share that runs out does so where the
+// cooling line leaves its field (`criticalRates`); below the slowest rate the shares run on to the
+// equilibrium's at its rate. The hardness moves between the tables' with the cumulative shares.
+// Shares are whole percent that add up to 100.
+CoolingResult throughDiagram(const LessonSteel& steel, double rate);
+
+// An isothermal hold on the isothermal diagram: quenched to `celsius`, held `seconds`, then cooled
+// to room temperature; what the austenite has not transformed by then becomes martensite.
+struct HoldResult {
+    Shares shares;
+    double startSeconds; // the transformation starts (NaN: no start line at this temperature)
+    double finishSeconds; // it is finished (NaN: no end line at this temperature; it runs to 10^5 s)
+    int transformedPercent; // of the austenite left after the quench, transformed in the hold
+};
+HoldResult afterHold(const LessonSteel& steel, double celsius, double seconds);
+// The temperature below which the isothermal diagram forms bainite rather than pearlite: where its
+// boundary between the two fields leaves the start of transformation.
+double bainiteBelow(const LessonSteel& steel);
+
+// --- Hardness scales ---------------------------------------------------------------------------
+
+// Rockwell C for a Vickers hardness as the end-quench chart pairs its two scales (its HV marks on
+// the HRC axis), linear between the marks; NaN below 20 HRC, where the Rockwell C scale ends.
+double rockwellC(double vickers);
+
 // --- End-quench test of C45 --------------------------------------------------------------------
 
 // Hardness at a distance from the quenched end of an end-quench specimen.

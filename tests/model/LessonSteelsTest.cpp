@@ -3,8 +3,10 @@
 // in their order, and the end-quench curves of C45 with the curves they run on into.
 #include "model/LessonSteels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace wb::model;
 
@@ -186,4 +188,150 @@ TEST(LessonSteels, EndQuenchCurvesRunOnAlongTheCurvesTheyMeet)
     for (size_t i = 1; i < chart.curves.size(); ++i)
         EXPECT_GT(endQuenchHRC(chart, int(i), 2), endQuenchHRC(chart, int(i - 1), 2)) << i;
     EXPECT_GT(endQuenchHRC(chart, 6, 3), endQuenchHRC(chart, 6, 20));
+}
+
+// --- Any cooling on the lessons' diagrams ------------------------------------------------------
+
+TEST(LessonSteelsThroughDiagram, AtTheLessonsRatesTheStructureAndHardnessAreTheTables)
+{
+    for (const Steel& s : kSteels) {
+        SCOPED_TRACE(s.name);
+        for (const Cooling& c : s.steel.coolings) {
+            SCOPED_TRACE(c.rate);
+            const CoolingResult r = throughDiagram(s.steel, c.rate);
+            EXPECT_EQ(r.shares, c.shares);
+            EXPECT_EQ(r.hardnessHV, c.hardnessHV);
+            // The line is drawn as the lesson draws that rate's.
+            EXPECT_NEAR(drawnRate(s.steel, c.rate), c.drawnRate, 1e-9 * c.drawnRate);
+        }
+        EXPECT_EQ(throughDiagram(s.steel, s.steel.equilibrium.rate).shares, s.steel.equilibrium.shares);
+    }
+}
+
+// A slider from 0.01 to 1000 °C/s in steps of 1/80 decade, as the window's scroll bar moves.
+TEST(LessonSteelsThroughDiagram, TheStructureAddsUpAndChangesSmoothlyAndOneWayWithTheRate)
+{
+    for (const Steel& s : kSteels) {
+        SCOPED_TRACE(s.name);
+        CoolingResult before = throughDiagram(s.steel, 0.01);
+        for (int i = 1; i <= 400; ++i) {
+            const double rate = std::pow(10.0, -2 + i / 80.0);
+            SCOPED_TRACE(rate);
+            const CoolingResult r = throughDiagram(s.steel, rate);
+            EXPECT_EQ(r.shares.total(), 100);
+            EXPECT_GE(std::min({ r.shares.ferrite, r.shares.pearlite, r.shares.bainite, r.shares.martensite }), 0);
+            EXPECT_LE(r.shares.ferrite, before.shares.ferrite) << "faster: less ferrite";
+            EXPECT_GE(r.shares.martensite, before.shares.martensite) << "faster: more martensite";
+            EXPECT_GE(r.hardnessHV, before.hardnessHV) << "faster: harder";
+            // Smooth: one step of the slider moves no share by more than a few points (the most
+            // is where C45's line leaves the ferrite–pearlite nose, near 65 °C/s).
+            EXPECT_LE(std::abs(r.shares.pearlite - before.shares.pearlite), 6);
+            EXPECT_LE(std::abs(r.shares.martensite - before.shares.martensite), 6);
+            EXPECT_LE(std::abs(r.hardnessHV - before.hardnessHV), 30);
+            before = r;
+        }
+    }
+}
+
+TEST(LessonSteelsThroughDiagram, AShareRunsOutWhereTheCoolingLineLeavesItsField)
+{
+    // C45 keeps ferrite and pearlite at 60 °C/s and is all martensite at 600 °C/s: the straight
+    // lines drawn at those rates bracket both the end of the pearlite start and of every start.
+    const LessonSteel& s = c45();
+    const CriticalRates& critical = criticalRates(s);
+    const TransformationKind pearlite[] = { TransformationKind::PearliteStart };
+    const TransformationKind anyStart[] = { TransformationKind::TransformationStart, TransformationKind::PearliteStart,
+        TransformationKind::BainiteStart, TransformationKind::MartensiteStart };
+    struct Case {
+        const char* why;
+        double rate;
+        std::span<const TransformationKind> kinds;
+    };
+    const Case cases[]
+        = { { "pearlite start", critical.pearliteGone, pearlite }, { "any start", critical.martensiteOnly, anyStart } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        ASSERT_GT(c.rate, 60);
+        ASSERT_LT(c.rate, 600);
+        const double above = s.msContinuous + 1;
+        EXPECT_TRUE(crossesContinuous(s, drawnRate(s, c.rate * 0.99), c.kinds, above));
+        EXPECT_FALSE(crossesContinuous(s, drawnRate(s, c.rate * 1.01), c.kinds, above));
+    }
+    EXPECT_LT(critical.pearliteGone, critical.martensiteOnly);
+    // Past the pearlite start's nose there is no ferrite or pearlite left; past every start only
+    // martensite.
+    const CoolingResult noPearlite = throughDiagram(s, critical.pearliteGone * 1.01);
+    EXPECT_EQ(noPearlite.shares.ferrite + noPearlite.shares.pearlite, 0);
+    EXPECT_GT(noPearlite.shares.bainite, 0);
+    EXPECT_EQ(throughDiagram(s, critical.martensiteOnly * 1.01).shares, (Shares { .martensite = 100 }));
+    // Just short of it some ferrite and pearlite are still there.
+    const CoolingResult some = throughDiagram(s, critical.pearliteGone * 0.9);
+    EXPECT_GT(some.shares.ferrite + some.shares.pearlite, 0);
+}
+
+TEST(LessonSteelsHold, HeldLongEnoughTheStructureIsTheIsothermalLessonsTable)
+{
+    for (const Steel& s : kSteels) {
+        SCOPED_TRACE(s.name);
+        for (const IsothermalHold& h : s.steel.holds) {
+            SCOPED_TRACE(h.celsius);
+            EXPECT_EQ(afterHold(s.steel, h.celsius, 1e5).shares, h.shares);
+        }
+    }
+}
+
+TEST(LessonSteelsHold, BetweenTheNoseAndMsBainiteFormsBetweenTheStartAndTheFinishTime)
+{
+    struct Case {
+        const char* name;
+        const LessonSteel& steel;
+        double celsius;
+    };
+    // Below the pearlite field, above each diagram's Ms.
+    const Case cases[] = { { "C45", c45(), 400 }, { "C45", c45(), 450 }, { "C70", c70(), 330 }, { "C70", c70(), 400 } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.celsius));
+        ASSERT_GT(c.celsius, c.steel.msIsothermal);
+        ASSERT_LT(c.celsius, bainiteBelow(c.steel));
+        const HoldResult probe = afterHold(c.steel, c.celsius, 1);
+        const double start = probe.startSeconds, finish = probe.finishSeconds;
+        ASSERT_LT(start, finish);
+        const HoldResult before = afterHold(c.steel, c.celsius, start * 0.9);
+        const HoldResult during = afterHold(c.steel, c.celsius, std::sqrt(start * finish));
+        const HoldResult after = afterHold(c.steel, c.celsius, finish * 1.1);
+        EXPECT_EQ(before.shares, (Shares { .martensite = 100 })) << "nothing transformed: all martensite on cooling";
+        EXPECT_GT(during.shares.bainite, 0);
+        EXPECT_LT(during.shares.bainite, 100);
+        EXPECT_EQ(after.shares, (Shares { .bainite = 100 }));
+        EXPECT_EQ(during.shares.total(), 100);
+        EXPECT_EQ(during.shares.ferrite + during.shares.pearlite, 0) << "below the pearlite field";
+    }
+}
+
+TEST(LessonSteelsHold, BelowMsTheQuenchFormsMartensiteFirst)
+{
+    // C45's isotherm at 330 °C lies below its Ms (350 °C): the lesson shows 30 % martensite
+    // whatever the hold; nothing transforms at room temperature.
+    EXPECT_EQ(afterHold(c45(), 330, 0.5).shares.martensite, 100);
+    EXPECT_EQ(afterHold(c45(), 330, 1e5).shares.martensite, 30);
+    EXPECT_EQ(afterHold(c45(), 20, 1e5).shares, (Shares { .martensite = 100 }));
+    EXPECT_TRUE(std::isnan(afterHold(c45(), 20, 1).startSeconds));
+}
+
+TEST(HardnessScales, RockwellCAsTheEndQuenchChartPairsItsScales)
+{
+    struct Case {
+        double hv;
+        double hrc;
+        const char* why;
+    };
+    const Case cases[] = {
+        { 300, 30, "the 300 HV mark lies on the 30 HRC line" },
+        { 700, 60.2, "the 700 HV mark lies 6.02 rows of 10 HRC above the bottom" },
+        { 450, 45, "halfway between the 400 HV mark (42) and the 500 HV mark (48)" },
+        { 800, 65.4, "above 700 HV the slope from 600 to 700 HV (5.2 HRC per 100 HV) runs on" },
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(rockwellC(c.hv), c.hrc, 1e-9) << c.why;
+    EXPECT_TRUE(std::isnan(rockwellC(190))) << "below 20 HRC the Rockwell C scale does not apply";
 }
