@@ -991,6 +991,36 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
     }
 }
 
+void TCanvas::copyDevicePicture(int x, int y, QSize size, const QImage& device)
+{
+    Surface s;
+    if (!open(s) || device.isNull() || size.isEmpty())
+        return;
+    const QRect d = s.device() ? deviceRect(QRect(QPoint(x + s.ox, y + s.oy), size), s.ratio)
+                               : QRect(QPoint(x + s.ox, y + s.oy), size);
+    const QImage src = device.size() == d.size()
+        ? (device.format() == QImage::Format_RGB32 ? device : device.convertToFormat(QImage::Format_RGB32))
+        : scaledPicture(device, d.size(), true);
+    const QRect c = d.intersected(s.device() ? s.devClip : s.clip.translated(s.ox, s.oy));
+    if (c.isEmpty())
+        return;
+    // Whole rows: the picture's pixels are the surface's.
+    for (int py = c.top(); py <= c.bottom(); ++py) {
+        const auto* from = reinterpret_cast<const Pixel32*>(src.constScanLine(py - d.top())) + (c.left() - d.left());
+        auto* to = reinterpret_cast<Pixel32*>(s.image->scanLine(py)) + c.left();
+        for (int px = 0; px < c.width(); ++px)
+            to[px] = from[px] | 0xFF000000u;
+    }
+    if (s.device()) {
+        s.dx0 = std::min(s.dx0, c.left());
+        s.dx1 = std::max(s.dx1, c.right());
+        s.dy0 = std::min(s.dy0, c.top());
+        s.dy1 = std::max(s.dy1, c.bottom());
+    } else {
+        s.mark(c.left() - s.ox, c.top() - s.oy, c.right() - s.ox, c.bottom() - s.oy);
+    }
+}
+
 void TCanvas::fillRect(const QRect& r, TColor color)
 {
     Surface s;

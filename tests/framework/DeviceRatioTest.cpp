@@ -324,6 +324,36 @@ TEST(DeviceRatio, APictureChangedBetweenTwoDrawsShowsItsNewPixels)
     EXPECT_EQ(dev.blockColor(2, 2), kPen);
 }
 
+// A picture drawn at the device ratio (a micrograph synthesised for the screen) lands pixel for
+// pixel on the blocks of its logical rectangle, at ratio 1 and 2: a checkerboard of single
+// device pixels, which any scaling would blur, stays sharp; what lies outside the clip stays.
+TEST(DeviceRatio, ADevicePictureIsCopiedPixelForPixel)
+{
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        SCOPED_TRACE(ratio);
+        const QSize logical(5, 3);
+        const QSize deviceSize = deviceRect(QRect(QPoint(0, 0), logical), ratio).size();
+        QImage picture(deviceSize, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, toPixel((x + y) % 2 ? kPen : kBrush));
+        picture.setDevicePixelRatio(ratio);
+        DeviceCanvas dev(6, 6, ratio);
+        dev.canvas.copyDevicePicture(2, 1, logical, picture);
+        const QRect at = deviceRect(QRect(QPoint(2, 1), logical), ratio);
+        for (int y = 0; y < dev.image.height(); ++y) {
+            for (int x = 0; x < dev.image.width(); ++x) {
+                const TColor want = !at.contains(x, y)       ? kGround
+                    : ((x - at.left()) + (y - at.top())) % 2 ? kPen
+                                                             : kBrush;
+                ASSERT_EQ(dev.device(x, y), want) << "device pixel " << x << ", " << y;
+            }
+        }
+        // Only the part inside the canvas: the picture's right column lies beyond it.
+        EXPECT_EQ(dev.lastChanged, QRect(2, 1, 4, 3));
+    }
+}
+
 TEST(DeviceRatio, AFormAtRatio2KeepsItsLogicalSizeAndReadsLogicalPixels)
 {
     wbtest::resetApplication();
