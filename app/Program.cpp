@@ -30,6 +30,7 @@
 #include "ironcarbon/UnitEKDBilder.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitEKDmestabil.h"
+#include "ironcarbon/UnitErkundenEKD.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "phase/UnitAbZUTYP1.h"
 #include "phase/UnitAbZUTYP2.h"
@@ -108,6 +109,8 @@ void createAllForms()
     Application.CreateForm(FormBildC08);
     Application.CreateForm(FormBildFe);
     Application.CreateForm(FormInfo);
+    // The explorers, after the lessons.
+    Application.CreateForm(FormErkundenEKD);
 }
 
 namespace {

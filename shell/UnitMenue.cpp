@@ -18,6 +18,7 @@
 #include "ironcarbon/UnitEKDBilder.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitEKDmestabil.h"
+#include "ironcarbon/UnitErkundenEKD.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "phase/UnitAbZUTYP1.h"
 #include "phase/UnitAbZUTYP2.h"
@@ -111,9 +112,10 @@ void TFormMenue::FarbewaehlenClick()
         FormZTAcon045, FormZTAiso045, FormZTUcon07, FormZTUcon045,
         FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
         FormZTAZTU, FormHaerten, FormNormal, FormVergueten,
+        FormErkundenEKD,
     };
     // clang-format on
-    static_assert(sizeof(pages) / sizeof(pages[0]) == 32);
+    static_assert(sizeof(pages) / sizeof(pages[0]) == 33);
     for (TForm* page : pages)
         page->SetColor(ColorDialog1.Color());
 }
@@ -309,6 +311,11 @@ void TFormMenue::Vergtungsschaubild1Click()
 void TFormMenue::Haertekurven1Click()
 {
     FormVerHart->ShowModal();
+}
+
+void TFormMenue::ErkundenEKDClick()
+{
+    FormErkundenEKD->ShowModal();
 }
 
 void TFormMenue::InfoClick()

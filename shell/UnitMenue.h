@@ -71,6 +71,9 @@ public:
     // offered here, beside the tempering chart of the same steel.
     TMenuItem Haertekurven1 { Warm, QStringLiteral("Haertekurven1"), QStringLiteral("Härtekurven Stirnabschreckprobe C45"), &TFormMenue::Haertekurven1Click };
 
+    TMenuItem Erkunden { MainMenu1, QStringLiteral("Erkunden"), QStringLiteral("E&rkunden") };
+    TMenuItem ErkundenEKD { Erkunden, QStringLiteral("ErkundenEKD"), QStringLiteral("Eisen-Kohlenstoff-Schaubild erkunden"), &TFormMenue::ErkundenEKDClick };
+
     TMenuItem Info { MainMenu1, QStringLiteral("Info"), QStringLiteral("Info"), &TFormMenue::InfoClick };
     // clang-format on
 
@@ -123,6 +126,8 @@ private:
     void GefgeC451Click();
     void Vergtungsschaubild1Click();
     void Haertekurven1Click();
+
+    void ErkundenEKDClick();
 
     void InfoClick();
 };
