@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <span>
 #include <vector>
 
 namespace wb::ekderkunden {
@@ -92,8 +93,8 @@ using enum mek::Point;
 // would stand on the temperature axis; it is left out.
 constexpr Beschriftung kBuchstabenMetastabil[] = {
     { A, 3, -14, "A" }, { B, -2, -17, "B" }, { J, 1, 1, "J" }, { N, 3, -4, "N" },
-    { G, 3, -15, "G" }, { P, 3, 1, "P" }, { S, 2, 1, "S" }, { K, 4, 1, "K" }, { E, 3, 1, "E" },
-    { C, 3, 1, "C" }, { F, 4, -8, "F" }, { D, 4, -8, "D" }, { Q, 3, -17, "Q" },
+    { G, 3, -15, "G" }, { P, 3, 1, "P" }, { S, 2, 1, "S" }, { K, 4, 1, "K" }, { E, 5, 1, "E" },
+    { C, 4, 1, "C" }, { F, 4, -8, "F" }, { D, 4, -8, "D" }, { Q, 3, -17, "Q" },
 };
 constexpr Beschriftung kBuchstabenStabil[] = {
     { A, 3, -14, "A" }, { B, -2, -17, "B" }, { J, 1, 1, "J" }, { N, 3, -4, "N" },
@@ -429,7 +430,7 @@ void drawDiagram(TCanvas& c, int width, int height, mek::System s, double legier
     const int th = c.TextHeight(QStringLiteral("0"));
     auto axisText = [&](int y, const QString& t) {
         c.Font.SetColor(textColourAt(y));
-        c.TextOut(kFeldLinks - 4 - c.TextWidth(t), y - th / 2, t);
+        c.TextOut(kFeldLinks - 3 - c.TextWidth(t), y - th / 2, t);
     };
     for (int t = 500; t <= kTemperaturMax; t += 100)
         axisText(ekd::temperatureY(p, t), text(kTemperaturAchse).arg(t));

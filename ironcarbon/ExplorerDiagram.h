@@ -18,7 +18,7 @@ namespace mek = model::ekd;
 // The chapter's diagram scaled by two thirds: its scale, its named rows and its points placed
 // apart, each taken that much nearer to the field's top-left corner.
 inline constexpr double kMassstab = 0.66;
-inline constexpr int kFeldLinks = 46; // 0 % C
+inline constexpr int kFeldLinks = 50; // 0 % C
 inline constexpr int kFeldOben = 10; // 1600 °C
 const ekd::Projection& explorerProjection();
 int fieldRight(); // 6.67 % C

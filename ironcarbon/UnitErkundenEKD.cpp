@@ -18,8 +18,8 @@ namespace ex = ekderkunden;
 
 // clang-format off
 constexpr const char* kUeberschrift = "Eisen-Kohlenstoff-Schaubild erkunden";
-constexpr const char* kStatus = "Punkt: Maus, Pfeiltasten (mit Umschalt größer), Eingabe + Enter  /  Klick: Legierung wählen  /  "
-                                "Leertaste: Pause  /  ESC = Abbruch";
+constexpr const char* kStatus = "Punkt: Maus, Pfeiltasten (Umschalttaste: zehnfache Schritte), Eingabe + Enter  /  "
+                                "Klick: Legierung wählen  /  Leertaste: Pause  /  ESC = Abbruch";
 constexpr const char* kKohlenstoffText = "Kohlenstoff in %";
 constexpr const char* kTemperaturText = "Temperatur in °C";
 constexpr const char* kLegierungText = "Legierung: %1 % C";

@@ -145,19 +145,19 @@ TEST_F(ErkundenEKD, OpensOnItsPointWithTheReadOut)
 TEST_F(ErkundenEKD, ThePointerMovesThePointAndItsMarksComeOffExactly)
 {
     // 0.45 % C at room temperature: the strip's row 337 (field bottom 10 + 473 × 0.66 = 322, the
-    // break 7, half the strip 8), the point at 46 + 0.45 × 66 = 75.7 → 76, the tie line from
-    // ferrite on the iron axis (46) to cementite at 6.67 % C (46 + 440.2 → 486).
+    // break 7, half the strip 8), the point at 50 + 0.45 × 66 = 79.7 → 80, the tie line from
+    // ferrite on the iron axis (50) to cementite at 6.67 % C (50 + 440.2 → 490).
     ASSERT_EQ(ex::stripRow(), 337);
     const TPaintBox& d = f.PaintBoxDiagramm;
     const QImage bare = staticDiagram(System::Metastable, 0.45);
     const TPoint marked[] = {
-        { 46, 337 }, { 60, 337 }, { 73, 337 }, { 79, 337 }, { 486, 337 }, // the tie line, the square left out
-        { 74, 335 }, { 76, 337 }, { 78, 339 }, // the square's corners and centre
-        { 46, 334 }, { 46, 340 }, { 486, 334 }, { 486, 340 }, // the ticks at the ends
+        { 50, 337 }, { 64, 337 }, { 77, 337 }, { 83, 337 }, { 490, 337 }, // the tie line, the square left out
+        { 78, 335 }, { 80, 337 }, { 82, 339 }, // the square's corners and centre
+        { 50, 334 }, { 50, 340 }, { 490, 334 }, { 490, 340 }, // the ticks at the ends
     };
     for (const TPoint p : marked)
         EXPECT_EQ(at(d, p.X, p.Y), wbtest::notXor(pixel(bare, p.X, p.Y), clBlack)) << p.X << ", " << p.Y;
-    const TPoint unmarked[] = { { 45, 337 }, { 487, 337 }, { 46, 333 }, { 46, 341 }, { 73, 335 }, { 79, 339 } };
+    const TPoint unmarked[] = { { 49, 337 }, { 491, 337 }, { 50, 333 }, { 50, 341 }, { 77, 335 }, { 83, 339 } };
     for (const TPoint p : unmarked)
         EXPECT_EQ(at(d, p.X, p.Y), pixel(bare, p.X, p.Y)) << p.X << ", " << p.Y;
 
@@ -169,7 +169,7 @@ TEST_F(ErkundenEKD, ThePointerMovesThePointAndItsMarksComeOffExactly)
     EXPECT_EQ(f.moduleState().Temperatur, 800);
     EXPECT_EQ(f.EditKohlenstoff.Text(), QStringLiteral("1,20"));
     EXPECT_EQ(f.EditTemperatur.Text(), QStringLiteral("800"));
-    EXPECT_EQ(at(d, 76, 337), pixel(bare, 76, 337)) << "the old square is gone";
+    EXPECT_EQ(at(d, 80, 337), pixel(bare, 80, 337)) << "the old square is gone";
     const ex::Marks m = ex::marksAt(System::Metastable, 1.2, { 800 });
     EXPECT_EQ(at(d, m.lean.X, m.lean.Y), wbtest::notXor(pixel(bare, m.lean.X, m.lean.Y), clBlack));
     EXPECT_EQ(at(d, m.rich.X, m.rich.Y), wbtest::notXor(pixel(bare, m.rich.X, m.rich.Y), clBlack));
@@ -292,12 +292,12 @@ TEST_F(ErkundenEKD, TheMicrographShowsThePointsConstituentsAtTheirShares)
 
 TEST_F(ErkundenEKD, TheSharesShowTheLeverRuleOverTheCarbonRangeWithThePointMarked)
 {
-    // At room temperature, the column of 0.4 % C (46 + 26.4 = 72, away from the marked 0.45 %):
+    // At room temperature, the column of 0.4 % C (50 + 26.4 = 76, away from the marked 0.45 %):
     // the constituents' band holds ferrite at the bottom up to (0.8 − 0.4) / 0.78 = 51.3 % of its
     // 56 rows, pearlite above; the phases' band ferrite up to 1 − 0.4 / 6.67 = 94 %.
     const TPaintBox& a = f.PaintBoxAnteile;
     const int x = ekd::carbonX(ex::explorerProjection(), 0.4);
-    ASSERT_EQ(x, 72);
+    ASSERT_EQ(x, 76);
     const int b1 = ex::bandBottom(1), b0 = ex::bandBottom(0);
     const TColor ferrit = at(a, x, b1 - 2);
     EXPECT_EQ(at(a, x, b1 - 27), ferrit) << "51 % of 56 rows: 28.7";
