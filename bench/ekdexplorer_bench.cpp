@@ -77,6 +77,7 @@ struct Result {
     double wall;
     double cpu;
     double p90;
+    double cpu90;
 };
 
 Result sweep(TFormErkundenEKD& f, const std::vector<QPoint>& path, int rounds)
@@ -93,7 +94,7 @@ Result sweep(TFormErkundenEKD& f, const std::vector<QPoint>& path, int rounds)
             cpu.push_back(b.cpu - a.cpu);
         }
     }
-    return { quantile(wall, 0.5), quantile(cpu, 0.5), quantile(wall, 0.9) };
+    return { quantile(wall, 0.5), quantile(cpu, 0.5), quantile(wall, 0.9), quantile(cpu, 0.9) };
 }
 
 // The parts of a diagonal move on their own, over the same path: the shares drawn anew, the read-out's
@@ -141,8 +142,9 @@ int main(int argc, char** argv)
     Screen.setSize(1024, 768);
 
     std::printf("Iron-carbon explorer: one pointer move until everything it changes is drawn, %d rounds\n", rounds);
-    std::printf("%-24s %5s  %9s  %9s %9s %9s  %s\n", "path", "ratio", "open ms", "median", "median", "p90", "goal");
-    std::printf("%-24s %5s  %9s  %9s %9s %9s\n", "", "", "wall", "wall ms", "cpu ms", "wall ms");
+    std::printf("%-24s %5s  %9s  %9s %9s %9s %9s  %s\n", "path", "ratio", "open ms", "median", "median", "p90", "p90",
+        "goal (median)");
+    std::printf("%-24s %5s  %9s  %9s %9s %9s %9s\n", "", "", "wall", "wall ms", "cpu ms", "wall ms", "cpu ms");
     for (const double ratio : { 1.0, 2.0 }) {
         const double goal = ratio == 1.0 ? 4.0 : 12.0;
         struct Path {
@@ -159,8 +161,8 @@ int main(int argc, char** argv)
             Application.flushPendingPaints();
             const Clock b = now();
             const Result r = sweep(f, path.points, rounds);
-            std::printf("%-24s %5.1f  %9.1f  %9.3f %9.3f %9.3f  %s %.0f ms\n", path.name, ratio, b.wall - a.wall,
-                r.wall, r.cpu, r.p90, r.wall <= goal ? "met  <=" : "MISSED <=", goal);
+            std::printf("%-24s %5.1f  %9.1f  %9.3f %9.3f %9.3f %9.3f  %s %.0f ms\n", path.name, ratio, b.wall - a.wall,
+                r.wall, r.cpu, r.p90, r.cpu90, r.wall <= goal ? "met  <=" : "MISSED <=", goal);
             if (&path == &paths[1])
                 parts(f, path.points);
             f.Hide();
