@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace wb {
 
@@ -51,6 +52,29 @@ constexpr double kTemperaturSchrittGross = 10;
 
 // A tick of the run is 50 ms of the clock and 50 ms of the cooling curve.
 constexpr double kTakt = 0.05;
+
+// Every constituent of the iron–carbon diagram in a structure solidified from the melt and in one
+// formed in the solid state: the pictures that make the synthesis ready for any point.
+using MC = micrograph::Constituent;
+constexpr micrograph::Part kErstarrt[] = {
+    { MC::Melt, 1 },
+    { MC::DeltaFerrite, 1 },
+    { MC::Austenite, 1 },
+    { MC::Ledeburite, 1 },
+    { MC::TransformedLedeburite, 1 },
+    { MC::PrimaryCementite, 1 },
+    { MC::Pearlite, 1 },
+    { MC::SecondaryCementite, 1 },
+    { MC::Graphite, 1 },
+};
+constexpr micrograph::Part kFest[] = {
+    { MC::Ferrite, 1 },
+    { MC::TertiaryCementite, 1 },
+    { MC::Pearlite, 1 },
+    { MC::SecondaryCementite, 1 },
+    { MC::Austenite, 1 },
+    { MC::Graphite, 1 },
+};
 
 QString text(const char* utf8)
 {
@@ -187,6 +211,15 @@ void TFormErkundenEKD::drawMicrograph()
     TCanvas& c = PaintBoxGefuege.Canvas();
     const qreal ratio = c.target() ? c.target()->ratio() : 1.0;
     const QSize size(PaintBoxGefuege.Width(), PaintBoxGefuege.Height());
+    if (!m_warm) {
+        // The window opens: the layouts of both arrangements and the texture of every constituent
+        // the diagram can show are made now, so that the pointer moving into another field does
+        // not wait for them. A chosen alloy's seed is not warmed so: a click would wait for it.
+        for (const std::span<const micrograph::Part> parts :
+            { std::span<const micrograph::Part>(kErstarrt), std::span<const micrograph::Part>(kFest) })
+            m_synthesis.render({ size.width(), size.height(), ratio, seed(), { parts.begin(), parts.end() } });
+        m_warm = true;
+    }
     m_bild = m_synthesis.render({ size.width(), size.height(), ratio, seed(),
         ex::micrographParts(mek::constituentsAt(m_state.System, m_state.Kohlenstoff, moment())) });
     c.copyDevicePicture(0, 0, size, m_bild.image);
@@ -412,6 +445,7 @@ void TFormErkundenEKD::FormClose()
     stopRun();
     // A closed window need not keep the micrograph's layouts; the next opening makes them anew.
     m_synthesis.clear();
+    m_warm = false;
 }
 
 } // namespace wb

@@ -109,6 +109,7 @@ private:
     std::optional<model::ekd::CoolingCurve> m_curve;
     micrograph::Synthesis m_synthesis;
     micrograph::Micrograph m_bild;
+    bool m_warm = false; // the micrograph's layouts and textures made since the window opened
     // What the boxes show of the point now, so that it can be taken off again.
     std::optional<ekderkunden::Marks> m_marks;
     std::optional<double> m_anteileBei; // the temperature the shares were drawn for
