@@ -259,36 +259,41 @@ void stackColumn(TCanvas& c, int x, int top, int bottom, const std::vector<Share
     }
 }
 
-// Each area's name where it fits: centred on the column where the area is highest, if the area
-// holds the whole text there.
+// Each area's name where it fits: tried on the columns where the area is highest first (every
+// fourth column), centred there, and written at the first place where the area holds the whole text.
 void nameAreas(TCanvas& c, const Band& band, std::span<const Farbe> colours, QString (*name)(int))
 {
+    constexpr int kSchritt = 4;
     sansFont(c, kSchwarz);
     c.Brush.SetStyle(bsClear);
     const int th = c.TextHeight(QStringLiteral("Ag"));
     for (size_t a = 0; a < colours.size(); ++a) {
         const std::vector<Piece>& p = band.pieces[a];
-        int best = -1, bestHeight = 0;
-        for (size_t x = 0; x < p.size(); ++x) {
-            if (p[x].bottom - p[x].top > bestHeight) {
-                bestHeight = p[x].bottom - p[x].top;
-                best = int(x);
-            }
-        }
-        if (best < 0 || bestHeight < th + 2)
+        const int columns = int(p.size());
+        auto height = [&](int x) { return p[size_t(x)].bottom - p[size_t(x)].top; };
+        std::vector<int> candidates;
+        for (int x = 0; x < columns; x += kSchritt)
+            if (height(x) >= th + 2)
+                candidates.push_back(x);
+        if (candidates.empty())
             continue;
+        std::stable_sort(candidates.begin(), candidates.end(), [&](int l, int r) { return height(l) > height(r); });
         const QString t = name(colours[a].kind);
         const int tw = c.TextWidth(t);
-        const int ty = (p[size_t(best)].top + p[size_t(best)].bottom - th) / 2;
-        int left = best - tw / 2;
-        left = std::clamp(left, 0, std::max(0, int(p.size()) - tw));
-        bool fits = left + tw <= int(p.size());
-        for (int x = left; fits && x < left + tw; ++x)
-            fits = p[size_t(x)].top <= ty && p[size_t(x)].bottom >= ty + th;
-        if (!fits)
+        if (tw > columns)
             continue;
-        c.Font.SetColor(dark(colours[a].color) ? kWeiss : kSchwarz);
-        c.TextOut(kFeldLinks + left, ty, t);
+        for (const int x : candidates) {
+            const int ty = (p[size_t(x)].top + p[size_t(x)].bottom - th) / 2;
+            const int left = std::clamp(x - tw / 2, 0, columns - tw);
+            bool fits = true;
+            for (int i = left; fits && i < left + tw; ++i)
+                fits = p[size_t(i)].top <= ty && p[size_t(i)].bottom >= ty + th;
+            if (!fits)
+                continue;
+            c.Font.SetColor(dark(colours[a].color) ? kWeiss : kSchwarz);
+            c.TextOut(kFeldLinks + left, ty, t);
+            break;
+        }
     }
 }
 
@@ -571,7 +576,9 @@ void toggleShareMarker(TCanvas& c, int height, double carbon)
     c.Pen.SetColor(kSchwarz);
     c.Pen.SetWidth(1);
     c.Pen.SetStyle(psSolid);
-    line(c, x, bandTop(0), x, std::min(height, bandBottom(1)));
+    // Across the bars of both bands, not across the lower band's title.
+    line(c, x, bandTop(0), x, bandBottom(0));
+    line(c, x, bandTop(1), x, std::min(height, bandBottom(1)));
     c.Pen.SetMode(pmCopy);
 }
 
