@@ -30,6 +30,7 @@
 #include "ironcarbon/UnitEKDBilder.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitEKDmestabil.h"
+#include "ironcarbon/UnitErkundenEKD.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "phase/UnitAbZUTYP1.h"
 #include "phase/UnitAbZUTYP2.h"
@@ -122,6 +123,7 @@ const FormRow kForms[] = {
     formRow<FormBildFe>(),
     formRow<FormInfo>({ "Info" }),
     // The windows to explore with, after the forms of the lesson plan.
+    formRow<FormErkundenEKD>({ "ErkundenEKD", "Erkunden", WB_TR("FormMenue", "Eisen-Kohlenstoff-Schaubild erkunden") }, Page),
     formRow<FormErkundenZTU>({ "ErkundenZTU", "Erkunden", WB_TR("FormMenue", "Abkühlung selbst wählen (ZTU)") }, Page),
     formRow<FormStahlrechner>({ "Stahlrechner", "Erkunden", WB_TR("FormMenue", "Stahlrechner: beliebiger Stahl") }, Page),
 };

@@ -176,26 +176,9 @@ constexpr Frame kRahmenFerrit { { 15, 415 }, { 50, 430 } };
 constexpr Frame kRahmenPerlit { { 115, 410 }, { 153, 430 } };
 // clang-format on
 
-struct FieldColours {
-    TColor fill;
-    TColor frame;
-};
 constexpr FieldColours kCompleteField { kGelb, kSchwarz };
 constexpr FieldColours kMetastableField { RGB(0xD7, 0xD7, 0xFF), kBlau };
 constexpr FieldColours kStableField { RGB(0xFF, 0xE8, 0xE8), kRot };
-
-FieldColours fieldColours(View v)
-{
-    switch (v) {
-    case View::Complete:
-        return kCompleteField;
-    case View::Metastable:
-        return kMetastableField;
-    case View::Stable:
-        break;
-    }
-    return kStableField;
-}
 
 std::vector<TextAt> all(std::span<const TextAt> texts)
 {
@@ -311,6 +294,19 @@ void drawSymbolTexts(TCanvas& c, std::span<const TextAt> texts, TColor color)
 }
 
 // --- The views of the complete diagram -------------------------------------------------------
+
+FieldColours fieldColours(View v)
+{
+    switch (v) {
+    case View::Complete:
+        return kCompleteField;
+    case View::Metastable:
+        return kMetastableField;
+    case View::Stable:
+        break;
+    }
+    return kStableField;
+}
 
 std::span<const DiagramLine> viewLines(View v)
 {

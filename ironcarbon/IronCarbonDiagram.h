@@ -91,6 +91,12 @@ enum class View { Complete, Metastable, Stable };
 
 // The lines of a view in their drawing order.
 std::span<const DiagramLine> viewLines(View v);
+// The field's fill and frame in a view: yellow framed black, light blue framed blue, pink framed red.
+struct FieldColours {
+    TColor fill;
+    TColor frame;
+};
+FieldColours fieldColours(View v);
 // The labels of a view: in "Times New Roman" and in "Symbol", each with its colour.
 struct LabelSet {
     std::vector<TextAt> texts;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cmath>
+#include <functional>
 
 namespace wb::model::ekd {
 
@@ -459,6 +461,283 @@ std::vector<ConstituentShare> constituents(State p)
     const double sekundaer = primaerAustenit * richShare(e.carbon, s.carbon, kZementitC);
     return present<ConstituentShare>({ { Constituent::Perlit, primaerAustenit - sekundaer },
         { Constituent::Sekundaerzementit, sekundaer }, { Constituent::UmgewandelterLedeburit, 1 - primaerAustenit } });
+}
+
+std::vector<ConstituentShare> constituents(System s, State p)
+{
+    if (s == System::Metastable)
+        return constituents(p);
+    checkRange(p);
+    const double c = p.carbon, t = p.celsius;
+    const double es = at(Point::Es).carbon, cs = at(Point::Cs).carbon;
+    // The share of the primary austenite or graphite beside the graphite eutectic of 1153 °C.
+    const double primaerAustenit = richShare(c, cs, es);
+    const double primaerGraphit = richShare(c, cs, kGraphitC);
+    auto named = [](const std::vector<PhaseShare>& phases, Constituent graphit) {
+        std::vector<ConstituentShare> out;
+        for (const PhaseShare& ph : phases) {
+            switch (ph.phase) {
+            case Phase::Schmelze:
+                out.push_back({ Constituent::Schmelze, ph.share });
+                break;
+            case Phase::DeltaFerrit:
+                out.push_back({ Constituent::DeltaFerrit, ph.share });
+                break;
+            case Phase::Austenit:
+                out.push_back({ Constituent::Austenit, ph.share });
+                break;
+            case Phase::Ferrit:
+                out.push_back({ ph.share < 1 ? Constituent::VoreutektoiderFerrit : Constituent::Ferrit, ph.share });
+                break;
+            case Phase::Graphit:
+                out.push_back({ graphit, ph.share });
+                break;
+            case Phase::Zementit:
+                assert(false && "no cementite in the stable system");
+                break;
+            }
+        }
+        return present(out);
+    };
+
+    if (t > kStabilEutektikale)
+        return named(field(System::Stable, p).phases, Constituent::Primaergraphit);
+    if (t <= kStabilEutektoid) {
+        std::vector<ConstituentShare> out = named(field(System::Stable, p).phases, Constituent::Graphit);
+        // Below the eutectoid the ferrite is no longer pro-eutectoid: it is all the ferrite.
+        for (ConstituentShare& k : out)
+            if (k.constituent == Constituent::VoreutektoiderFerrit)
+                k.constituent = Constituent::Ferrit;
+        return out;
+    }
+    if (c >= cs)
+        return present<ConstituentShare>({ { Constituent::Primaergraphit, primaerGraphit },
+            { Constituent::Graphiteutektikum, 1 - primaerGraphit } });
+    if (c > es) {
+        // The primary austenite gives off secondary graphite as its carbon content follows E´–S´.
+        const double austenit = on(Line::SsEs, t);
+        const double sekundaer = primaerAustenit * richShare(es, austenit, kGraphitC);
+        return present<ConstituentShare>({ { Constituent::Austenit, primaerAustenit - sekundaer },
+            { Constituent::Sekundaergraphit, sekundaer }, { Constituent::Graphiteutektikum, 1 - primaerAustenit } });
+    }
+    return named(field(System::Stable, p).phases, Constituent::Sekundaergraphit);
+}
+
+std::vector<PhaseShare> pearlitePhases(double celsius)
+{
+    assert(celsius <= kEutektoid && "pearlite forms at the eutectoid line");
+    const End ferrit = ferritUnten(System::Metastable, celsius);
+    const double zementit = richShare(at(Point::S).carbon, ferrit.carbon, kZementitC);
+    return { { Phase::Ferrit, ferrit.carbon, 1 - zementit }, { Phase::Zementit, kZementitC, zementit } };
+}
+
+// --- Cooling ---------------------------------------------------------------------------------
+
+namespace {
+
+double latentHeat(Phase p)
+{
+    switch (p) {
+    case Phase::Schmelze:
+        return kSchmelzwaerme + kDeltaGammaWaerme + kUmwandlungswaerme;
+    case Phase::DeltaFerrit:
+        return kDeltaGammaWaerme + kUmwandlungswaerme;
+    case Phase::Austenit:
+        return kUmwandlungswaerme;
+    case Phase::Ferrit:
+    case Phase::Zementit:
+    case Phase::Graphit:
+        break;
+    }
+    return 0;
+}
+
+// A little above a temperature: the field above a horizontal, before its reaction.
+constexpr double kAbove = 1e-7;
+constexpr double kTop = 1600;
+
+// The temperatures at which an alloy's phases may change at one temperature: the system's
+// horizontals, and for iron itself its melting and transformation points.
+std::vector<double> haltTemperatures(System s)
+{
+    if (s == System::Metastable)
+        return { kSchmelzpunkt, kPeritektikale, kDeltaGamma, kEutektikale, kGammaAlpha, kEutektoid };
+    return { kSchmelzpunkt, kPeritektikale, kDeltaGamma, kStabilEutektikale, kGammaAlpha, kStabilEutektoid };
+}
+
+// The phases of a mixture of two states of one alloy: `a` weighted 1 − w, `b` weighted w, each
+// phase once (at the same temperature a phase has the same composition in both), leanest first.
+std::vector<PhaseShare> mixed(const std::vector<PhaseShare>& a, const std::vector<PhaseShare>& b, double w)
+{
+    std::vector<PhaseShare> out;
+    auto add = [&](const PhaseShare& p, double weight) {
+        for (PhaseShare& o : out) {
+            if (o.phase == p.phase) {
+                o.share += p.share * weight;
+                return;
+            }
+        }
+        out.push_back({ p.phase, p.carbon, p.share * weight });
+    };
+    for (const PhaseShare& p : a)
+        add(p, 1 - w);
+    for (const PhaseShare& p : b)
+        add(p, w);
+    std::stable_sort(
+        out.begin(), out.end(), [](const PhaseShare& x, const PhaseShare& y) { return x.carbon < y.carbon; });
+    return present(out);
+}
+
+} // namespace
+
+double enthalpy(System s, State p)
+{
+    double h = kWaermekapazitaet * p.celsius;
+    for (const PhaseShare& ph : phases(s, p))
+        h += ph.share * latentHeat(ph.phase);
+    return h;
+}
+
+CoolingCurve coolingCurve(System s, double carbon)
+{
+    assert(carbon >= 0 && carbon <= kZementitC && "carbon content outside the diagram");
+    // The temperatures the curve is computed at: every degree, where the alloy meets a line of its
+    // system (so that a kink lies where it is), and just above and at each horizontal.
+    std::vector<double> temps;
+    for (int t = int(kTop); t >= int(kRaumtemperatur); --t)
+        temps.push_back(t);
+    for (int l = 0; l < kLineCount; ++l)
+        if (const std::optional<double> t = celsiusAt(Line(l), carbon))
+            temps.push_back(*t);
+    const std::vector<double> halts = haltTemperatures(s);
+    for (double t : halts)
+        temps.push_back(t + kAbove);
+    std::sort(temps.begin(), temps.end(), std::greater<>());
+    temps.erase(std::unique(temps.begin(), temps.end()), temps.end());
+    std::erase_if(temps, [](double t) { return t > kTop || t < kRaumtemperatur; });
+
+    CoolingCurve curve { s, carbon, {}, {} };
+    const double h0 = enthalpy(s, { carbon, kTop });
+    std::vector<CurvePoint> raw;
+    raw.reserve(temps.size());
+    for (double t : temps)
+        raw.push_back({ (h0 - enthalpy(s, { carbon, t })) / kWaermeabfuhr, t });
+    // A step across a horizontal's fraction of a degree is its arrest: put both its ends on the
+    // horizontal.
+    for (size_t i = 1; i < raw.size(); ++i) {
+        for (double halt : halts) {
+            if (raw[i - 1].celsius == halt + kAbove && raw[i].celsius == halt) {
+                raw[i - 1].celsius = halt;
+                // Without a reaction the step holds only the heat of its fraction of a degree.
+                if (raw[i].seconds - raw[i - 1].seconds > 1e-6)
+                    curve.arrests.push_back({ halt, raw[i - 1].seconds, raw[i].seconds });
+            }
+        }
+    }
+    // Only the vertices where the curve bends.
+    for (const CurvePoint& p : raw) {
+        if (curve.points.size() >= 2) {
+            const CurvePoint a = curve.points[curve.points.size() - 2], b = curve.points.back();
+            const double cross
+                = (b.seconds - a.seconds) * (p.celsius - a.celsius) - (b.celsius - a.celsius) * (p.seconds - a.seconds);
+            if (std::abs(cross) < 1e-9) {
+                curve.points.back() = p;
+                continue;
+            }
+        }
+        if (!curve.points.empty() && p.seconds == curve.points.back().seconds
+            && p.celsius == curve.points.back().celsius)
+            continue;
+        curve.points.push_back(p);
+    }
+    return curve;
+}
+
+CoolingMoment momentAt(const CoolingCurve& curve, double seconds)
+{
+    for (const Arrest& a : curve.arrests)
+        if (seconds >= a.start && seconds < a.end)
+            return { a.celsius, (seconds - a.start) / (a.end - a.start) };
+    const std::vector<CurvePoint>& p = curve.points;
+    if (seconds <= p.front().seconds)
+        return { p.front().celsius };
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+        if (seconds <= p[i + 1].seconds && p[i + 1].seconds > p[i].seconds) {
+            const double u = (seconds - p[i].seconds) / (p[i + 1].seconds - p[i].seconds);
+            return { p[i].celsius + u * (p[i + 1].celsius - p[i].celsius) };
+        }
+    }
+    return { p.back().celsius };
+}
+
+double secondsAt(const CoolingCurve& curve, double celsius)
+{
+    const std::vector<CurvePoint>& p = curve.points;
+    if (celsius >= p.front().celsius)
+        return p.front().seconds;
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+        if (celsius >= p[i + 1].celsius) {
+            if (p[i].celsius == p[i + 1].celsius)
+                return p[i].seconds;
+            const double u = (p[i].celsius - celsius) / (p[i].celsius - p[i + 1].celsius);
+            return p[i].seconds + u * (p[i + 1].seconds - p[i].seconds);
+        }
+    }
+    return p.back().seconds;
+}
+
+std::vector<PhaseShare> phasesAt(System s, double carbon, CoolingMoment m)
+{
+    if (m.reacted >= 1)
+        return phases(s, { carbon, m.celsius });
+    return mixed(phases(s, { carbon, m.celsius + kAbove }), phases(s, { carbon, m.celsius }), m.reacted);
+}
+
+std::vector<ConstituentShare> constituentsAt(System s, double carbon, CoolingMoment m)
+{
+    if (m.reacted >= 1)
+        return constituents(s, { carbon, m.celsius });
+    const std::vector<ConstituentShare> above = constituents(s, { carbon, m.celsius + kAbove });
+    const std::vector<ConstituentShare> below = constituents(s, { carbon, m.celsius });
+    std::vector<ConstituentShare> out;
+    auto add = [&](const ConstituentShare& k, double weight) {
+        for (ConstituentShare& o : out) {
+            if (o.constituent == k.constituent) {
+                o.share += k.share * weight;
+                return;
+            }
+        }
+        out.push_back({ k.constituent, k.share * weight });
+    };
+    for (const ConstituentShare& k : above)
+        add(k, 1 - m.reacted);
+    for (const ConstituentShare& k : below)
+        add(k, m.reacted);
+    return present(out);
+}
+
+std::optional<TieLine> tieLineAt(System s, double carbon, CoolingMoment m)
+{
+    if (m.reacted >= 1)
+        return tieLine(s, { carbon, m.celsius });
+    std::optional<TieLine> above = tieLine(s, { carbon, m.celsius + kAbove });
+    const std::optional<TieLine> below = tieLine(s, { carbon, m.celsius });
+    if (!above)
+        return below;
+    if (!below)
+        return above;
+    // The ends at the horizontal's temperature, the shares those of the mixture.
+    TieLine out = below->lean.carbon <= above->lean.carbon ? *below : *above;
+    const TieLine& richer = below->rich.carbon >= above->rich.carbon ? *below : *above;
+    out.rich = richer.rich;
+    out.richLine = richer.richLine;
+    for (const PhaseShare& p : phasesAt(s, carbon, m)) {
+        if (p.phase == out.lean.phase)
+            out.lean.share = p.share;
+        if (p.phase == out.rich.phase)
+            out.rich.share = p.share;
+    }
+    return out;
 }
 
 } // namespace wb::model::ekd

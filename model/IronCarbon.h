@@ -178,6 +178,11 @@ enum class Constituent {
     Ledeburit,
     UmgewandelterLedeburit, // ledeburite whose austenite has turned into pearlite
     Primaerzementit,
+    // Stable.
+    Primaergraphit, // graphite crystallised from the melt right of C´
+    Sekundaergraphit, // graphite the austenite gives off along S´–E´
+    Graphiteutektikum, // austenite and graphite crystallised together at 1153 °C
+    Graphit, // below 738 °C: all the graphite, in a matrix of ferrite
 };
 
 struct ConstituentShare {
@@ -190,5 +195,80 @@ struct ConstituentShare {
 // austenite of ledeburite stays part of the ledeburite, as in the micrograph; tertiary cementite
 // is counted where ferrite gives it off, however little.
 std::vector<ConstituentShare> constituents(State p);
+
+// The constituents in either system. In the stable system the melt and the austenite give off
+// graphite where the metastable system forms cementite: primary graphite right of C´, the graphite
+// eutectic at 1153 °C, secondary graphite along S´–E´. At 738 °C the austenite falls into ferrite
+// and graphite, and the graphite it gives off grows on the graphite already there: below the
+// stable eutectoid the alloy is ferrite and graphite, with the shares of the phases.
+std::vector<ConstituentShare> constituents(System s, State p);
+
+// The phases of pearlite itself at or below the eutectoid line: ferrite of the composition the
+// temperature allows and cementite, in S's proportions (0.8 % C) by the lever rule.
+std::vector<PhaseShare> pearlitePhases(double celsius);
+
+// --- Cooling ---------------------------------------------------------------------------------
+
+// An alloy cooled slowly from 1600 °C to room temperature with its heat drawn off at a steady
+// rate: its temperature falls by the heat drawn off over the heat capacity, except where a phase
+// forms and gives off its latent heat. Each phase carries a latent heat by which it holds more
+// than ferrite, cementite and graphite at the same temperature: austenite the heat its
+// decomposition gives off, δ-ferrite that and the heat of δ to γ, the melt both and the heat of
+// fusion. The heat an alloy holds is the sum over its phases, share by the lever rule times
+// latent heat, so a two-phase field flattens the curve (a kink where it begins) and a horizontal,
+// where the shares change at one temperature, halts it for as long as its latent heat takes to
+// draw off: the more of the phase forms there, the longer.
+inline constexpr double kRaumtemperatur = 20;
+inline constexpr double kWaermekapazitaet = 0.7; // J/(g K), iron between 500 and 1600 °C
+inline constexpr double kSchmelzwaerme = 247; // J/g, iron's heat of fusion, 13.8 kJ/mol
+inline constexpr double kUmwandlungswaerme = 82; // J/g, austenite to pearlite (19.6 cal/g, Hagel, Pound, Mehl 1956)
+inline constexpr double kDeltaGammaWaerme = 15; // J/g, δ-iron to γ-iron, 0.84 kJ/mol
+// The heat drawn off per second: a run from 1600 °C to room temperature takes some 40 s.
+inline constexpr double kWaermeabfuhr = 36; // J/(g s)
+
+// The heat an alloy holds at a point, in J/g above ferrite with cementite or graphite at 0 °C.
+double enthalpy(System s, State p);
+
+// A point of a cooling curve.
+struct CurvePoint {
+    double seconds;
+    double celsius;
+};
+// A halt on a horizontal (for pure iron also at its transformation points): the temperature and
+// when the halt begins and ends.
+struct Arrest {
+    double celsius;
+    double start;
+    double end;
+};
+struct CoolingCurve {
+    System system;
+    double carbon;
+    // From 1600 °C at 0 s down to room temperature, a vertex wherever the curve bends; an arrest
+    // is a horizontal piece of two vertices.
+    std::vector<CurvePoint> points;
+    std::vector<Arrest> arrests;
+    double duration() const { return points.back().seconds; }
+};
+CoolingCurve coolingCurve(System s, double carbon);
+
+// Where a cooling alloy is at a moment: its temperature and how far the reaction of an arrest has
+// run (0 … 1; 1 off the arrests).
+struct CoolingMoment {
+    double celsius;
+    double reacted = 1;
+};
+CoolingMoment momentAt(const CoolingCurve& curve, double seconds);
+// When the alloy first reaches a temperature (on an arrest, when the arrest begins).
+double secondsAt(const CoolingCurve& curve, double celsius);
+
+// The phases and constituents at a moment of a cooling run. On an arrest those of the field above
+// the horizontal give way to those below it in proportion to the reaction; elsewhere they are
+// those of the point.
+std::vector<PhaseShare> phasesAt(System s, double carbon, CoolingMoment m);
+std::vector<ConstituentShare> constituentsAt(System s, double carbon, CoolingMoment m);
+// The tie line at a moment: on an arrest the horizontal from the leanest phase to the richest of
+// both fields, otherwise the point's own tie line.
+std::optional<TieLine> tieLineAt(System s, double carbon, CoolingMoment m);
 
 } // namespace wb::model::ekd

@@ -447,3 +447,94 @@ TEST(IronCarbonModel, ConstituentsOfACoolingAlloyCarryOverItsReactions)
         }
     }
 }
+
+TEST(IronCarbonModel, StableConstituentsAfterSlowCooling)
+{
+    // The stable system's points: E´ 2.0, C´ 4.2 % C at 1153 °C, graphite pure carbon. Each share
+    // from them alone, or from the stable solubility line S´–E´ at the temperature.
+    constexpr double kEs = 2.0, kCs = 4.2, kGr = 100;
+    const double es1000 = *carbonAt(Line::SsEs, 1000); // the austenite's carbon content at 1000 °C
+    struct Case {
+        double carbon;
+        double celsius;
+        std::map<Constituent, double> shares;
+        const char* why;
+    };
+    const Case cases[] = {
+        { 3.0, 1000,
+            { { Constituent::Austenit, (kCs - 3.0) / (kCs - kEs) * (1 - (kEs - es1000) / (kGr - es1000)) },
+                { Constituent::Sekundaergraphit, (kCs - 3.0) / (kCs - kEs) * (kEs - es1000) / (kGr - es1000) },
+                { Constituent::Graphiteutektikum, (3.0 - kEs) / (kCs - kEs) } },
+            "3.0 %: primary austenite giving off secondary graphite beside the graphite eutectic" },
+        { 5.0, 1100,
+            { { Constituent::Primaergraphit, (5.0 - kCs) / (kGr - kCs) },
+                { Constituent::Graphiteutektikum, (kGr - 5.0) / (kGr - kCs) } },
+            "hypereutectic: primary graphite in the graphite eutectic" },
+        { 3.0, 20, { { Constituent::Ferrit, 1 - 3.0 / kGr }, { Constituent::Graphit, 3.0 / kGr } },
+            "below 738 °C ferrite and graphite, ferrite holding nothing at room temperature" },
+        { 4.2, 1153, { { Constituent::Graphiteutektikum, 1 } }, "the stable eutectic" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const std::map<Constituent, double> got = shares(constituents(System::Stable, { c.carbon, c.celsius }));
+        ASSERT_EQ(got.size(), c.shares.size());
+        for (const auto& [constituent, share] : c.shares) {
+            ASSERT_EQ(got.count(constituent), 1u) << int(constituent);
+            EXPECT_NEAR(got.at(constituent), share, 1e-12) << int(constituent);
+        }
+    }
+    // Where the phases are the constituents, they carry their names.
+    const std::map<Constituent, double> ferritAustenit = shares(constituents(System::Stable, { 0.45, 760 }));
+    EXPECT_EQ(ferritAustenit.size(), 2u);
+    EXPECT_EQ(ferritAustenit.count(Constituent::VoreutektoiderFerrit), 1u);
+    EXPECT_EQ(ferritAustenit.count(Constituent::Austenit), 1u);
+    const std::map<Constituent, double> austenitGraphit = shares(constituents(System::Stable, { 1.2, 800 }));
+    EXPECT_EQ(austenitGraphit.size(), 2u);
+    EXPECT_EQ(austenitGraphit.count(Constituent::Sekundaergraphit), 1u);
+    // The metastable constituents are the same through either call.
+    EXPECT_EQ(shares(constituents(System::Metastable, { 1.2, 20 })), shares(constituents({ 1.2, 20 })));
+}
+
+TEST(IronCarbonModel, StableConstituentsCarryOverTheEutecticAndAddUp)
+{
+    auto share = [](double c, double t, Constituent k) {
+        const auto s = shares(constituents(System::Stable, { c, t }));
+        return s.count(k) ? s.at(k) : 0.0;
+    };
+    for (double c : { 2.5, 3.0, 4.0 }) {
+        SCOPED_TRACE(c);
+        EXPECT_NEAR(share(c, 1153.001, Constituent::Schmelze), share(c, 1153, Constituent::Graphiteutektikum), 1e-4);
+    }
+    for (int i = 0; i <= 667; i += 7) {
+        for (int t = 0; t <= 1600; t += 11) {
+            double sum = 0;
+            for (const ConstituentShare& k : constituents(System::Stable, { i / 100.0, double(t) })) {
+                EXPECT_GT(k.share, 0);
+                sum += k.share;
+            }
+            EXPECT_NEAR(sum, 1, 1e-12) << i / 100.0 << " % C, " << t << " °C";
+        }
+    }
+}
+
+TEST(IronCarbonModel, PearliteIsFerriteAndCementiteInTheProportionsOfS)
+{
+    struct Case {
+        double celsius;
+        double ferritC;
+        const char* why;
+    };
+    const Case cases[] = {
+        { 723, kP, "at the eutectoid line its ferrite holds P's 0.02 %: 88.3 % ferrite, 11.7 % cementite" },
+        { 20, 0, "at room temperature its ferrite holds nothing: (6.67 − 0.8) / 6.67 = 88.0 % ferrite" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const std::vector<PhaseShare> p = pearlitePhases(c.celsius);
+        ASSERT_EQ(names(p), "Ferrit + Zementit");
+        EXPECT_DOUBLE_EQ(p[0].carbon, c.ferritC);
+        EXPECT_DOUBLE_EQ(p[1].carbon, kFe3C);
+        EXPECT_NEAR(p[0].share, (kFe3C - kS) / (kFe3C - c.ferritC), 1e-12);
+        EXPECT_NEAR(p[0].share * p[0].carbon + p[1].share * p[1].carbon, kS, 1e-12);
+    }
+}

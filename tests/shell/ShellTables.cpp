@@ -123,6 +123,11 @@ const std::vector<FormRow> kForms = {
       312, 219, 400, 330, 392, 284, "#D30562", -11, kS1, 18, "ESCAPE", "ESCAPE", false },
     { "FormInfo", "Information",
       162, 134, 700, 500, 692, 454, "#D70000", -10, "", 0, "ESC1", "ESC", false },
+    // The explorers, after the lessons.
+    { "FormErkundenEKD", "Eisen-Kohlenstoff-Schaubild erkunden",
+      112, 84, 800, 600, 792, 554, "#D30562", -11,
+      "Punkt: Maus, Pfeiltasten (Umschalttaste: zehnfache Schritte), Eingabe + Enter  /  Klick: Legierung wählen  /  Leertaste: Pause  /  ESC = Abbruch",
+      18, "ESCAPE", "ESCAPE", false },
     { "FormErkundenZTU", "Abkühlung selbst wählen",
       112, 84, 800, 600, 792, 554, "#D30562", -11,
       "Pfeiltasten am Schieber ändern die Abkühlgeschwindigkeit / Tab = nächstes Feld / Menü Abkühlung: Art der "
@@ -173,6 +178,7 @@ const std::vector<Command> kCommands = {
     { "GefgeC451", "FormLMC45" },
     { "Vergtungsschaubild1", "FormVerSch" },
     { "Haertekurven1", "FormVerHart" },
+    { "ErkundenEKD", "FormErkundenEKD" },
     { "ErkundenZTU", "FormErkundenZTU" },
     { "Stahlrechner", "FormStahlrechner" },
     { "Info", "FormInfo" },
@@ -187,6 +193,7 @@ const std::vector<std::string> kPageForms = {
     "FormZTAcon045", "FormZTAiso045", "FormZTUcon07", "FormZTUcon045",
     "FormZTUi045", "FormZTUi07", "FormWarme", "FormZTAZTU045",
     "FormZTAZTU", "FormHaerten", "FormNormal", "FormVergueten",
+    "FormErkundenEKD",
     "FormErkundenZTU",
     "FormStahlrechner",
 };

@@ -39,7 +39,8 @@ extern const std::vector<Command> kCommands;
 
 const FormRow& formRow(const std::string& name);
 
-// The 33 page forms the page-colour command recolours.
+// The page forms the page-colour command recolours: the 32 lessons and pages, and the windows to
+// explore with.
 extern const std::vector<std::string> kPageForms;
 
 using ScriptResult = wbtest::ProgramRun;
