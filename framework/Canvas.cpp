@@ -991,6 +991,38 @@ void TCanvas::CopyPicture(int x, int y, const QImage& picture, const QImage* mas
     }
 }
 
+void TCanvas::copyDevicePicture(int x, int y, QSize size, const QImage& device)
+{
+    Surface s;
+    if (!open(s) || device.isNull() || size.isEmpty())
+        return;
+    const QRect logical(QPoint(x, y), size);
+    // The device pixels the rectangle's blocks hold, in the image, and the part the clip lets
+    // through.
+    const QRect d = s.device() ? deviceRect(logical.translated(s.ox, s.oy), s.ratio) : logical.translated(s.ox, s.oy);
+    const QRect c = d.intersected(s.device() ? s.devClip : s.clip.translated(s.ox, s.oy));
+    if (c.isEmpty())
+        return;
+    QImage src = device.size() == d.size() ? device : scaledPicture(device, d.size(), true);
+    if (src.format() != QImage::Format_RGB32 && src.format() != QImage::Format_ARGB32)
+        src = src.convertToFormat(QImage::Format_RGB32);
+    // Whole rows: the picture's pixels are the surface's.
+    for (int py = c.top(); py <= c.bottom(); ++py) {
+        const auto* from = reinterpret_cast<const Pixel32*>(src.constScanLine(py - d.top())) + (c.left() - d.left());
+        auto* to = reinterpret_cast<Pixel32*>(s.image->scanLine(py)) + c.left();
+        for (int px = 0; px < c.width(); ++px)
+            to[px] = from[px] | 0xFF000000u;
+    }
+    if (s.device()) {
+        s.dx0 = std::min(s.dx0, c.left());
+        s.dx1 = std::max(s.dx1, c.right());
+        s.dy0 = std::min(s.dy0, c.top());
+        s.dy1 = std::max(s.dy1, c.bottom());
+    } else {
+        s.touched |= c.translated(-s.ox, -s.oy);
+    }
+}
+
 void TCanvas::fillRect(const QRect& r, TColor color)
 {
     Surface s;

@@ -120,6 +120,10 @@ public:
     // Copies a picture with its top-left at (x, y); pixels whose mask value is 0 stay
     // untouched (no mask: all copied). Used by image lists and pictures.
     void CopyPicture(int x, int y, const QImage& picture, const QImage* mask = nullptr);
+    // Copies a picture that already holds this canvas's device pixels for the blocks of the
+    // logical rectangle (x, y, size) (a picture drawn at the device ratio), pixel for pixel,
+    // without scaling; a picture of another size is scaled smoothly onto those blocks.
+    void copyDevicePicture(int x, int y, QSize size, const QImage& device);
 
     // Framework: fills a rectangle with a colour as a repaint clears its area, pen and brush
     // untouched.

@@ -324,6 +324,33 @@ TEST(DeviceRatio, APictureChangedBetweenTwoDrawsShowsItsNewPixels)
     EXPECT_EQ(dev.blockColor(2, 2), kPen);
 }
 
+// A picture drawn at the device ratio (a micrograph, a diagram kept for the pointer's overlay)
+// lands on the blocks of its logical rectangle pixel for pixel: single device pixels in two
+// colours by their own column and row, which any scaling would blur, arrive unchanged; the part
+// beyond the canvas's right edge is left out, and only what was written is reported changed.
+TEST(DeviceRatio, APictureAtTheDeviceRatioIsCopiedPixelForPixel)
+{
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        SCOPED_TRACE(ratio);
+        const QRect logical(3, 2, 6, 4); // reaches one column past the 8-pixel-wide canvas
+        const QRect onImage = deviceRect(logical, ratio);
+        QImage picture(onImage.size(), QImage::Format_RGB32);
+        auto colourAt = [](int x, int y) { return (x * 3 + y) % 4 == 0 ? kPen : kBrush; };
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, toPixel(colourAt(x, y)));
+        DeviceCanvas dev(8, 7, ratio);
+        dev.canvas.copyDevicePicture(logical.x(), logical.y(), logical.size(), picture);
+        for (int y = 0; y < dev.image.height(); ++y) {
+            for (int x = 0; x < dev.image.width(); ++x) {
+                const TColor want = onImage.contains(x, y) ? colourAt(x - onImage.left(), y - onImage.top()) : kGround;
+                ASSERT_EQ(dev.device(x, y), want) << "device pixel " << x << ", " << y;
+            }
+        }
+        EXPECT_EQ(dev.lastChanged, QRect(3, 2, 5, 4));
+    }
+}
+
 TEST(DeviceRatio, AFormAtRatio2KeepsItsLogicalSizeAndReadsLogicalPixels)
 {
     wbtest::resetApplication();
