@@ -35,6 +35,7 @@
 #include "phase/UnitAbZUTYP2.h"
 #include "phase/UnitAllZu.h"
 #include "phase/UnitEntZu.h"
+#include "phase/UnitErkundenZu.h"
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
@@ -108,6 +109,8 @@ void createAllForms()
     Application.CreateForm(FormBildC08);
     Application.CreateForm(FormBildFe);
     Application.CreateForm(FormInfo);
+    // The explorers after the 49 forms of the lesson plan.
+    Application.CreateForm(FormErkundenZu);
 }
 
 namespace {

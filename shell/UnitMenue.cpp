@@ -23,6 +23,7 @@
 #include "phase/UnitAbZUTYP2.h"
 #include "phase/UnitAllZu.h"
 #include "phase/UnitEntZu.h"
+#include "phase/UnitErkundenZu.h"
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
@@ -111,9 +112,10 @@ void TFormMenue::FarbewaehlenClick()
         FormZTAcon045, FormZTAiso045, FormZTUcon07, FormZTUcon045,
         FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
         FormZTAZTU, FormHaerten, FormNormal, FormVergueten,
+        FormErkundenZu,
     };
     // clang-format on
-    static_assert(sizeof(pages) / sizeof(pages[0]) == 32);
+    static_assert(sizeof(pages) / sizeof(pages[0]) == 33);
     for (TForm* page : pages)
         page->SetColor(ColorDialog1.Color());
 }
@@ -309,6 +311,11 @@ void TFormMenue::Vergtungsschaubild1Click()
 void TFormMenue::Haertekurven1Click()
 {
     FormVerHart->ShowModal();
+}
+
+void TFormMenue::ErkundenZuClick()
+{
+    FormErkundenZu->ShowModal();
 }
 
 void TFormMenue::InfoClick()

@@ -71,6 +71,9 @@ public:
     // offered here, beside the tempering chart of the same steel.
     TMenuItem Haertekurven1 { Warm, QStringLiteral("Haertekurven1"), QStringLiteral("Härtekurven Stirnabschreckprobe C45"), &TFormMenue::Haertekurven1Click };
 
+    TMenuItem Erkunden { MainMenu1, QStringLiteral("Erkunden"), QStringLiteral("E&rkunden") };
+    TMenuItem ErkundenZu { Erkunden, QStringLiteral("ErkundenZu"), QStringLiteral("Zustandsschaubilder erkunden"), &TFormMenue::ErkundenZuClick };
+
     TMenuItem Info { MainMenu1, QStringLiteral("Info"), QStringLiteral("Info"), &TFormMenue::InfoClick };
     // clang-format on
 
@@ -124,6 +127,7 @@ private:
     void Vergtungsschaubild1Click();
     void Haertekurven1Click();
 
+    void ErkundenZuClick();
     void InfoClick();
 };
 

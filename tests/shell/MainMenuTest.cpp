@@ -96,11 +96,13 @@ TEST(MainMenu, MenuBarHoldsEveryItemInOrderLetterForLetter)
         { "GefgeC451", "Gefüge C45: Normalglühen, Härten, Vergüten", true, "" },
         { "Vergtungsschaubild1", "Vergütungsschaubild C45", true, "" },
         { "Haertekurven1", "Härtekurven Stirnabschreckprobe C45", true, "" }, // ours: the hardness curves have no item of their own
+        { "Erkunden", "E&rkunden", true, "" }, // ours: the explorers
+        { "ErkundenZu", "Zustandsschaubilder erkunden", true, "" },
         { "Info", "Info", true, "" },
     };
     // clang-format on
     const std::set<std::string> submenus { "Datei", "GrundlagenZustandsschaubilder", "EisenKohlenstoffDiagramme",
-        "EisenKohlenstoff", "Warm" };
+        "EisenKohlenstoff", "Warm", "Erkunden" };
     wbtest::resetApplication();
     createAllForms();
     const std::vector<TMenuItem*> items = FormMenue->menuItems();
@@ -209,7 +211,7 @@ TEST(MainMenu, PageColourCommandRecoloursExactlyThePageFormsAndCancelChangesNoth
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 2 * kForms.size() + 1);
     const std::set<std::string> pages(kPageForms.begin(), kPageForms.end());
-    ASSERT_EQ(pages.size(), 32u);
+    ASSERT_EQ(pages.size(), 33u); // the lesson plan's 32 and the phase diagram explorer
     for (size_t pass = 0; pass < 2; ++pass) {
         for (size_t i = 0; i < kForms.size(); ++i) {
             const FormRow& row = kForms[i];

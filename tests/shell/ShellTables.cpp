@@ -123,6 +123,10 @@ const std::vector<FormRow> kForms = {
       312, 219, 400, 330, 392, 284, "#D30562", -11, kS1, 18, "ESCAPE", "ESCAPE", false },
     { "FormInfo", "Information",
       162, 134, 700, 500, 692, 454, "#D70000", -10, "", 0, "ESC1", "ESC", false },
+    { "FormErkundenZu", "Zustandsschaubilder erkunden",
+      112, 84, 800, 600, 792, 554, "#D30562", -11,
+      "Pfeiltasten: Punkt bewegen (mit Umschalt um 10), Eingabe: Legierung wählen, Alt+A: Abkühlen, "
+      "Leertaste: Pause, ESC = Abbruch", 18, "ESCAPE", "ESCAPE", false },
 };
 
 // In the order of the menu bar.
@@ -164,6 +168,7 @@ const std::vector<Command> kCommands = {
     { "GefgeC451", "FormLMC45" },
     { "Vergtungsschaubild1", "FormVerSch" },
     { "Haertekurven1", "FormVerHart" },
+    { "ErkundenZu", "FormErkundenZu" },
     { "Info", "FormInfo" },
 };
 
@@ -176,6 +181,7 @@ const std::vector<std::string> kPageForms = {
     "FormZTAcon045", "FormZTAiso045", "FormZTUcon07", "FormZTUcon045",
     "FormZTUi045", "FormZTUi07", "FormWarme", "FormZTAZTU045",
     "FormZTAZTU", "FormHaerten", "FormNormal", "FormVergueten",
+    "FormErkundenZu",
 };
 // clang-format on
 

@@ -39,7 +39,7 @@ extern const std::vector<Command> kCommands;
 
 const FormRow& formRow(const std::string& name);
 
-// The 32 page forms the page-colour command recolours.
+// The 33 page forms the page-colour command recolours.
 extern const std::vector<std::string> kPageForms;
 
 using ScriptResult = wbtest::ProgramRun;

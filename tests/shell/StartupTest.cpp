@@ -1,5 +1,6 @@
-// Start-up: the 49 forms created once, hidden, in their fixed order, each with its caption,
-// place, look and Esc item; and the end of the program when the main menu closes.
+// Start-up: the 49 forms of the lesson plan and the explorers created once, hidden, in their fixed
+// order, each with its caption, place, look and Esc item; and the end of the program when the main
+// menu closes.
 #include "ShellTables.h"
 #include "app/Program.h"
 #include "framework/FormAccess.h"
@@ -18,7 +19,7 @@ TEST(Startup, DriverListsTheFormsInCreationOrderWithTheCoverPageOnTop)
     std::vector<std::string> expected;
     for (const FormRow& row : kForms)
         expected.push_back(row.name);
-    EXPECT_EQ(expected.size(), 49u);
+    EXPECT_EQ(expected.size(), 50u); // the 49 forms of the lesson plan, then the phase diagram explorer
     EXPECT_EQ(names(forms.value(QStringLiteral("forms")).toArray()), expected);
     EXPECT_TRUE(forms.value(QStringLiteral("stack")).toArray().isEmpty());
     EXPECT_EQ(forms.value(QStringLiteral("top")).toString(), QStringLiteral("FormDeckblatt"));
