@@ -242,9 +242,11 @@ void zeichneKurvenRahmen(TCanvas& c, const Typ& t, std::optional<double> legieru
     schrift(c, clBlack);
     jedeTemperatur(t, [&](int temp) {
         const int y = p.pixelY(temp);
-        c.Pen.SetColor(kGitter);
-        c.Pen.SetStyle(psDot);
-        linie(c, kZeitLinks + 1, y, kZeitRechts, y);
+        if (y > phasefield::kOben && y < phasefield::kUnten) {
+            c.Pen.SetColor(kGitter);
+            c.Pen.SetStyle(psDot);
+            linie(c, kZeitLinks + 1, y, kZeitRechts, y);
+        }
         c.Pen.SetColor(clBlack);
         c.Pen.SetStyle(psSolid);
         linie(c, kZeitRechts, y, kZeitRechts + kMarkeLang, y);
@@ -254,7 +256,9 @@ void zeichneKurvenRahmen(TCanvas& c, const Typ& t, std::optional<double> legieru
     const QString grad = utf8(kGradTitel);
     c.TextOut(breite - 3 - c.TextWidth(grad), 3, grad);
     QString titel = utf8(kKurveTitel);
-    if (legierung)
+    if (legierung && (*legierung <= 0 || *legierung >= 100))
+        titel += *legierung <= 0 ? QStringLiteral(", reines A") : QStringLiteral(", reines B");
+    else if (legierung)
         titel += QStringLiteral(", %1 % B").arg(zahl(*legierung, 1));
     c.TextOut(kZeitLinks, 3, titel);
     const QString zeit = utf8(kZeitTitel);
