@@ -5,6 +5,7 @@
 #include "framework/Application.h"
 #include "phase/ErkundenZuText.h"
 
+#include <QApplication>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -22,7 +23,7 @@ using model::ConstituentKind;
 // clang-format off
 constexpr const char* kTitel = "Zustandsschaubilder erkunden";
 constexpr const char* kStatus =
-    "Pfeiltasten: Punkt bewegen (mit Umschalt um 10), Eingabe: Legierung wählen, Alt+A: Abkühlen, "
+    "Pfeiltasten: Punkt bewegen (mit Umschalttaste um 10), Eingabetaste: Legierung wählen, Alt+A: Abkühlen, "
     "Leertaste: Pause, ESC = Abbruch";
 
 // The form's layout in client coordinates: the cooling curve and the diagram side by side at
@@ -319,9 +320,20 @@ void TFormErkundenZu::PaintBoxDiagrammMouseDown(int x, int y)
     waehleLegierung();
 }
 
+bool TFormErkundenZu::tipptGerade() const
+{
+    // Only the program's windows have a keyboard focus; the headless driver's keys always move
+    // the point.
+    const QWidget* fokus = QApplication::focusWidget();
+    return fokus && (fokus == EditKonzentration.childHost() || fokus == EditTemperatur.childHost());
+}
+
 void TFormErkundenZu::FormKeyDown(int& key, TShiftState shift)
 {
     const double schritt = shift.shift ? kGrosserSchritt : 1;
+    // While a value is being typed, Left and Right move within it.
+    if ((key == VK_LEFT || key == VK_RIGHT) && tipptGerade())
+        return;
     switch (key) {
     case VK_LEFT:
         setzePunkt(m_state.Konzentration - schritt, m_state.Temperatur);

@@ -94,6 +94,8 @@ private:
     void waehleLegierung();
     // Takes the typed values; false (and a message, nothing changed) if one is no good.
     bool uebernimmEingabe();
+    // Whether one of the edits has the keyboard focus.
+    bool tipptGerade() const;
     void beendeLauf();
     // The reaction's progress on the arrest while a run stands there, else 0.
     double fortschritt() const;

@@ -11,7 +11,9 @@
 #include "phase/UnitZutyp1.h"
 #include "tests/support/Program.h"
 
+#include <QApplication>
 #include <QRegularExpression>
+#include <QWidget>
 #include <cmath>
 #include <string>
 
@@ -388,4 +390,22 @@ TEST_F(ErkundenZu, AtRatio2TheWindowDrawsAtTheDeviceResolution)
         for (int x = box.left(); x < box.right(); x += 2)
             eigene += s.pixel(x, y) != s.pixel(x + 1, y) || s.pixel(x, y) != s.pixel(x, y + 1);
     EXPECT_GT(eigene, box.width() * box.height() / 4 / 4) << "most 2 × 2 blocks hold more than one colour";
+}
+
+// While a value is being typed, Left and Right move within the edit; Up and Down still move the
+// point.
+TEST_F(ErkundenZu, LeftAndRightStayInTheEditBeingTyped)
+{
+    QWidget* edit = f.EditKonzentration.widget();
+    edit->window()->activateWindow();
+    QApplication::setActiveWindow(edit->window());
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    f.pressKey(VK_LEFT);
+    EXPECT_EQ(f.moduleState().Konzentration, 40);
+    f.pressKey(VK_UP);
+    EXPECT_EQ(f.moduleState().Temperatur, 1301);
+    edit->clearFocus();
+    f.pressKey(VK_LEFT);
+    EXPECT_EQ(f.moduleState().Konzentration, 39);
 }

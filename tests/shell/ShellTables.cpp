@@ -125,7 +125,7 @@ const std::vector<FormRow> kForms = {
       162, 134, 700, 500, 692, 454, "#D70000", -10, "", 0, "ESC1", "ESC", false },
     { "FormErkundenZu", "Zustandsschaubilder erkunden",
       112, 84, 800, 600, 792, 554, "#D30562", -11,
-      "Pfeiltasten: Punkt bewegen (mit Umschalt um 10), Eingabe: Legierung wählen, Alt+A: Abkühlen, "
+      "Pfeiltasten: Punkt bewegen (mit Umschalttaste um 10), Eingabetaste: Legierung wählen, Alt+A: Abkühlen, "
       "Leertaste: Pause, ESC = Abbruch", 18, "ESCAPE", "ESCAPE", false },
 };
 
