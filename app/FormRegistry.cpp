@@ -36,6 +36,7 @@
 #include "phase/UnitAbZUTYP2.h"
 #include "phase/UnitAllZu.h"
 #include "phase/UnitEntZu.h"
+#include "phase/UnitErkundenZu.h"
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
@@ -123,6 +124,7 @@ const FormRow kForms[] = {
     formRow<FormBildFe>(),
     formRow<FormInfo>({ "Info" }),
     // The windows to explore with, after the forms of the lesson plan.
+    formRow<FormErkundenZu>({ "ErkundenZu", "Erkunden", WB_TR("FormMenue", "Zustandsschaubilder erkunden") }, Page),
     formRow<FormErkundenEKD>({ "ErkundenEKD", "Erkunden", WB_TR("FormMenue", "Eisen-Kohlenstoff-Schaubild erkunden") }, Page),
     formRow<FormErkundenZTU>({ "ErkundenZTU", "Erkunden", WB_TR("FormMenue", "Abkühlung selbst wählen (ZTU)") }, Page),
     formRow<FormStahlrechner>({ "Stahlrechner", "Erkunden", WB_TR("FormMenue", "Stahlrechner: beliebiger Stahl") }, Page),

@@ -80,12 +80,15 @@ constexpr const char* kMemo[] = {
 };
 static_assert(std::size(kMemo) == 29);
 
-// The static picture's labels, in the paint box's own font (height -11).
-constexpr TextAt kBeschriftung[] = {
+// The labels of the fields and lines, in the paint box's own font (height -11).
+constexpr TextAt kBereiche[] = {
     { 300, 75, "Schmelze" },
     { 321, 175, "Schmelze" },
     { 370, 150, "Liquiduslinie" },
     { 24, 78, "Soliduslinie" },
+};
+// The axes: their titles, the components and the concentration scale.
+constexpr TextAt kAchsen[] = {
     { 5, 3, "Temperatur/T" },
     { 210, 425, "Konzentration/C" },
     { 20, 390, "A" },
@@ -299,6 +302,16 @@ int anteilMK(int links, int rechts, int legierungX)
     return typediagram::kristallAnteil(links, rechts, legierungX);
 }
 
+std::span<const TextAt> regionLabels()
+{
+    return kBereiche;
+}
+
+std::span<const TextAt> symbolLabels()
+{
+    return kSymbolBeschriftung;
+}
+
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
     std::vector<typediagram::Konode> konoden;
@@ -382,7 +395,8 @@ void TFormZuTyp1::PaintBoxHauptPaint()
     c.Pen.SetWidth(2);
     c.Brush.SetStyle(bsClear);
     c.Font.SetColor(clBlack);
-    drawAll(c, kBeschriftung);
+    drawAll(c, kBereiche);
+    drawAll(c, kAchsen);
     c.Font.SetName(QStringLiteral("Symbol"));
     c.Font.SetHeight(14);
     drawAll(c, kSymbolBeschriftung);

@@ -21,6 +21,10 @@ int liquidusY(int x);
 // The phase boundaries of the static picture with the pen in force: solidus and liquidus across
 // the field, each from the point (20, 48) where the lesson lets them begin.
 void drawBoundaries(TCanvas& c);
+// The labels of its fields and lines, drawn in the diagram's font, and those drawn in the
+// "Symbol" face (a and b show as alpha and beta).
+std::span<const TextAt> regionLabels();
+std::span<const TextAt> symbolLabels();
 // The lesson's tie lines, field by field.
 std::vector<typediagram::KonodenTabelle> konodenTabellen();
 // The lever rule: the percentage of crystals for a tie line from `links` (crystal side) to

@@ -111,13 +111,16 @@ constexpr const char* kMemoUeber[] = {
     " aus A = 40%, B = 60 %).",
 };
 
-// The static picture's labels, in the paint box's own font (height -10).
-constexpr TextAt kBeschriftung[] = {
+// The labels of the fields and lines, in the paint box's own font (height -10).
+constexpr TextAt kBereiche[] = {
     { 220, 75, "Schmelze" }, { 50, 110, "Schmelze" }, { 420, 136, "Schmelze" },
     { 232, 227, "Eutektikum" },
     { 390, 99, "Liquiduslinie" }, { 55, 55, "Liquiduslinie" },
     { 30, 205, "Soliduslinie = Eutektikale" },
     { 22, 45, "A*" }, { 466, 87, "B*" }, { 291, 205, "C" },
+};
+// The axes: their titles, the components and the concentration scale.
+constexpr TextAt kAchsen[] = {
     { 5, 3, "Temperatur/T" }, { 210, 405, "Konzentration/C" },
     { 18, 372, "A" }, { 475, 372, "B" },
     { 10, 390, "0 %B" }, { 102, 390, " 20" }, { 194, 390, " 40" }, { 288, 390, " 60" }, { 380, 390, " 80" },
@@ -317,6 +320,16 @@ void drawBoundaries(TCanvas& c)
     draw(c, kProjektion.line(eutektikum.t, eutektikum.left.w, eutektikum.right.w));
 }
 
+std::span<const TextAt> regionLabels()
+{
+    return kBereiche;
+}
+
+std::span<const TextAt> symbolLabels()
+{
+    return kSymbolBeschriftung;
+}
+
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
     auto konoden = [](std::span<const Stufe> stufen, int fest) {
@@ -399,7 +412,8 @@ void TFormZuTyp2::PaintBoxHauptPaint()
     c.Font.SetName(QStringLiteral("MS Sans Serif"));
     c.Brush.SetStyle(bsClear);
     c.Font.SetColor(clBlack);
-    drawAll(c, kBeschriftung);
+    drawAll(c, kBereiche);
+    drawAll(c, kAchsen);
     c.Font.SetName(QStringLiteral("Symbol"));
     c.Font.SetHeight(14);
     drawAll(c, kSymbolBeschriftung);

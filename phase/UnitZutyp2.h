@@ -7,6 +7,8 @@
 #include "framework/Timers.h"
 #include "phase/TypeDiagram.h"
 
+#include <span>
+
 namespace wb {
 
 // The diagram, the model's type 2 in the coordinates of the stacked diagram boxes.
@@ -15,6 +17,10 @@ namespace zutyp2 {
 // The phase boundaries of the static picture with the pen in force: the two liquidus branches
 // meeting at the eutectic point and the eutectic line across the field.
 void drawBoundaries(TCanvas& c);
+// The labels of its fields and lines, drawn in the diagram's font, and those drawn in the
+// "Symbol" face (a and b show as alpha and beta).
+std::span<const TextAt> regionLabels();
+std::span<const TextAt> symbolLabels();
 // The lesson's tie lines, field by field.
 std::vector<typediagram::KonodenTabelle> konodenTabellen();
 

@@ -132,8 +132,8 @@ constexpr const char* kMemoL4[] = {
     " ausscheiden.",
 };
 
-// The static picture's labels, in the paint box's own font (height -10).
-constexpr TextAt kBeschriftung[] = {
+// The labels of the fields and lines, in the paint box's own font (height -10).
+constexpr TextAt kBereiche[] = {
     { 220, 75, "Schmelze" }, { 120, 160, "Schmelze" }, { 385, 160, "Schmelze" },
     { 232, 227, "Eutektikum" },
     { 400, 95, "Liquiduslinie" }, { 55, 55, "Liquiduslinie" },
@@ -142,6 +142,9 @@ constexpr TextAt kBeschriftung[] = {
     { 96, 330, "+" }, { 440, 330, "+" },
     { 170, 290, "(Seg)" }, { 350, 290, "(Seg)" }, { 105, 350, "(Seg)" }, { 427, 350, "(Seg)" },
     { 95, 218, "D" }, { 295, 200, "C" }, { 440, 218, "E" },
+};
+// The axes: their titles, the components and the concentration scale.
+constexpr TextAt kAchsen[] = {
     { 22, 3, "Temperatur/T" }, { 210, 374, "Konzentration/C" },
     { 22, 370, "A" }, { 475, 370, "B" },
     { 22, 385, "0 %B" }, { 102, 385, " 20" }, { 194, 385, " 40" }, { 288, 385, " 60" }, { 380, 385, " 80" },
@@ -310,6 +313,21 @@ constexpr Legierungsdaten kLegierungen[] = {
 
 namespace zutyp3 {
 
+std::span<const TextAt> regionLabels()
+{
+    return kBereiche;
+}
+
+std::span<const TextAt> symbolLabels()
+{
+    return kSymbolBeschriftung;
+}
+
+std::span<const Segment> dottedLines()
+{
+    return kSenkrechte;
+}
+
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
     using K = std::vector<typediagram::Konode>;
@@ -374,7 +392,8 @@ void TFormZuTyp3::PaintBoxHauptPaint()
     TCanvas& c = PaintBoxHaupt.Canvas();
     phasefield::drawGround(c, kBreite, kHoehe);
     c.Font.SetColor(clBlack);
-    drawAll(c, kBeschriftung);
+    drawAll(c, kBereiche);
+    drawAll(c, kAchsen);
 
     c.Pen.SetColor(clSilver);
     c.Pen.SetWidth(2);

@@ -129,12 +129,15 @@ constexpr const char* kMemoL3[] = {
     " schmelze zu Beta-MKs umwandeln.",
 };
 
-// The static picture's labels, in the paint box's own font (height -10).
-constexpr TextAt kBeschriftung[] = {
+// The labels of the fields and lines, in the paint box's own font (height -10).
+constexpr TextAt kBereiche[] = {
     { 220, 75, "Schmelze" }, { 120, 120, "Schmelze" }, { 325, 184, "Schmelze" },
     { 415, 205, "Liquiduslinie" }, { 55, 55, "Liquiduslinie" },
     { 35, 155, "Soliduslinie" }, { 162, 180, "Peritektikale" },
     { 82, 350, "(Seg)" }, { 295, 350, "(Seg)" }, { 172, 260, "(Seg)" }, { 172, 280, "(Seg)" },
+};
+// The axes: their titles, the components and the concentration scale.
+constexpr TextAt kAchsen[] = {
     { 22, 3, "Temperatur/T" }, { 210, 374, "Konzentration/C" },
     { 18, 370, "A" }, { 475, 370, "B" },
     { 10, 382, "0 %B" }, { 102, 382, " 20" }, { 194, 382, " 40" }, { 288, 382, " 60" }, { 380, 382, " 80" },
@@ -286,6 +289,21 @@ constexpr Legierungsdaten kLegierungen[] = {
 
 namespace zutyp4 {
 
+std::span<const TextAt> regionLabels()
+{
+    return kBereiche;
+}
+
+std::span<const TextAt> symbolLabels()
+{
+    return kSymbolBeschriftung;
+}
+
+std::span<const Segment> dottedLines()
+{
+    return kSenkrechte;
+}
+
 std::vector<typediagram::KonodenTabelle> konodenTabellen()
 {
     using K = std::vector<typediagram::Konode>;
@@ -350,7 +368,8 @@ void TFormZuTyp4::PaintBoxHauptPaint()
     c.Brush.SetStyle(bsClear);
     c.Font.SetName(QStringLiteral("Ms Sans Serif"));
     c.Font.SetColor(clBlack);
-    drawAll(c, kBeschriftung);
+    drawAll(c, kBereiche);
+    drawAll(c, kAchsen);
     c.Font.SetName(QStringLiteral("Symbol"));
     c.Font.SetHeight(14);
     drawAll(c, kSymbolBeschriftung);

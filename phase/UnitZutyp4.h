@@ -7,6 +7,8 @@
 #include "framework/Timers.h"
 #include "phase/TypeDiagram.h"
 
+#include <span>
+
 namespace wb {
 
 // The diagram, the model's type 4 in the paint boxes' coordinates.
@@ -15,6 +17,12 @@ namespace zutyp4 {
 // The phase boundaries of the static picture with the pen in force: the liquidus, solidus and
 // solvus lines and the peritectic line, drawn from the melt's end to alpha's.
 void drawBoundaries(TCanvas& c);
+// The labels of its fields and lines, drawn in the diagram's font, and those drawn in the
+// "Symbol" face (a and b show as alpha and beta).
+std::span<const TextAt> regionLabels();
+std::span<const TextAt> symbolLabels();
+// The dotted lines from the ends of the invariant line down to the bottom of the field.
+std::span<const Segment> dottedLines();
 // The lesson's tie lines, field by field.
 std::vector<typediagram::KonodenTabelle> konodenTabellen();
 

@@ -97,6 +97,7 @@ TEST(MainMenu, MenuBarHoldsEveryItemInOrderLetterForLetter)
         { "Vergtungsschaubild1", "Vergütungsschaubild C45", true, "" },
         { "Haertekurven1", "Härtekurven Stirnabschreckprobe C45", true, "" }, // ours: the hardness curves have no item of their own
         { "Erkunden", "E&rkunden", true, "" }, // ours: the explorers
+        { "ErkundenZu", "Zustandsschaubilder erkunden", true, "" },
         { "ErkundenEKD", "Eisen-Kohlenstoff-Schaubild erkunden", true, "" },
         { "ErkundenZTU", "Abkühlung selbst wählen (ZTU)", true, "" },
         { "Stahlrechner", "Stahlrechner: beliebiger Stahl", true, "" },
@@ -213,7 +214,7 @@ TEST(MainMenu, PageColourCommandRecoloursExactlyThePageFormsAndCancelChangesNoth
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_EQ(r.lines.size(), 2 * kForms.size() + 1);
     const std::set<std::string> pages(kPageForms.begin(), kPageForms.end());
-    ASSERT_EQ(pages.size(), 35u); // the lesson plan's 32 and the windows to explore with
+    ASSERT_EQ(pages.size(), 36u); // the lesson plan's 32 and the windows to explore with
     for (size_t pass = 0; pass < 2; ++pass) {
         for (size_t i = 0; i < kForms.size(); ++i) {
             const FormRow& row = kForms[i];

@@ -124,6 +124,10 @@ const std::vector<FormRow> kForms = {
     { "FormInfo", "Information",
       162, 134, 700, 500, 692, 454, "#D70000", -10, "", 0, "ESC1", "ESC", false },
     // The explorers, after the lessons.
+    { "FormErkundenZu", "Zustandsschaubilder erkunden",
+      112, 84, 800, 600, 792, 554, "#D30562", -11,
+      "Pfeiltasten: Punkt bewegen (mit Umschalttaste um 10), Eingabetaste: Legierung wählen, Alt+A: Abkühlen, "
+      "Leertaste: Pause, ESC = Abbruch", 18, "ESCAPE", "ESCAPE", false },
     { "FormErkundenEKD", "Eisen-Kohlenstoff-Schaubild erkunden",
       112, 84, 800, 600, 792, 554, "#D30562", -11,
       "Punkt: Maus, Pfeiltasten (Umschalttaste: zehnfache Schritte), Eingabe + Enter  /  Klick: Legierung wählen  /  Leertaste: Pause  /  ESC = Abbruch",
@@ -178,6 +182,7 @@ const std::vector<Command> kCommands = {
     { "GefgeC451", "FormLMC45" },
     { "Vergtungsschaubild1", "FormVerSch" },
     { "Haertekurven1", "FormVerHart" },
+    { "ErkundenZu", "FormErkundenZu" },
     { "ErkundenEKD", "FormErkundenEKD" },
     { "ErkundenZTU", "FormErkundenZTU" },
     { "Stahlrechner", "FormStahlrechner" },
@@ -193,6 +198,7 @@ const std::vector<std::string> kPageForms = {
     "FormZTAcon045", "FormZTAiso045", "FormZTUcon07", "FormZTUcon045",
     "FormZTUi045", "FormZTUi07", "FormWarme", "FormZTAZTU045",
     "FormZTAZTU", "FormHaerten", "FormNormal", "FormVergueten",
+    "FormErkundenZu",
     "FormErkundenEKD",
     "FormErkundenZTU",
     "FormStahlrechner",

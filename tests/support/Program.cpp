@@ -164,6 +164,11 @@ int Script::forms()
     return query("forms");
 }
 
+int Script::message()
+{
+    return query("message");
+}
+
 void Script::run(bool keepGoing)
 {
     m_run = runProgram(m_text, keepGoing);

@@ -84,6 +84,8 @@ public:
     int pixel(QPoint p) { return pixel(p.x(), p.y()); }
     int state(const std::string& form);
     int forms();
+    // The text of the message box shown since the last ask, or an empty line.
+    int message();
 
     // Runs the script; a run that does not answer every query is a test failure.
     void run(bool keepGoing = false);
